@@ -1,0 +1,77 @@
+#include "app/AppFramework.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+AppFramework* g_app = nullptr;
+
+namespace {
+
+// The module handle of the running program; any non-null value serves.
+int g_module = 0;
+
+}  // namespace
+
+AppFramework::AppFramework() {
+    std::snprintf(className, sizeof className, "%s", "AppClass");
+    std::snprintf(caption, sizeof caption, "%s", "Application Caption");
+    hInstance = &g_module;
+    g_app = this;
+}
+
+int32_t AppFramework::MsgProc(platform::Message) {
+    return 0;
+}
+
+int32_t AppWindowProc(platform::Message message) {
+    if (message == platform::Message::Destroy) {
+        platform::Current().PostQuitMessage();
+        return 0;
+    }
+    return g_app->MsgProc(message);
+}
+
+uint32_t AppFramework::Run() {
+    platform::Backend& backend = platform::Current();
+    platform::Trace(std::string("window.RegisterClass(") + className + ")");
+    if (!backend.CreateMainWindow(caption, x, y, width, height)) {
+        return 0;
+    }
+    hWnd = &backend;
+    ResizeClient(width, height);
+
+    if (Init() == 1) {
+        for (;;) {
+            platform::Message message = backend.PeekMessage();
+            if (message == platform::Message::Quit) {
+                break;
+            }
+            if (message != platform::Message::None) {
+                AppWindowProc(message);
+                continue;
+            }
+            if (Frame() == 0) {
+                break;
+            }
+        }
+    }
+    Cleanup();
+    platform::Trace(std::string("window.UnregisterClass(") + className + ")");
+    return 1;
+}
+
+uint32_t AppFramework::ResizeClient(int clientWidth, int clientHeight) {
+    platform::Backend& backend = platform::Current();
+    platform::Rect window = backend.WindowRect();
+    platform::Rect client = backend.ClientRect();
+    int outerWidth = (window.right - window.left) - client.right + clientWidth;
+    int outerHeight = (window.bottom - window.top) - client.bottom + clientHeight;
+    backend.MoveMainWindow(window.left, window.top, outerWidth, outerHeight);
+    return 1;
+}
+
+uint32_t AppFramework::ShowMouseCursor(bool show) {
+    platform::Current().ShowSystemCursor(show);
+    return 1;
+}

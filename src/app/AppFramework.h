@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Backend.h"
+
+// Stands in for the window and module handles: non-null once the window exists.
+using WindowHandle = void*;
+using ModuleHandle = void*;
+
+// The application base: owns the main window, runs register, create, initialise, message loop,
+// clean up and unregister, and calls the four operations a game overrides.
+class AppFramework {
+public:
+    AppFramework();
+    virtual ~AppFramework() = default;
+
+    virtual int32_t MsgProc(platform::Message message);
+    virtual uint32_t Init() { return 1; }
+    virtual uint32_t Cleanup() { return 1; }
+    virtual uint32_t Frame() { return 1; }
+
+    uint32_t Run();
+    uint32_t ResizeClient(int width, int height);
+    uint32_t ShowMouseCursor(bool show);
+    WindowHandle GetHWnd() const { return hWnd; }
+    ModuleHandle GetHInstance() const { return hInstance; }
+
+    char className[260];
+    char caption[260];
+    uint32_t style = 0x00CF0000;  // overlapped window
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t width = 256;
+    int32_t height = 256;
+    ModuleHandle hInstance = nullptr;
+    WindowHandle hWnd = nullptr;
+};
+
+// The one application object, for the window procedure.
+extern AppFramework* g_app;
+
+// The registered window procedure: a destroyed window posts the quit message.
+int32_t AppWindowProc(platform::Message message);

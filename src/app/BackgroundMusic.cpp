@@ -1,0 +1,51 @@
+#include "app/GameApp.h"
+
+namespace {
+
+constexpr int32_t kTrackComplete = 1;
+constexpr int32_t kRestartVolume = -700;
+
+}  // namespace
+
+void GameApp::DrainTrackEvents() {
+    while (backgroundTrack.GetEvent(&mediaEventCode, &mediaEventParam1, &mediaEventParam2, 0) == 1) {
+        if (mediaEventCode == kTrackComplete) {
+            mp3State = 0;
+        }
+        backgroundTrack.FreeEventParams(mediaEventCode, mediaEventParam1, mediaEventParam2);
+    }
+}
+
+void GameApp::RestartTrack() {
+    if (mp3State != 0) {
+        return;
+    }
+    music.Stop();
+    backgroundTrack.PutCurrentPosition(0.0);
+    backgroundTrack.PutVolume(kRestartVolume);
+    backgroundTrack.Run();
+    mp3State = 2;
+}
+
+void GameApp::UpkeepTrack() {
+    DrainTrackEvents();
+    RestartTrack();
+}
+
+void GameApp::StopTrack() {
+    if (mp3State != 0) {
+        mp3State = 0;
+        backgroundTrack.Stop();
+    }
+}
+
+void GameApp::RewindTrack() {
+    backgroundTrack.PutCurrentPosition(0.0);
+}
+
+void GameApp::RestartMenuMusic(int volume) {
+    audio.SetMasterVolume(100);
+    music.Load("Data\\Music.mid");
+    music.SetVolume(90);
+    music.Play(volume, 0);
+}

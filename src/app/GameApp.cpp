@@ -1,0 +1,140 @@
+#include "app/GameApp.h"
+
+#include <cstdio>
+#include <cwchar>
+
+#include "engine/DataBlob.h"
+#include "engine/Settings.h"
+#include "engine/StepTimer.h"
+#include "platform/PixelFormat.h"
+#include "world/GameState.h"
+
+namespace {
+
+template <typename Blob>
+void ReleaseBlob(Blob*& blob) {
+    if (blob != nullptr) {
+        blob->Free();
+        delete blob;
+        blob = nullptr;
+    }
+}
+
+template <typename Object>
+void DeleteOwned(Object*& object) {
+    if (object != nullptr) {
+        delete object;
+        object = nullptr;
+    }
+}
+
+}  // namespace
+
+GameApp::GameApp() {
+    std::snprintf(className, sizeof className, "%s", "VarnClass");
+    std::snprintf(caption, sizeof caption, "%s", "VarnCaption");
+    style = 0x80000000;  // popup
+    x = 0;
+    y = 0;
+    width = 600;
+    height = 480;
+}
+
+uint32_t GameApp::Init() {
+    device.CreateD3D();
+    device.CreateDevice(GetHWnd(), 0, 0, 800, 600, 16);
+    input.Create(GetHWnd(), GetHInstance());
+    keyboard.Init(&input, 1, 1);
+    mouseCursor.mouse.Init(&input, 2, 0);
+    ShowMouseCursor(false);
+    mouseCursor.Init(&device);
+    font.Create(&device, "Arial", 16, 0, 0, 0, 0);
+    font.Begin();
+
+    audio.Init(GetHWnd(), 22050);
+    audio.SetMasterVolume(100);
+    sound.Init(&audio);
+    sound.Play("Data\\Vibrate.wav", 5, 1);
+    audio.SetMasterVolume(100);
+    music.Init(&audio);
+    music.Load("Data\\Music.mid");
+    music.SetVolume(90);
+    music.Play(40, 0);
+
+    fps = 0;
+    stateHandler = MainMenuStateThunk;
+
+    backgroundTrack.Create(&audio);
+    wchar_t trackName[260];
+    AnsiToWideChecked(trackName, "Data\\Bedlam.mp3", 260);
+    backgroundTrack.RenderFile(trackName);
+    backgroundTrack.PutVolume(-500);
+    mp3State = 0;
+
+    if (settings == nullptr) {
+        settings = new Settings();
+        settings->Load();
+    }
+    if (world == nullptr) {
+        world = new GameState();
+        world->InitHeroes();
+        world->InitHeroItems();
+        world->InitHeroArmies();
+        world->InitPlayer();
+        world->InitPlaces();
+        world->UpdateQuests();
+    }
+    return 1;
+}
+
+uint32_t GameApp::Cleanup() {
+    font.End();
+    font.Release();
+    keyboard.Release();
+    mouseCursor.mouse.Release();
+    input.Release();
+    sound.Release();
+    music.Unload();
+    audio.Release();
+    device.Release();
+    backgroundTrack.Release();
+
+    ReleaseBlob(probeBlob);
+    DeleteOwned(world);
+    ReleaseBlob(loadBlob);
+    for (StepTimer*& timer : stepTimers) {
+        DeleteOwned(timer);
+    }
+    DeleteOwned(settings);
+    ReleaseBlob(saveBlob);
+    return 1;
+}
+
+uint32_t GameApp::Frame() {
+    stateHandler(this);
+    return quit == 0 ? 1 : 0;
+}
+
+int32_t AnsiToWideChecked(wchar_t* dst, const char* src, int dstChars) {
+    if (dst == nullptr || src == nullptr || dstChars < 1) {
+        return kConvertInvalidArgument;
+    }
+    return AnsiToWide(dst, src, dstChars);
+}
+
+int32_t AnsiToWide(wchar_t* dst, const char* src, int dstChars) {
+    if (dst == nullptr || src == nullptr || dstChars < 1) {
+        return kConvertInvalidArgument;
+    }
+    // Game file names are single-byte text: each byte becomes one wide character.
+    int i = 0;
+    for (; i < dstChars && src[i] != '\0'; ++i) {
+        dst[i] = static_cast<wchar_t>(static_cast<unsigned char>(src[i]));
+    }
+    bool fits = i < dstChars;
+    if (fits) {
+        dst[i] = L'\0';
+    }
+    dst[dstChars - 1] = L'\0';
+    return fits ? kConvertOk : kConvertFailed;
+}

@@ -1,0 +1,10 @@
+#include "app/GameApp.h"
+#include "platform/Backend.h"
+
+int main() {
+    platform::UseSdlBackend();
+    GameApp* app = new GameApp();
+    app->Run();
+    delete app;
+    return 0;
+}

@@ -1,0 +1,7 @@
+#include "app/StateThunks.h"
+
+#include "app/GameApp.h"
+
+void MainMenuStateThunk(GameApp* app) {
+    app->RunMainMenuState();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+class AudioDevice;
+}
+
+// The sound system the effects and the music play through: the audio device stands in for the
+// music performance (present only while the device is open) and for the loader that finds the
+// files (present once the system has been set up).
+class AudioSystem {
+  public:
+    AudioSystem() = default;
+    ~AudioSystem();
+    AudioSystem(const AudioSystem&) = delete;
+    AudioSystem& operator=(const AudioSystem&) = delete;
+
+    // window: the application's window, opaque here; null fails. 1 when the device opened.
+    uint32_t Init(void* window, int sampleRate);
+    uint32_t Release();
+    platform::AudioDevice* GetPerformance() const { return performance; }
+    platform::AudioDevice* GetLoader() const { return loader; }
+    // volume 0..100 (folded by the remainder by 101): 100 x v - 9000 hundredths of a decibel.
+    uint32_t SetMasterVolume(int32_t volume);
+
+    void* window = nullptr;
+    int32_t masterVolume = 0;
+    platform::AudioDevice* performance = nullptr;
+    platform::AudioDevice* loader = nullptr;
+};

@@ -1,0 +1,20 @@
+#include "engine/InputSystem.h"
+
+InputSystem::~InputSystem() {
+    Release();
+}
+
+int InputSystem::Create(void* newWindow, void* instance) {
+    (void)instance;
+    Release();
+    window = newWindow;
+    platform::Trace("input.Create");
+    directInput = &platform::Current();
+    return 1;
+}
+
+int InputSystem::Release() {
+    directInput = nullptr;
+    window = nullptr;
+    return 1;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+#include "platform/Backend.h"
+
+// The machine's input as a whole: the devices are made from it and bound to its window.
+// Results are 1 for success and 0 for failure.
+class InputSystem {
+  public:
+    InputSystem() = default;
+    ~InputSystem();
+    InputSystem(const InputSystem&) = delete;
+    InputSystem& operator=(const InputSystem&) = delete;
+
+    // The instance handle is accepted for the caller's sake; the backend needs none.
+    int Create(void* window, void* instance);
+    int Release();
+
+    void* GetHwnd() const { return window; }
+    platform::Backend* GetDirectInput() const { return directInput; }
+
+    void* window = nullptr;
+    // The backend that reads keyboard and mouse; not owned. Null until created.
+    platform::Backend* directInput = nullptr;
+};

@@ -1,0 +1,68 @@
+#include "engine/MouseCursor.h"
+
+#include "engine/DeviceConstants.h"
+
+namespace {
+
+constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
+constexpr uint32_t kBlackKey = 0xFF000000;
+constexpr int32_t kScreenWidth = 800;
+constexpr int32_t kScreenHeight = 600;
+constexpr int32_t kFrameOffset = 15;
+
+}  // namespace
+
+MouseCursor::MouseCursor() = default;
+
+MouseCursor::~MouseCursor() {
+    mouse.Release();
+    sprites.Free();
+}
+
+int MouseCursor::Init(GraphicsDevice* device) {
+    sprites.Init(device, 2);
+    sprites.SetAlphaTest(1);
+    sprites.Load(0, "Art\\Cursor2.bmp", 64, 64, kBlackKey, D3DFMT_A1R5G5B5);
+    return sprites.Load(1, "Art\\Cursor1.bmp", 32, 32, kBlackKey, D3DFMT_A1R5G5B5);
+}
+
+void MouseCursor::Update() {
+    mouse.SetAcquired(1);
+    if (mouse.Update() == 0) {
+        return;
+    }
+    x += mouse.GetDeltaX();
+    y += mouse.GetDeltaY();
+}
+
+void MouseCursor::KeepInBounds() {
+    if (IsOutsideRect(0, 0, kScreenWidth, kScreenHeight, x, y) != 0) {
+        RestorePosition();
+    }
+    previousX = x;
+    previousY = y;
+}
+
+void MouseCursor::Draw() {
+    KeepInBounds();
+    sprites.Draw(0, 0, x, y, kOpaqueWhite, 0.8f, 0.6f);
+}
+
+void MouseCursor::DrawFrame(uint8_t frame) {
+    KeepInBounds();
+    sprites.Draw(1, frame, x - kFrameOffset, y - kFrameOffset, kOpaqueWhite, 1.1f, 1.1f);
+}
+
+void MouseCursor::RestorePosition() {
+    x = previousX;
+    y = previousY;
+}
+
+int IsOutsideRect(int32_t rx, int32_t ry, int32_t rw, int32_t rh, int32_t x, int32_t y) {
+    // Widened so that extreme rectangles cannot wrap around.
+    const int64_t left = static_cast<int64_t>(rx) + 1;
+    const int64_t right = static_cast<int64_t>(rx) + rw - 3;
+    const int64_t top = static_cast<int64_t>(ry) + 1;
+    const int64_t bottom = static_cast<int64_t>(ry) + rh - 1;
+    return (x <= left || x >= right || y <= top || y >= bottom) ? 1 : 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "engine/Texture.h"
+
+class GraphicsDevice;
+
+// A numbered set of textures, each cut into equal frames laid out in rows: frame f of a slot lies
+// in column f mod framesPerRow and row f div framesPerRow. Results are 1 for success, 0 for
+// failure; a slot outside 0 .. count - 1 is refused.
+class SpriteSet {
+  public:
+    SpriteSet() = default;
+    ~SpriteSet();
+    SpriteSet(const SpriteSet&) = delete;
+    SpriteSet& operator=(const SpriteSet&) = delete;
+
+    int Init(GraphicsDevice* device, int32_t count);
+    int Free();
+    // A frame size of 0 takes the texture's size.
+    int Load(int32_t slot, const char* path, int16_t frameWidth, int16_t frameHeight,
+             uint32_t colourKey, uint32_t format);
+    int ReleaseSlot(int32_t slot);
+    int SetAlphaTest(int32_t on);
+    // The colour is accepted and not passed on: pictures always reach the device opaque white.
+    int Draw(int32_t slot, int32_t frame, int32_t x, int32_t y, uint32_t colour, float scaleX,
+             float scaleY);
+
+    GraphicsDevice* device = nullptr;
+    int32_t count = 0;
+    std::unique_ptr<Texture[]> textures;
+    std::unique_ptr<int32_t[]> frameWidth;
+    std::unique_ptr<int32_t[]> frameHeight;
+    std::unique_ptr<int32_t[]> framesPerRow;
+};
+
+// Frees and deletes a sprite set held through a pointer, and clears the pointer.
+void DeleteSpriteSet(SpriteSet*& set);

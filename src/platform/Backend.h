@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/BackBuffer.h"
+
+namespace platform {
+
+class AudioDevice;
+class HeadlessBackend;
+
+struct Rect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+};
+
+// What a pass of the message pump took from the queue.
+enum class Message {
+    None,     // the queue is empty: time for a frame
+    Destroy,  // the window was closed
+    Quit,     // the quit message posted in answer to Destroy
+    Other,    // anything else; nothing to do
+};
+
+// The mouse as one read gives it: movement since the last read and four buttons (bit 7 = down).
+struct MouseState {
+    int32_t dx = 0;
+    int32_t dy = 0;
+    int32_t dz = 0;
+    uint8_t buttons[4] = {0, 0, 0, 0};
+};
+
+// Everything the game needs of the machine: window and messages, clock, display, input, audio.
+// Two implementations: SDL for play, headless for tests and benchmarks.
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // The millisecond clock: 32 bits, wrapping.
+    virtual uint32_t Milliseconds() = 0;
+
+    virtual bool CreateMainWindow(const char* caption, int x, int y, int width, int height) = 0;
+    virtual bool HasWindow() const = 0;
+    virtual Rect WindowRect() const = 0;
+    virtual Rect ClientRect() const = 0;
+    virtual void MoveMainWindow(int x, int y, int width, int height) = 0;
+    virtual void ShowSystemCursor(bool show) = 0;
+    virtual Message PeekMessage() = 0;
+    virtual void PostQuitMessage() = 0;
+
+    // The display that shows the back buffer; format is a PixelFormat code.
+    virtual bool SupportsBackBufferFormat(uint32_t format, bool windowed) = 0;
+    virtual bool OpenDisplay(int width, int height, bool windowed) = 0;
+    virtual void CloseDisplay() = 0;
+    virtual bool Present(const BackBuffer& frame) = 0;
+
+    // Reads fail while the window is not in front.
+    virtual bool IsForeground() const = 0;
+    virtual bool ReadKeyboard(uint8_t (&keys)[256]) = 0;
+    virtual bool ReadMouse(MouseState& state) = 0;
+
+    virtual AudioDevice& Audio() = 0;
+
+    // A record of platform calls; only the headless backend keeps it.
+    virtual void Trace(std::string_view) {}
+};
+
+Backend& Current();
+void UseHeadlessBackend();
+void UseSdlBackend();
+// The headless backend, for tests and benchmarks; null while another backend is current.
+HeadlessBackend* Headless();
+
+// Shorthands for the current backend.
+inline uint32_t TimeGetTime() { return Current().Milliseconds(); }
+inline void Trace(std::string_view line) { Current().Trace(line); }
+
+}  // namespace platform

@@ -1,0 +1,231 @@
+#include "platform/Device2D.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Backend.h"
+#include "platform/PixelFormat.h"
+#include "platform/SpriteRaster.h"
+
+namespace platform {
+
+namespace {
+
+constexpr int kMaxBackBufferSide = 8192;
+// Weights, and two resampled rows of four channels.
+constexpr size_t kScratchRows = 1 + 2 * 4;
+// A bilinear sample's coverage by opaque texels runs to 32 x 32.
+constexpr int16_t kFullCoverage = 1024;
+
+uint8_t BilinearAlpha(int32_t coverage) {
+    return static_cast<uint8_t>((coverage * 255 + kFullCoverage / 2) / kFullCoverage);
+}
+
+bool RendererDraws(uint32_t format) {
+    return format == kFormatR5G6B5 || format == kFormatX1R5G5B5;
+}
+
+bool Compare(uint32_t alpha, uint32_t reference, CompareFunction function) {
+    switch (function) {
+        case CompareFunction::Never:
+            return false;
+        case CompareFunction::Less:
+            return alpha < reference;
+        case CompareFunction::Equal:
+            return alpha == reference;
+        case CompareFunction::LessEqual:
+            return alpha <= reference;
+        case CompareFunction::Greater:
+            return alpha > reference;
+        case CompareFunction::NotEqual:
+            return alpha != reference;
+        case CompareFunction::GreaterEqual:
+            return alpha >= reference;
+        case CompareFunction::Always:
+            return true;
+    }
+    // A function outside the list passes everything, as with the test switched off.
+    return true;
+}
+
+// First and last-plus-one back-buffer pixels whose centres lie in [start, end), within 0..limit.
+void CoveredPixels(double start, double end, int32_t limit, int32_t& begin, int32_t& stop) {
+    const double lowest = -1.0;
+    const double highest = static_cast<double>(limit) + 1.0;
+    begin = static_cast<int32_t>(std::ceil(std::clamp(start - 0.5, lowest, highest)));
+    stop = static_cast<int32_t>(std::ceil(std::clamp(end - 0.5, lowest, highest)));
+    begin = std::clamp(begin, 0, limit);
+    stop = std::clamp(stop, begin, limit);
+}
+
+}  // namespace
+
+DisplayMode Adapter2D::DesktopMode() const {
+    return DisplayMode{800, 600, 0, kFormatR5G6B5};
+}
+
+bool Adapter2D::CheckDeviceType(uint32_t format, bool windowed, bool hardware) const {
+    // The renderer draws every frame; the hardware type also needs the display to show it.
+    return RendererDraws(format) &&
+           (!hardware || Current().SupportsBackBufferFormat(format, windowed));
+}
+
+Device2D::Device2D() {
+    UpdateAlphaPass();
+}
+
+bool Device2D::Create(int width, int height, uint32_t backBufferFormat, bool depthBuffer) {
+    if (depthBuffer || !RendererDraws(backBufferFormat) || width < 1 || height < 1 ||
+        width > kMaxBackBufferSide || height > kMaxBackBufferSide) {
+        return false;
+    }
+    states_ = RenderStates();
+    UpdateAlphaPass();
+    std::fill(std::begin(textures_), std::end(textures_), nullptr);
+    inScene_ = false;
+    format_ = backBufferFormat;
+    backBuffer_.Resize(width, height);
+    columnTaps_.assign(static_cast<size_t>(width), SampleTap());
+    rowTaps_.assign(static_cast<size_t>(height), SampleTap());
+    pairScratch_.assign(static_cast<size_t>(width), 0);
+    offsetScratch_.assign(static_cast<size_t>(width), 0);
+    scratch_.assign(static_cast<size_t>(width) * kScratchRows, 0);
+    return true;
+}
+
+void Device2D::SetAlphaTestEnable(bool on) {
+    states_.alphaTestEnable = on;
+    UpdateAlphaPass();
+}
+
+void Device2D::SetAlphaReference(uint32_t reference) {
+    states_.alphaReference = reference;
+    UpdateAlphaPass();
+}
+
+void Device2D::SetAlphaFunction(CompareFunction function) {
+    states_.alphaFunction = function;
+    UpdateAlphaPass();
+}
+
+void Device2D::UpdateAlphaPass() {
+    AlphaPassTable table;
+    for (uint32_t alpha = 0; alpha < 256; ++alpha) {
+        table.passes[alpha] = !states_.alphaTestEnable ||
+                              Compare(alpha, states_.alphaReference, states_.alphaFunction);
+    }
+    // Every comparison passes one range of alphas, or two (not equal); the alpha of a coverage
+    // grows with it, so each range of alphas is a range of coverages.
+    int ranges = 0;
+    for (int16_t coverage = 0; coverage <= kFullCoverage; ++coverage) {
+        const bool passes = table.passes[BilinearAlpha(coverage)];
+        if (passes && (coverage == 0 || !table.passes[BilinearAlpha(coverage - 1)])) {
+            table.coverageLow[ranges] = coverage;
+            ++ranges;
+        }
+        if (passes) {
+            table.coverageHigh[ranges - 1] = coverage;
+        }
+    }
+    alphaPasses_ = table;
+}
+
+void Device2D::SetTexture(int stage, const TextureImage* texture) {
+    if (stage >= 0 && stage < kTextureStages) {
+        textures_[stage] = texture;
+    }
+}
+
+const TextureImage* Device2D::texture(int stage) const {
+    return stage >= 0 && stage < kTextureStages ? textures_[stage] : nullptr;
+}
+
+bool Device2D::BeginScene() {
+    if (inScene_) {
+        return false;
+    }
+    inScene_ = true;
+    return true;
+}
+
+bool Device2D::EndScene() {
+    for (int stage = 0; stage < kTextureStages; ++stage) {
+        SetTexture(stage, nullptr);
+    }
+    if (!inScene_) {
+        return false;
+    }
+    inScene_ = false;
+    return true;
+}
+
+void Device2D::Clear(uint32_t argb) {
+    std::fill(backBuffer_.pixels.begin(), backBuffer_.pixels.end(), ToR5G6B5(argb));
+}
+
+bool Device2D::Present() {
+    return created() && Current().Present(backBuffer_);
+}
+
+bool Device2D::DrawSprite(const TextureImage& texture, const SourceRect& source, float x, float y,
+                          float scaleX, float scaleY, uint32_t colour) {
+    if (texture.width <= 0 || texture.height <= 0 ||
+        texture.pixels.size() !=
+            static_cast<size_t>(texture.width) * static_cast<size_t>(texture.height)) {
+        return false;
+    }
+    SetTexture(0, &texture);
+    if (!created() || !(scaleX > 0.0f) || !(scaleY > 0.0f) || !std::isfinite(x) ||
+        !std::isfinite(y) || !std::isfinite(scaleX) || !std::isfinite(scaleY)) {
+        return true;
+    }
+    // Only the part of the rectangle inside the texture is drawn, where it would have been.
+    const int32_t left = std::max(source.left, 0);
+    const int32_t top = std::max(source.top, 0);
+    const int32_t right = std::min(source.right, texture.width);
+    const int32_t bottom = std::min(source.bottom, texture.height);
+    if (left >= right || top >= bottom) {
+        return true;
+    }
+    const double originX = x + (static_cast<double>(left) - source.left) * scaleX;
+    const double originY = y + (static_cast<double>(top) - source.top) * scaleY;
+
+    SpriteSpan span;
+    span.texture = &texture;
+    span.textureLeft = left;
+    span.textureRight = right;
+    span.colour = colour;
+    span.alphaPasses = &alphaPasses_;
+    CoveredPixels(originX, originX + static_cast<double>(right - left) * scaleX, backBuffer_.width,
+                  span.columnBegin, span.columnEnd);
+    CoveredPixels(originY, originY + static_cast<double>(bottom - top) * scaleY, backBuffer_.height,
+                  span.rowBegin, span.rowEnd);
+    if (span.columnBegin == span.columnEnd || span.rowBegin == span.rowEnd) {
+        return true;
+    }
+    // Stretching picks the filter as a device does: the minifying one when either axis shrinks.
+    const TextureFilter filter =
+        std::min(scaleX, scaleY) < 1.0f ? states_.minFilter : states_.magFilter;
+    span.bilinear = (scaleX != 1.0f || scaleY != 1.0f) && filter == TextureFilter::Linear;
+    SampleAxis(span.columnBegin, span.columnEnd, originX, scaleX, left, right, span.bilinear,
+               columnTaps_.data());
+    SampleAxis(span.rowBegin, span.rowEnd, originY, scaleY, top, bottom, span.bilinear,
+               rowTaps_.data());
+    span.columns = columnTaps_.data();
+    span.rows = rowTaps_.data();
+    const size_t width = static_cast<size_t>(backBuffer_.width);
+    span.scratch.pairs = pairScratch_.data();
+    span.scratch.offsets = offsetScratch_.data();
+    uint16_t* scratch = scratch_.data();
+    span.scratch.weights = scratch;
+    for (auto& channels : span.scratch.rows) {
+        for (uint16_t*& channel : channels) {
+            scratch += width;
+            channel = scratch;
+        }
+    }
+    RasterizeSprite(span, backBuffer_);
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// The game names files Windows style ("Art\Map\Back.bmp", "Data//data1.txt"): backslashes and
+// doubled slashes separate components, each matched case-insensitively under the working
+// directory. Returns the path to use on this machine; a component that does not exist is kept
+// as written, so a file can be created under it.
+std::string ResolvePath(const char* gamePath);
+
+// fopen of a game path.
+FILE* OpenFile(const char* gamePath, const char* mode);
+
+// Reads a whole file; false when it cannot be opened or read.
+bool ReadWholeFile(const char* gamePath, std::vector<uint8_t>& bytes);
+
+// Writes a whole file through a temporary file and a rename, so an interrupted write leaves the
+// old file whole. Creates the folder that holds it when missing.
+bool WriteFileAtomically(const char* gamePath, const uint8_t* bytes, size_t size);
+
+}  // namespace platform

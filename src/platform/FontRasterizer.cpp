@@ -1,0 +1,291 @@
+#include "platform/FontRasterizer.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_SYNTHESIS_H
+
+#include <algorithm>
+#include <string>
+
+namespace platform {
+
+struct FontRasterizer::FaceMatch {
+    std::string path;
+    int index = 0;
+    bool embolden = false;  // no bold variant: thicken the outlines
+    bool slant = false;     // no italic variant: shear the outlines
+    FT_Matrix shear = {0x10000, 0, 0, 0x10000};
+};
+
+namespace {
+
+constexpr int kMaxHeight = 1024;
+
+FT_Fixed ToFixed(double value) {
+    return static_cast<FT_Fixed>(value * 65536.0);
+}
+
+// After substitution the family asked for and the faces declared metric-compatible with it are
+// bound strongly; the generic fallbacks that fontconfig appends are bound weakly.
+bool IsStronglyBound(const FcPattern* request, const FcChar8* family) {
+    FcValue value;
+    FcValueBinding binding;
+    for (int i = 0;
+         FcPatternGetWithBinding(request, FC_FAMILY, i, &value, &binding) == FcResultMatch; ++i) {
+        if (binding != FcValueBindingWeak && value.type == FcTypeString &&
+            FcStrCmpIgnoreCase(value.u.s, family) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsFamilyAskedFor(const FcPattern* request, FcPattern* font) {
+    FcChar8* family = nullptr;
+    for (int i = 0; FcPatternGetString(font, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+        if (IsStronglyBound(request, family)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The text colour split once per draw.
+struct TextColour {
+    uint32_t red = 0;
+    uint32_t green = 0;
+    uint32_t blue = 0;
+    uint32_t alpha = 0;
+    uint16_t packed = 0;
+};
+
+TextColour SplitColour(uint32_t argb) {
+    return TextColour{(argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF, argb >> 24,
+                      ToR5G6B5(argb)};
+}
+
+// Moves an R5G6B5 pixel toward the colour by weight / 255.
+uint16_t Mix(uint16_t pixel, const TextColour& colour, uint32_t weight) {
+    if (weight >= 255) {
+        return colour.packed;
+    }
+    const uint32_t red5 = (pixel >> 11) & 0x1F;
+    const uint32_t green6 = (pixel >> 5) & 0x3F;
+    const uint32_t blue5 = pixel & 0x1F;
+    const uint32_t keep = 255 - weight;
+    const uint32_t red = (colour.red * weight + ((red5 << 3) | (red5 >> 2)) * keep + 127) / 255;
+    const uint32_t green =
+        (colour.green * weight + ((green6 << 2) | (green6 >> 4)) * keep + 127) / 255;
+    const uint32_t blue = (colour.blue * weight + ((blue5 << 3) | (blue5 >> 2)) * keep + 127) / 255;
+    return static_cast<uint16_t>(((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3));
+}
+
+struct ClipBox {
+    int64_t left = 0;
+    int64_t top = 0;
+    int64_t right = 0;
+    int64_t bottom = 0;
+};
+
+void BlendCoverage(BackBuffer& target, const std::vector<uint8_t>& coverage, int width, int rows,
+                   int64_t x, int64_t y, const ClipBox& clip, const TextColour& colour) {
+    const int64_t firstColumn = std::max<int64_t>(0, clip.left - x);
+    const int64_t endColumn = std::min<int64_t>(width, clip.right - x);
+    const int64_t firstRow = std::max<int64_t>(0, clip.top - y);
+    const int64_t endRow = std::min<int64_t>(rows, clip.bottom - y);
+    for (int64_t row = firstRow; row < endRow; ++row) {
+        const uint8_t* source = coverage.data() + row * width;
+        uint16_t* line = target.Row(static_cast<int>(y + row));
+        for (int64_t column = firstColumn; column < endColumn; ++column) {
+            const uint32_t weight = (source[column] * colour.alpha + 127) / 255;
+            if (weight != 0) {
+                uint16_t& pixel = line[x + column];
+                pixel = Mix(pixel, colour, weight);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+FontRasterizer::~FontRasterizer() {
+    Close();
+}
+
+bool FontRasterizer::FindFace(const char* face, int height, bool bold, bool italic,
+                              FaceMatch& match) {
+    FcPattern* request = FcPatternCreate();
+    if (request == nullptr) {
+        return false;
+    }
+    FcPatternAddString(request, FC_FAMILY, reinterpret_cast<const FcChar8*>(face));
+    FcPatternAddDouble(request, FC_PIXEL_SIZE, height);
+    FcPatternAddInteger(request, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(request, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, request, FcMatchPattern);
+    FcDefaultSubstitute(request);
+
+    FcResult result = FcResultNoMatch;
+    FcPattern* font = FcFontMatch(nullptr, request, &result);
+    bool found = false;
+    FcChar8* file = nullptr;
+    if (font != nullptr && IsFamilyAskedFor(request, font) &&
+        FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch) {
+        found = true;
+        match.path = reinterpret_cast<const char*>(file);
+        FcPatternGetInteger(font, FC_INDEX, 0, &match.index);
+        FcBool embolden = FcFalse;
+        FcPatternGetBool(font, FC_EMBOLDEN, 0, &embolden);
+        match.embolden = embolden == FcTrue;
+        FcMatrix* shear = nullptr;
+        if (FcPatternGetMatrix(font, FC_MATRIX, 0, &shear) == FcResultMatch) {
+            match.slant = true;
+            match.shear = FT_Matrix{ToFixed(shear->xx), ToFixed(shear->xy), ToFixed(shear->yx),
+                                    ToFixed(shear->yy)};
+        }
+    }
+    if (font != nullptr) {
+        FcPatternDestroy(font);
+    }
+    FcPatternDestroy(request);
+    return found;
+}
+
+bool FontRasterizer::LoadFace(const FaceMatch& match, int height) {
+    if (FT_Init_FreeType(&library_) != 0) {
+        library_ = nullptr;
+        return false;
+    }
+    if (FT_New_Face(library_, match.path.c_str(), match.index, &face_) != 0) {
+        face_ = nullptr;
+        return false;
+    }
+    if (FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(height)) != 0) {
+        return false;
+    }
+    if (match.slant) {
+        FT_Matrix shear = match.shear;
+        FT_Set_Transform(face_, &shear, nullptr);
+    }
+    embolden_ = match.embolden;
+    // Lines are as high as the face's ascent and descent, rounded outward, without line gap.
+    const FT_Size_Metrics& metrics = face_->size->metrics;
+    ascent_ = static_cast<int>((metrics.ascender + 63) >> 6);
+    lineHeight_ = ascent_ + static_cast<int>((-metrics.descender + 63) >> 6);
+    return true;
+}
+
+bool FontRasterizer::Open(const char* face, int height, bool bold, bool italic) {
+    Close();
+    if (face == nullptr) {
+        return false;
+    }
+    Trace("font.Create(" + std::string(face) + ", " + std::to_string(height) + ")");
+    FaceMatch match;
+    if (height < 1 || height > kMaxHeight || !FindFace(face, height, bold, italic, match) ||
+        !LoadFace(match, height)) {
+        Close();
+        return false;
+    }
+    return true;
+}
+
+void FontRasterizer::Close() {
+    if (face_ != nullptr) {
+        FT_Done_Face(face_);
+        face_ = nullptr;
+    }
+    if (library_ != nullptr) {
+        FT_Done_FreeType(library_);
+        library_ = nullptr;
+    }
+    embolden_ = false;
+    ascent_ = 0;
+    lineHeight_ = 0;
+    glyphs_.fill(Glyph());
+    rendered_.reset();
+}
+
+void FontRasterizer::RenderGlyph(uint8_t character, Glyph& glyph) {
+    glyph = Glyph();
+    // The game's strings are narrow; their bytes are Latin-1 code points.
+    if (FT_Load_Char(face_, character, FT_LOAD_DEFAULT) != 0) {
+        return;
+    }
+    FT_GlyphSlot slot = face_->glyph;
+    if (embolden_) {
+        FT_GlyphSlot_Embolden(slot);
+    }
+    glyph.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) {
+        return;
+    }
+    const FT_Bitmap& bitmap = slot->bitmap;
+    const bool mono = bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
+    if (!mono && bitmap.pixel_mode != FT_PIXEL_MODE_GRAY) {
+        return;
+    }
+    glyph.left = slot->bitmap_left;
+    glyph.top = slot->bitmap_top;
+    glyph.width = static_cast<int>(bitmap.width);
+    glyph.rows = static_cast<int>(bitmap.rows);
+    glyph.coverage.resize(static_cast<size_t>(glyph.width) * static_cast<size_t>(glyph.rows));
+    const int greys = std::max(2, static_cast<int>(bitmap.num_grays));
+    for (int row = 0; row < glyph.rows; ++row) {
+        const uint8_t* source = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
+        uint8_t* out = glyph.coverage.data() + static_cast<size_t>(row) * glyph.width;
+        for (int column = 0; column < glyph.width; ++column) {
+            if (mono) {
+                out[column] = (source[column >> 3] & (0x80 >> (column & 7))) ? 255 : 0;
+            } else {
+                out[column] = static_cast<uint8_t>(source[column] * 255 / (greys - 1));
+            }
+        }
+    }
+}
+
+const FontRasterizer::Glyph& FontRasterizer::GlyphOf(uint8_t character) {
+    if (!rendered_[character]) {
+        RenderGlyph(character, glyphs_[character]);
+        rendered_[character] = true;
+    }
+    return glyphs_[character];
+}
+
+int FontRasterizer::DrawText(BackBuffer& target, std::string_view text, const Rect& clip,
+                             uint32_t argb) {
+    if (!IsOpen()) {
+        return -1;
+    }
+    if (text.empty()) {
+        return 0;
+    }
+    const ClipBox box{std::max<int64_t>(clip.left, 0), std::max<int64_t>(clip.top, 0),
+                      std::min<int64_t>(clip.right, target.width),
+                      std::min<int64_t>(clip.bottom, target.height)};
+    const TextColour colour = SplitColour(argb);
+    int64_t penX = clip.left;
+    int64_t baseline = static_cast<int64_t>(clip.top) + ascent_;
+    int lines = 1;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char character = text[i];
+        if (character == '\r' || character == '\n') {
+            // CR, LF and CR LF each end a line.
+            if (character == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+            penX = clip.left;
+            baseline += lineHeight_;
+            ++lines;
+            continue;
+        }
+        const Glyph& glyph = GlyphOf(static_cast<uint8_t>(character));
+        BlendCoverage(target, glyph.coverage, glyph.width, glyph.rows, penX + glyph.left,
+                      baseline - glyph.top, box, colour);
+        penX += glyph.advance;
+    }
+    return lines * lineHeight_;
+}
+
+}  // namespace platform

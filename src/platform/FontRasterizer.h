@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "platform/BackBuffer.h"
+#include "platform/Backend.h"
+
+struct FT_LibraryRec_;
+struct FT_FaceRec_;
+
+namespace platform {
+
+// One face at one size: glyphs rendered anti-aliased by FreeType, found through fontconfig, and
+// drawn into the back buffer. Rendered glyphs are kept, so a frame of text costs only blits.
+class FontRasterizer {
+  public:
+    FontRasterizer() = default;
+    ~FontRasterizer();
+    FontRasterizer(const FontRasterizer&) = delete;
+    FontRasterizer& operator=(const FontRasterizer&) = delete;
+
+    // The face name must resolve to that face or to one fontconfig declares metric-compatible
+    // with it ("Arial" finds Liberation Sans); any other fallback fails. height is the character
+    // height in pixels. Bold or italic comes from the face's own variant when there is one and
+    // is synthesised otherwise. Reopening closes the previous face first.
+    bool Open(const char* face, int height, bool bold, bool italic);
+    void Close();
+    bool IsOpen() const { return face_ != nullptr; }
+
+    // Draws text from the top-left corner of clip, a line break starting a new line, clipped to
+    // clip and to the buffer; each pixel is mixed toward the ARGB colour by the glyph's coverage
+    // times the colour's alpha. Returns the height of the lines laid out, or -1 when not open.
+    int DrawText(BackBuffer& target, std::string_view text, const Rect& clip, uint32_t argb);
+
+    // Pixels from one line's top to the next.
+    int LineHeight() const { return lineHeight_; }
+
+  private:
+    struct Glyph {
+        int left = 0;  // from the pen to the bitmap's left column
+        int top = 0;   // from the baseline up to the bitmap's top row
+        int width = 0;
+        int rows = 0;
+        int advance = 0;
+        std::vector<uint8_t> coverage;  // width x rows, 0..255
+    };
+
+    struct FaceMatch;
+
+    static bool FindFace(const char* face, int height, bool bold, bool italic, FaceMatch& match);
+    bool LoadFace(const FaceMatch& match, int height);
+    const Glyph& GlyphOf(uint8_t character);
+    void RenderGlyph(uint8_t character, Glyph& glyph);
+
+    FT_LibraryRec_* library_ = nullptr;
+    FT_FaceRec_* face_ = nullptr;
+    bool embolden_ = false;
+    int ascent_ = 0;
+    int lineHeight_ = 0;
+    std::array<Glyph, 256> glyphs_;
+    std::bitset<256> rendered_;
+};
+
+}  // namespace platform

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdint>
+
+namespace platform {
+
+// DirectInput key code (0 = no key) of an SDL scancode; the game tests keys by these codes.
+uint8_t KeyCodeFromScancode(int scancode);
+
+}  // namespace platform

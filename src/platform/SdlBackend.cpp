@@ -1,0 +1,226 @@
+#include "platform/SdlBackend.h"
+
+#include <SDL2/SDL.h>
+
+#include <algorithm>
+
+#include "platform/KeyTable.h"
+#include "platform/PixelFormat.h"
+#include "platform/SdlAudio.h"
+
+namespace platform {
+
+SdlBackend::SdlBackend() {
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_InitSubSystem(SDL_INIT_TIMER | SDL_INIT_EVENTS);
+}
+
+SdlBackend::~SdlBackend() {
+    if (audio_) {
+        audio_->Close();
+        audio_.reset();
+    }
+    CloseDisplay();
+    if (window_ != nullptr) {
+        SDL_DestroyWindow(window_);
+        window_ = nullptr;
+    }
+    SDL_Quit();
+}
+
+uint32_t SdlBackend::Milliseconds() {
+    return SDL_GetTicks();
+}
+
+bool SdlBackend::CreateMainWindow(const char* caption, int x, int y, int width, int height) {
+    if (!videoStarted_) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            return false;
+        }
+        videoStarted_ = true;
+    }
+    // A borderless window, like a popup: outer and client size are the same.
+    window_ = SDL_CreateWindow(caption != nullptr ? caption : "", x, y, width, height,
+                               SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    return window_ != nullptr;
+}
+
+Rect SdlBackend::WindowRect() const {
+    if (window_ == nullptr) {
+        return Rect();
+    }
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    SDL_GetWindowSize(window_, &w, &h);
+    return Rect{x, y, x + w, y + h};
+}
+
+Rect SdlBackend::ClientRect() const {
+    if (window_ == nullptr) {
+        return Rect();
+    }
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    return Rect{0, 0, w, h};
+}
+
+void SdlBackend::MoveMainWindow(int x, int y, int width, int height) {
+    if (window_ == nullptr || renderer_ != nullptr) {
+        return;  // once the display fills the screen the window keeps its size
+    }
+    SDL_SetWindowPosition(window_, x, y);
+    SDL_SetWindowSize(window_, width, height);
+}
+
+void SdlBackend::ShowSystemCursor(bool show) {
+    SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
+    // The game draws its own pointer from relative movement.
+    SDL_SetRelativeMouseMode(show ? SDL_FALSE : SDL_TRUE);
+}
+
+Message SdlBackend::PeekMessage() {
+    if (quitPosted_) {
+        quitPosted_ = false;
+        return Message::Quit;
+    }
+    SDL_Event event;
+    if (SDL_PollEvent(&event) == 0) {
+        return Message::None;
+    }
+    switch (event.type) {
+        case SDL_QUIT:
+            return Message::Destroy;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
+                return Message::Destroy;
+            }
+            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                foreground_ = false;
+            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                foreground_ = true;
+            }
+            return Message::Other;
+        case SDL_MOUSEWHEEL:
+            wheel_ += event.wheel.y;
+            return Message::Other;
+        default:
+            return Message::Other;
+    }
+}
+
+void SdlBackend::PostQuitMessage() {
+    quitPosted_ = true;
+}
+
+bool SdlBackend::SupportsBackBufferFormat(uint32_t format, bool windowed) {
+    (void)windowed;
+    return format == kFormatR5G6B5 || format == kFormatX1R5G5B5;
+}
+
+bool SdlBackend::OpenDisplay(int width, int height, bool windowed) {
+    if (window_ == nullptr) {
+        return false;
+    }
+    CloseDisplay();
+    if (!windowed) {
+        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    }
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (renderer_ == nullptr) {
+        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    }
+    if (renderer_ == nullptr) {
+        return false;
+    }
+    SDL_RenderSetLogicalSize(renderer_, width, height);
+    frameTexture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565,
+                                      SDL_TEXTUREACCESS_STREAMING, width, height);
+    if (frameTexture_ == nullptr) {
+        CloseDisplay();
+        return false;
+    }
+    return true;
+}
+
+void SdlBackend::CloseDisplay() {
+    if (frameTexture_ != nullptr) {
+        SDL_DestroyTexture(frameTexture_);
+        frameTexture_ = nullptr;
+    }
+    if (renderer_ != nullptr) {
+        SDL_DestroyRenderer(renderer_);
+        renderer_ = nullptr;
+    }
+}
+
+bool SdlBackend::Present(const BackBuffer& frame) {
+    if (frameTexture_ == nullptr || frame.pixels.empty()) {
+        return false;
+    }
+    if (SDL_UpdateTexture(frameTexture_, nullptr, frame.pixels.data(),
+                          frame.width * static_cast<int>(sizeof(uint16_t))) != 0) {
+        return false;
+    }
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, frameTexture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+    return true;
+}
+
+bool SdlBackend::IsForeground() const {
+    return window_ != nullptr && foreground_;
+}
+
+bool SdlBackend::ReadKeyboard(uint8_t (&keys)[256]) {
+    if (!IsForeground()) {
+        return false;
+    }
+    SDL_PumpEvents();
+    int count = 0;
+    const Uint8* pressed = SDL_GetKeyboardState(&count);
+    std::fill(std::begin(keys), std::end(keys), 0);
+    for (int scancode = 0; scancode < count; ++scancode) {
+        if (pressed[scancode] != 0) {
+            uint8_t code = KeyCodeFromScancode(scancode);
+            if (code != 0) {
+                keys[code] = 0x80;
+            }
+        }
+    }
+    return true;
+}
+
+bool SdlBackend::ReadMouse(MouseState& state) {
+    if (!IsForeground()) {
+        return false;
+    }
+    SDL_PumpEvents();
+    int dx = 0;
+    int dy = 0;
+    Uint32 buttons = SDL_GetRelativeMouseState(&dx, &dy);
+    state.dx = dx;
+    state.dy = dy;
+    state.dz = wheel_ * 120;  // one notch of the wheel is 120 units
+    wheel_ = 0;
+    // Button 0 is the left, 1 the right, 2 the middle, 3 the first extra button.
+    state.buttons[0] = (buttons & SDL_BUTTON_LMASK) ? 0x80 : 0;
+    state.buttons[1] = (buttons & SDL_BUTTON_RMASK) ? 0x80 : 0;
+    state.buttons[2] = (buttons & SDL_BUTTON_MMASK) ? 0x80 : 0;
+    state.buttons[3] = (buttons & SDL_BUTTON_X1MASK) ? 0x80 : 0;
+    return true;
+}
+
+AudioDevice& SdlBackend::Audio() {
+    if (!audio_) {
+        audio_ = std::make_unique<SdlAudio>();
+    }
+    return *audio_;
+}
+
+}  // namespace platform

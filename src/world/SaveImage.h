@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "world/GameState.h"
+
+// A saved game: the record's saved fields, each widened to a 32-bit little-endian slot, gold
+// first, then zeros. The front end keeps the map's scroll position in two slots past the record.
+inline constexpr size_t kSaveImageSize = 70000;
+inline constexpr size_t kSaveImageRecordBytes = 52912;
+inline constexpr size_t kSaveScrollXOffset = 52960;
+inline constexpr size_t kSaveScrollYOffset = 52964;
+
+// Fills the whole image; the scroll slots are left 0 for the front end to write.
+void WriteSaveImage(const GameState& state, std::span<uint8_t, kSaveImageSize> image);
+
+// Takes a saved game into the record. An image of the wrong length or with any value out of its
+// field's range is refused whole: false, and the record is left as it was. Fields the image does
+// not hold keep their values.
+bool ReadSaveImage(std::span<const uint8_t> image, GameState& state);

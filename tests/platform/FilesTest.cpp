@@ -1,0 +1,87 @@
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "support/TempDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void WriteText(const fs::path& path, const std::string& text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path) << text;
+}
+
+std::string ReadText(const char* gamePath) {
+    std::vector<uint8_t> bytes;
+    if (!platform::ReadWholeFile(gamePath, bytes)) {
+        return "<missing>";
+    }
+    return std::string(bytes.begin(), bytes.end());
+}
+
+}  // namespace
+
+TEST(Files, GamePathsResolveWhateverTheCaseAndSeparators) {
+    TempWorkingDir dir;
+    WriteText(dir.path() / "art" / "MAP" / "back.BMP", "picture");
+    WriteText(dir.path() / "Data" / "data1.txt", "1");
+
+    EXPECT_EQ(ReadText("Art\\Map\\Back.bmp"), "picture");
+    EXPECT_EQ(ReadText("ART/map//BACK.bmp"), "picture");
+    EXPECT_EQ(ReadText("Data//data1.txt"), "1");
+    EXPECT_EQ(ReadText("Data\\\\DATA1.TXT"), "1");
+    EXPECT_EQ(ReadText("Art\\Map\\Missing.bmp"), "<missing>");
+    EXPECT_EQ(platform::OpenFile(nullptr, "rb"), nullptr);
+}
+
+TEST(Files, AtomicWriteCreatesTheFolderAndReplacesTheFileWhole) {
+    TempWorkingDir dir;
+    const std::string first = "first save";
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        "Saves\\1.save", reinterpret_cast<const uint8_t*>(first.data()), first.size()));
+    EXPECT_EQ(ReadText("Saves\\1.save"), first);
+
+    const std::string second = "second";
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        "saves\\1.SAVE", reinterpret_cast<const uint8_t*>(second.data()), second.size()));
+    EXPECT_EQ(ReadText("Saves\\1.save"), second);
+    // The write went to the existing file, not to a second one spelt differently.
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "Saves"), fs::directory_iterator()), 1);
+}
+
+TEST(Files, AWriteKilledBeforeItsRenameLeavesTheOldFileWhole) {
+    TempWorkingDir dir;
+    const std::string old = "the old save";
+    ASSERT_TRUE(platform::WriteFileAtomically(
+        "Saves\\2.save", reinterpret_cast<const uint8_t*>(old.data()), old.size()));
+
+    // A child process dies in the middle of its write: it never reaches the rename.
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        FILE* partial = std::fopen("Saves/2.save.tmp", "wb");
+        std::fputs("half", partial);
+        std::fflush(partial);
+        _exit(3);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_EQ(ReadText("Saves\\2.save"), old);
+}
+
+TEST(Files, AnUnwritableTargetIsReportedAsAFailure) {
+    TempWorkingDir dir;
+    WriteText(dir.path() / "Saves", "a file where the folder should be");
+    const std::string data = "x";
+    EXPECT_FALSE(platform::WriteFileAtomically(
+        "Saves\\3.save", reinterpret_cast<const uint8_t*>(data.data()), data.size()));
+    EXPECT_FALSE(platform::WriteFileAtomically(nullptr, nullptr, 0));
+}

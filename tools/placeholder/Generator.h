@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "Manifest.h"
+
+namespace placeholder {
+
+// Writes every row's file under folder (game path components become folders, names keep the
+// manifest's case) and makes the Art, Data and Saves folders. On failure says why in error.
+bool GenerateDataSet(const std::vector<ManifestRow>& rows, const std::filesystem::path& folder,
+                     std::string& error);
+
+}  // namespace placeholder

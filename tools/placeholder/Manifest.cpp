@@ -1,0 +1,202 @@
+#include "Manifest.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <map>
+#include <string_view>
+
+namespace placeholder {
+
+namespace {
+
+constexpr int kMaxPictureSide = 8192;
+// The colour keys the game's loads use; tiles are drawn in colours that none of them matches.
+constexpr uint32_t kAllowedKeys[] = {0, 0xFF000000, 0xFFFF0000, 0xFF0000FF, 0xFF00FF00, 0xFFFFFFFF};
+
+// Splits off the next white-space separated field; the rest stays in line.
+std::string NextField(std::string_view& line) {
+    size_t start = line.find_first_not_of(" \t");
+    if (start == std::string_view::npos) {
+        line = {};
+        return {};
+    }
+    size_t end = line.find_first_of(" \t", start);
+    std::string field(line.substr(start, end - start));
+    line = end == std::string_view::npos ? std::string_view() : line.substr(end);
+    return field;
+}
+
+std::string Trim(std::string_view text) {
+    size_t start = text.find_first_not_of(" \t\r");
+    if (start == std::string_view::npos) {
+        return {};
+    }
+    size_t end = text.find_last_not_of(" \t\r");
+    return std::string(text.substr(start, end - start + 1));
+}
+
+bool ParseInt(const std::string& text, int& value) {
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// "64x32" into its two sides.
+bool ParseSize(const std::string& text, int& width, int& height) {
+    size_t x = text.find('x');
+    return x != std::string::npos && ParseInt(text.substr(0, x), width) &&
+           ParseInt(text.substr(x + 1), height);
+}
+
+bool ParseKey(std::string text, uint32_t& key) {
+    if (text.rfind("0x", 0) == 0 || text.rfind("0X", 0) == 0) {
+        text = text.substr(2);
+    }
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), key, 16);
+    return error == std::errc() && end == text.data() + text.size() && !text.empty();
+}
+
+std::string LowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+bool KindFromName(const std::string& name, RowKind& kind) {
+    static const std::map<std::string, RowKind> kinds = {
+        {"bmp", RowKind::Picture}, {"arrow", RowKind::Arrow}, {"wav", RowKind::Sound},
+        {"mid", RowKind::Music},   {"mp3", RowKind::Mp3},     {"txt", RowKind::Text}};
+    auto found = kinds.find(name);
+    if (found == kinds.end()) {
+        return false;
+    }
+    kind = found->second;
+    return true;
+}
+
+// The picture fields after the path; empty when they hold together, else what is wrong.
+std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
+    std::string size = NextField(rest);
+    std::string frame = NextField(rest);
+    std::string count = NextField(rest);
+    std::string key = NextField(rest);
+    row.label = Trim(rest);
+    if (!ParseSize(size, row.width, row.height) || row.width < 1 || row.height < 1 ||
+        row.width > kMaxPictureSide || row.height > kMaxPictureSide) {
+        return "picture size must be <width>x<height>, 1 to 8192 each";
+    }
+    if (!ParseSize(frame, row.frameWidth, row.frameHeight) || row.frameWidth < 1 ||
+        row.frameHeight < 1 || row.frameWidth > row.width || row.frameHeight > row.height) {
+        return "frame size must be <width>x<height> within the picture";
+    }
+    int capacity = (row.width / row.frameWidth) * (row.height / row.frameHeight);
+    if (!ParseInt(count, row.frameCount) || row.frameCount < 1 || row.frameCount > capacity) {
+        return "frame count must be 1 to " + std::to_string(capacity);
+    }
+    if (!ParseKey(key, row.colourKey) || std::find(std::begin(kAllowedKeys), std::end(kAllowedKeys),
+                                                   row.colourKey) == std::end(kAllowedKeys)) {
+        return "colour key must be 0, FF000000, FFFF0000, FF0000FF, FF00FF00 or FFFFFFFF";
+    }
+    if (row.label.empty()) {
+        return "a picture needs a label";
+    }
+    return {};
+}
+
+// Empty when the path stays inside the output folder, else what is wrong.
+std::string CheckGamePath(const std::string& gamePath) {
+    if (gamePath.empty()) {
+        return "missing game path";
+    }
+    if (gamePath[0] == '\\' || gamePath[0] == '/') {
+        return "game paths are relative to the working directory";
+    }
+    for (const std::string& component : SplitGamePath(gamePath)) {
+        if (component == "." || component == "..") {
+            return "game paths may not name . or ..";
+        }
+    }
+    return {};
+}
+
+std::string ParseRow(std::string_view line, ManifestRow& row) {
+    std::string kindName = NextField(line);
+    if (!KindFromName(kindName, row.kind)) {
+        return "unknown kind '" + kindName + "' (bmp, arrow, wav, mid, mp3 or txt)";
+    }
+    row.gamePath = NextField(line);
+    std::string pathError = CheckGamePath(row.gamePath);
+    if (!pathError.empty()) {
+        return pathError;
+    }
+    switch (row.kind) {
+        case RowKind::Picture:
+        case RowKind::Arrow:
+            return ParsePictureFields(line, row);
+        case RowKind::Text:
+            row.text = Trim(line);
+            return {};
+        case RowKind::Sound:
+        case RowKind::Music:
+        case RowKind::Mp3:
+            return Trim(line).empty() ? std::string() : "unexpected fields after the path";
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::string> SplitGamePath(const std::string& gamePath) {
+    std::vector<std::string> components;
+    std::string current;
+    for (char c : gamePath) {
+        if (c == '\\' || c == '/') {
+            if (!current.empty()) {
+                components.push_back(current);
+            }
+            current.clear();
+        } else {
+            current.push_back(c);
+        }
+    }
+    if (!current.empty()) {
+        components.push_back(current);
+    }
+    return components;
+}
+
+std::vector<ManifestRow> ParseManifest(std::istream& input, const std::string& source,
+                                       std::vector<std::string>& errors) {
+    std::vector<ManifestRow> rows;
+    // The game matches names whatever their case, so two rows differing only in case clash.
+    std::map<std::string, int> lineOfPath;
+    std::string text;
+    for (int lineNumber = 1; std::getline(input, text); ++lineNumber) {
+        std::string line = Trim(text);
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        ManifestRow row;
+        row.line = lineNumber;
+        std::string error = ParseRow(line, row);
+        std::string where = source + ":" + std::to_string(lineNumber) + ": ";
+        if (!error.empty()) {
+            errors.push_back(where + error);
+            continue;
+        }
+        std::string key;
+        for (const std::string& component : SplitGamePath(row.gamePath)) {
+            key += LowerCase(component) + "/";
+        }
+        auto [existing, inserted] = lineOfPath.emplace(key, lineNumber);
+        if (!inserted) {
+            errors.push_back(where + row.gamePath + " is already listed on line " +
+                             std::to_string(existing->second));
+            continue;
+        }
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+}  // namespace placeholder
