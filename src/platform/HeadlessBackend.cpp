@@ -74,6 +74,7 @@ bool HeadlessBackend::Present(const BackBuffer& frame) {
     }
     presented = frame;
     ++presentCount;
+    now += presentAdvanceMs;
     return true;
 }
 
@@ -100,6 +101,7 @@ void HeadlessBackend::Reset() {
     audio.Close();
     audio = HeadlessAudio();
     now = 0;
+    presentAdvanceMs = 0;
     foreground = true;
     canCreateWindow = true;
     cursorShown = true;

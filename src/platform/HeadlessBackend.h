@@ -44,6 +44,7 @@ public:
 
     // Test controls.
     uint32_t now = 0;
+    uint32_t presentAdvanceMs = 0;  // each Present moves the clock on, as waiting for the display would
     bool foreground = true;
     bool canCreateWindow = true;
     bool cursorShown = true;

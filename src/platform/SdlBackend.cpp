@@ -80,6 +80,8 @@ void SdlBackend::ShowSystemCursor(bool show) {
     SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
     // The game draws its own pointer from relative movement.
     SDL_SetRelativeMouseMode(show ? SDL_FALSE : SDL_TRUE);
+    // Movement made before the switch is not the player's first move.
+    SDL_GetRelativeMouseState(nullptr, nullptr);
 }
 
 Message SdlBackend::PeekMessage() {
@@ -127,6 +129,13 @@ bool SdlBackend::OpenDisplay(int width, int height, bool windowed) {
     }
     CloseDisplay();
     if (!windowed) {
+        // Cover the desktop first: without a window manager the full-screen request alone
+        // leaves the window at its old size.
+        SDL_DisplayMode desktop;
+        if (SDL_GetDesktopDisplayMode(SDL_GetWindowDisplayIndex(window_), &desktop) == 0) {
+            SDL_SetWindowPosition(window_, 0, 0);
+            SDL_SetWindowSize(window_, desktop.w, desktop.h);
+        }
         SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");

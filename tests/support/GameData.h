@@ -1,0 +1,44 @@
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "support/TempDir.h"
+
+// A working folder holding the placeholder data set, generated once per test program: pictures
+// are linked in, the small Data folder is copied so a test may change it, Saves starts empty.
+class GameDataDir : public TempWorkingDir {
+public:
+    GameDataDir() {
+        namespace fs = std::filesystem;
+        const fs::path& set = SharedSet();
+        fs::create_symlink(set / "Art", path() / "Art");
+        fs::copy(set / "Data", path() / "Data", fs::copy_options::recursive);
+        fs::create_directory(path() / "Saves");
+    }
+
+private:
+    static const std::filesystem::path& SharedSet() {
+        static const std::filesystem::path set = Generate();
+        return set;
+    }
+
+    static std::filesystem::path Generate() {
+        char pattern[] = "/tmp/varn-data-XXXXXX";
+        std::filesystem::path folder = mkdtemp(pattern);
+        std::string command = std::string("'") + VARN_PLACEHOLDER_TOOL + "' '" VARN_SOURCE_DIR
+                              "/tools/placeholder/manifest.txt' '" + folder.string() +
+                              "' > /dev/null";
+        if (std::system(command.c_str()) != 0) {
+            std::abort();
+        }
+        std::atexit([] {
+            std::error_code error;
+            std::filesystem::remove_all(SharedSet(), error);
+        });
+        return folder;
+    }
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/GameApp.h"
+#include "platform/HeadlessBackend.h"
+#include "support/GameData.h"
+
+// A GameApp brought up on the headless backend over the placeholder data, frames run by hand.
+class HeadlessGame {
+public:
+    HeadlessGame() {
+        backend().Reset();
+        backend().CreateMainWindow(app.caption, app.x, app.y, app.width, app.height);
+        app.hWnd = &backend();
+        app.Init();
+    }
+    ~HeadlessGame() { app.Cleanup(); }
+
+    static platform::HeadlessBackend& backend() { return *platform::Headless(); }
+
+    void RunFrames(int count) {
+        for (int i = 0; i < count; ++i) {
+            app.Frame();
+        }
+    }
+
+    GameDataDir data;  // first: the app loads from it
+    GameApp app;
+};
