@@ -77,12 +77,7 @@ uint32_t GameApp::Init() {
     }
     if (world == nullptr) {
         world = new GameState();
-        world->InitHeroes();
-        world->InitHeroItems();
-        world->InitHeroArmies();
-        world->InitPlayer();
-        world->InitPlaces();
-        world->UpdateQuests();
+        RunNewGameSetUp(*world);
     }
     return 1;
 }

@@ -66,8 +66,9 @@ public:
 
     virtual AudioDevice& Audio() = 0;
 
-    // A record of platform calls; only the headless backend keeps it.
+    // A record of platform calls and of the files asked for; only the headless backend keeps it.
     virtual void Trace(std::string_view) {}
+    virtual void TraceFile(std::string_view) {}
 };
 
 Backend& Current();

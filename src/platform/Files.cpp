@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/Backend.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -52,6 +54,8 @@ std::string ResolvePath(const char* gamePath) {
     if (gamePath == nullptr) {
         return std::string();
     }
+    // Every file the game touches passes here: the trace tells which ones a run needed.
+    Current().TraceFile(gamePath);
     bool absolute = gamePath[0] == '/';
     fs::path resolved = absolute ? fs::path("/") : fs::path();
     bool searching = true;

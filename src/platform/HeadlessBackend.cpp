@@ -110,6 +110,7 @@ void HeadlessBackend::Reset() {
     mouse = MouseState();
     messages.clear();
     log.clear();
+    filesAsked.clear();
     presented = BackBuffer();
     presentCount = 0;
     hasWindow_ = false;

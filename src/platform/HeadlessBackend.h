@@ -38,6 +38,7 @@ public:
     AudioDevice& Audio() override { return audio; }
 
     void Trace(std::string_view line) override { log.emplace_back(line); }
+    void TraceFile(std::string_view gamePath) override { filesAsked.emplace_back(gamePath); }
 
     // Back to a fresh machine: clock 0, nothing pressed, no window, empty log.
     void Reset();
@@ -56,6 +57,7 @@ public:
 
     // What the game did.
     std::vector<std::string> log;
+    std::vector<std::string> filesAsked;  // game paths, as the game named them
     BackBuffer presented;
     int presentCount = 0;
 

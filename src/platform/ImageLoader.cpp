@@ -1,6 +1,7 @@
 #include "platform/ImageLoader.h"
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "platform/ArgbImage.h"

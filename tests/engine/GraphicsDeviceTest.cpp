@@ -13,7 +13,7 @@ using platform::CompareFunction;
 using platform::TextureFilter;
 
 class GraphicsDeviceTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { platform::Headless()->Reset(); }
     void TearDown() override { platform::Headless()->Reset(); }
 

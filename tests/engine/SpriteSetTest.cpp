@@ -19,7 +19,8 @@ constexpr uint16_t kBackground = 0x001F;  // pure blue: no picture of these test
 // exactly): red from x, green from y, blue from both.
 uint32_t Distinct(int x, int y) {
     return 0xFF000000u | static_cast<uint32_t>((x % 32) * 8) << 16 |
-           static_cast<uint32_t>((y % 32) * 8) << 8 | static_cast<uint32_t>(((x / 32 + y / 32) % 32) * 8);
+           static_cast<uint32_t>((y % 32) * 8) << 8 |
+           static_cast<uint32_t>(((x / 32 + y / 32) % 32) * 8);
 }
 
 uint16_t OnScreen(uint32_t argb) {
@@ -37,7 +38,7 @@ void WritePicture(const char* path, int width, int height) {
 }
 
 class SpriteSetTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         platform::Headless()->Reset();
         graphics_.CreateD3D();

@@ -13,7 +13,7 @@
 namespace {
 
 class TextureTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         platform::Headless()->Reset();
         graphics_.CreateD3D();

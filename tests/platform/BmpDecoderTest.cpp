@@ -55,18 +55,18 @@ TEST_P(BmpFixture, EveryTruncationFailsOrKeepsEveryPixel) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ImageMagickFiles, BmpFixture,
-    testing::Values("bmp1.bmp", "bmp4.bmp", "bmp4-rle.bmp", "bmp8.bmp", "bmp8-rle.bmp",
-                    "bmp16-555.bmp", "bmp16-555-masks.bmp", "bmp16-565.bmp", "bmp24.bmp",
-                    "bmp24-core.bmp", "bmp24-topdown.bmp", "bmp32.bmp", "bmp32-alpha.bmp"),
-    [](const testing::TestParamInfo<std::string>& info) {
-        std::string name = info.param.substr(0, info.param.find('.'));
-        for (char& c : name) {
-            c = (c == '-') ? '_' : c;
-        }
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(ImageMagickFiles, BmpFixture,
+                         testing::Values("bmp1.bmp", "bmp4.bmp", "bmp4-rle.bmp", "bmp8.bmp",
+                                         "bmp8-rle.bmp", "bmp16-555.bmp", "bmp16-555-masks.bmp",
+                                         "bmp16-565.bmp", "bmp24.bmp", "bmp24-core.bmp",
+                                         "bmp24-topdown.bmp", "bmp32.bmp", "bmp32-alpha.bmp"),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             std::string name = info.param.substr(0, info.param.find('.'));
+                             for (char& c : name) {
+                                 c = (c == '-') ? '_' : c;
+                             }
+                             return name;
+                         });
 
 TEST(BmpDecoder, UncompressedFilesCutShortFail) {
     for (const char* name : {"bmp1.bmp", "bmp8.bmp", "bmp16-565.bmp", "bmp24.bmp", "bmp32.bmp"}) {
@@ -137,8 +137,8 @@ TEST(BmpDecoder, MalformedHeadersFail) {
     PutU32(pixelsPastTheEnd, 10, 0xFFFFFFFFu);
     EXPECT_FALSE(Decode(pixelsPastTheEnd, image));
     for (uint16_t bitCount : {0, 2, 3, 12, 48, 64}) {
-        EXPECT_FALSE(Decode(MakeBmp(1, 1, bitCount, 0, kTwoColours, std::vector<uint8_t>(8)),
-                            image))
+        EXPECT_FALSE(
+            Decode(MakeBmp(1, 1, bitCount, 0, kTwoColours, std::vector<uint8_t>(8)), image))
             << bitCount;
     }
     // Run lengths with the other depth, bit fields on palette pictures, unknown compressions.

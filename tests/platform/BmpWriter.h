@@ -59,7 +59,8 @@ inline std::vector<uint8_t> MakeBmp24(int width, int height, const std::vector<u
 
 inline void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace bmp

@@ -57,7 +57,7 @@ SourceRect Whole(const TextureImage& texture) {
 
 // A created device as the game sets it up for drawing: linear filters, alpha test on at 8.
 class Device2DTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { Make(device_, 64, 48); }
 
     static void Make(Device2D& device, int width, int height) {
@@ -75,8 +75,8 @@ protected:
 
     // The bounding box of the pixels that are not background; empty when there are none.
     SourceRect Touched() const {
-        SourceRect box{std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max(),
-                       -1, -1};
+        SourceRect box{std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max(), -1,
+                       -1};
         for (int y = 0; y < device_.backBuffer().height; ++y) {
             for (int x = 0; x < device_.backBuffer().width; ++x) {
                 if (At(x, y) != kBackground) {
@@ -120,8 +120,7 @@ TEST(Device2DCreate, StartsWithTheDefaultStates) {
 
 TEST(Adapter2D, HardwareNeedsTheDisplayReferenceOnlyTheRenderer) {
     platform::Headless()->Reset();
-    platform::Headless()->supportedFormats = {platform::kFormatX8R8G8B8,
-                                              platform::kFormatX1R5G5B5};
+    platform::Headless()->supportedFormats = {platform::kFormatX8R8G8B8, platform::kFormatX1R5G5B5};
     platform::Adapter2D adapter;
     EXPECT_FALSE(adapter.CheckDeviceType(platform::kFormatX8R8G8B8, false, true));
     EXPECT_FALSE(adapter.CheckDeviceType(platform::kFormatR5G6B5, false, true));
@@ -245,6 +244,40 @@ TEST_F(Device2DTest, AlphaTestAtBilinearEdges) {
               drawRow(192));
 }
 
+TEST_F(Device2DTest, NotEqualPassesEitherSideOfTheReferenceWhenStretched) {
+    // The bilinear samples of the edge case above have alpha 255, 191, 64 and 0.
+    const TextureImage texture =
+        MakeTexture(4, 1, [](int x, int) { return x < 2 ? uint16_t{0xFFFF} : uint16_t{0}; });
+    device_.SetAlphaFunction(CompareFunction::NotEqual);
+    device_.SetAlphaReference(191);
+    device_.DrawSprite(texture, Whole(texture), 0, 0, 2.0f, 2.0f, kWhite);
+    EXPECT_EQ(0xFFFF, At(2, 0));
+    EXPECT_EQ(kBackground, At(3, 0));
+    EXPECT_EQ((8 << 11) | (16 << 5) | 8, At(4, 0));
+    EXPECT_EQ(0x0000, At(5, 0));  // alpha 0 is not 191 either: keyed black is drawn
+}
+
+TEST_F(Device2DTest, OneTexelWideSourceStretchesToItsColour) {
+    const TextureImage texture = MakeTexture(3, 2, Distinct);
+    device_.DrawSprite(texture, SourceRect{1, 0, 2, 1}, 4, 4, 3.0f, 3.0f, kWhite);
+    EXPECT_EQ((SourceRect{4, 4, 7, 7}), Touched());
+    for (int y = 4; y < 7; ++y) {
+        for (int x = 4; x < 7; ++x) {
+            EXPECT_EQ(ToScreen(Distinct(1, 0)), At(x, y));
+        }
+    }
+}
+
+TEST_F(Device2DTest, ColourModulatesStretchedPicturesToo) {
+    const TextureImage texture = MakeTexture(2, 2, [](int, int) { return uint16_t{0xFFFF}; });
+    device_.DrawSprite(texture, Whole(texture), 0, 0, 2.0f, 2.0f, 0xFF80FF00);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ((16 << 11) | (63 << 5), At(x, y));
+        }
+    }
+}
+
 TEST_F(Device2DTest, AlphaFunctionDecidesWhatPasses) {
     const TextureImage texture =
         MakeTexture(2, 1, [](int x, int) { return x == 0 ? uint16_t{0xFFFF} : uint16_t{0}; });
@@ -318,8 +351,8 @@ TEST_F(Device2DTest, ClippedAtEveryEdgeLikeTheSameDrawOnALargerBuffer) {
                     for (int column = 0; column < 64; ++column) {
                         ASSERT_EQ(big.backBuffer().Row(row + kMargin)[column + kMargin],
                                   small.backBuffer().Row(row)[column])
-                            << "scale " << scale << " at " << x << "," << y << ": pixel "
-                            << column << "," << row;
+                            << "scale " << scale << " at " << x << "," << y << ": pixel " << column
+                            << "," << row;
                     }
                 }
             }

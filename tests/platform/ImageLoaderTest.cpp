@@ -80,7 +80,7 @@ TEST(ImageLoader, FailureLeavesTheTextureUntouched) {
 }
 
 class ImageLoaderFiles : public testing::Test {
-protected:
+  protected:
     void SetUp() override { platform::Headless()->Reset(); }
     TempWorkingDir folder_;
 };
