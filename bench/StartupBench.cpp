@@ -18,8 +18,9 @@ void EnterPlaceholderData() {
     static const std::filesystem::path folder = [] {
         char pattern[] = "/tmp/varn-bench-XXXXXX";
         std::filesystem::path made = mkdtemp(pattern);
-        std::string command = std::string("'") + VARN_PLACEHOLDER_TOOL + "' '" VARN_SOURCE_DIR
-                              "/tools/placeholder/manifest.txt' '" + made.string() + "' > /dev/null";
+        std::string command = std::string("'") + VARN_PLACEHOLDER_TOOL +
+                              "' '" VARN_SOURCE_DIR "/tools/placeholder/manifest.txt' '" +
+                              made.string() + "' > /dev/null";
         if (std::system(command.c_str()) != 0) {
             std::abort();
         }

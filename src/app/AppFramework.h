@@ -11,7 +11,7 @@ using ModuleHandle = void*;
 // The application base: owns the main window, runs register, create, initialise, message loop,
 // clean up and unregister, and calls the four operations a game overrides.
 class AppFramework {
-public:
+  public:
     AppFramework();
     virtual ~AppFramework() = default;
 

@@ -8,7 +8,8 @@ constexpr int32_t kRestartVolume = -700;
 }  // namespace
 
 void GameApp::DrainTrackEvents() {
-    while (backgroundTrack.GetEvent(&mediaEventCode, &mediaEventParam1, &mediaEventParam2, 0) == 1) {
+    while (backgroundTrack.GetEvent(&mediaEventCode, &mediaEventParam1, &mediaEventParam2, 0) ==
+           1) {
         if (mediaEventCode == kTrackComplete) {
             mp3State = 0;
         }

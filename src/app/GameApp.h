@@ -52,7 +52,7 @@ class YouScreen;
 // The one application object: owns the engine, every screen, the world record and the state
 // machine, and the bytes that states hand to each other.
 class GameApp : public AppFramework {
-public:
+  public:
     GameApp();
     ~GameApp() override = default;
 

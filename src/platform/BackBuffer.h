@@ -17,7 +17,9 @@ struct BackBuffer {
         height = h;
         pixels.assign(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
     }
-    uint16_t* Row(int y) { return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width); }
+    uint16_t* Row(int y) {
+        return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+    }
     const uint16_t* Row(int y) const {
         return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
     }
@@ -25,7 +27,8 @@ struct BackBuffer {
 
 // 32-bit ARGB to R5G6B5, the back buffer's format.
 constexpr uint16_t ToR5G6B5(uint32_t argb) {
-    return static_cast<uint16_t>(((argb >> 8) & 0xF800) | ((argb >> 5) & 0x07E0) | ((argb >> 3) & 0x001F));
+    return static_cast<uint16_t>(((argb >> 8) & 0xF800) | ((argb >> 5) & 0x07E0) |
+                                 ((argb >> 3) & 0x001F));
 }
 
 }  // namespace platform

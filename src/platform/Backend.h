@@ -38,7 +38,7 @@ struct MouseState {
 // Everything the game needs of the machine: window and messages, clock, display, input, audio.
 // Two implementations: SDL for play, headless for tests and benchmarks.
 class Backend {
-public:
+  public:
     virtual ~Backend() = default;
 
     // The millisecond clock: 32 bits, wrapping.
@@ -78,7 +78,11 @@ void UseSdlBackend();
 HeadlessBackend* Headless();
 
 // Shorthands for the current backend.
-inline uint32_t TimeGetTime() { return Current().Milliseconds(); }
-inline void Trace(std::string_view line) { Current().Trace(line); }
+inline uint32_t TimeGetTime() {
+    return Current().Milliseconds();
+}
+inline void Trace(std::string_view line) {
+    Current().Trace(line);
+}
 
 }  // namespace platform

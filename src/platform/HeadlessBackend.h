@@ -14,7 +14,7 @@ namespace platform {
 // sets the keys and the mouse, queues window messages and reads back what was presented and
 // every traced platform call.
 class HeadlessBackend : public Backend {
-public:
+  public:
     uint32_t Milliseconds() override { return now; }
 
     bool CreateMainWindow(const char* caption, int x, int y, int width, int height) override;
@@ -45,7 +45,8 @@ public:
 
     // Test controls.
     uint32_t now = 0;
-    uint32_t presentAdvanceMs = 0;  // each Present moves the clock on, as waiting for the display would
+    uint32_t presentAdvanceMs =
+        0;  // each Present moves the clock on, as waiting for the display would
     bool foreground = true;
     bool canCreateWindow = true;
     bool cursorShown = true;
@@ -68,7 +69,7 @@ public:
         mouse.dy += dy;
     }
 
-private:
+  private:
     bool hasWindow_ = false;
     bool displayOpen_ = false;
     bool quitPosted_ = false;

@@ -13,7 +13,7 @@ namespace platform {
 // The backend for play: an SDL window filling the screen that shows the back buffer scaled
 // with its aspect kept, the keyboard and mouse through SDL, sound through SDL_mixer.
 class SdlBackend : public Backend {
-public:
+  public:
     SdlBackend();
     ~SdlBackend() override;
 
@@ -39,7 +39,7 @@ public:
 
     AudioDevice& Audio() override;
 
-private:
+  private:
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* frameTexture_ = nullptr;

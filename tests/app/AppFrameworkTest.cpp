@@ -10,7 +10,7 @@ namespace {
 
 // A framework whose frames are scripted: it counts the calls and quits after a set number.
 class ScriptedApp : public AppFramework {
-public:
+  public:
     uint32_t Init() override {
         ++inits;
         return initResult;
@@ -36,7 +36,7 @@ public:
 };
 
 class AppFrameworkTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { backend().Reset(); }
     platform::HeadlessBackend& backend() { return *platform::Headless(); }
 };

@@ -6,7 +6,7 @@
 namespace {
 
 class BackgroundMusicTest : public testing::Test {
-protected:
+  protected:
     const platform::HeadlessAudio& audio() { return HeadlessGame::backend().audio; }
     HeadlessGame game;
 };

@@ -11,14 +11,14 @@
 namespace {
 
 class FrameTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override { HeadlessGame::backend().presentAdvanceMs = 16; }
     HeadlessGame game;
 };
 
 // A game whose frames are scripted: the script runs before each frame of the real game.
 class ScriptedGame : public GameApp {
-public:
+  public:
     uint32_t Frame() override {
         ++frames;
         if (frames == escapeAtFrame) {

@@ -29,29 +29,29 @@ bool InOrder(const std::vector<std::string>& log, const std::vector<std::string>
 
 TEST(GameAppInit, BringsUpTheEngineInItsOrder) {
     HeadlessGame game;
-    EXPECT_TRUE(InOrder(HeadlessGame::backend().log,
-                        {
-                            "display.Open(800x600, full screen)",
-                            "input.Create",
-                            "input.Init(1)",
-                            "input.Init(2)",
-                            "window.ShowCursor(0)",
-                            "texture.Load(Art\\Cursor2.bmp, 0xFF000000)",
-                            "texture.Load(Art\\Cursor1.bmp, 0xFF000000)",
-                            "font.Create(Arial, 16)",
-                            "audio.Open(22050)",
-                            "audio.SetMasterVolume(1000)",
-                            "audio.LoadEffect(Data\\Vibrate.wav)",
-                            "audio.SetEffectVolume(-9500)",
-                            "audio.PlayEffect(1)",
-                            "audio.SetMasterVolume(1000)",
-                            "audio.LoadMusic(Data\\Music.mid)",
-                            "audio.SetMusicVolume(-320)",
-                            "audio.SetMusicVolume(-1920)",
-                            "audio.PlayMusic(0)",
-                            "audio.OpenTrack(Data\\Bedlam.mp3)",
-                            "audio.SetTrackVolume(-500)",
-                        }));
+    EXPECT_TRUE(
+        InOrder(HeadlessGame::backend().log, {
+                                                 "display.Open(800x600, full screen)",
+                                                 "input.Create",
+                                                 "input.Init(1)",
+                                                 "input.Init(2)",
+                                                 "window.ShowCursor(0)",
+                                                 "texture.Load(Art\\Cursor2.bmp, 0xFF000000)",
+                                                 "texture.Load(Art\\Cursor1.bmp, 0xFF000000)",
+                                                 "font.Create(Arial, 16)",
+                                                 "audio.Open(22050)",
+                                                 "audio.SetMasterVolume(1000)",
+                                                 "audio.LoadEffect(Data\\Vibrate.wav)",
+                                                 "audio.SetEffectVolume(-9500)",
+                                                 "audio.PlayEffect(1)",
+                                                 "audio.SetMasterVolume(1000)",
+                                                 "audio.LoadMusic(Data\\Music.mid)",
+                                                 "audio.SetMusicVolume(-320)",
+                                                 "audio.SetMusicVolume(-1920)",
+                                                 "audio.PlayMusic(0)",
+                                                 "audio.OpenTrack(Data\\Bedlam.mp3)",
+                                                 "audio.SetTrackVolume(-500)",
+                                             }));
 }
 
 TEST(GameAppInit, LeavesTheMainMenuCurrentTheMidiPlayingAndTheTrackSilent) {

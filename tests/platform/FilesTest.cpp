@@ -54,7 +54,8 @@ TEST(Files, AtomicWriteCreatesTheFolderAndReplacesTheFileWhole) {
         "saves\\1.SAVE", reinterpret_cast<const uint8_t*>(second.data()), second.size()));
     EXPECT_EQ(ReadText("Saves\\1.save"), second);
     // The write went to the existing file, not to a second one spelt differently.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "Saves"), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "Saves"), fs::directory_iterator()),
+              1);
 }
 
 TEST(Files, AWriteKilledBeforeItsRenameLeavesTheOldFileWhole) {

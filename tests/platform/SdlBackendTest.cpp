@@ -12,7 +12,7 @@ namespace {
 
 // SDL's dummy video and audio drivers: a real window and renderer, no screen.
 class SdlBackendTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);

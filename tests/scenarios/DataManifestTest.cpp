@@ -15,7 +15,8 @@ namespace {
 std::string Normalised(std::string path) {
     std::string out;
     for (char c : path) {
-        char next = c == '\\' ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        char next =
+            c == '\\' ? '/' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (next == '/' && !out.empty() && out.back() == '/') {
             continue;
         }

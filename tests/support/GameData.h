@@ -11,7 +11,7 @@
 // A working folder holding the placeholder data set, generated once per test program: pictures
 // are linked in, the small Data folder is copied so a test may change it, Saves starts empty.
 class GameDataDir : public TempWorkingDir {
-public:
+  public:
     GameDataDir() {
         namespace fs = std::filesystem;
         const fs::path& set = SharedSet();
@@ -20,7 +20,7 @@ public:
         fs::create_directory(path() / "Saves");
     }
 
-private:
+  private:
     static const std::filesystem::path& SharedSet() {
         static const std::filesystem::path set = Generate();
         return set;
@@ -29,9 +29,9 @@ private:
     static std::filesystem::path Generate() {
         char pattern[] = "/tmp/varn-data-XXXXXX";
         std::filesystem::path folder = mkdtemp(pattern);
-        std::string command = std::string("'") + VARN_PLACEHOLDER_TOOL + "' '" VARN_SOURCE_DIR
-                              "/tools/placeholder/manifest.txt' '" + folder.string() +
-                              "' > /dev/null";
+        std::string command = std::string("'") + VARN_PLACEHOLDER_TOOL +
+                              "' '" VARN_SOURCE_DIR "/tools/placeholder/manifest.txt' '" +
+                              folder.string() + "' > /dev/null";
         if (std::system(command.c_str()) != 0) {
             std::abort();
         }

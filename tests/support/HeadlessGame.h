@@ -6,7 +6,7 @@
 
 // A GameApp brought up on the headless backend over the placeholder data, frames run by hand.
 class HeadlessGame {
-public:
+  public:
     HeadlessGame() {
         backend().Reset();
         backend().CreateMainWindow(app.caption, app.x, app.y, app.width, app.height);

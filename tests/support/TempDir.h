@@ -8,7 +8,7 @@
 // A fresh folder that becomes the working directory for one test and is removed afterwards;
 // the game resolves every file relative to the working directory.
 class TempWorkingDir {
-public:
+  public:
     TempWorkingDir() {
         char pattern[] = "/tmp/varn-test-XXXXXX";
         path_ = mkdtemp(pattern);
@@ -25,7 +25,7 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
-private:
+  private:
     std::filesystem::path path_;
     std::filesystem::path previous_;
 };
