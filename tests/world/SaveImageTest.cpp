@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
 #include <vector>
 
 #include "world/ImageSlots.h"
@@ -8,112 +10,54 @@
 
 namespace {
 
-// Slots the record's fields take, in the record's own field order after gold.
-constexpr size_t kGoldSlot = 0;
-constexpr size_t kDaySlot = 3;
-constexpr size_t kFirstQuestSlot = 4;
-constexpr size_t kSaveSlotSlot = 474;
-constexpr size_t kFameSlot = 1821;
-constexpr size_t kHouseVisitorSlot = 2689;
-constexpr size_t kMeetingFirstSlot = 2686;
-constexpr size_t kVillageNumberSlot = 2711;
-constexpr size_t kPlayerNameSlot = 2712;
-constexpr size_t kPlayerFirstItemSlot = 2735;
-constexpr size_t kPlayerMapCellSlot = 3288;
-constexpr size_t kPlayerUnitTypeSlot = 3290 + 18;
-constexpr size_t kHeroNamesSlot = 11277;
-constexpr size_t kDailyIncomeSlot = 11727;
-constexpr size_t kMusicOnSlot = 13223;
-constexpr size_t kMapSpeedSlot = 13225;
-constexpr size_t kBattleSwingSpeedSlot = 13227;
+// Per byte check: two values it refuses, then three it takes, ends of its range included.
+using C = SlotCheck;
+const struct {
+    SlotCheck check;
+    uint32_t refused[2];
+    uint8_t taken[3];
+} kByteChecks[] = {
+    {C::Flag, {2, 255}, {0, 1, 1}},           {C::Quest, {3, 8}, {2, 4, 7}},
+    {C::Character, {12, 100}, {0, 5, 11}},    {C::MeetingCharacter, {12, 99}, {0, 11, 100}},
+    {C::HeroNumber, {11, 255}, {0, 4, 10}},   {C::TownNumber, {0, 5}, {1, 2, 4}},
+    {C::VillageNumber, {0, 10}, {1, 5, 9}},   {C::Item, {251, 255}, {0, 17, 250}},
+    {C::ItemIndex, {250, 255}, {0, 17, 249}}, {C::ItemCell, {31, 255}, {0, 17, 30}},
+    {C::ArmySlot, {6, 255}, {0, 3, 5}},       {C::UnitType, {5, 22}, {4, 7, 21}},
+    {C::UnitId, {6, 23}, {0, 11, 22}},        {C::Direction, {8, 255}, {0, 3, 7}},
+    {C::BodyVariant, {3, 255}, {0, 1, 2}},    {C::Speed, {0, 4}, {1, 2, 3}},
+    {C::Glyph, {90, 256}, {0, 41, 89}},
+};
 
-// Gives every saved field a value of its own kind, varying from field to field.
-class DistinctFiller {
-  public:
+// Gives every saved field a value of its own kind, varying from field to field, and notes the
+// slot of the first field of each check.
+struct DistinctFiller {
     void Int(int32_t& value, SlotCheck check) {
-        ++counter_;
-        value = check == SlotCheck::MapCell ? static_cast<int32_t>(counter_ % 10801)
-                                            : static_cast<int32_t>(counter_ * 7919u - 500000);
+        firstSlot.try_emplace(check, count);
+        value = static_cast<int32_t>(check == SlotCheck::MapCell ? count % 10801
+                                                                 : count * 7919u - 500000);
+        ++count;
     }
     void Byte(uint8_t& value, SlotCheck check) {
-        ++counter_;
-        value = Pick(check);
-    }
-
-  private:
-    uint8_t From(std::initializer_list<uint8_t> choices) {
-        return choices.begin()[counter_ % choices.size()];
-    }
-    uint8_t Below(uint32_t limit, uint32_t first = 0) {
-        return static_cast<uint8_t>(first + counter_ % (limit - first));
-    }
-    uint8_t Pick(SlotCheck check) {
-        switch (check) {
-            case SlotCheck::Any:
-                return static_cast<uint8_t>(counter_ * 31u);
-            case SlotCheck::Flag:
-                return Below(2);
-            case SlotCheck::Quest:
-                return From({0, 1, 2, 4, 5, 6, 7});
-            case SlotCheck::Character:
-                return Below(12);
-            case SlotCheck::MeetingCharacter:
-                return From({0, 3, 11, 100});
-            case SlotCheck::HeroNumber:
-                return Below(11);
-            case SlotCheck::TownNumber:
-                return Below(5, 1);
-            case SlotCheck::VillageNumber:
-                return Below(10, 1);
-            case SlotCheck::Item:
-                return Below(251);
-            case SlotCheck::ItemIndex:
-                return Below(250);
-            case SlotCheck::ItemCell:
-                return Below(31);
-            case SlotCheck::ArmySlot:
-                return Below(6);
-            case SlotCheck::UnitType:
-                return From({0, 4, 7, 10, 20, 21});
-            case SlotCheck::UnitId:
-                return From({0, 1, 5, 8, 11, 21, 22});
-            case SlotCheck::Direction:
-                return Below(8);
-            case SlotCheck::BodyVariant:
-                return Below(3);
-            case SlotCheck::Speed:
-                return Below(4, 1);
-            case SlotCheck::Glyph:
-                return Below(90);
-            case SlotCheck::MapCell:
-                break;
+        firstSlot.try_emplace(check, count);
+        value = static_cast<uint8_t>(count * 31u);
+        for (const auto& entry : kByteChecks) {
+            value = entry.check == check ? entry.taken[count % 3] : value;
         }
-        ADD_FAILURE() << "map cells are never bytes";
-        return 0;
+        ++count;
     }
-
-    uint32_t counter_ = 0;
+    std::map<SlotCheck, size_t> firstSlot;
+    uint32_t count = 0;
 };
 
-class CountingVisitor {
-  public:
-    void Int(const int32_t&, SlotCheck) { ++slots; }
-    void Byte(const uint8_t&, SlotCheck) { ++slots; }
-    size_t slots = 0;
-};
-
-GameState FreshGame() {
-    GameState world;
-    RunNewGameSetUp(world);
-    return world;
-}
-
-GameState DistinctGame() {
-    GameState world;
+struct DistinctGame {
+    // The name columns past the heroes are not saved: give them a fresh game's.
+    DistinctGame() {
+        save_layout::VisitSavedFields(filler, static_cast<GameStateData&>(world));
+        world.heroNames.rows[0][10] = world.heroNames.rows[0][11] = kGlyphCursor;
+    }
     DistinctFiller filler;
-    save_layout::VisitSavedFields(filler, static_cast<GameStateData&>(world));
-    return world;
-}
+    GameState world;
+};
 
 std::vector<uint8_t> ImageOf(const GameState& world) {
     std::vector<uint8_t> image(kSaveImageSize, 0xEE);
@@ -121,172 +65,53 @@ std::vector<uint8_t> ImageOf(const GameState& world) {
     return image;
 }
 
-uint32_t SlotAt(const std::vector<uint8_t>& image, size_t slot) {
-    return ReadImageSlot(image, slot * kImageSlotSize);
-}
-
-void SetSlot(std::vector<uint8_t>& image, size_t slot, uint32_t value) {
-    WriteImageSlot(image, slot * kImageSlotSize, value);
-}
-
-TEST(SaveImageLayout, RecordFillsTheSlotsBeforeTheScrollPosition) {
-    CountingVisitor counter;
-    const GameState world;
-    save_layout::VisitSavedFields(counter, static_cast<const GameStateData&>(world));
-    EXPECT_EQ(counter.slots * kImageSlotSize, kSaveImageRecordBytes);
-    EXPECT_LT(kSaveImageRecordBytes, kSaveScrollXOffset);
-}
-
-TEST(SaveImageLayout, FieldsLandInTheRecordsOrder) {
-    const GameState world = DistinctGame();
-    const std::vector<uint8_t> image = ImageOf(world);
-    EXPECT_EQ(static_cast<int32_t>(SlotAt(image, kGoldSlot)), world.gold);
-    EXPECT_EQ(static_cast<int32_t>(SlotAt(image, kDaySlot)), world.day);
-    EXPECT_EQ(SlotAt(image, kFirstQuestSlot), world.Quest(1));
-    EXPECT_EQ(SlotAt(image, kFirstQuestSlot + 99), world.Quest(100));
-    EXPECT_EQ(static_cast<int32_t>(SlotAt(image, kFameSlot)), world.fame);
-    EXPECT_EQ(SlotAt(image, kVillageNumberSlot), world.villageNumber);
-    EXPECT_EQ(SlotAt(image, kPlayerNameSlot), world.playerName[0]);
-    EXPECT_EQ(static_cast<int32_t>(SlotAt(image, kPlayerMapCellSlot)), world.playerMapCell);
-    // The hero names go hero by hero.
-    EXPECT_EQ(SlotAt(image, kHeroNamesSlot), world.heroNames.rows[0][0]);
-    EXPECT_EQ(SlotAt(image, kHeroNamesSlot + 1), world.heroNames.rows[1][0]);
-    EXPECT_EQ(SlotAt(image, kHeroNamesSlot + 21), world.heroNames.rows[0][1]);
-    EXPECT_EQ(static_cast<int32_t>(SlotAt(image, kDailyIncomeSlot)), world.dailyIncome);
-    EXPECT_EQ(SlotAt(image, kBattleSwingSpeedSlot), world.battleSwingSpeed);
-}
-
-TEST(SaveImageLayout, EverythingAfterTheRecordIsZero) {
-    const std::vector<uint8_t> image = ImageOf(DistinctGame());
-    for (size_t offset = kSaveImageRecordBytes; offset < kSaveImageSize; ++offset) {
-        ASSERT_EQ(image[offset], 0) << "byte " << offset;
+TEST(SaveImage, GoldFirstThenTheRecordThenZerosAndGamesComeBackFieldForField) {
+    const DistinctGame distinct;
+    // The record ends before the front end's scroll position at byte 52960.
+    EXPECT_EQ(distinct.filler.count * kImageSlotSize, 52912u);
+    const std::vector<uint8_t> image = ImageOf(distinct.world);
+    EXPECT_EQ(static_cast<int32_t>(ReadImageSlot(image, 0)), distinct.world.gold);
+    EXPECT_EQ(std::count(image.begin() + kSaveImageRecordBytes, image.end(), 0),
+              static_cast<ptrdiff_t>(kSaveImageSize - kSaveImageRecordBytes));
+    GameState fresh;
+    RunNewGameSetUp(fresh);
+    const GameState games[] = {fresh, distinct.world};
+    for (int k = 0; k < 2; ++k) {
+        GameState loaded = games[1 - k];
+        ASSERT_TRUE(ReadSaveImage(ImageOf(games[k]), loaded));
+        EXPECT_TRUE(static_cast<const GameStateData&>(loaded) == games[k]) << "game " << k;
     }
 }
 
-TEST(SaveImageRoundTrip, FreshGameComesBackWhole) {
-    const GameState fresh = FreshGame();
-    GameState loaded = DistinctGame();
-    loaded.heroNames.rows[0] = fresh.heroNames.rows[0];
-    ASSERT_TRUE(ReadSaveImage(ImageOf(fresh), loaded));
-    EXPECT_TRUE(static_cast<const GameStateData&>(loaded) == fresh);
-}
-
-TEST(SaveImageRoundTrip, EveryFieldSurvives) {
-    const GameState original = DistinctGame();
-    GameState loaded = FreshGame();
-    ASSERT_TRUE(ReadSaveImage(ImageOf(original), loaded));
-    EXPECT_EQ(loaded.heroStats, original.heroStats);
-    EXPECT_EQ(loaded.heroArmies, original.heroArmies);
-    EXPECT_EQ(loaded.heroItems, original.heroItems);
-    EXPECT_EQ(loaded.playerArmy, original.playerArmy);
-    EXPECT_EQ(loaded.playerItems, original.playerItems);
-    EXPECT_EQ(loaded.snapAllyRows, original.snapAllyRows);
-    EXPECT_EQ(loaded.hofName, original.hofName);
-    for (int hero = 0; hero < kHeroCount; ++hero) {
-        EXPECT_EQ(loaded.heroNames.Name(hero), original.heroNames.Name(hero));
-    }
-    // The columns past the heroes are not saved: the loaded record keeps its own.
-    EXPECT_EQ(loaded.heroNames.rows[0][10], kGlyphCursor);
-    GameState expected = original;
-    for (int row = 0; row < kGlyphStringLength; ++row) {
-        for (int column = kHeroCount; column < HeroNameTable::kColumnCount; ++column) {
-            expected.heroNames.rows[row][column] = loaded.heroNames.rows[row][column];
-        }
-    }
-    EXPECT_TRUE(static_cast<const GameStateData&>(loaded) == expected);
-}
-
-TEST(SaveImageRoundTrip, BufferPointersAreNeitherSavedNorLoaded) {
-    uint8_t buffer = 0;
-    GameState world = FreshGame();
-    world.loadedImage = &buffer;
-    GameState other = FreshGame();
-    ASSERT_TRUE(ReadSaveImage(ImageOf(other), world));
-    EXPECT_EQ(world.loadedImage, &buffer);
-}
-
-class SaveImageRefusal : public testing::Test {
-  protected:
-    SaveImageRefusal() : image(ImageOf(DistinctGame())) {
-        world.gold = 4321;
-        world.Quest(5) = 6;
-        before = world;
-    }
-
-    void ExpectRefused(const std::vector<uint8_t>& bad) {
-        EXPECT_FALSE(ReadSaveImage(bad, world));
-        EXPECT_TRUE(static_cast<const GameStateData&>(world) == before);
-    }
-
-    void ExpectSlotRefused(size_t slot, uint32_t value) {
-        SCOPED_TRACE(testing::Message() << "slot " << slot << " value " << value);
-        std::vector<uint8_t> bad = image;
-        SetSlot(bad, slot, value);
-        ExpectRefused(bad);
-    }
-
-    void ExpectSlotAccepted(size_t slot, uint32_t value) {
-        std::vector<uint8_t> good = image;
-        SetSlot(good, slot, value);
-        GameState target = before;
-        EXPECT_TRUE(ReadSaveImage(good, target)) << "slot " << slot << " value " << value;
-    }
-
-    std::vector<uint8_t> image;
-    GameState world = FreshGame();
-    GameState before;
-};
-
-TEST_F(SaveImageRefusal, WrongLengthsAreRefused) {
-    ExpectRefused({});
-    ExpectRefused(std::vector<uint8_t>(image.begin(), image.end() - 1));
+TEST(SaveImageRefusal, BadImagesAreRefusedWholeWithTheRecordUntouched) {
+    const DistinctGame distinct;
+    const std::vector<uint8_t> image = ImageOf(distinct.world);
+    auto first = [&distinct](SlotCheck check) { return distinct.filler.firstSlot.at(check); };
+    auto with = [&image](size_t slot, uint32_t value) {
+        std::vector<uint8_t> changed = image;
+        WriteImageSlot(changed, slot * kImageSlotSize, value);
+        return changed;
+    };
+    GameState world;
+    const GameState before = world;
+    auto read = [&world](const std::vector<uint8_t>& bytes) { return ReadSaveImage(bytes, world); };
+    EXPECT_FALSE(read({}));
+    EXPECT_FALSE(read(std::vector<uint8_t>(image.begin(), image.end() - 1)));
     std::vector<uint8_t> overlong = image;
     overlong.push_back(0);
-    ExpectRefused(overlong);
-    ExpectRefused(std::vector<uint8_t>(image.begin(), image.begin() + kSaveImageRecordBytes));
-}
-
-TEST_F(SaveImageRefusal, ByteFieldsMustFitAByte) {
-    ExpectSlotRefused(kSaveSlotSlot, 256);
-    ExpectSlotRefused(kSaveSlotSlot, 0xFFFFFFFF);
-    ExpectSlotAccepted(kSaveSlotSlot, 255);
-}
-
-TEST_F(SaveImageRefusal, QuestStatesSkipThree) {
-    ExpectSlotRefused(kFirstQuestSlot + 50, 3);
-    ExpectSlotRefused(kFirstQuestSlot, 8);
-    ExpectSlotAccepted(kFirstQuestSlot + 99, 7);
-}
-
-TEST_F(SaveImageRefusal, CharacterIdsAndMeetingsStayInRange) {
-    ExpectSlotRefused(kHouseVisitorSlot, 12);
-    ExpectSlotAccepted(kHouseVisitorSlot, 11);
-    ExpectSlotRefused(kMeetingFirstSlot, 99);
-    ExpectSlotAccepted(kMeetingFirstSlot, 100);
-    ExpectSlotRefused(kVillageNumberSlot, 0);
-    ExpectSlotRefused(kVillageNumberSlot, 10);
-}
-
-TEST_F(SaveImageRefusal, ItemsUnitsAndGlyphsStayInRange) {
-    ExpectSlotRefused(kPlayerFirstItemSlot, 251);
-    ExpectSlotAccepted(kPlayerFirstItemSlot, 250);
-    ExpectSlotRefused(kPlayerUnitTypeSlot, 5);
-    ExpectSlotRefused(kPlayerUnitTypeSlot, 22);
-    ExpectSlotAccepted(kPlayerUnitTypeSlot, 21);
-    ExpectSlotRefused(kPlayerNameSlot, 90);
-}
-
-TEST_F(SaveImageRefusal, MapCellsOptionsAndFlagsStayInRange) {
-    ExpectSlotRefused(kPlayerMapCellSlot, 10801);
-    ExpectSlotRefused(kPlayerMapCellSlot, static_cast<uint32_t>(-1));
-    ExpectSlotAccepted(kPlayerMapCellSlot, 10800);
-    ExpectSlotRefused(kMapSpeedSlot, 0);
-    ExpectSlotRefused(kMapSpeedSlot, 4);
-    ExpectSlotRefused(kMusicOnSlot, 2);
-}
-
-TEST_F(SaveImageRefusal, LastSlotIsCheckedToo) {
-    ExpectSlotRefused(kBattleSwingSpeedSlot, 9);
+    EXPECT_FALSE(read(overlong));
+    // Map cells off the map, a bad last slot.
+    EXPECT_FALSE(read(with(first(SlotCheck::MapCell), 10801)));
+    EXPECT_FALSE(read(with(first(SlotCheck::MapCell), 0xFFFFFFFF)));
+    EXPECT_FALSE(read(with(kSaveImageRecordBytes / kImageSlotSize - 1, 9)));
+    for (const auto& entry : kByteChecks) {
+        const size_t slot = first(entry.check);
+        for (uint32_t value : entry.refused) {
+            EXPECT_FALSE(read(with(slot, value))) << "slot " << slot << " value " << value;
+        }
+    }
+    EXPECT_TRUE(static_cast<const GameStateData&>(world) == before);
+    EXPECT_TRUE(read(with(first(SlotCheck::MapCell), 10800)));
 }
 
 }  // namespace
