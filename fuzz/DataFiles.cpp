@@ -1,0 +1,61 @@
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+
+#include "engine/DataBlob.h"
+#include "engine/Settings.h"
+
+// The two files the game reads before it trusts anything: a save container and the settings
+// text. Each input is written as both files in a private working folder and read back.
+
+namespace {
+
+void EnterPrivateFolder() {
+    static const bool entered = [] {
+        char pattern[] = "/tmp/varn-fuzz-XXXXXX";
+        std::filesystem::path folder = mkdtemp(pattern);
+        std::filesystem::create_directories(folder / "Data");
+        std::filesystem::create_directories(folder / "Saves");
+        std::filesystem::current_path(folder);
+        return true;
+    }();
+    (void)entered;
+}
+
+void WriteFile(const char* path, const uint8_t* data, size_t size) {
+    FILE* file = std::fopen(path, "wb");
+    if (file == nullptr) {
+        std::abort();
+    }
+    std::fwrite(data, 1, size, file);
+    std::fclose(file);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    EnterPrivateFolder();
+    WriteFile("Saves/1.save", data, size);
+    WriteFile("Data/data1.txt", data, size);
+
+    DataBlob blob;
+    uint32_t loaded = 0;
+    uint8_t* bytes = blob.LoadFromFile("Saves\\1.save", &loaded);
+    // A container is accepted only when it holds every byte its length promises (a file shorter
+    // than its length field can only hold an empty one).
+    const size_t held = size >= 4 ? size - 4 : 0;
+    if (bytes != nullptr && (loaded > held || loaded != blob.size)) {
+        std::abort();
+    }
+    if (bytes != nullptr && loaded > 0) {
+        volatile uint8_t last = bytes[loaded - 1];
+        (void)last;
+    }
+
+    Settings settings;
+    settings.Load();
+    return 0;
+}
