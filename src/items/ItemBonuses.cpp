@@ -1,6 +1,8 @@
 #include "items/ItemBonuses.h"
 
+#include <array>
 #include <cstdint>
+#include <span>
 
 #include "items/EquipSlots.h"
 
@@ -26,32 +28,22 @@ constexpr uint8_t kShields[] = {43, 44, 45, 48, 50, 50, 35, 50, 33, 27, 28, 29};
 constexpr uint8_t kSwords[] = {43, 44, 80, 80, 47, 41, 80, 80, 68,
                                40, 69, 38, 66, 31, 32, 37, 39, 100};
 
+// Indexed by kind; none has no entries.
+constexpr std::array<std::span<const uint8_t>, kItemKindCount> kBonusesByKind = {
+    std::span<const uint8_t>(),
+    kAmulets,
+    kHelmets,
+    kArmor,
+    kBelts,
+    kPants,
+    kShoes,
+    kGloves,
+    kRings,
+    kShields,
+    kSwords};
+
 constexpr std::span<const uint8_t> BonusesOfKind(ItemKind kind) {
-    switch (kind) {
-        case ItemKind::Amulet:
-            return kAmulets;
-        case ItemKind::Helmet:
-            return kHelmets;
-        case ItemKind::Armor:
-            return kArmor;
-        case ItemKind::Belt:
-            return kBelts;
-        case ItemKind::Pants:
-            return kPants;
-        case ItemKind::Shoes:
-            return kShoes;
-        case ItemKind::Gloves:
-            return kGloves;
-        case ItemKind::Ring:
-            return kRings;
-        case ItemKind::Shield:
-            return kShields;
-        case ItemKind::Sword:
-            return kSwords;
-        case ItemKind::None:
-            break;
-    }
-    return {};
+    return kBonusesByKind[static_cast<size_t>(kind)];
 }
 
 // Indexed by the id itself; 0 where no item is.

@@ -1,6 +1,7 @@
 #include "items/ItemTextData.h"
 
 #include <algorithm>
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -326,32 +327,22 @@ constexpr ItemText kSwords[] = {
     {Iron, Bastions},          // 250
 };
 
+// Indexed by kind; none has no entries.
+constexpr std::array<std::span<const ItemText>, kItemKindCount> kTextsByKind = {
+    std::span<const ItemText>(),
+    kAmulets,
+    kHelmets,
+    kArmor,
+    kBelts,
+    kPants,
+    kShoes,
+    kGloves,
+    kRings,
+    kShields,
+    kSwords};
+
 constexpr std::span<const ItemText> TextsOfKind(ItemKind kind) {
-    switch (kind) {
-        case ItemKind::Amulet:
-            return kAmulets;
-        case ItemKind::Helmet:
-            return kHelmets;
-        case ItemKind::Armor:
-            return kArmor;
-        case ItemKind::Belt:
-            return kBelts;
-        case ItemKind::Pants:
-            return kPants;
-        case ItemKind::Shoes:
-            return kShoes;
-        case ItemKind::Gloves:
-            return kGloves;
-        case ItemKind::Ring:
-            return kRings;
-        case ItemKind::Shield:
-            return kShields;
-        case ItemKind::Sword:
-            return kSwords;
-        case ItemKind::None:
-            break;
-    }
-    return {};
+    return kTextsByKind[static_cast<size_t>(kind)];
 }
 
 constexpr bool EveryItemHasOneText() {
