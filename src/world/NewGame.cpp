@@ -43,15 +43,17 @@ constexpr std::array<HeroStart, kHeroCount> kHeroStarts = {{
     {111, 36, 1111, 13, 1, "Osric the Tall", 14},
 }};
 
-constexpr bool AllHeroNamesFit() {
-    for (const HeroStart& hero : kHeroStarts) {
-        if (!IsDefaultName(hero.name, hero.nameLength)) {
+// Every default name is English words of exactly its glyph length.
+template <typename Rows>
+constexpr bool AllNamesFit(const Rows& rows) {
+    for (const auto& row : rows) {
+        if (!IsDefaultName(row.name, row.nameLength)) {
             return false;
         }
     }
     return true;
 }
-static_assert(AllHeroNamesFit());
+static_assert(AllNamesFit(kHeroStarts));
 
 constexpr ItemId kHero1Items[] = {155, 69};
 constexpr ItemId kHero2Items[] = {246, 70, 128, 152, 153};
@@ -145,15 +147,7 @@ constexpr std::array<SpareArmyName, 7> kSpareArmyNames = {{
     {10, 1, "Queens Own Guard", 16},
 }};
 
-constexpr bool AllSpareNamesFit() {
-    for (const SpareArmyName& spare : kSpareArmyNames) {
-        if (!IsDefaultName(spare.name, spare.nameLength)) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(AllSpareNamesFit());
+static_assert(AllNamesFit(kSpareArmyNames));
 
 constexpr std::string_view kPlayerName = "Sir Alwyn";
 static_assert(IsDefaultName(kPlayerName, 9));
