@@ -9,6 +9,8 @@
 #include "platform/Device2D.h"
 #include "platform/TextureImage.h"
 
+namespace varn {
+
 // A full headless frame of the renderer: Clear, 300 colour-keyed 64 x 64 frames (half at their
 // own size, a quarter each at 0.8 and 1.1, bilinear) and Present; beside it the same frame through
 // SDL's own software blitter and scaler on SDL surfaces.
@@ -144,3 +146,5 @@ void BM_SdlFrame(benchmark::State& state) {
 BENCHMARK(BM_SdlFrame)->Name("RendererFrame/SdlSurfaces")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+}  // namespace varn

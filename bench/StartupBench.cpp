@@ -8,6 +8,8 @@
 #include "app/GameApp.h"
 #include "platform/HeadlessBackend.h"
 
+namespace varn {
+
 // Start-up of the whole game, headless, over the placeholder data: from constructing the
 // application to the first presented main-menu frame; then one main-menu frame.
 
@@ -64,3 +66,5 @@ void BM_MainMenuFrame(benchmark::State& state) {
 BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
+
+}  // namespace varn

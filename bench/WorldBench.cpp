@@ -5,6 +5,8 @@
 #include "world/GameState.h"
 #include "world/SaveImage.h"
 
+namespace varn {
+
 // The world record's set-up and the save image: neither is hot, but both should stay far below
 // a frame.
 
@@ -51,3 +53,5 @@ void BM_SaveImageRoundTrip(benchmark::State& state) {
 BENCHMARK(BM_SaveImageRoundTrip)->Name("SaveImage/WriteAndRead");
 
 }  // namespace
+
+}  // namespace varn

@@ -8,6 +8,8 @@
 #include "engine/DataBlob.h"
 #include "engine/Settings.h"
 
+using namespace varn;
+
 // The two files the game reads before it trusts anything: a save container and the settings
 // text. Each input is written as both files in a private working folder and read back.
 

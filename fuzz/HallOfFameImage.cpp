@@ -7,6 +7,8 @@
 #include "world/GameState.h"
 #include "world/HallOfFameImage.h"
 
+using namespace varn;
+
 // The hall-of-fame reader must refuse bad images untouched and give back what it accepted.
 
 namespace {

@@ -4,6 +4,8 @@
 #include "platform/ArgbImage.h"
 #include "platform/JpegDecoder.h"
 
+using namespace varn;
+
 // Any bytes at all: the decoder must refuse or decode them without touching memory it does not own.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     platform::ArgbImage image;

@@ -7,6 +7,8 @@
 #include "world/GameState.h"
 #include "world/SaveImage.h"
 
+using namespace varn;
+
 // Feeds the save-image reader raw inputs and fresh-game images overwritten by the input, then
 // runs the record's rules on whatever it accepted.
 

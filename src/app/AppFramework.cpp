@@ -4,6 +4,8 @@
 #include <cstring>
 #include <string>
 
+namespace varn {
+
 AppFramework* g_app = nullptr;
 
 namespace {
@@ -75,3 +77,5 @@ uint32_t AppFramework::ShowMouseCursor(bool show) {
     platform::Current().ShowSystemCursor(show);
     return 1;
 }
+
+}  // namespace varn

@@ -4,6 +4,8 @@
 
 #include "platform/Backend.h"
 
+namespace varn {
+
 // Stands in for the window and module handles: non-null once the window exists.
 using WindowHandle = void*;
 using ModuleHandle = void*;
@@ -42,3 +44,5 @@ extern AppFramework* g_app;
 
 // The registered window procedure: a destroyed window posts the quit message.
 int32_t AppWindowProc(platform::Message message);
+
+}  // namespace varn

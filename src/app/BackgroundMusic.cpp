@@ -1,5 +1,7 @@
 #include "app/GameApp.h"
 
+namespace varn {
+
 namespace {
 
 constexpr int32_t kTrackComplete = 1;
@@ -50,3 +52,5 @@ void GameApp::RestartMenuMusic(int volume) {
     music.SetVolume(90);
     music.Play(volume, 0);
 }
+
+}  // namespace varn

@@ -2,6 +2,8 @@
 
 #include "app/GameApp.h"
 
+namespace varn {
+
 void GameApp::BeginFrameTiming() {
     if (frameTimingOn != 0) {
         frameStart = platform::TimeGetTime();
@@ -50,3 +52,5 @@ void GameApp::DrawFrameRate(int y) {
     font.DrawText(text, 20, y, 400, 100, kFrameRateColour, 0);
     font.DrawText("Frames per second", 50, y, 400, 100, kFrameRateColour, 0);
 }
+
+}  // namespace varn

@@ -9,6 +9,8 @@
 #include "platform/PixelFormat.h"
 #include "world/GameState.h"
 
+namespace varn {
+
 namespace {
 
 template <typename Blob>
@@ -133,3 +135,5 @@ int32_t AnsiToWide(wchar_t* dst, const char* src, int dstChars) {
     dst[dstChars - 1] = L'\0';
     return fits ? kConvertOk : kConvertFailed;
 }
+
+}  // namespace varn

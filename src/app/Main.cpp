@@ -1,6 +1,8 @@
 #include "app/GameApp.h"
 #include "platform/Backend.h"
 
+using namespace varn;
+
 int main() {
     platform::UseSdlBackend();
     GameApp* app = new GameApp();

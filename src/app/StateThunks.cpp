@@ -2,6 +2,10 @@
 
 #include "app/GameApp.h"
 
+namespace varn {
+
 void MainMenuStateThunk(GameApp* app) {
     app->RunMainMenuState();
 }
+
+}  // namespace varn

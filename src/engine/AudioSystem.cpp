@@ -3,6 +3,8 @@
 #include "platform/Audio.h"
 #include "platform/Backend.h"
 
+namespace varn {
+
 AudioSystem::~AudioSystem() {
     Release();
 }
@@ -43,3 +45,5 @@ uint32_t AudioSystem::SetMasterVolume(int32_t volume) {
     masterVolume = folded;
     return 1;
 }
+
+}  // namespace varn

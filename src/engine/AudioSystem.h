@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace varn {
+
 namespace platform {
 class AudioDevice;
 }
@@ -29,3 +31,5 @@ class AudioSystem {
     platform::AudioDevice* performance = nullptr;
     platform::AudioDevice* loader = nullptr;
 };
+
+}  // namespace varn

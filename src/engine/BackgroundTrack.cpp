@@ -7,6 +7,8 @@
 
 #include "platform/Audio.h"
 
+namespace varn {
+
 namespace {
 
 // A wide file name back to the narrow one the platform takes; false when it does not convert.
@@ -101,3 +103,5 @@ uint32_t BackgroundTrack::Release() {
     device = nullptr;
     return 1;
 }
+
+}  // namespace varn

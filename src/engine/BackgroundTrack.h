@@ -4,6 +4,8 @@
 
 #include "engine/AudioSystem.h"
 
+namespace varn {
+
 // The background MP3 track in place of a media graph: built once, given one file, then run,
 // stopped, rewound and its volume set; it reports the end of the track as an event. It plays
 // through the audio system's device, so it stays silent when that device could not be opened.
@@ -36,3 +38,5 @@ class BackgroundTrack {
     platform::AudioDevice* device = nullptr;  // null until created
     uint8_t rendered = 0;                     // a file is open
 };
+
+}  // namespace varn

@@ -7,6 +7,8 @@
 
 #include "platform/Files.h"
 
+namespace varn {
+
 namespace {
 
 constexpr size_t kLengthBytes = 4;
@@ -85,3 +87,5 @@ uint8_t* DataBlob::LoadFromFile(const char* path, uint32_t* outSize) {
     }
     return data;
 }
+
+}  // namespace varn

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace varn {
+
 // An owned byte buffer stored in a file as a 32-bit little-endian length followed by the bytes:
 // the container of the save files and the hall of fame.
 class DataBlob {
@@ -26,3 +28,5 @@ class DataBlob {
     uint8_t* data = nullptr;
     uint32_t size = 0;
 };
+
+}  // namespace varn

@@ -4,6 +4,8 @@
 
 #include "platform/PixelFormat.h"
 
+namespace varn {
+
 // The device constants the game passes, by their classic names and numbers.
 
 constexpr uint32_t D3D_SDK_VERSION = 220;
@@ -32,3 +34,5 @@ constexpr uint32_t D3DTA_TEXTURE = 2;
 constexpr uint32_t D3DTOP_MODULATE = 4;
 
 constexpr uint32_t D3DTEXF_LINEAR = 2;
+
+}  // namespace varn

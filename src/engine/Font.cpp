@@ -6,6 +6,8 @@
 
 #include "engine/GraphicsDevice.h"
 
+namespace varn {
+
 namespace {
 
 constexpr int64_t kWholeWidth = 65535;
@@ -64,3 +66,5 @@ int Font::DrawText(const char* text, int32_t x, int32_t y, int32_t width, int32_
     const platform::Rect rect{x, y, ClampToInt32(right), ClampToInt32(bottom)};
     return font->DrawText(device->GetDevice()->backBuffer(), text, rect, colour) >= 0 ? 1 : 0;
 }
+
+}  // namespace varn

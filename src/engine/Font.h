@@ -5,6 +5,8 @@
 
 #include "platform/FontRasterizer.h"
 
+namespace varn {
+
 class GraphicsDevice;
 
 // A text font of one face and height that draws into the graphics device's back buffer.
@@ -37,3 +39,5 @@ class Font {
     // The device whose back buffer the text goes to; not owned.
     GraphicsDevice* device = nullptr;
 };
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 #include "engine/DeviceConstants.h"
 #include "platform/Backend.h"
 
+namespace varn {
+
 uint8_t FormatBits(uint32_t format) {
     switch (format) {
         case D3DFMT_R8G8B8:
@@ -277,3 +279,5 @@ int GraphicsDevice::CheckDeviceType(uint32_t format, int32_t windowedFlag, int32
     }
     return direct3d->CheckDeviceType(format, windowedFlag != 0, hal == 1) ? 1 : 0;
 }
+
+}  // namespace varn

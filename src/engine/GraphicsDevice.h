@@ -5,6 +5,8 @@
 
 #include "platform/Device2D.h"
 
+namespace varn {
+
 // Bits per pixel of a device format code; 0 for a format outside the table.
 uint8_t FormatBits(uint32_t format);
 
@@ -56,3 +58,5 @@ class GraphicsDevice {
     platform::DisplayMode displayMode;
     uint8_t bitsPerPixel = 0;
 };
+
+}  // namespace varn

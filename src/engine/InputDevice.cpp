@@ -5,6 +5,8 @@
 
 #include "engine/InputSystem.h"
 
+namespace varn {
+
 namespace {
 
 // Reading may report lost input again right after a successful re-acquisition; give up after
@@ -172,3 +174,5 @@ int IsMouseIdle(InputDevice& mouse) {
     mouse.SetLatch(1, 1);
     return 1;
 }
+
+}  // namespace varn

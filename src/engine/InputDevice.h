@@ -4,6 +4,8 @@
 
 #include "platform/Backend.h"
 
+namespace varn {
+
 class InputSystem;
 
 // One input device, the keyboard or the mouse, polled once per frame, with one latch per key or
@@ -62,3 +64,5 @@ class InputDevice {
 // 0, changing nothing, while a mouse button has a press nobody has used; otherwise latches both
 // buttons and returns 1, so no press counts again in this frame.
 int IsMouseIdle(InputDevice& mouse);
+
+}  // namespace varn

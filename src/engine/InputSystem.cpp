@@ -1,5 +1,7 @@
 #include "engine/InputSystem.h"
 
+namespace varn {
+
 InputSystem::~InputSystem() {
     Release();
 }
@@ -18,3 +20,5 @@ int InputSystem::Release() {
     window = nullptr;
     return 1;
 }
+
+}  // namespace varn

@@ -4,6 +4,8 @@
 
 #include "platform/Backend.h"
 
+namespace varn {
+
 // The machine's input as a whole: the devices are made from it and bound to its window.
 // Results are 1 for success and 0 for failure.
 class InputSystem {
@@ -24,3 +26,5 @@ class InputSystem {
     // The backend that reads keyboard and mouse; not owned. Null until created.
     platform::Backend* directInput = nullptr;
 };
+
+}  // namespace varn

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace varn {
+
 // The keyboard codes the game tests (DirectInput numbering; the platform's key table yields them).
 enum KeyCode : uint8_t {
     kKeyEscape = 1,
@@ -62,3 +64,5 @@ enum KeyCode : uint8_t {
     kKeyRight = 205,
     kKeyDown = 208,
 };
+
+}  // namespace varn

@@ -2,6 +2,8 @@
 
 #include "engine/DeviceConstants.h"
 
+namespace varn {
+
 namespace {
 
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
@@ -66,3 +68,5 @@ int IsOutsideRect(int32_t rx, int32_t ry, int32_t rw, int32_t rh, int32_t x, int
     const int64_t bottom = static_cast<int64_t>(ry) + rh - 1;
     return (x <= left || x >= right || y <= top || y >= bottom) ? 1 : 0;
 }
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 #include "engine/InputDevice.h"
 #include "engine/SpriteSet.h"
 
+namespace varn {
+
 class GraphicsDevice;
 
 // The drawn mouse pointer: its pictures, its position in back-buffer pixels kept from the mouse's
@@ -45,3 +47,5 @@ class MouseCursor {
 // 1 when (x, y) is outside the area that a pointer may stand in within the rectangle: on or left
 // of rx + 1, on or right of rx + rw - 3, on or above ry + 1, on or below ry + rh - 1.
 int IsOutsideRect(int32_t rx, int32_t ry, int32_t rw, int32_t rh, int32_t x, int32_t y);
+
+}  // namespace varn

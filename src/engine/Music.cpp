@@ -4,6 +4,8 @@
 
 #include "platform/Audio.h"
 
+namespace varn {
+
 namespace {
 
 constexpr int32_t kSilentMusic = -9600;
@@ -78,3 +80,5 @@ uint32_t Music::SetVolume(int32_t volume) {
     this->volume = folded;
     return 1;
 }
+
+}  // namespace varn

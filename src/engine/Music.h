@@ -5,6 +5,8 @@
 
 #include "engine/AudioSystem.h"
 
+namespace varn {
+
 // The music: one piece at a time, played on the device's music stream.
 class Music {
   public:
@@ -27,3 +29,5 @@ class Music {
     std::string segment;  // the loaded file; empty when none
     int32_t volume = 0;
 };
+
+}  // namespace varn

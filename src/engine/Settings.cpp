@@ -4,6 +4,8 @@
 
 #include "platform/Files.h"
 
+namespace varn {
+
 void Settings::Load() {
     if (loadPending == 0) {
         return;
@@ -15,3 +17,5 @@ void Settings::Load() {
     }
     loadPending = 0;
 }
+
+}  // namespace varn

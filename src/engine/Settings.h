@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace varn {
+
 // The ten integers of "Data//data1.txt", read once at start-up; the first switches the
 // frame-rate display on.
 class Settings {
@@ -17,3 +19,5 @@ class Settings {
     int32_t values[kValueCount] = {};
     uint8_t loadPending = 1;
 };
+
+}  // namespace varn

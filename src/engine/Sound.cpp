@@ -2,6 +2,8 @@
 
 #include "platform/Audio.h"
 
+namespace varn {
+
 Sound::~Sound() {
     Release();
     audio = nullptr;
@@ -52,3 +54,5 @@ uint32_t Sound::SetVolume(int32_t volume) {
     this->volume = folded;
     return 1;
 }
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 
 #include "engine/AudioSystem.h"
 
+namespace varn {
+
 // One sound-effect channel: one effect at a time, played over the music.
 class Sound {
   public:
@@ -28,3 +30,5 @@ class Sound {
     int32_t volume = 0;
     int32_t repeats = 0;
 };
+
+}  // namespace varn

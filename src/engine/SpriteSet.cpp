@@ -5,6 +5,8 @@
 
 #include "engine/GraphicsDevice.h"
 
+namespace varn {
+
 namespace {
 
 bool FitsInt32(int64_t value) {
@@ -112,3 +114,5 @@ void DeleteSpriteSet(SpriteSet*& set) {
         set = nullptr;
     }
 }
+
+}  // namespace varn

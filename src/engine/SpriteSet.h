@@ -5,6 +5,8 @@
 
 #include "engine/Texture.h"
 
+namespace varn {
+
 class GraphicsDevice;
 
 // A numbered set of textures, each cut into equal frames laid out in rows: frame f of a slot lies
@@ -38,3 +40,5 @@ class SpriteSet {
 
 // Frees and deletes a sprite set held through a pointer, and clears the pointer.
 void DeleteSpriteSet(SpriteSet*& set);
+
+}  // namespace varn

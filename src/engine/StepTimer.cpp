@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+namespace varn {
+
 namespace {
 
 // The increment is rate x ms x 0.001 in single precision, exactly as the animations were tuned.
@@ -97,3 +99,5 @@ uint8_t StepTimer::TakeSteps(float increment) {
     wholeSteps = 0;
     return result;
 }
+
+}  // namespace varn

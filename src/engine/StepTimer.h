@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace varn {
+
 // Turns the length of a frame into whole animation steps at a given rate, carrying the fraction
 // to later frames and keeping each frame within one step of an expected count, so that a slow
 // frame does not make an animation jump. Steps held back by that limit stay owed.
@@ -37,3 +39,5 @@ class StepTimer {
     void RenewExpectedFromSamples(float increment);
     uint8_t TakeSteps(float increment);
 };
+
+}  // namespace varn

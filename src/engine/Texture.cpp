@@ -8,6 +8,8 @@
 #include "platform/Device2D.h"
 #include "platform/ImageLoader.h"
 
+namespace varn {
+
 namespace {
 
 int32_t ClampToInt32(int64_t value) {
@@ -71,3 +73,5 @@ int Texture::Draw(int32_t x, int32_t y, int32_t sourceLeft, int32_t sourceTop, i
                ? 1
                : 0;
 }
+
+}  // namespace varn

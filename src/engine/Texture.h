@@ -5,6 +5,8 @@
 
 #include "platform/TextureImage.h"
 
+namespace varn {
+
 class GraphicsDevice;
 
 // One picture loaded for the graphics device and drawn through its sprite.
@@ -32,3 +34,5 @@ class Texture {
     int32_t width = 0;
     int32_t height = 0;
 };
+
+}  // namespace varn

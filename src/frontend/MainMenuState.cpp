@@ -2,6 +2,8 @@
 #include "engine/KeyCodes.h"
 #include "engine/Settings.h"
 
+namespace varn {
+
 // The main menu's frame. Its screen and buttons arrive with the front end; until then the state
 // runs the common skeleton, draws the pointer and leaves the game on Escape.
 void GameApp::RunMainMenuState() {
@@ -30,3 +32,5 @@ void GameApp::RunMainMenuState() {
     device.Present();
     EndFrameTiming();
 }
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 
 #include "items/ItemKinds.h"
 
+namespace varn {
+
 // The nine layers of a paper doll, in the order of a PaperDollLayers.
 enum class DollLayer : uint8_t {
     Helmet,
@@ -159,3 +161,5 @@ constexpr bool EquipSlotTableIsConsistent() {
     return true;
 }
 static_assert(EquipSlotTableIsConsistent());
+
+}  // namespace varn

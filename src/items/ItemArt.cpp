@@ -3,6 +3,8 @@
 #include "engine/SpriteSet.h"
 #include "platform/PixelFormat.h"
 
+namespace varn {
+
 namespace ItemCatalogue {
 
 std::string IconFileName(int id) {
@@ -56,3 +58,5 @@ void LoadEquipmentArt(const PaperDollLayers& layers, EquipmentCells equipment,
 }
 
 }  // namespace ItemCatalogue
+
+}  // namespace varn

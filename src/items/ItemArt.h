@@ -8,6 +8,8 @@
 #include "items/ItemBonuses.h"
 #include "items/PaperDoll.h"
 
+namespace varn {
+
 class SpriteSet;
 
 inline constexpr int16_t kItemIconSize = 64;
@@ -34,3 +36,5 @@ void LoadEquipmentArt(const PaperDollLayers& layers, EquipmentCells equipment,
                       PaperDollReloadFlags& reload);
 
 }  // namespace ItemCatalogue
+
+}  // namespace varn

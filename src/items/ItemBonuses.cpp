@@ -6,6 +6,8 @@
 
 #include "items/EquipSlots.h"
 
+namespace varn {
+
 namespace {
 
 // The bonuses of each kind in id order.
@@ -121,3 +123,5 @@ void RecomputeEquipmentStats(EquipmentCells equipment, CharacterStats& stats,
 }
 
 }  // namespace ItemCatalogue
+
+}  // namespace varn

@@ -7,6 +7,8 @@
 #include "items/ItemKinds.h"
 #include "world/CharacterRecords.h"
 
+namespace varn {
+
 // The amount by which a worn item raises its one stat.
 using ItemBonus = uint8_t;
 
@@ -38,3 +40,5 @@ void RecomputeEquipmentStats(EquipmentCells equipment, CharacterStats& stats,
                              SlotBonuses& slotBonus);
 
 }  // namespace ItemCatalogue
+
+}  // namespace varn

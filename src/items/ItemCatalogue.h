@@ -9,3 +9,8 @@
 #include "items/ItemLayout.h"
 #include "items/ItemTexts.h"
 #include "items/PaperDoll.h"
+
+namespace varn {
+
+
+}  // namespace varn

@@ -1,5 +1,7 @@
 #include "items/ItemKinds.h"
 
+namespace varn {
+
 namespace ItemCatalogue {
 
 void FillKindTables(ItemKindTable& kinds, ItemIconSlotTable& iconSlots) {
@@ -19,3 +21,5 @@ void FillKindTables(ItemKindTable& kinds, ItemIconSlotTable& iconSlots) {
 }
 
 }  // namespace ItemCatalogue
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 
 #include "world/CharacterRecords.h"
 
+namespace varn {
+
 // What an item is follows from its id alone: the id's range gives its kind.
 enum class ItemKind : uint8_t {
     None = 0,
@@ -113,3 +115,5 @@ namespace ItemCatalogue {
 void FillKindTables(ItemKindTable& kinds, ItemIconSlotTable& iconSlots);
 
 }  // namespace ItemCatalogue
+
+}  // namespace varn

@@ -1,5 +1,7 @@
 #include "items/ItemLayout.h"
 
+namespace varn {
+
 namespace ItemCatalogue {
 
 void LayoutBagItems(const CharacterItems& items, std::span<int32_t, kItemTableSize> iconX,
@@ -19,3 +21,5 @@ void LayoutBagItems(const CharacterItems& items, std::span<int32_t, kItemTableSi
 }
 
 }  // namespace ItemCatalogue
+
+}  // namespace varn

@@ -6,6 +6,8 @@
 
 #include "world/CharacterRecords.h"
 
+namespace varn {
+
 // Top-left corner of an item's icon, in back-buffer pixels.
 struct CellPosition {
     int32_t x;
@@ -44,3 +46,5 @@ void LayoutBagItems(const CharacterItems& items, std::span<int32_t, kItemTableSi
                     const CellPositionTable& positions = ItemCellPositions);
 
 }  // namespace ItemCatalogue
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+namespace varn {
+
 namespace {
 
 struct WordRow {
@@ -416,3 +418,5 @@ Word LabelOf(ItemStat stat) {
 }
 
 }  // namespace item_text_data
+
+}  // namespace varn

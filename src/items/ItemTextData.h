@@ -6,6 +6,8 @@
 #include "items/ItemKinds.h"
 #include "world/Glyph.h"
 
+namespace varn {
+
 // Every word of the item texts, each stored once and shared by the items that use it.
 enum class Word : uint8_t {
     None,
@@ -137,3 +139,5 @@ Word NounOf(int id);
 Word LabelOf(ItemStat stat);
 
 }  // namespace item_text_data
+
+}  // namespace varn

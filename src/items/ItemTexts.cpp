@@ -5,6 +5,8 @@
 #include "items/ItemBonuses.h"
 #include "items/ItemTextData.h"
 
+namespace varn {
+
 namespace {
 
 // Appends words to a line, one blank between them; the line starts blank.
@@ -76,3 +78,5 @@ void RefreshDescription(ItemDescription& description, int32_t shownItem) {
 }
 
 }  // namespace ItemCatalogue
+
+}  // namespace varn

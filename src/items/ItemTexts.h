@@ -5,6 +5,8 @@
 
 #include "world/Glyph.h"
 
+namespace varn {
+
 // The stat label of a description's bonus line: one code longer than a GlyphString.
 inline constexpr int kStatLabelLength = 22;
 using StatLabel = std::array<GlyphCode, kStatLabelLength>;
@@ -34,3 +36,5 @@ void DescribeItem(ItemDescription& description, int32_t id);
 void RefreshDescription(ItemDescription& description, int32_t shownItem);
 
 }  // namespace ItemCatalogue
+
+}  // namespace varn

@@ -1,5 +1,7 @@
 #include "items/PaperDoll.h"
 
+namespace varn {
+
 void PaperDollReloadFlags::RequestSlot(EquipSlot slot) {
     const ItemKind kind = FactsOf(slot).kind;
     for (const EquipSlotFacts& facts : kEquipSlots) {
@@ -10,3 +12,5 @@ void PaperDollReloadFlags::RequestSlot(EquipSlot slot) {
         }
     }
 }
+
+}  // namespace varn

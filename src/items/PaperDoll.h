@@ -5,6 +5,8 @@
 
 #include "items/EquipSlots.h"
 
+namespace varn {
+
 class SpriteSet;
 
 // One paper doll's layer sprite sets, by DollLayer; the screen creates and owns them with
@@ -25,3 +27,5 @@ struct PaperDollReloadFlags {
     // pictures differ by slot. Ring slots have no art.
     void RequestSlot(EquipSlot slot);
 };
+
+}  // namespace varn

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace varn {
+
 namespace platform {
 
 // A decoded picture before it becomes a texture: 0xAARRGGBB pixels, rows top to bottom.
@@ -16,3 +18,5 @@ struct ArgbImage {
 constexpr int kMaxImageSide = 8192;
 
 }  // namespace platform
+
+}  // namespace varn

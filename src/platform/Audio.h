@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace varn {
+
 namespace platform {
 
 // Volumes arrive in hundredths of a decibel, as the game computes them; the device turns them
@@ -48,3 +50,5 @@ class AudioDevice {
 };
 
 }  // namespace platform
+
+}  // namespace varn

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace varn {
+
 namespace platform {
 
 // The frame the game draws into: 16-bit R5G6B5 pixels, rows top to bottom, no padding.
@@ -32,3 +34,5 @@ constexpr uint16_t ToR5G6B5(uint32_t argb) {
 }
 
 }  // namespace platform
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 #include "platform/HeadlessBackend.h"
 #include "platform/SdlBackend.h"
 
+namespace varn {
+
 namespace platform {
 
 namespace {
@@ -37,3 +39,5 @@ HeadlessBackend* Headless() {
 }
 
 }  // namespace platform
+
+}  // namespace varn

@@ -7,6 +7,8 @@
 
 #include "platform/BackBuffer.h"
 
+namespace varn {
+
 namespace platform {
 
 class AudioDevice;
@@ -86,3 +88,5 @@ inline void Trace(std::string_view line) {
 }
 
 }  // namespace platform
+
+}  // namespace varn

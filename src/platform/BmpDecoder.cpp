@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+namespace varn {
+
 namespace platform {
 
 namespace {
@@ -307,3 +309,5 @@ bool DecodeBmp(const uint8_t* data, size_t size, ArgbImage& out) {
 }
 
 }  // namespace platform
+
+}  // namespace varn

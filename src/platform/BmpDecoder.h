@@ -5,6 +5,8 @@
 
 #include "platform/ArgbImage.h"
 
+namespace varn {
+
 namespace platform {
 
 // Decodes a BMP: 1, 4, 8, 16, 24 and 32 bits, RLE4 and RLE8, bottom-up and top-down.
@@ -13,3 +15,5 @@ namespace platform {
 bool DecodeBmp(const uint8_t* data, size_t size, ArgbImage& out);
 
 }  // namespace platform
+
+}  // namespace varn

@@ -7,6 +7,8 @@
 #include "platform/PixelFormat.h"
 #include "platform/SpriteRaster.h"
 
+namespace varn {
+
 namespace platform {
 
 namespace {
@@ -229,3 +231,5 @@ bool Device2D::DrawSprite(const TextureImage& texture, const SourceRect& source,
 }
 
 }  // namespace platform
+
+}  // namespace varn

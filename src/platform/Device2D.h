@@ -6,6 +6,8 @@
 #include "platform/BackBuffer.h"
 #include "platform/TextureImage.h"
 
+namespace varn {
+
 namespace platform {
 
 // Comparison of the alpha test, numbered as the game's callers pass them.
@@ -185,3 +187,5 @@ class Sprite2D {
 };
 
 }  // namespace platform
+
+}  // namespace varn

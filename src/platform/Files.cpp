@@ -8,6 +8,8 @@
 
 #include "platform/Backend.h"
 
+namespace varn {
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -140,3 +142,5 @@ bool WriteFileAtomically(const char* gamePath, const uint8_t* bytes, size_t size
 }
 
 }  // namespace platform
+
+}  // namespace varn

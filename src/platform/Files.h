@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace varn {
+
 namespace platform {
 
 // The game names files Windows style ("Art\Map\Back.bmp", "Data//data1.txt"): backslashes and
@@ -24,3 +26,5 @@ bool ReadWholeFile(const char* gamePath, std::vector<uint8_t>& bytes);
 bool WriteFileAtomically(const char* gamePath, const uint8_t* bytes, size_t size);
 
 }  // namespace platform
+
+}  // namespace varn

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <string>
 
+namespace varn {
+
 namespace platform {
 
 struct FontRasterizer::FaceMatch {
@@ -289,3 +291,5 @@ int FontRasterizer::DrawText(BackBuffer& target, std::string_view text, const Re
 }
 
 }  // namespace platform
+
+}  // namespace varn

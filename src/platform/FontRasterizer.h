@@ -12,6 +12,8 @@
 struct FT_LibraryRec_;
 struct FT_FaceRec_;
 
+namespace varn {
+
 namespace platform {
 
 // One face at one size: glyphs rendered anti-aliased by FreeType, found through fontconfig, and
@@ -66,3 +68,5 @@ class FontRasterizer {
 };
 
 }  // namespace platform
+
+}  // namespace varn

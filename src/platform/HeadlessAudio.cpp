@@ -7,6 +7,8 @@
 #include "platform/Backend.h"
 #include "platform/Files.h"
 
+namespace varn {
+
 namespace platform {
 
 namespace {
@@ -228,3 +230,5 @@ void HeadlessAudio::ClearTrack() {
 }
 
 }  // namespace platform
+
+}  // namespace varn

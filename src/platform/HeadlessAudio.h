@@ -4,6 +4,8 @@
 
 #include "platform/Audio.h"
 
+namespace varn {
+
 namespace platform {
 
 // Audio without a sound card: every call is traced with its values, and files are only checked
@@ -64,3 +66,5 @@ class HeadlessAudio : public AudioDevice {
 };
 
 }  // namespace platform
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 
 #include "platform/PixelFormat.h"
 
+namespace varn {
+
 namespace platform {
 
 bool HeadlessBackend::CreateMainWindow(const char* caption, int x, int y, int width, int height) {
@@ -120,3 +122,5 @@ void HeadlessBackend::Reset() {
 }
 
 }  // namespace platform
+
+}  // namespace varn

@@ -8,6 +8,8 @@
 #include "platform/Backend.h"
 #include "platform/HeadlessAudio.h"
 
+namespace varn {
+
 namespace platform {
 
 // The backend of tests and benchmarks: no window and no sound card. The test moves the clock,
@@ -77,3 +79,5 @@ class HeadlessBackend : public Backend {
 };
 
 }  // namespace platform
+
+}  // namespace varn

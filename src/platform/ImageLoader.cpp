@@ -11,6 +11,8 @@
 #include "platform/JpegDecoder.h"
 #include "platform/PngDecoder.h"
 
+namespace varn {
+
 namespace platform {
 
 namespace {
@@ -75,3 +77,5 @@ bool LoadTextureImage(const char* gamePath, uint32_t colourKey, TextureImage& ou
 }
 
 }  // namespace platform
+
+}  // namespace varn

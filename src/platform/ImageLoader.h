@@ -5,6 +5,8 @@
 
 #include "platform/TextureImage.h"
 
+namespace varn {
+
 namespace platform {
 
 // Reads a BMP, PNG or JPEG picture (told apart by its content) through the game's file layer and
@@ -18,3 +20,5 @@ bool LoadTextureImage(const char* gamePath, uint32_t colourKey, TextureImage& ou
 bool DecodeTextureImage(const uint8_t* data, size_t size, uint32_t colourKey, TextureImage& out);
 
 }  // namespace platform
+
+}  // namespace varn

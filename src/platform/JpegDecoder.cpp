@@ -5,6 +5,8 @@
 
 #include <jpeglib.h>
 
+namespace varn {
+
 namespace platform {
 
 namespace {
@@ -88,3 +90,5 @@ bool DecodeJpeg(const uint8_t* data, size_t size, ArgbImage& out) {
 }
 
 }  // namespace platform
+
+}  // namespace varn

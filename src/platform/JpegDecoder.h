@@ -5,6 +5,8 @@
 
 #include "platform/ArgbImage.h"
 
+namespace varn {
+
 namespace platform {
 
 // Decodes a JPEG through libjpeg, baseline and progressive.
@@ -13,3 +15,5 @@ namespace platform {
 bool DecodeJpeg(const uint8_t* data, size_t size, ArgbImage& out);
 
 }  // namespace platform
+
+}  // namespace varn

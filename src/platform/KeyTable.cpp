@@ -5,6 +5,8 @@
 #include <array>
 #include <utility>
 
+namespace varn {
+
 namespace platform {
 
 namespace {
@@ -148,3 +150,5 @@ uint8_t KeyCodeFromScancode(int scancode) {
 }
 
 }  // namespace platform
+
+}  // namespace varn

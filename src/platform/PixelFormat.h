@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace varn {
+
 namespace platform {
 
 // Pixel formats by the numbers the game's callers pass (the classic Direct3D format codes).
@@ -19,3 +21,5 @@ enum PixelFormat : uint32_t {
 };
 
 }  // namespace platform
+
+}  // namespace varn

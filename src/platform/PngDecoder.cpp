@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+namespace varn {
+
 namespace platform {
 
 namespace {
@@ -109,3 +111,5 @@ bool DecodePng(const uint8_t* data, size_t size, ArgbImage& out) {
 }
 
 }  // namespace platform
+
+}  // namespace varn

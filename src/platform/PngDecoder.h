@@ -5,6 +5,8 @@
 
 #include "platform/ArgbImage.h"
 
+namespace varn {
+
 namespace platform {
 
 // Decodes a PNG through libpng: palette, grey, alpha and 16-bit channels.
@@ -13,3 +15,5 @@ namespace platform {
 bool DecodePng(const uint8_t* data, size_t size, ArgbImage& out);
 
 }  // namespace platform
+
+}  // namespace varn

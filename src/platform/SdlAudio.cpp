@@ -9,6 +9,8 @@
 
 #include "platform/Files.h"
 
+namespace varn {
+
 namespace platform {
 
 namespace {
@@ -274,3 +276,5 @@ void SdlAudio::ApplyMusicVolume() {
 }
 
 }  // namespace platform
+
+}  // namespace varn

@@ -8,6 +8,8 @@
 struct Mix_Chunk;
 typedef struct _Mix_Music Mix_Music;
 
+namespace varn {
+
 namespace platform {
 
 // Sound through SDL_mixer: the effect and the background track on mixer channels of their own,
@@ -68,3 +70,5 @@ class SdlAudio : public AudioDevice {
 int MixerVolume(double hundredthsDb);
 
 }  // namespace platform
+
+}  // namespace varn

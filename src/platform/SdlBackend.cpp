@@ -8,6 +8,8 @@
 #include "platform/PixelFormat.h"
 #include "platform/SdlAudio.h"
 
+namespace varn {
+
 namespace platform {
 
 SdlBackend::SdlBackend() {
@@ -234,3 +236,5 @@ AudioDevice& SdlBackend::Audio() {
 }
 
 }  // namespace platform
+
+}  // namespace varn

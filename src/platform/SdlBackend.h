@@ -8,6 +8,8 @@ struct SDL_Window;
 struct SDL_Renderer;
 struct SDL_Texture;
 
+namespace varn {
+
 namespace platform {
 
 // The backend for play: an SDL window filling the screen that shows the back buffer scaled
@@ -51,3 +53,5 @@ class SdlBackend : public Backend {
 };
 
 }  // namespace platform
+
+}  // namespace varn

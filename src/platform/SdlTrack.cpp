@@ -5,6 +5,8 @@
 
 #include "platform/Files.h"
 
+namespace varn {
+
 namespace platform {
 
 bool SdlTrack::Open(const char* path) {
@@ -166,3 +168,5 @@ bool SdlTrack::PlayFromPosition() {
 }
 
 }  // namespace platform
+
+}  // namespace varn

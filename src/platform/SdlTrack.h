@@ -5,6 +5,8 @@
 
 struct Mix_Chunk;
 
+namespace varn {
+
 namespace platform {
 
 // The background track, decoded whole into memory and played on a mixer channel of its own, so
@@ -52,3 +54,5 @@ class SdlTrack {
 };
 
 }  // namespace platform
+
+}  // namespace varn

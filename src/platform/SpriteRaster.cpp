@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace varn {
+
 // The pixel loops are compiled twice, for AVX2 and for any x86-64, and the one that fits the
 // machine is picked when the program loads. GCC inlines every loop into both when told to
 // flatten; clang does not take the two together.
@@ -263,3 +265,5 @@ PIXEL_LOOP_CLONES void RasterizeSprite(const SpriteSpan& span, BackBuffer& targe
 }
 
 }  // namespace platform
+
+}  // namespace varn

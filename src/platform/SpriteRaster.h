@@ -6,6 +6,8 @@
 #include "platform/Device2D.h"
 #include "platform/TextureImage.h"
 
+namespace varn {
+
 namespace platform {
 
 // Working rows of a draw, each as wide as the draw: where each column's texel pair starts in a
@@ -47,3 +49,5 @@ void SampleAxis(int32_t begin, int32_t end, double origin, double scale, int32_t
 void RasterizeSprite(const SpriteSpan& span, BackBuffer& target);
 
 }  // namespace platform
+
+}  // namespace varn

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace varn {
+
 namespace platform {
 
 // A decoded picture as the device draws it: A1R5G5B5 pixels, rows top to bottom, no padding.
@@ -20,3 +22,5 @@ struct TextureImage {
 constexpr uint16_t kTexelOpaque = 0x8000;
 
 }  // namespace platform
+
+}  // namespace varn

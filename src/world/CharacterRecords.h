@@ -5,6 +5,8 @@
 
 #include "world/Glyph.h"
 
+namespace varn {
+
 // One of the player's characters: 1 the player, 2..11 heroes 1..10, 0 none.
 using CharacterId = uint8_t;
 // Index of a hero's entry in every hero array: CharacterId - 2, hero number - 1.
@@ -159,3 +161,5 @@ struct HeroNameTable {
 
     bool operator==(const HeroNameTable&) const = default;
 };
+
+}  // namespace varn

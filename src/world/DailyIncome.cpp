@@ -1,5 +1,7 @@
 #include "world/GameState.h"
 
+namespace varn {
+
 // Gold paid each day by the player's holdings; any nonzero entry counts as held.
 
 namespace {
@@ -24,3 +26,5 @@ void GameState::ComputeDailyIncome() {
     dailyIncome = IncomeOf(gemOwned, kGemIncome) + IncomeOf(artifactOwned, kArtifactIncome) +
                   IncomeOf(villageJoined, kVillageIncome) + IncomeOf(townOwned, kTownOrMineIncome);
 }
+
+}  // namespace varn

@@ -1,5 +1,7 @@
 #include "world/GameState.h"
 
+namespace varn {
+
 GameState::GameState() : GameStateData() {
     day = 1;
     for (int battle = 1; battle <= 65; ++battle) {
@@ -23,3 +25,5 @@ GameState::GameState() : GameStateData() {
 }
 
 GameState::~GameState() = default;
+
+}  // namespace varn

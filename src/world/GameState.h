@@ -6,6 +6,8 @@
 #include "world/CharacterRecords.h"
 #include "world/Glyph.h"
 
+namespace varn {
+
 inline constexpr int kQuestCount = 100;
 inline constexpr int kBattleEntryCount = 100;
 inline constexpr int kMapEntityCount = 100;
@@ -319,3 +321,5 @@ class GameState : public GameStateData {
 
 // Runs InitHeroes, InitHeroItems, InitHeroArmies, InitPlayer, InitPlaces and UpdateQuests.
 void RunNewGameSetUp(GameState& state);
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 #include <span>
 #include <string_view>
 
+namespace varn {
+
 // Names and item texts are drawn from letter-sheet pictures, one glyph code per letter.
 using GlyphCode = uint8_t;
 
@@ -78,3 +80,5 @@ constexpr int LastGlyphIndex(std::span<const GlyphCode> glyphs) {
     }
     return last;
 }
+
+}  // namespace varn

@@ -1,5 +1,7 @@
 #include "world/GameState.h"
 
+namespace varn {
+
 // Enters a finished game's score into the five places, highest first; a score equal to an older
 // one goes above it.
 
@@ -36,3 +38,5 @@ void GameState::InsertHallOfFame() {
     hofName[target] = playerName;
     madeHallOfFame = 1;
 }
+
+}  // namespace varn

@@ -4,6 +4,8 @@
 
 #include "world/ImageSlots.h"
 
+namespace varn {
+
 namespace {
 
 constexpr uint32_t kHighPart = 10000;
@@ -99,3 +101,5 @@ bool ReadHallOfFameImage(std::span<const uint8_t> image, GameState& state) {
     state.hofName = places.name;
     return true;
 }
+
+}  // namespace varn

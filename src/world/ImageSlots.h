@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <span>
 
+namespace varn {
+
 // The save and hall-of-fame images are rows of 32-bit little-endian slots, whatever the machine.
 
 inline constexpr size_t kImageSlotSize = 4;
@@ -21,3 +23,5 @@ inline void WriteImageSlot(std::span<uint8_t> image, size_t offset, uint32_t val
     image[offset + 2] = static_cast<uint8_t>(value >> 16);
     image[offset + 3] = static_cast<uint8_t>(value >> 24);
 }
+
+}  // namespace varn

@@ -1,5 +1,7 @@
 #include "world/MapCells.h"
 
+namespace varn {
+
 namespace {
 
 // Whole cells from a region's edge to a position, rounded down so that a position left of or
@@ -33,3 +35,5 @@ bool MapCellCorner(int32_t cell, int32_t& x, int32_t& y) {
     }
     return false;
 }
+
+}  // namespace varn

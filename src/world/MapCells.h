@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+namespace varn {
+
 // The kingdom map's 40 x 40-pixel cells, numbered 1..10800 region by region, row by row, left to
 // right inside a region. Shared by the world record, the map view and the map objects.
 
@@ -42,3 +44,5 @@ int32_t MapCellAt(int32_t x, int32_t y);
 // The world position of a cell's top-left corner; false (and nothing written) for a number that
 // is no cell.
 bool MapCellCorner(int32_t cell, int32_t& x, int32_t& y);
+
+}  // namespace varn

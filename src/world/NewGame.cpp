@@ -3,6 +3,8 @@
 
 #include "world/GameState.h"
 
+namespace varn {
+
 // The starting party, places and wealth lists of a new game.
 
 namespace {
@@ -323,3 +325,5 @@ void RunNewGameSetUp(GameState& state) {
     state.InitPlaces();
     state.UpdateQuests();
 }
+
+}  // namespace varn

@@ -1,5 +1,7 @@
 #include "world/GameState.h"
 
+namespace varn {
+
 // Which locked quests the world itself opens. Each rule sees the states the earlier rules of the
 // same run left, so a quest solved before the run opens its follower in that run.
 
@@ -31,3 +33,5 @@ void GameState::UpdateQuests() {
     open(9, true);
     open(10, Quest(9) == kSolved);
 }
+
+}  // namespace varn

@@ -1,6 +1,8 @@
 #include "world/GameState.h"
 #include "world/MapCells.h"
 
+namespace varn {
+
 // Where the commander of a finished battle stands afterwards: at the cell of the party that moved
 // into an invasion battle, or on the first free cell of the battle's preset route.
 
@@ -97,3 +99,5 @@ void GameState::SetRoute(uint8_t battle, uint8_t placePlayer, uint8_t heroNumber
     }
     routeKind = 0;
 }
+
+}  // namespace varn

@@ -6,6 +6,8 @@
 #include "world/MapCells.h"
 #include "world/SaveImageLayout.h"
 
+namespace varn {
+
 namespace {
 
 constexpr CharacterId kNoMeetingCharacter = 100;
@@ -134,3 +136,5 @@ bool ReadSaveImage(std::span<const uint8_t> image, GameState& state) {
     static_cast<GameStateData&>(state) = loaded;
     return true;
 }
+
+}  // namespace varn

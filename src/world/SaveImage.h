@@ -6,6 +6,8 @@
 
 #include "world/GameState.h"
 
+namespace varn {
+
 // A saved game: the record's saved fields, each widened to a 32-bit little-endian slot, gold
 // first, then zeros. The front end keeps the map's scroll position in two slots past the record.
 inline constexpr size_t kSaveImageSize = 70000;
@@ -20,3 +22,5 @@ void WriteSaveImage(const GameState& state, std::span<uint8_t, kSaveImageSize> i
 // field's range is refused whole: false, and the record is left as it was. Fields the image does
 // not hold keep their values.
 bool ReadSaveImage(std::span<const uint8_t> image, GameState& state);
+
+}  // namespace varn

@@ -4,6 +4,8 @@
 
 #include "world/GameState.h"
 
+namespace varn {
+
 // The order of the save image's slots, written once for both directions. A visitor sees every
 // saved field as Int(value, check) or Byte(value, check); the record's pointers and the hero-name
 // columns past the ten heroes are not saved.
@@ -293,3 +295,5 @@ void VisitSavedFields(Visitor& visit, Data& d) {
 }
 
 }  // namespace save_layout
+
+}  // namespace varn

@@ -6,6 +6,8 @@
 
 #include "platform/HeadlessBackend.h"
 
+namespace varn {
+
 namespace {
 
 // A framework whose frames are scripted: it counts the calls and quits after a set number.
@@ -95,3 +97,5 @@ TEST_F(AppFrameworkTest, NoWindowMeansNoInitAndNoCleanup) {
     EXPECT_EQ(app.inits, 0);
     EXPECT_EQ(app.cleanups, 0);
 }
+
+}  // namespace varn

@@ -3,6 +3,8 @@
 #include "app/GameApp.h"
 #include "support/HeadlessGame.h"
 
+namespace varn {
+
 namespace {
 
 class BackgroundMusicTest : public testing::Test {
@@ -50,3 +52,5 @@ TEST_F(BackgroundMusicTest, TheMenuTuneIsReloadedAndPlayedAtTheAskedVolume) {
     EXPECT_TRUE(audio().musicPlaying);
     EXPECT_EQ(audio().musicVolume, -1280);
 }
+
+}  // namespace varn

@@ -8,6 +8,8 @@
 #include "engine/Settings.h"
 #include "support/HeadlessGame.h"
 
+namespace varn {
+
 namespace {
 
 class FrameTest : public testing::Test {
@@ -119,3 +121,5 @@ TEST(MainMenuFrame, DrawsTheFrameRateWhenTheFirstSettingIsNonzero) {
     }
     app.Cleanup();
 }
+
+}  // namespace varn

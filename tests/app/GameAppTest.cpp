@@ -10,6 +10,8 @@
 #include "support/HeadlessGame.h"
 #include "world/GameState.h"
 
+namespace varn {
+
 namespace {
 
 // True when every line of expected appears in log, in this order (other lines may come between).
@@ -116,3 +118,5 @@ TEST(AnsiToWide, ChecksItsArgumentsAndAlwaysTerminates) {
     EXPECT_EQ(buffer[7], L'\0');
     EXPECT_EQ(std::wstring(buffer), L"Data\\Be");
 }
+
+}  // namespace varn

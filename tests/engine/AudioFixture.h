@@ -13,6 +13,8 @@
 #include "support/SoundFiles.h"
 #include "support/TempDir.h"
 
+namespace varn {
+
 // The headless sound card with a working folder holding the game's sound files.
 class AudioFixture : public testing::Test {
   protected:
@@ -45,3 +47,5 @@ class AudioFixture : public testing::Test {
     Music music;
     BackgroundTrack track;
 };
+
+}  // namespace varn

@@ -4,6 +4,8 @@
 
 #include "AudioFixture.h"
 
+namespace varn {
+
 namespace {
 
 // The sound card's wrappers: the system, the effect channel, the music and the MP3 track.
@@ -91,3 +93,5 @@ TEST_F(MusicTest, OnlyAMidNameMustHoldAStandardMidiFileAndLoadingUnloadsTheTuneB
 }
 
 }  // namespace
+
+}  // namespace varn

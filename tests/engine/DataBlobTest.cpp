@@ -11,6 +11,8 @@
 
 #include "support/TempDir.h"
 
+namespace varn {
+
 namespace {
 
 using Bytes = std::vector<uint8_t>;
@@ -97,3 +99,5 @@ TEST(DataBlob, MissingShortAndLyingFilesAreRefusedLeavingTheBlobEmpty) {
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     }
 }
+
+}  // namespace varn

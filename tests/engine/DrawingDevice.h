@@ -5,6 +5,8 @@
 #include "engine/GraphicsDevice.h"
 #include "platform/HeadlessBackend.h"
 
+namespace varn {
+
 // The game's full-screen 800 x 600 graphics device on the headless backend, cleared to black.
 class DrawingDeviceTest : public testing::Test {
   protected:
@@ -31,3 +33,5 @@ class DrawingDeviceTest : public testing::Test {
     int window = 0;
     GraphicsDevice device;
 };
+
+}  // namespace varn

@@ -7,6 +7,8 @@
 
 #include "DrawingDevice.h"
 
+namespace varn {
+
 namespace {
 
 constexpr uint32_t kText = 0xFF82E682;
@@ -61,3 +63,5 @@ TEST_F(FontTest, OnlyBoldOneIsBold) {
     EXPECT_EQ(drawn[1], drawn[0]);
     EXPECT_NE(drawn[2], drawn[0]);
 }
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 #include "engine/DeviceConstants.h"
 #include "platform/HeadlessBackend.h"
 
+namespace varn {
+
 namespace {
 
 class GraphicsDeviceTest : public testing::Test {
@@ -69,3 +71,5 @@ TEST_F(GraphicsDeviceTest, AlphaTestRestoresItsReferenceAndEndSceneUnbindsEveryS
 }
 
 }  // namespace
+
+}  // namespace varn

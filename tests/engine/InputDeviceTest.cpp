@@ -9,6 +9,8 @@
 #include "engine/KeyCodes.h"
 #include "platform/HeadlessBackend.h"
 
+namespace varn {
+
 namespace {
 
 class InputTest : public testing::Test {
@@ -121,3 +123,5 @@ TEST(PointInRect, LeftAndTopEdgesAreInsideRightBottomAndEmptyOnesOutside) {
     EXPECT_EQ(PointInRect(INT_MAX - 5, 0, 10, 10, INT_MAX, 5), 1);
     EXPECT_EQ(PointInRect(INT_MAX - 5, 0, INT_MAX, 10, INT_MIN, 5), 0);
 }
+
+}  // namespace varn

@@ -11,6 +11,8 @@
 #include "platform/BmpWriter.h"
 #include "support/TempDir.h"
 
+namespace varn {
+
 namespace {
 
 constexpr uint32_t kPointer = 0xFF00FF00;
@@ -95,3 +97,5 @@ TEST_F(MouseCursorTest, WithoutPicturesOrAReadableMouseThePointerIsStillKept) {
     cursor.DrawFrame(1);
     EXPECT_EQ(Count(0, 0, 800, 600), 0);
 }
+
+}  // namespace varn

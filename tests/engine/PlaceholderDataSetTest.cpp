@@ -16,6 +16,8 @@
 #include "platform/Files.h"
 #include "support/TempDir.h"
 
+namespace varn {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -182,3 +184,5 @@ TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) 
                   .output.find("manifest.txt:3: DATA\\key.WAV is already listed on line 1"),
               std::string::npos);
 }
+
+}  // namespace varn

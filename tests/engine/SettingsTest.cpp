@@ -10,6 +10,8 @@
 
 #include "support/TempDir.h"
 
+namespace varn {
+
 namespace {
 
 // Writes text as the file of that name alone in Data, loads the settings and returns the values
@@ -55,3 +57,5 @@ TEST(SettingsLoad, ReadsTenIntegersOnceUntilTheFirstValueThatIsNotANumber) {
     settings.Load();
     EXPECT_EQ(settings.values[0], 0);
 }
+
+}  // namespace varn

@@ -12,6 +12,8 @@
 #include "platform/BmpWriter.h"
 #include "support/TempDir.h"
 
+namespace varn {
+
 namespace {
 
 constexpr uint32_t kBackground = 0xFF000400;  // 0x0020 on screen: a green no picture here has
@@ -108,3 +110,5 @@ TEST_F(SpriteSetTest, BadSlotsFramesFrameSizesAndPicturesDrawNothing) {
 }
 
 }  // namespace
+
+}  // namespace varn

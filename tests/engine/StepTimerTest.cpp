@@ -5,6 +5,8 @@
 #include <chrono>
 #include <limits>
 
+namespace varn {
+
 namespace {
 
 StepTimer SeededTimer(float seed) {
@@ -92,3 +94,5 @@ TEST(StepTimer, ASeedSetsTheExpectedCountAndZeroLengthFramesTakeStepsInAdvance) 
     EXPECT_EQ(averaged.StepsAveraged(300, 0), 2);
     EXPECT_FLOAT_EQ(averaged.accumulator, before - 2.0f);
 }
+
+}  // namespace varn

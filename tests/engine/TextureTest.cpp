@@ -10,6 +10,8 @@
 #include "platform/BmpWriter.h"
 #include "support/TempDir.h"
 
+namespace varn {
+
 namespace {
 
 constexpr uint32_t kWhite = 0xFFFFFFFF;
@@ -58,3 +60,5 @@ TEST_F(TextureTest, AFailedLoadOrAnAbsurdRectangleDrawsNothing) {
 }
 
 }  // namespace
+
+}  // namespace varn

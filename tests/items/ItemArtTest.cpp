@@ -15,6 +15,8 @@
 #include "platform/HeadlessBackend.h"
 #include "support/GameData.h"
 
+namespace varn {
+
 namespace {
 
 using Loads = std::vector<std::string>;
@@ -182,3 +184,5 @@ TEST(ItemArtFiles, EveryLoadableFileHasAPlaceholderRow) {
 }
 
 }  // namespace
+
+}  // namespace varn

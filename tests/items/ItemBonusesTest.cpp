@@ -6,6 +6,8 @@
 
 #include "items/EquipSlots.h"
 
+namespace varn {
+
 namespace {
 
 using ItemCatalogue::BonusOf;
@@ -110,3 +112,5 @@ TEST_F(EquipmentSum, HealthIsLoweredToANewMaximumAndNeverRaised) {
 }
 
 }  // namespace
+
+}  // namespace varn

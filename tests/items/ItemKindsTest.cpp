@@ -4,6 +4,8 @@
 
 #include <climits>
 
+namespace varn {
+
 namespace {
 
 TEST(ItemKinds, KindAtEveryRangeBoundary) {
@@ -19,3 +21,5 @@ TEST(ItemKinds, KindAtEveryRangeBoundary) {
 }
 
 }  // namespace
+
+}  // namespace varn

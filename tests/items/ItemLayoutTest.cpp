@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+namespace varn {
+
 namespace {
 
 TEST(LayoutBagItems, ItemsArePlacedByCellAndIdsInNoCellKeepTheirEntries) {
@@ -47,3 +49,5 @@ TEST(LayoutBagItems, ItemsArePlacedByCellAndIdsInNoCellKeepTheirEntries) {
 }
 
 }  // namespace
+
+}  // namespace varn

@@ -12,6 +12,8 @@
 
 #include "items/ItemKinds.h"
 
+namespace varn {
+
 namespace {
 
 // The texts as English, so that failures read; a code that is no letter shows as '?'.
@@ -153,3 +155,5 @@ TEST(RefreshDescription, DescribesOncePerChangeOfTheShownItem) {
 }
 
 }  // namespace
+
+}  // namespace varn

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace varn {
+
 namespace {
 
 TEST(PaperDollReloadFlags, PuttingDownInASlotSetsItsFlagInLayerOrder) {
@@ -20,3 +22,5 @@ TEST(PaperDollReloadFlags, PuttingDownInASlotSetsItsFlagInLayerOrder) {
 }
 
 }  // namespace
+
+}  // namespace varn

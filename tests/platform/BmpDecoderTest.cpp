@@ -10,6 +10,8 @@
 #include "platform/BmpWriter.h"
 #include "platform/ImageFixtures.h"
 
+namespace varn {
+
 namespace {
 
 using bmp::MakeBmp;
@@ -87,3 +89,5 @@ TEST(BmpDecoder, MasksReachingTheTopBitAndRunsPastThePictureAreReadSafely) {
 }
 
 }  // namespace
+
+}  // namespace varn

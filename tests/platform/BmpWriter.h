@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace varn {
+
 // Small BMP files made in memory for the picture tests.
 namespace bmp {
 
@@ -54,3 +56,5 @@ inline void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes
 }
 
 }  // namespace bmp
+
+}  // namespace varn

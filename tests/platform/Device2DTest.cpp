@@ -10,6 +10,8 @@
 
 #include "platform/PixelFormat.h"
 
+namespace varn {
+
 namespace {
 
 using platform::CompareFunction;
@@ -163,3 +165,5 @@ TEST_F(Device2DTest, SourcesOutsideTheTextureAndAbsurdPlacesDrawNothingThere) {
 }
 
 }  // namespace
+
+}  // namespace varn

@@ -10,6 +10,8 @@
 
 #include "support/TempDir.h"
 
+namespace varn {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -86,3 +88,5 @@ TEST(Files, AnUnwritableTargetIsReportedAsAFailure) {
         "Saves\\3.save", reinterpret_cast<const uint8_t*>(data.data()), data.size()));
     EXPECT_FALSE(platform::WriteFileAtomically(nullptr, nullptr, 0));
 }
+
+}  // namespace varn

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace varn {
+
 namespace {
 
 using platform::Rect;
@@ -59,3 +61,5 @@ TEST(FontRasterizer, DrawsAntiAliasedFromTheCornerInsideItsRectangleAndTheBuffer
 }
 
 }  // namespace
+
+}  // namespace varn

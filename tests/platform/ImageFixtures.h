@@ -10,6 +10,8 @@
 
 #include "platform/ArgbImage.h"
 
+namespace varn {
+
 // The 13 x 7 pictures of tests/fixtures/images, made by ImageMagick.
 namespace fixtures {
 
@@ -51,3 +53,5 @@ inline void ExpectLikeImageMagick(bool (*decode)(const uint8_t*, size_t, platfor
 }
 
 }  // namespace fixtures
+
+}  // namespace varn

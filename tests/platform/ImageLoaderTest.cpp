@@ -7,6 +7,8 @@
 
 #include "platform/BmpWriter.h"
 
+namespace varn {
+
 TEST(ImageLoader, ConvertsToA1R5G5B5KeysInFiveBitsPerChannelAndRefusesUnknownFormats) {
     // Red, almost red (red 250: 31 in five bits too), dark red (240: 30); white, black, blue.
     const std::vector<uint8_t> bmp = bmp::MakeBmp24(
@@ -25,3 +27,5 @@ TEST(ImageLoader, ConvertsToA1R5G5B5KeysInFiveBitsPerChannelAndRefusesUnknownFor
     EXPECT_FALSE(platform::DecodeTextureImage(gif, sizeof gif, 0, texture));
     EXPECT_EQ(3, texture.width);  // untouched
 }
+
+}  // namespace varn

@@ -7,6 +7,8 @@
 
 #include "platform/ImageFixtures.h"
 
+namespace varn {
+
 TEST(JpegDecoder, ImageMagickFilesDecodeAlikeAndTruncatedOrOversizedOnesFail) {
     for (const std::string name : {"jpeg-baseline.jpg", "jpeg-progressive.jpg", "jpeg-grey.jpg"}) {
         // Both go through libjpeg's default inverse transform and upsampling.
@@ -18,3 +20,5 @@ TEST(JpegDecoder, ImageMagickFilesDecodeAlikeAndTruncatedOrOversizedOnesFail) {
     EXPECT_TRUE(platform::DecodeJpeg(largest.data(), largest.size(), image) && image.width == 8192);
     EXPECT_FALSE(platform::DecodeJpeg(tooWide.data(), tooWide.size(), image));
 }
+
+}  // namespace varn

@@ -6,6 +6,8 @@
 
 #include <utility>
 
+namespace varn {
+
 using platform::KeyCodeFromScancode;
 
 TEST(KeyTable, EveryKeyHasThePcKeyboardCodeAndUnknownScancodesNone) {
@@ -41,3 +43,5 @@ TEST(KeyTable, EveryKeyHasThePcKeyboardCodeAndUnknownScancodesNone) {
         EXPECT_EQ(0, KeyCodeFromScancode(scancode)) << scancode;
     }
 }
+
+}  // namespace varn

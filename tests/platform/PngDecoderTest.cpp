@@ -7,6 +7,8 @@
 
 #include "platform/ImageFixtures.h"
 
+namespace varn {
+
 TEST(PngDecoder, ImageMagickFilesDecodeAlikeAndTruncatedOrOversizedOnesFail) {
     for (const std::string name :
          {"png-rgb.png", "png-rgba.png", "png-palette.png", "png-palette-trns.png", "png-grey.png",
@@ -22,3 +24,5 @@ TEST(PngDecoder, ImageMagickFilesDecodeAlikeAndTruncatedOrOversizedOnesFail) {
     EXPECT_TRUE(platform::DecodePng(largest.data(), largest.size(), image) && image.width == 8192);
     EXPECT_FALSE(platform::DecodePng(tooWide.data(), tooWide.size(), image));
 }
+
+}  // namespace varn

@@ -13,6 +13,8 @@
 #include "support/SoundFiles.h"
 #include "support/TempDir.h"
 
+namespace varn {
+
 namespace {
 
 using namespace std::chrono_literals;
@@ -105,3 +107,5 @@ TEST_F(SdlAudioTest, MissingBrokenOrNonMidiFilesAreRefused) {
 }
 
 }  // namespace
+
+}  // namespace varn

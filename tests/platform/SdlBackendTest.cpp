@@ -8,6 +8,8 @@
 #include "platform/Audio.h"
 #include "platform/PixelFormat.h"
 
+namespace varn {
+
 namespace {
 
 // SDL's dummy video and audio drivers: a real window and renderer, no screen.
@@ -78,3 +80,5 @@ TEST_F(SdlBackendTest, AudioWithoutADeviceFailsCleanly) {
     EXPECT_FALSE(audio.PlayMusic(0));
     EXPECT_FALSE(audio.SetMasterVolume(0));
 }
+
+}  // namespace varn

@@ -9,6 +9,8 @@
 #include "engine/KeyCodes.h"
 #include "support/HeadlessGame.h"
 
+namespace varn {
+
 namespace {
 
 // One spelling for a game path: forward slashes, no doubled ones, lower case.
@@ -65,3 +67,5 @@ TEST(DataManifest, CoversEveryFileAScriptedRunAsksFor) {
     }
     EXPECT_GT(count, 5);
 }
+
+}  // namespace varn

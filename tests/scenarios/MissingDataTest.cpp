@@ -7,6 +7,8 @@
 #include "platform/HeadlessBackend.h"
 #include "support/TempDir.h"
 
+namespace varn {
+
 // A working folder with no game data at all: the game starts, runs silent and dark, and quits.
 TEST(MissingData, TheGameRunsWithoutAnyPictureOrSound) {
     TempWorkingDir empty;
@@ -35,3 +37,5 @@ TEST(MissingData, TheGameRunsWithoutAnyPictureOrSound) {
     EXPECT_EQ(app.quit, 1);
     app.Cleanup();
 }
+
+}  // namespace varn

@@ -8,6 +8,8 @@
 
 #include "support/TempDir.h"
 
+namespace varn {
+
 // A working folder holding the placeholder data set, generated once per test program: pictures
 // are linked in, the small Data folder is copied so a test may change it, Saves starts empty.
 class GameDataDir : public TempWorkingDir {
@@ -42,3 +44,5 @@ class GameDataDir : public TempWorkingDir {
         return folder;
     }
 };
+
+}  // namespace varn

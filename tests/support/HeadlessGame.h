@@ -4,6 +4,8 @@
 #include "platform/HeadlessBackend.h"
 #include "support/GameData.h"
 
+namespace varn {
+
 // A GameApp brought up on the headless backend over the placeholder data, frames run by hand.
 class HeadlessGame {
   public:
@@ -26,3 +28,5 @@ class HeadlessGame {
     GameDataDir data;  // first: the app loads from it
     GameApp app;
 };
+
+}  // namespace varn

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace varn {
+
 // Small sound files made at test time: a sine tone as 16-bit PCM WAV, a short standard MIDI
 // tune, and an MP3 of a WAV when the lame encoder is installed.
 namespace sound_files {
@@ -98,3 +100,5 @@ inline bool EncodeMp3(const std::filesystem::path& wav, const std::filesystem::p
 }
 
 }  // namespace sound_files
+
+}  // namespace varn

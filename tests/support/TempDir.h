@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+namespace varn {
+
 // A fresh folder that becomes the working directory for one test and is removed afterwards;
 // the game resolves every file relative to the working directory.
 class TempWorkingDir {
@@ -29,3 +31,5 @@ class TempWorkingDir {
     std::filesystem::path path_;
     std::filesystem::path previous_;
 };
+
+}  // namespace varn

@@ -2,6 +2,8 @@
 
 #include "platform/Backend.h"
 
+using namespace varn;
+
 int main(int argc, char** argv) {
     // Every test runs on the headless backend: no window, no sound card, a clock the test moves.
     platform::UseHeadlessBackend();

@@ -4,6 +4,8 @@
 
 #include "world/GameState.h"
 
+namespace varn {
+
 namespace {
 
 TEST(NumberedEntries, NumbersIndexFromOneAndStrayNumbersTouchNothing) {
@@ -90,3 +92,5 @@ TEST(QuestRules, QuestFiveNeedsThreeOrFourPastProgressAndElevenNeedsFiveSolved) 
 }
 
 }  // namespace
+
+}  // namespace varn

@@ -2,6 +2,8 @@
 
 #include "world/Glyph.h"
 
+namespace varn {
+
 namespace {
 
 TEST(Glyph, EncodesLettersDigitsAndBlanksRefusesTheRestAndFindsTheLastCode) {
@@ -15,3 +17,5 @@ TEST(Glyph, EncodesLettersDigitsAndBlanksRefusesTheRestAndFindsTheLastCode) {
 }
 
 }  // namespace
+
+}  // namespace varn

@@ -8,6 +8,8 @@
 #include "world/HallOfFameImage.h"
 #include "world/ImageSlots.h"
 
+namespace varn {
+
 namespace {
 
 using Places = std::vector<std::pair<int32_t, char>>;
@@ -107,3 +109,5 @@ TEST(HallOfFameImage, BadImagesAreRefusedWithTheRecordUntouched) {
 }
 
 }  // namespace
+
+}  // namespace varn

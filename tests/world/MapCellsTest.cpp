@@ -4,6 +4,8 @@
 
 #include "world/MapCells.h"
 
+namespace varn {
+
 namespace {
 
 TEST(MapCellGeometry, EveryCellRoundTripsThroughItsCornerAndNoOtherNumberHasOne) {
@@ -35,3 +37,5 @@ TEST(MapCellGeometry, RegionEdgesAndPositionsOffTheMap) {
 }
 
 }  // namespace
+
+}  // namespace varn

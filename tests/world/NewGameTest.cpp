@@ -10,6 +10,8 @@
 
 #include "world/GameState.h"
 
+namespace varn {
+
 namespace {
 
 int NameLength(const GlyphString& name) {
@@ -142,3 +144,5 @@ TEST(NewGame, TwoFreshRecordsAreEqualByteForByte) {
 }
 
 }  // namespace
+
+}  // namespace varn

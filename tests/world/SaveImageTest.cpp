@@ -8,6 +8,8 @@
 #include "world/SaveImage.h"
 #include "world/SaveImageLayout.h"
 
+namespace varn {
+
 namespace {
 
 // Per byte check: two values it refuses, then three it takes, ends of its range included.
@@ -115,3 +117,5 @@ TEST(SaveImageRefusal, BadImagesAreRefusedWholeWithTheRecordUntouched) {
 }
 
 }  // namespace
+
+}  // namespace varn

@@ -7,6 +7,8 @@
 #include "world/GameState.h"
 #include "world/MapCells.h"
 
+namespace varn {
+
 namespace {
 
 using Route = std::array<int32_t, kRouteCellCount>;
@@ -107,3 +109,5 @@ TEST_F(SetRoute, OnlyInvasionsHaveRoutesAndSomeShareThem) {
 }
 
 }  // namespace
+
+}  // namespace varn

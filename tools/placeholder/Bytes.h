@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+namespace varn {
+
 namespace placeholder {
 
 inline void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes) {
@@ -26,3 +28,5 @@ inline void PutTag(std::vector<uint8_t>& out, std::string_view tag) {
 }
 
 }  // namespace placeholder
+
+}  // namespace varn

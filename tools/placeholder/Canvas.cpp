@@ -4,6 +4,8 @@
 
 #include "Bytes.h"
 
+namespace varn {
+
 namespace placeholder {
 
 namespace {
@@ -78,3 +80,5 @@ std::vector<uint8_t> Canvas::EncodeBmp() const {
 }
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace varn {
+
 namespace placeholder {
 
 struct Rgb {
@@ -35,3 +37,5 @@ class Canvas {
 };
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -9,6 +9,8 @@
 #include "PictureArt.h"
 #include "Tone.h"
 
+namespace varn {
+
 namespace placeholder {
 
 namespace fs = std::filesystem;
@@ -101,3 +103,5 @@ bool GenerateDataSet(const std::vector<ManifestRow>& rows, const fs::path& folde
 }
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -6,6 +6,8 @@
 
 #include "Manifest.h"
 
+namespace varn {
+
 namespace placeholder {
 
 // Writes every row's file under folder (game path components become folders, names keep the
@@ -14,3 +16,5 @@ bool GenerateDataSet(const std::vector<ManifestRow>& rows, const std::filesystem
                      std::string& error);
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -8,6 +8,8 @@
 #include "Generator.h"
 #include "Manifest.h"
 
+using namespace varn;
+
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: varn_placeholder <manifest> <output folder>\n");

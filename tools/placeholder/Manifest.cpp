@@ -6,6 +6,8 @@
 #include <map>
 #include <string_view>
 
+namespace varn {
+
 namespace placeholder {
 
 namespace {
@@ -200,3 +202,5 @@ std::vector<ManifestRow> ParseManifest(std::istream& input, const std::string& s
 }
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace varn {
+
 namespace placeholder {
 
 enum class RowKind {
@@ -42,3 +44,5 @@ std::vector<ManifestRow> ParseManifest(std::istream& input, const std::string& s
 std::vector<std::string> SplitGamePath(const std::string& gamePath);
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -5,6 +5,8 @@
 
 #include "Bytes.h"
 
+namespace varn {
+
 namespace placeholder {
 
 namespace {
@@ -73,3 +75,5 @@ std::vector<uint8_t> ComposeMidiTune(int ordinal) {
 }
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace varn {
+
 namespace placeholder {
 
 // A short melody as a standard MIDI file (format 0); each ordinal gives another key, instrument
@@ -10,3 +12,5 @@ namespace placeholder {
 std::vector<uint8_t> ComposeMidiTune(int ordinal);
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -9,6 +9,8 @@
 
 extern char** environ;
 
+namespace varn {
+
 namespace placeholder {
 
 bool EncodeMp3WithLame(const std::filesystem::path& wav, const std::filesystem::path& mp3,
@@ -46,3 +48,5 @@ bool EncodeMp3WithLame(const std::filesystem::path& wav, const std::filesystem::
 }
 
 }  // namespace placeholder
+
+}  // namespace varn

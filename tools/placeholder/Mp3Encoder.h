@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+namespace varn {
+
 namespace placeholder {
 
 // Encodes a WAV file as MP3 with the lame command; on failure says why in error.
@@ -10,3 +12,5 @@ bool EncodeMp3WithLame(const std::filesystem::path& wav, const std::filesystem::
                        std::string& error);
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -6,6 +6,8 @@
 
 #include "PixelFont.h"
 
+namespace varn {
+
 namespace placeholder {
 
 namespace {
@@ -146,3 +148,5 @@ Canvas DrawPicture(const ManifestRow& row) {
 }
 
 }  // namespace placeholder
+
+}  // namespace varn

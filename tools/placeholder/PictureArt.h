@@ -3,6 +3,8 @@
 #include "Canvas.h"
 #include "Manifest.h"
 
+namespace varn {
+
 namespace placeholder {
 
 // The picture of a bmp or arrow row. Frames lie left to right, then top to bottom, as the game
@@ -11,3 +13,5 @@ namespace placeholder {
 Canvas DrawPicture(const ManifestRow& row);
 
 }  // namespace placeholder
+
+}  // namespace varn

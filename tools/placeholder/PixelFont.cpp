@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstdint>
 
+namespace varn {
+
 namespace placeholder {
 
 namespace {
@@ -106,3 +108,5 @@ void DrawText(Canvas& canvas, int x, int y, std::string_view text, int scale, Rg
 }
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -4,6 +4,8 @@
 
 #include "Canvas.h"
 
+namespace varn {
+
 namespace placeholder {
 
 // A 5 x 7 capital-letter font; each character takes a 6 x 8 cell at scale 1.
@@ -17,3 +19,5 @@ int TextWidth(std::string_view text, int scale);
 void DrawText(Canvas& canvas, int x, int y, std::string_view text, int scale, Rgb colour);
 
 }  // namespace placeholder
+
+}  // namespace varn

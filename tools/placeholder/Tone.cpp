@@ -5,6 +5,8 @@
 
 #include "Bytes.h"
 
+namespace varn {
+
 namespace placeholder {
 
 namespace {
@@ -67,3 +69,5 @@ std::vector<uint8_t> EncodeWav(const std::vector<int16_t>& samples, int sampleRa
 }
 
 }  // namespace placeholder
+
+}  // namespace varn

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace varn {
+
 namespace placeholder {
 
 constexpr int kSampleRate = 22050;
@@ -15,3 +17,5 @@ std::vector<int16_t> SynthesizeTone(int ordinal, double seconds);
 std::vector<uint8_t> EncodeWav(const std::vector<int16_t>& samples, int sampleRate);
 
 }  // namespace placeholder
+
+}  // namespace varn
