@@ -15,6 +15,12 @@ int g_module = 0;
 
 }  // namespace
 
+AppFramework::~AppFramework() {
+    if (g_app == this) {
+        g_app = nullptr;
+    }
+}
+
 AppFramework::AppFramework() {
     std::snprintf(className, sizeof className, "%s", "AppClass");
     std::snprintf(caption, sizeof caption, "%s", "Application Caption");
@@ -31,7 +37,7 @@ int32_t AppWindowProc(platform::Message message) {
         platform::Current().PostQuitMessage();
         return 0;
     }
-    return g_app->MsgProc(message);
+    return g_app != nullptr ? g_app->MsgProc(message) : 0;
 }
 
 uint32_t AppFramework::Run() {
@@ -43,7 +49,8 @@ uint32_t AppFramework::Run() {
     hWnd = &backend;
     ResizeClient(width, height);
 
-    if (Init() == 1) {
+    const bool started = Init() == 1;
+    if (started) {
         for (;;) {
             platform::Message message = backend.PeekMessage();
             if (message == platform::Message::Quit) {
@@ -60,7 +67,7 @@ uint32_t AppFramework::Run() {
     }
     Cleanup();
     platform::Trace(std::string("window.UnregisterClass(") + className + ")");
-    return 1;
+    return started ? 1 : 0;
 }
 
 uint32_t AppFramework::ResizeClient(int clientWidth, int clientHeight) {

@@ -15,13 +15,14 @@ using ModuleHandle = void*;
 class AppFramework {
   public:
     AppFramework();
-    virtual ~AppFramework() = default;
+    virtual ~AppFramework();
 
     virtual int32_t MsgProc(platform::Message message);
     virtual uint32_t Init() { return 1; }
     virtual uint32_t Cleanup() { return 1; }
     virtual uint32_t Frame() { return 1; }
 
+    // 0 when the window cannot be created or Init fails; 1 after a run that ended normally.
     uint32_t Run();
     uint32_t ResizeClient(int width, int height);
     uint32_t ShowMouseCursor(bool show);

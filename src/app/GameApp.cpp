@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "engine/Owned.h"
+#include "engine/ScreenSize.h"
 #include "engine/DataBlob.h"
 #include "engine/Settings.h"
 #include "engine/StepTimer.h"
@@ -10,27 +12,6 @@
 #include "world/GameState.h"
 
 namespace varn {
-
-namespace {
-
-template <typename Blob>
-void ReleaseBlob(Blob*& blob) {
-    if (blob != nullptr) {
-        blob->Free();
-        delete blob;
-        blob = nullptr;
-    }
-}
-
-template <typename Object>
-void DeleteOwned(Object*& object) {
-    if (object != nullptr) {
-        delete object;
-        object = nullptr;
-    }
-}
-
-}  // namespace
 
 GameApp::GameApp() {
     std::snprintf(className, sizeof className, "%s", "VarnClass");
@@ -42,9 +23,14 @@ GameApp::GameApp() {
     height = 480;
 }
 
+GameApp::~GameApp() = default;
+
 uint32_t GameApp::Init() {
-    device.CreateD3D();
-    device.CreateDevice(GetHWnd(), 0, 0, 800, 600, 16);
+    // Without a display nothing can be shown: refuse to start rather than run blind.
+    if (device.CreateD3D() == 0 ||
+        device.CreateDevice(GetHWnd(), 0, 0, kScreenWidth, kScreenHeight, 16) == 0) {
+        return 0;
+    }
     input.Create(GetHWnd(), GetHInstance());
     keyboard.Init(&input, 1, 1);
     mouseCursor.mouse.Init(&input, 2, 0);
@@ -73,12 +59,12 @@ uint32_t GameApp::Init() {
     backgroundTrack.PutVolume(-500);
     mp3State = 0;
 
-    if (settings == nullptr) {
-        settings = new Settings();
+    if (!settings) {
+        settings = std::make_unique<Settings>();
         settings->Load();
     }
-    if (world == nullptr) {
-        world = new GameState();
+    if (!world) {
+        world = std::make_unique<GameState>();
         RunNewGameSetUp(*world);
     }
     return 1;
@@ -96,14 +82,14 @@ uint32_t GameApp::Cleanup() {
     device.Release();
     backgroundTrack.Release();
 
-    ReleaseBlob(probeBlob);
-    DeleteOwned(world);
-    ReleaseBlob(loadBlob);
-    for (StepTimer*& timer : stepTimers) {
-        DeleteOwned(timer);
+    FreeOwned(probeBlob);
+    world.reset();
+    FreeOwned(loadBlob);
+    for (std::unique_ptr<StepTimer>& timer : stepTimers) {
+        timer.reset();
     }
-    DeleteOwned(settings);
-    ReleaseBlob(saveBlob);
+    settings.reset();
+    FreeOwned(saveBlob);
     return 1;
 }
 

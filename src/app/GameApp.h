@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 
 #include "app/AppFramework.h"
 #include "app/StateThunks.h"
@@ -16,59 +18,66 @@
 
 namespace varn {
 
-class ArmyExchangeScreen;
-class BattleScreen;
-class CastleScreen;
-class ControlPanel;
-class CreditsScreen;
 class DataBlob;
 class GameState;
-class HallOfFameScreen;
-class HeroScreen;
-class InformationScreen;
-class ItemExchangeScreen;
-class MainMenuScreen;
-class MapScreen;
-class MapView;
-class MeetingScreen;
-class NameEntryScreen;
-class NameLetters;
-class NameScreen;
-class OptionsScreen;
-class PalaceScreen;
-class PaperDollArt;
-class PortraitScreen;
-class QuestLogScreen;
-class SaveQuitDialog;
-class SaveSlotScreen;
 class Settings;
 class StepTimer;
-class StoryScreen;
-class TempleScreen;
-class TowerScreen;
-class TownScreen;
-class VillageScreen;
-class WealthScreen;
-class YouScreen;
+
+// Values of GameApp::statePhase a switch stores; each state tests only those it uses.
+enum StatePhase : uint8_t {
+    kPhaseRunning = 0,
+    kPhaseSwitch = 1,
+    kPhaseWriteBack = 2,
+    kPhaseNewGame = 5,
+    kPhaseAfterSaveQuit = 13,
+};
+
+// Where a state shows the frame rate when the settings ask for it.
+enum class FrameRateRow : uint8_t { None, Top, Bottom };
 
 // The one application object: owns the engine, every screen, the world record and the state
 // machine, and the bytes that states hand to each other.
 class GameApp : public AppFramework {
   public:
     GameApp();
-    ~GameApp() override = default;
+    ~GameApp() override;
 
     uint32_t Init() override;
     uint32_t Cleanup() override;
     uint32_t Frame() override;
 
-    // Frame skeleton shared by every state.
+    // The frame every drawing state runs, in two halves around its own work: OpenFrame before
+    // its screen, keys and buttons; CloseFrame after its drawing. entryWork runs on the state's
+    // first frame, right after the common entry block; leaveWork runs where a state writes its
+    // screen back and frees it. OpenFrame returns true on the state's first frame.
+    template <typename EntryWork>
+    bool OpenFrame(EntryWork&& entryWork);
+    bool OpenFrame();
+    template <typename LeaveWork>
+    void CloseFrame(FrameRateRow frameRateRow, LeaveWork&& leaveWork);
+    void CloseFrame(FrameRateRow frameRateRow);
+
+    // Stores the next state. Phase 0 keeps the screen and gives the next state no entry block.
+    void SwitchState(StateThunk next, uint8_t phase, bool restartStateClock = true);
+
+    // Keyboard tests with the pressed-once rule: a press that counts sets its latch.
+    void PollKeyboard();
+    bool KeyOnce(uint8_t key);
+    bool BackKeyOnce();  // Escape or Backspace
+
+    // The steps of the frame, for the states whose order differs from the common one.
     void BeginFrameTiming();
     void CountFps();
     void EndFrameTiming();
     void EnterState();
+    void StartScene();
     void UpdateStateSeconds();
-    void DrawFrameRate(int y);
+    void ShowFrameRate(FrameRateRow row);
+    void FinishScene();
+
+#define VARN_DECLARE_RUN(Name) void Run##Name##State();
+    VARN_STATES(VARN_DECLARE_RUN)
+#undef VARN_DECLARE_RUN
 
     // The background MP3 track, as the map, battle, options, load and menu states use it.
     void DrainTrackEvents();
@@ -77,9 +86,6 @@ class GameApp : public AppFramework {
     void StopTrack();
     void RewindTrack();
     void RestartMenuMusic(int volume);
-
-    // State functions.
-    void RunMainMenuState();
 
     // Engine objects, constructed in this order and destroyed in reverse.
     Font font;
@@ -90,45 +96,15 @@ class GameApp : public AppFramework {
     Sound sound;
     Music music;
 
-    PaperDollArt* paperDollArt = nullptr;
-    ControlPanel* controlPanel = nullptr;
-    CastleScreen* castleScreen = nullptr;
-    CreditsScreen* creditsScreen = nullptr;
-    DataBlob* saveBlob = nullptr;
-    DataBlob* loadBlob = nullptr;
-    DataBlob* probeBlob = nullptr;
-    BattleScreen* battleScreen = nullptr;
-    HallOfFameScreen* hallOfFameScreen = nullptr;
-    HeroScreen* heroScreen = nullptr;
-    GameState* world = nullptr;
-    InformationScreen* infoScreen = nullptr;
-    SaveSlotScreen* saveSlotScreen = nullptr;
-    MapView* mapView = nullptr;
-    MainMenuScreen* mainMenuScreen = nullptr;
+    std::unique_ptr<DataBlob> saveBlob;
+    std::unique_ptr<DataBlob> loadBlob;
+    std::unique_ptr<DataBlob> probeBlob;
+    std::unique_ptr<GameState> world;
 
     MouseCursor mouseCursor;
 
-    StepTimer* stepTimers[7] = {};
-    StoryScreen* storyScreen = nullptr;
-    NameEntryScreen* nameEntryScreen = nullptr;
-    NameScreen* nameScreen = nullptr;
-    NameLetters* nameLetters = nullptr;
-    MapScreen* mapScreen = nullptr;
-    OptionsScreen* optionsScreen = nullptr;
-    PalaceScreen* palaceScreen = nullptr;
-    PortraitScreen* portraitScreen = nullptr;
-    QuestLogScreen* questLogScreen = nullptr;
-    SaveQuitDialog* saveQuitDialog = nullptr;
-    Settings* settings = nullptr;
-    TempleScreen* templeScreen = nullptr;
-    TowerScreen* towerScreen = nullptr;
-    TownScreen* townScreen = nullptr;
-    ItemExchangeScreen* itemExchangeScreen = nullptr;
-    ArmyExchangeScreen* armyExchangeScreen = nullptr;
-    MeetingScreen* meetingScreen = nullptr;
-    VillageScreen* villageScreen = nullptr;
-    WealthScreen* wealthScreen = nullptr;
-    YouScreen* youScreen = nullptr;
+    std::array<std::unique_ptr<StepTimer>, 7> stepTimers;
+    std::unique_ptr<Settings> settings;
 
     // The background MP3: one object in place of the filter graph and its four interfaces.
     BackgroundTrack backgroundTrack;
@@ -175,6 +151,28 @@ class GameApp : public AppFramework {
     int32_t battleFlag = 0;
     uint8_t quit = 0;
 };
+
+template <typename EntryWork>
+bool GameApp::OpenFrame(EntryWork&& entryWork) {
+    const bool entering = statePhase != kPhaseRunning;
+    if (entering) {
+        EnterState();
+        entryWork();
+    }
+    BeginFrameTiming();
+    CountFps();
+    StartScene();
+    return entering;
+}
+
+template <typename LeaveWork>
+void GameApp::CloseFrame(FrameRateRow frameRateRow, LeaveWork&& leaveWork) {
+    ShowFrameRate(frameRateRow);
+    UpdateStateSeconds();
+    leaveWork();
+    FinishScene();
+    EndFrameTiming();
+}
 
 // Result codes of AnsiToWide.
 constexpr int32_t kConvertOk = 0;

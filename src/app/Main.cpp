@@ -1,3 +1,6 @@
+#include <cstdio>
+#include <memory>
+
 #include "app/GameApp.h"
 #include "platform/Backend.h"
 
@@ -5,8 +8,10 @@ using namespace varn;
 
 int main() {
     platform::UseSdlBackend();
-    GameApp* app = new GameApp();
-    app->Run();
-    delete app;
+    auto app = std::make_unique<GameApp>();
+    if (app->Run() == 0) {
+        std::fprintf(stderr, "varn: cannot start: the window or the display could not be opened\n");
+        return 1;
+    }
     return 0;
 }

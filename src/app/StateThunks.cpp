@@ -4,8 +4,9 @@
 
 namespace varn {
 
-void MainMenuStateThunk(GameApp* app) {
-    app->RunMainMenuState();
-}
+#define VARN_DEFINE_THUNK(Name) \
+    void Name##StateThunk(GameApp* app) { app->Run##Name##State(); }
+VARN_STATES(VARN_DEFINE_THUNK)
+#undef VARN_DEFINE_THUNK
 
 }  // namespace varn

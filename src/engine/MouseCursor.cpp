@@ -1,15 +1,13 @@
 #include "engine/MouseCursor.h"
 
 #include "engine/DeviceConstants.h"
+#include "engine/ScreenSize.h"
 
 namespace varn {
 
 namespace {
 
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
-constexpr uint32_t kBlackKey = 0xFF000000;
-constexpr int32_t kScreenWidth = 800;
-constexpr int32_t kScreenHeight = 600;
 constexpr int32_t kFrameOffset = 15;
 
 }  // namespace
@@ -24,8 +22,8 @@ MouseCursor::~MouseCursor() {
 int MouseCursor::Init(GraphicsDevice* device) {
     sprites.Init(device, 2);
     sprites.SetAlphaTest(1);
-    sprites.Load(0, "Art\\Cursor2.bmp", 64, 64, kBlackKey, D3DFMT_A1R5G5B5);
-    return sprites.Load(1, "Art\\Cursor1.bmp", 32, 32, kBlackKey, D3DFMT_A1R5G5B5);
+    LoadPictures(sprites, kCursorPictures);
+    return sprites.IsLoaded(1) ? 1 : 0;
 }
 
 void MouseCursor::Update() {

@@ -3,11 +3,17 @@
 #include <cstdint>
 
 #include "engine/InputDevice.h"
+#include "engine/PictureTable.h"
 #include "engine/SpriteSet.h"
 
 namespace varn {
 
 class GraphicsDevice;
+
+inline constexpr PictureLoad kCursorPictures[] = {
+    {0, "Art\\Cursor2.bmp", 64, 64, 0xFF000000},
+    {1, "Art\\Cursor1.bmp", 32, 32, 0xFF000000},
+};
 
 // The drawn mouse pointer: its pictures, its position in back-buffer pixels kept from the mouse's
 // movement, and the mouse device. A position that leaves the allowed area (2..796 x 2..598) goes

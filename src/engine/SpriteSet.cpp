@@ -1,9 +1,9 @@
 #include "engine/SpriteSet.h"
 
 #include <limits>
-#include <new>
 
 #include "engine/GraphicsDevice.h"
+#include "engine/Owned.h"
 
 namespace varn {
 
@@ -20,64 +20,54 @@ SpriteSet::~SpriteSet() {
     Free();
 }
 
-int SpriteSet::Init(GraphicsDevice* owner, int32_t slots) {
+int SpriteSet::Init(GraphicsDevice* owner, int32_t slotCount) {
     Free();
     device = owner;
     if (device == nullptr) {
         return 0;
     }
-    count = slots;
+    count = slotCount;
     // The screens ask for 1 to 255 slots; a negative count is refused like 0.
     if (count <= 0) {
         return 0;
     }
-    const size_t size = static_cast<size_t>(count);
-    textures.reset(new (std::nothrow) Texture[size]);
-    frameWidth.reset(new (std::nothrow) int32_t[size]());
-    frameHeight.reset(new (std::nothrow) int32_t[size]());
-    framesPerRow.reset(new (std::nothrow) int32_t[size]());
-    if (!textures || !frameWidth || !frameHeight || !framesPerRow) {
-        textures.reset();
-        frameWidth.reset();
-        frameHeight.reset();
-        framesPerRow.reset();
-        return 0;
-    }
+    slots = std::vector<Slot>(static_cast<size_t>(count));
     return 1;
 }
 
 int SpriteSet::Free() {
     device = nullptr;
-    textures.reset();
-    frameWidth.reset();
-    frameHeight.reset();
-    framesPerRow.reset();
+    slots.clear();
     count = 0;
     return 1;
 }
 
 int SpriteSet::Load(int32_t slot, const char* path, int16_t wantedFrameWidth,
                     int16_t wantedFrameHeight, uint32_t colourKey, uint32_t format) {
-    if (slot < 0 || slot >= count || !textures) {
+    if (slot < 0 || slot >= count) {
         return 0;
     }
     ReleaseSlot(slot);
-    Texture& texture = textures[slot];
-    if (!texture.Load(device, path, colourKey, format)) {
+    Slot& entry = slots[static_cast<size_t>(slot)];
+    if (!entry.texture.Load(device, path, colourKey, format)) {
         return 0;
     }
-    frameWidth[slot] = wantedFrameWidth != 0 ? wantedFrameWidth : texture.width;
-    frameHeight[slot] = wantedFrameHeight != 0 ? wantedFrameHeight : texture.height;
-    framesPerRow[slot] = texture.QueryWidth() / frameWidth[slot];
+    entry.frameWidth = wantedFrameWidth != 0 ? wantedFrameWidth : entry.texture.width;
+    entry.frameHeight = wantedFrameHeight != 0 ? wantedFrameHeight : entry.texture.height;
+    entry.framesPerRow = entry.texture.QueryWidth() / entry.frameWidth;
     return 1;
 }
 
 int SpriteSet::ReleaseSlot(int32_t slot) {
-    if (slot < 0 || slot >= count || !textures) {
+    if (slot < 0 || slot >= count) {
         return 0;
     }
-    textures[slot].Release();
+    slots[static_cast<size_t>(slot)].texture.Release();
     return 1;
+}
+
+bool SpriteSet::IsLoaded(int32_t slot) const {
+    return slot >= 0 && slot < count && slots[static_cast<size_t>(slot)].texture.texture;
 }
 
 int SpriteSet::SetAlphaTest(int32_t on) {
@@ -90,29 +80,26 @@ int SpriteSet::SetAlphaTest(int32_t on) {
 int SpriteSet::Draw(int32_t slot, int32_t frame, int32_t x, int32_t y, uint32_t colour,
                     float scaleX, float scaleY) {
     (void)colour;  // pictures always reach the device opaque white
-    if (device == nullptr || slot < 0 || slot >= count || !textures || !textures[slot].texture) {
+    if (device == nullptr || !IsLoaded(slot)) {
         return 0;
     }
+    Slot& entry = slots[static_cast<size_t>(slot)];
     // A frame wider than the texture leaves no whole frame in a row: nothing to draw.
-    const int64_t perRow = framesPerRow[slot];
+    const int64_t perRow = entry.framesPerRow;
     if (perRow == 0) {
         return 0;
     }
-    const int64_t left = frame % perRow * frameWidth[slot];
-    const int64_t top = frame / perRow * frameHeight[slot];
+    const int64_t left = frame % perRow * entry.frameWidth;
+    const int64_t top = frame / perRow * entry.frameHeight;
     if (!FitsInt32(left) || !FitsInt32(top)) {
         return 0;
     }
-    return textures[slot].Draw(x, y, static_cast<int32_t>(left), static_cast<int32_t>(top),
-                               frameWidth[slot], frameHeight[slot], scaleX, scaleY, 0xFFFFFFFF);
+    return entry.texture.Draw(x, y, static_cast<int32_t>(left), static_cast<int32_t>(top),
+                              entry.frameWidth, entry.frameHeight, scaleX, scaleY, 0xFFFFFFFF);
 }
 
-void DeleteSpriteSet(SpriteSet*& set) {
-    if (set != nullptr) {
-        set->Free();
-        delete set;
-        set = nullptr;
-    }
+void DeleteSpriteSet(std::unique_ptr<SpriteSet>& set) {
+    FreeOwned(set);
 }
 
 }  // namespace varn

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "engine/Texture.h"
 
@@ -25,20 +26,25 @@ class SpriteSet {
     int Load(int32_t slot, const char* path, int16_t frameWidth, int16_t frameHeight,
              uint32_t colourKey, uint32_t format);
     int ReleaseSlot(int32_t slot);
+    bool IsLoaded(int32_t slot) const;
     int SetAlphaTest(int32_t on);
     // The colour is accepted and not passed on: pictures always reach the device opaque white.
     int Draw(int32_t slot, int32_t frame, int32_t x, int32_t y, uint32_t colour, float scaleX,
              float scaleY);
 
+    struct Slot {
+        Texture texture;
+        int32_t frameWidth = 0;
+        int32_t frameHeight = 0;
+        int32_t framesPerRow = 0;
+    };
+
     GraphicsDevice* device = nullptr;
     int32_t count = 0;
-    std::unique_ptr<Texture[]> textures;
-    std::unique_ptr<int32_t[]> frameWidth;
-    std::unique_ptr<int32_t[]> frameHeight;
-    std::unique_ptr<int32_t[]> framesPerRow;
+    std::vector<Slot> slots;
 };
 
-// Frees and deletes a sprite set held through a pointer, and clears the pointer.
-void DeleteSpriteSet(SpriteSet*& set);
+// Frees and deletes a sprite set held on the heap, and clears the pointer.
+void DeleteSpriteSet(std::unique_ptr<SpriteSet>& set);
 
 }  // namespace varn

@@ -62,8 +62,8 @@ bool HeadlessBackend::SupportsBackBufferFormat(uint32_t format, bool windowed) {
 bool HeadlessBackend::OpenDisplay(int width, int height, bool windowed) {
     Trace("display.Open(" + std::to_string(width) + "x" + std::to_string(height) +
           (windowed ? ", windowed)" : ", full screen)"));
-    displayOpen_ = true;
-    return true;
+    displayOpen_ = canOpenDisplay;
+    return displayOpen_;
 }
 
 void HeadlessBackend::CloseDisplay() {
@@ -106,6 +106,7 @@ void HeadlessBackend::Reset() {
     presentAdvanceMs = 0;
     foreground = true;
     canCreateWindow = true;
+    canOpenDisplay = true;
     cursorShown = true;
     supportedFormats.clear();
     std::fill(std::begin(keys), std::end(keys), 0);

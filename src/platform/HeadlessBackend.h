@@ -51,6 +51,7 @@ class HeadlessBackend : public Backend {
         0;  // each Present moves the clock on, as waiting for the display would
     bool foreground = true;
     bool canCreateWindow = true;
+    bool canOpenDisplay = true;
     bool cursorShown = true;
     std::vector<uint32_t> supportedFormats;  // empty: R5G6B5 and X1R5G5B5
     uint8_t keys[256] = {};

@@ -85,7 +85,7 @@ TEST_F(AppFrameworkTest, WaitingMessagesComeBeforeAnyFrame) {
 TEST_F(AppFrameworkTest, AFailedInitRunsNoFrameButStillCleansUp) {
     ScriptedApp app;
     app.initResult = 0;
-    EXPECT_EQ(app.Run(), 1u);
+    EXPECT_EQ(app.Run(), 0u);
     EXPECT_EQ(app.frames, 0);
     EXPECT_EQ(app.cleanups, 1);
 }

@@ -3,58 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "engine/Settings.h"
 #include "support/HeadlessGame.h"
 #include "world/GameState.h"
 
 namespace varn {
-
-namespace {
-
-// True when every line of expected appears in log, in this order (other lines may come between).
-bool InOrder(const std::vector<std::string>& log, const std::vector<std::string>& expected) {
-    auto at = log.begin();
-    for (const std::string& line : expected) {
-        at = std::find(at, log.end(), line);
-        if (at == log.end()) {
-            return false;
-        }
-        ++at;
-    }
-    return true;
-}
-
-}  // namespace
-
-TEST(GameAppInit, BringsUpTheEngineInItsOrder) {
-    HeadlessGame game;
-    EXPECT_TRUE(
-        InOrder(HeadlessGame::backend().log, {
-                                                 "display.Open(800x600, full screen)",
-                                                 "input.Create",
-                                                 "input.Init(1)",
-                                                 "input.Init(2)",
-                                                 "window.ShowCursor(0)",
-                                                 "texture.Load(Art\\Cursor2.bmp, 0xFF000000)",
-                                                 "texture.Load(Art\\Cursor1.bmp, 0xFF000000)",
-                                                 "font.Create(Arial, 16)",
-                                                 "audio.Open(22050)",
-                                                 "audio.SetMasterVolume(1000)",
-                                                 "audio.LoadEffect(Data\\Vibrate.wav)",
-                                                 "audio.SetEffectVolume(-9500)",
-                                                 "audio.PlayEffect(1)",
-                                                 "audio.SetMasterVolume(1000)",
-                                                 "audio.LoadMusic(Data\\Music.mid)",
-                                                 "audio.SetMusicVolume(-320)",
-                                                 "audio.SetMusicVolume(-1920)",
-                                                 "audio.PlayMusic(0)",
-                                                 "audio.OpenTrack(Data\\Bedlam.mp3)",
-                                                 "audio.SetTrackVolume(-500)",
-                                             }));
-}
 
 TEST(GameAppInit, LeavesTheMainMenuCurrentTheMidiPlayingAndTheTrackSilent) {
     HeadlessGame game;
@@ -75,14 +31,39 @@ TEST(GameAppInit, KeepsASettingsObjectAndWorldThatAlreadyExist) {
     GameDataDir data;
     HeadlessGame::backend().Reset();
     GameApp app;
-    Settings* settings = new Settings();
-    GameState* world = new GameState();
-    app.settings = settings;
-    app.world = world;
+    auto settings = std::make_unique<Settings>();
+    auto world = std::make_unique<GameState>();
+    const Settings* keptSettings = settings.get();
+    const GameState* keptWorld = world.get();
+    app.settings = std::move(settings);
+    app.world = std::move(world);
     app.Init();
-    EXPECT_EQ(app.settings, settings);
-    EXPECT_EQ(app.world, world);
+    EXPECT_EQ(app.settings.get(), keptSettings);
+    EXPECT_EQ(app.world.get(), keptWorld);
     app.Cleanup();
+}
+
+TEST(GameAppInit, FailsWhenTheDisplayCannotBeOpened) {
+    GameDataDir data;
+    HeadlessGame::backend().Reset();
+    HeadlessGame::backend().canOpenDisplay = false;
+    GameApp app;
+    EXPECT_EQ(app.Run(), 0u);
+    EXPECT_EQ(app.world, nullptr);
+}
+
+TEST(GameAppLifetime, TheApplicationPointerDiesWithItsObject) {
+    HeadlessGame::backend().Reset();
+    {
+        GameApp first;
+        {
+            GameApp second;
+            EXPECT_EQ(g_app, &second);
+        }
+        EXPECT_EQ(g_app, nullptr);
+    }
+    // A destroyed window with no application left is still handled.
+    EXPECT_EQ(AppWindowProc(platform::Message::Destroy), 0);
 }
 
 TEST(GameAppCleanup, ReleasesEverythingAndIsHarmlessTwice) {

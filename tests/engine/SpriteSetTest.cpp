@@ -65,14 +65,14 @@ TEST_F(SpriteSetTest, FramesAreCutInRowsFromTheTopLeftAndReloadingASlotLeavesThe
         {"Small.bmp", 30, 20, 30, 20, 3, 3, 0, 20},
     };
     ASSERT_EQ(1, Load(0, "Sheet.bmp", 64, 64));
-    const platform::TextureImage* other = sprites_.textures[0].texture.get();
+    const platform::TextureImage* other = sprites_.slots[0].texture.texture.get();
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.file) + " frame " + std::to_string(c.frame));
         device.Clear(kBackground, 1.0f);
         ASSERT_EQ(1, Load(1, c.file, c.frameWidth, c.frameHeight));
-        EXPECT_EQ(c.width, sprites_.frameWidth[1]);
-        EXPECT_EQ(c.height, sprites_.frameHeight[1]);
-        EXPECT_EQ(c.perRow, sprites_.framesPerRow[1]);
+        EXPECT_EQ(c.width, sprites_.slots[1].frameWidth);
+        EXPECT_EQ(c.height, sprites_.slots[1].frameHeight);
+        EXPECT_EQ(c.perRow, sprites_.slots[1].framesPerRow);
         // The colour is never passed on: a tinted, half-transparent draw is exact.
         EXPECT_EQ(1, Draw(1, c.frame, 10, 20, 0x80204060));
         EXPECT_EQ(c.width * c.height, Drawn());
@@ -80,8 +80,8 @@ TEST_F(SpriteSetTest, FramesAreCutInRowsFromTheTopLeftAndReloadingASlotLeavesThe
         EXPECT_EQ(platform::ToR5G6B5(Distinct(c.left + c.width - 1, c.top + c.height - 1)),
                   PixelAt(9 + c.width, 19 + c.height));
     }
-    EXPECT_EQ(other, sprites_.textures[0].texture.get());
-    EXPECT_EQ(5, sprites_.framesPerRow[0]);
+    EXPECT_EQ(other, sprites_.slots[0].texture.texture.get());
+    EXPECT_EQ(5, sprites_.slots[0].framesPerRow);
 }
 
 TEST_F(SpriteSetTest, BadSlotsFramesFrameSizesAndPicturesDrawNothing) {
@@ -97,11 +97,11 @@ TEST_F(SpriteSetTest, BadSlotsFramesFrameSizesAndPicturesDrawNothing) {
     }
     // A frame wider than its texture gives no frames a row, and nothing divides by that.
     ASSERT_EQ(1, Load(1, "Small.bmp", 128, 40));
-    EXPECT_EQ(0, sprites_.framesPerRow[1]);
+    EXPECT_EQ(0, sprites_.slots[1].framesPerRow);
     EXPECT_EQ(0, Draw(1, 0) + Draw(1, 5));
     // A failed load empties the slot but keeps its frames.
     EXPECT_EQ(0, Load(1, "Missing.bmp", 16, 16));
-    EXPECT_EQ(128, sprites_.frameWidth[1]);
+    EXPECT_EQ(128, sprites_.slots[1].frameWidth);
     EXPECT_EQ(0, Draw(1, 0));
     EXPECT_EQ(1, sprites_.Free());
     EXPECT_EQ(1, sprites_.Free());

@@ -44,9 +44,9 @@ class ItemArt : public DrawingDeviceTest {
     void LoadArt() { ItemCatalogue::LoadEquipmentArt(layers, EquipmentOf(items), reload); }
 
     void ExpectFrame(SpriteSet& set, int slot, int width, int height) {
-        ASSERT_NE(set.textures[slot].texture, nullptr) << "slot " << slot;
-        EXPECT_EQ(set.frameWidth[slot], width) << "slot " << slot;
-        EXPECT_EQ(set.frameHeight[slot], height) << "slot " << slot;
+        ASSERT_NE(set.slots[slot].texture.texture, nullptr) << "slot " << slot;
+        EXPECT_EQ(set.slots[slot].frameWidth, width) << "slot " << slot;
+        EXPECT_EQ(set.slots[slot].frameHeight, height) << "slot " << slot;
     }
 
     GameDataDir data;

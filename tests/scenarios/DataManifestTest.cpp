@@ -2,10 +2,12 @@
 #include <strings.h>
 
 #include <fstream>
-#include <set>
+#include <cstdio>
+#include <map>
 #include <sstream>
 #include <string>
 
+#include "app/PictureTables.h"
 #include "engine/KeyCodes.h"
 #include "support/HeadlessGame.h"
 
@@ -27,19 +29,30 @@ std::string Normalised(std::string path) {
     return out;
 }
 
-std::set<std::string> ManifestFiles() {
-    std::set<std::string> files;
+struct ManifestPicture {
+    int width = 0;
+    int height = 0;
+};
+
+// Every manifest row by normalised path; pictures carry their size, other files 0 x 0.
+std::map<std::string, ManifestPicture> ManifestRows() {
+    std::map<std::string, ManifestPicture> rows;
     std::ifstream manifest(VARN_SOURCE_DIR "/tools/placeholder/manifest.txt");
     std::string line;
     while (std::getline(manifest, line)) {
         std::istringstream fields(line);
         std::string kind;
         std::string path;
-        if (fields >> kind >> path && kind[0] != '#') {
-            files.insert(Normalised(path));
+        if (!(fields >> kind >> path) || kind[0] == '#') {
+            continue;
+        }
+        ManifestPicture& row = rows[Normalised(path)];
+        std::string size;
+        if ((kind == "bmp" || kind == "arrow") && fields >> size) {
+            std::sscanf(size.c_str(), "%dx%d", &row.width, &row.height);
         }
     }
-    return files;
+    return rows;
 }
 
 }  // namespace
@@ -47,7 +60,7 @@ std::set<std::string> ManifestFiles() {
 // Every file the game asks for while a scripted run visits its screens must be in the
 // placeholder data set, or a player without game data would see a hole.
 TEST(DataManifest, CoversEveryFileAScriptedRunAsksFor) {
-    const std::set<std::string> manifest = ManifestFiles();
+    const std::map<std::string, ManifestPicture> manifest = ManifestRows();
     ASSERT_FALSE(manifest.empty());
 
     HeadlessGame game;
@@ -66,6 +79,21 @@ TEST(DataManifest, CoversEveryFileAScriptedRunAsksFor) {
         EXPECT_TRUE(manifest.count(path)) << path << " has no row in the placeholder manifest";
     }
     EXPECT_GT(count, 5);
+}
+
+// Every screen's picture table, read directly: each file has a row, and each frame size fits
+// the picture the data set holds.
+TEST(DataManifest, CoversEveryScreensPictureTable) {
+    const std::map<std::string, ManifestPicture> manifest = ManifestRows();
+    for (const NamedPictureTable& table : AllPictureTables()) {
+        for (const PictureLoad& load : table.loads) {
+            SCOPED_TRACE(std::string(table.owner) + ": " + load.file);
+            const auto row = manifest.find(Normalised(load.file));
+            ASSERT_NE(row, manifest.end()) << "no row in the placeholder manifest";
+            EXPECT_LE(load.frameWidth, row->second.width);
+            EXPECT_LE(load.frameHeight, row->second.height);
+        }
+    }
 }
 
 }  // namespace varn

@@ -1,0 +1,7 @@
+#pragma once
+
+// Every state of the game, one line each. X(Name) stands for the state function
+// GameApp::RunNameState and its entry NameStateThunk; adding a state is a line here and its
+// run function in the folder of its screen.
+#define VARN_STATES(X) \
+    X(MainMenu)
