@@ -6,6 +6,7 @@
 #include "app/GameApp.h"
 #include "engine/KeyCodes.h"
 #include "engine/Settings.h"
+#include "support/GoldenImage.h"
 #include "support/HeadlessGame.h"
 
 namespace varn {
@@ -120,6 +121,11 @@ TEST(MainMenuFrame, DrawsTheFrameRateWhenTheFirstSettingIsNonzero) {
         EXPECT_EQ(std::find(row, row + frame.width, kRateColour), row + frame.width) << y;
     }
     app.Cleanup();
+}
+
+TEST_F(FrameTest, TheFirstFrameShowsThePointerAtItsStartOnBlack) {
+    game.RunFrames(1);
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "first-frame");
 }
 
 }  // namespace varn
