@@ -224,10 +224,11 @@ def face_allies(battle, groups, facing_notes, enemies):
         for ally, facing in zip(allies, facings):
             ally["facing"] = facing
         return
-    tx = sum(col(e["cell"]) for e in enemies) / len(enemies)
-    ty = sum(row(e["cell"]) for e in enemies) / len(enemies)
     for ally in allies:
-        ally["facing"] = facing_toward(ally["cell"], tx, ty)
+        nearest = min(enemies, key=lambda e: ((col(e["cell"]) - col(ally["cell"])) ** 2 +
+                                              (row(e["cell"]) - row(ally["cell"])) ** 2,
+                                              e["slot"]))
+        ally["facing"] = facing_toward(ally["cell"], col(nearest["cell"]), row(nearest["cell"]))
 
 
 # ---------------------------------------------------------------- the enemy's side
@@ -512,7 +513,8 @@ def main():
     if "--suggest" in sys.argv:
         for battle in sorted(summaries):
             if f"enemy-rows {battle}" not in sections and battle not in formations:
-                print(f"{battle}: {suggest_formation(summaries[battle], layouts[sides[battle]['layout']])}")
+                layout = layouts[sides[battle]["layout"]]
+                print(f"{battle}: {suggest_formation(summaries[battle], layout)}")
         return
 
     slot_notes = keyed_notes(sections.get("ally-slots", []))

@@ -29,56 +29,56 @@ constexpr AllyGroup kGroups2[] = {
 };
 
 constexpr AllyEntry kAllies11[] = {
-    {0, 50, 5, 11, 10, 10, Name("Spearmen")}, {1, 51, 5, 14, 11, 10, Name("Bowmen")},
-    {2, 52, 5, 10, 8, 8, Name("Pikemen")},    {3, 216, 7, 13, 14, 18, Name("Yeomen")},
-    {4, 236, 7, 20, 22, 26, Name("Rangers")},
+    {0, 50, 6, 11, 10, 10, Name("Spearmen")}, {1, 51, 6, 14, 11, 10, Name("Bowmen")},
+    {2, 52, 6, 10, 8, 8, Name("Pikemen")},    {3, 216, 6, 13, 14, 18, Name("Yeomen")},
+    {4, 236, 6, 20, 22, 26, Name("Rangers")},
 };
 constexpr AllyGroup kGroups11[] = {
     {AllyCondition::QuestAccepted, 13, 0, kAllies11},
 };
 
 constexpr AllyEntry kAllies12[] = {
-    {0, 215, 7, 11, 10, 10, Name("Spearmen")}, {1, 235, 7, 12, 9, 9, Name("Bowmen")},
-    {2, 196, 7, 8, 8, 8, Name("Pikemen")},     {3, 216, 7, 13, 14, 18, Name("Yeomen")},
-    {4, 236, 7, 20, 22, 26, Name("Rangers")},  {5, 150, 0, 24, 32, 30, Name("Lancers")},
+    {0, 215, 0, 11, 10, 10, Name("Spearmen")}, {1, 235, 0, 12, 9, 9, Name("Bowmen")},
+    {2, 196, 0, 8, 8, 8, Name("Pikemen")},     {3, 216, 0, 13, 14, 18, Name("Yeomen")},
+    {4, 236, 0, 20, 22, 26, Name("Rangers")},  {5, 150, 6, 24, 32, 30, Name("Lancers")},
 };
 constexpr AllyGroup kGroups12[] = {
     {AllyCondition::QuestAccepted, 16, 0, kAllies12},
 };
 
 constexpr AllyEntry kAllies16[] = {
-    {0, 148, 7, 12, 15, 15, Name("Spearmen")},
+    {0, 148, 6, 12, 15, 15, Name("Spearmen")},
 };
 constexpr AllyGroup kGroups16[] = {
     {AllyCondition::QuestAccepted, 11, 0, kAllies16},
 };
 
 constexpr AllyEntry kAllies17[] = {
-    {0, 215, 7, 11, 10, 10, Name("Spearmen")},
+    {0, 215, 0, 11, 10, 10, Name("Spearmen")},
     {1, 216, 7, 22, 26, 30, Name("Bowmen")},
-    {2, 235, 7, 15, 24, 22, Name("Pikemen")},
+    {2, 235, 0, 15, 24, 22, Name("Pikemen")},
 };
 constexpr AllyGroup kGroups17[] = {
     {AllyCondition::QuestAccepted, 43, 0, kAllies17},
 };
 
 constexpr AllyEntry kAllies19[] = {
-    {0, 149, 1, 14, 18, 18, Name("Spearmen")}, {1, 150, 0, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 0, 13, 18, 18, Name("Pikemen")},  {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 1, 10, 13, 13, Name("Rangers")},  {5, 170, 0, 10, 13, 13, Name("Lancers")},
-    {6, 171, 0, 14, 13, 13, Name("Axemen")},   {7, 172, 7, 13, 13, 13, Name("Slingers")},
-    {8, 189, 0, 8, 12, 12, Name("Shieldmen")}, {9, 190, 0, 11, 12, 12, Name("Foresters")},
-    {10, 191, 0, 12, 12, 12, Name("Scouts")},  {11, 192, 7, 8, 12, 12, Name("Watchmen")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")}, {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},  {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 10, 13, 13, Name("Rangers")},  {5, 170, 6, 10, 13, 13, Name("Lancers")},
+    {6, 171, 6, 14, 13, 13, Name("Axemen")},   {7, 172, 2, 13, 13, 13, Name("Slingers")},
+    {8, 189, 7, 8, 12, 12, Name("Shieldmen")}, {9, 190, 6, 11, 12, 12, Name("Foresters")},
+    {10, 191, 6, 12, 12, 12, Name("Scouts")},  {11, 192, 2, 8, 12, 12, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups19[] = {
     {AllyCondition::QuestAccepted, 39, 0, kAllies19},
 };
 
 constexpr AllyEntry kAllies21[] = {
-    {0, 147, 2, 18, 20, 20, Name("Spearmen")},
-    {1, 148, 3, 18, 20, 20, Name("Bowmen")},
-    {2, 149, 3, 23, 26, 20, Name("Pikemen")},
-    {3, 150, 3, 12, 20, 20, Name("Yeomen")},
+    {0, 147, 1, 18, 20, 20, Name("Spearmen")},
+    {1, 148, 1, 18, 20, 20, Name("Bowmen")},
+    {2, 149, 1, 23, 26, 20, Name("Pikemen")},
+    {3, 150, 2, 12, 20, 20, Name("Yeomen")},
 };
 constexpr AllyGroup kGroups21[] = {
     {AllyCondition::QuestAccepted, 33, 0, kAllies21},
@@ -87,8 +87,8 @@ constexpr AllyGroup kGroups21[] = {
 constexpr AllyEntry kAllies22[] = {
     {0, 149, 2, 14, 18, 18, Name("Spearmen")},
     {1, 150, 2, 15, 18, 18, Name("Bowmen")},
-    {2, 153, 1, 14, 18, 18, Name("Pikemen")},
-    {3, 152, 1, 13, 18, 18, Name("Yeomen")},
+    {2, 153, 2, 14, 18, 18, Name("Pikemen")},
+    {3, 152, 2, 13, 18, 18, Name("Yeomen")},
 };
 constexpr AllyGroup kGroups22[] = {
     {AllyCondition::QuestAccepted, 36, 0, kAllies22},
@@ -103,18 +103,18 @@ constexpr AllyGroup kGroups23[] = {
 };
 
 constexpr AllyEntry kAllies24[] = {
-    {0, 150, 0, 18, 26, 22, GlyphString{}},
-    {1, 170, 0, 28, 34, 24, GlyphString{}},
-    {2, 68, 3, 31, 34, 24, GlyphString{}},
-    {3, 128, 2, 21, 34, 24, GlyphString{}},
+    {0, 150, 6, 18, 26, 22, GlyphString{}},
+    {1, 170, 6, 28, 34, 24, GlyphString{}},
+    {2, 68, 6, 31, 34, 24, GlyphString{}},
+    {3, 128, 6, 21, 34, 24, GlyphString{}},
 };
 constexpr AllyGroup kGroups24[] = {
     {AllyCondition::QuestAccepted, 71, 0, kAllies24},
 };
 
 constexpr AllyEntry kAllies26[] = {
-    {0, 146, 3, 18, 26, 22, Name("Spearmen")},
-    {1, 147, 3, 24, 30, 26, GlyphString{}},
+    {0, 146, 2, 18, 26, 22, Name("Spearmen")},
+    {1, 147, 2, 24, 30, 26, GlyphString{}},
 };
 constexpr AllyGroup kGroups26[] = {
     {AllyCondition::QuestAccepted, 50, 0, kAllies26},
@@ -122,9 +122,9 @@ constexpr AllyGroup kGroups26[] = {
 
 constexpr AllyEntry kAllies28[] = {
     {0, 125, 2, 18, 28, 28, GlyphString{}},
-    {1, 126, 1, 24, 28, 28, GlyphString{}},
-    {2, 127, 1, 22, 28, 28, GlyphString{}},
-    {3, 128, 1, 20, 28, 28, GlyphString{}},
+    {1, 126, 2, 24, 28, 28, GlyphString{}},
+    {2, 127, 2, 22, 28, 28, GlyphString{}},
+    {3, 128, 2, 20, 28, 28, GlyphString{}},
 };
 constexpr AllyGroup kGroups28[] = {
     {AllyCondition::QuestAccepted, 17, 0, kAllies28},
@@ -132,17 +132,17 @@ constexpr AllyGroup kGroups28[] = {
 
 constexpr AllyEntry kAllies29[] = {
     {0, 149, 2, 14, 18, 18, Name("Spearmen")}, {1, 150, 2, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 1, 13, 18, 18, Name("Pikemen")},  {3, 152, 1, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 1, 15, 19, 19, Name("Rangers")},  {5, 170, 1, 15, 19, 19, Name("Lancers")},
-    {6, 171, 1, 16, 19, 19, Name("Axemen")},   {7, 172, 1, 14, 19, 19, Name("Slingers")},
+    {2, 151, 2, 13, 18, 18, Name("Pikemen")},  {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 2, 15, 19, 19, Name("Rangers")},  {5, 170, 2, 15, 19, 19, Name("Lancers")},
+    {6, 171, 2, 16, 19, 19, Name("Axemen")},   {7, 172, 2, 14, 19, 19, Name("Slingers")},
 };
 constexpr AllyGroup kGroups29[] = {
     {AllyCondition::QuestAccepted, 34, 0, kAllies29},
 };
 
 constexpr AllyEntry kAllies30[] = {
-    {0, 215, 7, 11, 10, 10, Name("Spearmen")}, {1, 216, 7, 22, 26, 30, Name("Bowmen")},
-    {2, 235, 7, 15, 24, 22, Name("Pikemen")},  {3, 195, 7, 18, 25, 25, Name("Yeomen")},
+    {0, 215, 6, 11, 10, 10, Name("Spearmen")}, {1, 216, 6, 22, 26, 30, Name("Bowmen")},
+    {2, 235, 6, 15, 24, 22, Name("Pikemen")},  {3, 195, 6, 18, 25, 25, Name("Yeomen")},
     {4, 175, 6, 16, 22, 22, Name("Rangers")},
 };
 constexpr AllyGroup kGroups30[] = {
@@ -150,28 +150,28 @@ constexpr AllyGroup kGroups30[] = {
 };
 
 constexpr AllyEntry kAllies31[] = {
-    {0, 215, 7, 11, 10, 10, Name("Spearmen")}, {1, 216, 7, 22, 26, 30, Name("Bowmen")},
-    {2, 235, 7, 15, 24, 22, Name("Pikemen")},  {3, 195, 7, 18, 25, 25, Name("Yeomen")},
-    {4, 175, 7, 16, 22, 22, Name("Rangers")},
+    {0, 215, 0, 11, 10, 10, Name("Spearmen")}, {1, 216, 0, 22, 26, 30, Name("Bowmen")},
+    {2, 235, 0, 15, 24, 22, Name("Pikemen")},  {3, 195, 0, 18, 25, 25, Name("Yeomen")},
+    {4, 175, 0, 16, 22, 22, Name("Rangers")},
 };
 constexpr AllyGroup kGroups31[] = {
     {AllyCondition::QuestAccepted, 28, 0, kAllies31},
 };
 
 constexpr AllyEntry kAllies34[] = {
-    {0, 146, 3, 12, 14, 8, Name("Spearmen")},
+    {0, 146, 2, 12, 14, 8, Name("Spearmen")},
 };
 constexpr AllyGroup kGroups34[] = {
     {AllyCondition::QuestAccepted, 42, 0, kAllies34},
 };
 
 constexpr AllyEntry kAllies36[] = {
-    {0, 149, 1, 14, 18, 18, Name("Spearmen")},  {1, 150, 1, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 0, 13, 18, 18, Name("Pikemen")},   {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 1, 15, 19, 19, Name("Rangers")},   {5, 170, 0, 15, 19, 19, Name("Lancers")},
-    {6, 171, 0, 16, 19, 19, Name("Axemen")},    {7, 172, 0, 14, 19, 19, Name("Slingers")},
-    {8, 189, 1, 20, 22, 22, Name("Shieldmen")}, {9, 190, 0, 18, 22, 22, Name("Foresters")},
-    {10, 191, 0, 22, 22, 22, Name("Scouts")},   {11, 192, 0, 20, 22, 22, Name("Watchmen")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")},  {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},   {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
+    {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
+    {10, 191, 6, 22, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups36[] = {
     {AllyCondition::QuestAccepted, 54, 0, kAllies36},
@@ -179,49 +179,49 @@ constexpr AllyGroup kGroups36[] = {
 
 constexpr AllyEntry kAllies38[] = {
     {0, 225, 2, 11, 10, 10, Name("Spearmen")},
-    {1, 226, 1, 28, 26, 30, Name("Bowmen")},
+    {1, 226, 2, 28, 26, 30, Name("Bowmen")},
 };
 constexpr AllyGroup kGroups38[] = {
     {AllyCondition::QuestAccepted, 31, 0, kAllies38},
 };
 
 constexpr AllyEntry kAllies41[] = {
-    {0, 89, 3, 22, 36, 26, Name("Spearmen")}, {1, 90, 3, 24, 36, 26, Name("Bowmen")},
-    {2, 91, 3, 25, 36, 26, Name("Pikemen")},  {3, 92, 4, 22, 36, 26, Name("Yeomen")},
-    {4, 149, 2, 24, 36, 26, Name("Rangers")}, {5, 150, 2, 25, 36, 26, Name("Lancers")},
-    {6, 151, 2, 22, 36, 26, Name("Axemen")},  {7, 152, 2, 24, 36, 26, Name("Slingers")},
+    {0, 89, 4, 22, 36, 26, Name("Spearmen")}, {1, 90, 4, 24, 36, 26, Name("Bowmen")},
+    {2, 91, 2, 25, 36, 26, Name("Pikemen")},  {3, 92, 2, 22, 36, 26, Name("Yeomen")},
+    {4, 149, 4, 24, 36, 26, Name("Rangers")}, {5, 150, 4, 25, 36, 26, Name("Lancers")},
+    {6, 151, 4, 22, 36, 26, Name("Axemen")},  {7, 152, 4, 24, 36, 26, Name("Slingers")},
 };
 constexpr AllyGroup kGroups41[] = {
     {AllyCondition::QuestAccepted, 62, 0, kAllies41},
 };
 
 constexpr AllyEntry kAllies42[] = {
-    {0, 149, 1, 10, 26, 26, Name("Palace Guard")}, {1, 150, 1, 12, 26, 26, Name("Royal Guard")},
-    {2, 151, 0, 13, 26, 26, Name("Kings Guard")},  {3, 152, 7, 10, 26, 26, Name("Palace Watch")},
-    {4, 169, 1, 11, 26, 26, Name("Gate Guard")},   {5, 170, 0, 11, 26, 26, Name("Throne Guard")},
-    {6, 171, 0, 16, 26, 26, Name("Hall Guard")},   {7, 172, 0, 14, 26, 26, Name("Crown Guard")},
+    {0, 149, 6, 10, 26, 26, Name("Palace Guard")}, {1, 150, 6, 12, 26, 26, Name("Royal Guard")},
+    {2, 151, 6, 13, 26, 26, Name("Kings Guard")},  {3, 152, 2, 10, 26, 26, Name("Palace Watch")},
+    {4, 169, 6, 11, 26, 26, Name("Gate Guard")},   {5, 170, 6, 11, 26, 26, Name("Throne Guard")},
+    {6, 171, 6, 16, 26, 26, Name("Hall Guard")},   {7, 172, 2, 14, 26, 26, Name("Crown Guard")},
 };
 constexpr AllyGroup kGroups42[] = {
     {AllyCondition::QuestAccepted, 70, 1, kAllies42},
 };
 
 constexpr AllyEntry kAllies43[] = {
-    {0, 149, 1, 14, 18, 18, Name("Spearmen")},  {1, 150, 0, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 7, 13, 18, 18, Name("Pikemen")},   {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 0, 15, 19, 19, Name("Rangers")},   {5, 170, 0, 15, 19, 19, Name("Lancers")},
-    {6, 171, 0, 16, 19, 19, Name("Axemen")},    {7, 172, 7, 14, 19, 19, Name("Slingers")},
-    {8, 189, 0, 20, 22, 22, Name("Shieldmen")}, {9, 190, 0, 18, 22, 22, Name("Foresters")},
-    {10, 191, 0, 26, 22, 22, Name("Scouts")},   {11, 192, 7, 20, 22, 22, Name("Watchmen")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")},  {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},   {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
+    {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
+    {10, 191, 6, 26, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups43[] = {
     {AllyCondition::QuestAccepted, 47, 0, kAllies43},
 };
 
 constexpr AllyEntry kAllies44[] = {
-    {0, 149, 2, 14, 18, 18, Name("Spearmen")}, {1, 150, 2, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 2, 13, 18, 18, Name("Pikemen")},  {3, 152, 2, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 2, 15, 19, 19, Name("Rangers")},  {5, 170, 2, 15, 19, 19, Name("Lancers")},
-    {6, 171, 1, 16, 19, 19, Name("Axemen")},   {7, 172, 1, 14, 19, 19, Name("Slingers")},
+    {0, 149, 5, 14, 18, 18, Name("Spearmen")}, {1, 150, 4, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 4, 13, 18, 18, Name("Pikemen")},  {3, 152, 3, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 4, 15, 19, 19, Name("Rangers")},  {5, 170, 4, 15, 19, 19, Name("Lancers")},
+    {6, 171, 4, 16, 19, 19, Name("Axemen")},   {7, 172, 4, 14, 19, 19, Name("Slingers")},
 };
 constexpr AllyGroup kGroups44[] = {
     {AllyCondition::QuestAccepted, 49, 0, kAllies44},
@@ -236,216 +236,216 @@ constexpr AllyGroup kGroups45[] = {
 };
 
 constexpr AllyEntry kAllies46[] = {
-    {0, 149, 2, 14, 18, 18, Name("Spearmen")},
-    {1, 150, 2, 15, 18, 18, Name("Bowmen")},
-    {2, 153, 5, 14, 18, 18, Name("Pikemen")},
-    {3, 152, 2, 13, 18, 18, Name("Yeomen")},
+    {0, 149, 4, 14, 18, 18, Name("Spearmen")},
+    {1, 150, 4, 15, 18, 18, Name("Bowmen")},
+    {2, 153, 2, 14, 18, 18, Name("Pikemen")},
+    {3, 152, 4, 13, 18, 18, Name("Yeomen")},
 };
 constexpr AllyGroup kGroups46[] = {
     {AllyCondition::QuestAccepted, 35, 0, kAllies46},
 };
 
 constexpr AllyEntry kAllies47[] = {
-    {0, 149, 1, 14, 18, 18, Name("Spearmen")}, {1, 150, 0, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 7, 13, 18, 18, Name("Pikemen")},  {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 0, 10, 13, 13, Name("Rangers")},  {5, 170, 0, 10, 13, 13, Name("Lancers")},
-    {6, 171, 0, 14, 13, 13, Name("Axemen")},   {7, 172, 7, 13, 13, 13, Name("Slingers")},
-    {8, 189, 0, 8, 12, 12, Name("Shieldmen")}, {9, 190, 0, 11, 12, 12, Name("Foresters")},
-    {10, 191, 0, 12, 12, 12, Name("Scouts")},  {11, 192, 7, 8, 12, 12, Name("Watchmen")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")}, {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},  {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 10, 13, 13, Name("Rangers")},  {5, 170, 6, 10, 13, 13, Name("Lancers")},
+    {6, 171, 6, 14, 13, 13, Name("Axemen")},   {7, 172, 2, 13, 13, 13, Name("Slingers")},
+    {8, 189, 7, 8, 12, 12, Name("Shieldmen")}, {9, 190, 6, 11, 12, 12, Name("Foresters")},
+    {10, 191, 6, 12, 12, 12, Name("Scouts")},  {11, 192, 2, 8, 12, 12, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups47[] = {
     {AllyCondition::QuestAccepted, 56, 0, kAllies47},
 };
 
 constexpr AllyEntry kAllies48[] = {
-    {0, 152, 0, 22, 28, 28, Name("Spearmen")}, {1, 169, 1, 16, 24, 22, Name("Bowmen")},
-    {2, 170, 1, 14, 24, 22, Name("Pikemen")},  {3, 171, 1, 13, 24, 22, Name("Yeomen")},
-    {4, 172, 0, 15, 24, 22, Name("Rangers")},
+    {0, 152, 3, 22, 28, 28, Name("Spearmen")}, {1, 169, 6, 16, 24, 22, Name("Bowmen")},
+    {2, 170, 6, 14, 24, 22, Name("Pikemen")},  {3, 171, 2, 13, 24, 22, Name("Yeomen")},
+    {4, 172, 2, 15, 24, 22, Name("Rangers")},
 };
 constexpr AllyGroup kGroups48[] = {
     {AllyCondition::QuestAccepted, 44, 0, kAllies48},
 };
 
 constexpr AllyEntry kAllies49[] = {
-    {0, 152, 5, 24, 28, 28, Name("Spearmen")},
-    {1, 149, 3, 28, 28, 28, Name("Bowmen")},
+    {0, 152, 4, 24, 28, 28, Name("Spearmen")},
+    {1, 149, 4, 28, 28, 28, Name("Bowmen")},
 };
 constexpr AllyGroup kGroups49[] = {
     {AllyCondition::Always, 0, 0, kAllies49},
 };
 
 constexpr AllyEntry kAllies50[] = {
-    {0, 169, 1, 15, 35, 30, Name("Castle Guard")},
-    {1, 170, 0, 16, 35, 30, Name("Wall Guard")},
-    {2, 171, 0, 18, 35, 30, Name("Keep Guard")},
-    {3, 172, 7, 24, 35, 30, Name("Tower Guard")},
+    {0, 169, 6, 15, 35, 30, Name("Castle Guard")},
+    {1, 170, 6, 16, 35, 30, Name("Wall Guard")},
+    {2, 171, 6, 18, 35, 30, Name("Keep Guard")},
+    {3, 172, 2, 24, 35, 30, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups50[] = {
     {AllyCondition::QuestAccepted, 81, 2, kAllies50},
 };
 
 constexpr AllyEntry kAllies51[] = {
-    {0, 152, 1, 24, 28, 28, Name("Spearmen")},
-    {1, 149, 2, 28, 28, 28, Name("Bowmen")},
+    {0, 152, 4, 24, 28, 28, Name("Spearmen")},
+    {1, 149, 4, 28, 28, 28, Name("Bowmen")},
 };
 constexpr AllyGroup kGroups51[] = {
     {AllyCondition::QuestAccepted, 66, 0, kAllies51},
 };
 
 constexpr AllyEntry kAllies52[] = {
-    {0, 50, 4, 14, 18, 18, Name("Spearmen")},   {1, 51, 4, 15, 18, 18, Name("Bowmen")},
-    {2, 52, 5, 13, 18, 18, Name("Pikemen")},    {3, 53, 5, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 1, 15, 19, 19, Name("Rangers")},   {5, 170, 0, 15, 19, 19, Name("Lancers")},
-    {6, 171, 0, 16, 19, 19, Name("Axemen")},    {7, 172, 7, 14, 19, 19, Name("Slingers")},
-    {8, 189, 0, 20, 22, 22, Name("Shieldmen")}, {9, 190, 0, 18, 22, 22, Name("Foresters")},
-    {10, 191, 0, 19, 22, 22, Name("Scouts")},   {11, 192, 0, 20, 22, 22, Name("Watchmen")},
+    {0, 50, 6, 14, 18, 18, Name("Spearmen")},   {1, 51, 2, 15, 18, 18, Name("Bowmen")},
+    {2, 52, 2, 13, 18, 18, Name("Pikemen")},    {3, 53, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
+    {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
+    {10, 191, 6, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups52[] = {
     {AllyCondition::QuestAccepted, 73, 0, kAllies52},
 };
 
 constexpr AllyEntry kAllies53[] = {
-    {0, 89, 3, 14, 18, 18, Name("Spearmen")}, {1, 90, 3, 15, 18, 18, Name("Bowmen")},
-    {2, 91, 4, 13, 18, 18, Name("Pikemen")},  {3, 92, 4, 14, 18, 18, Name("Yeomen")},
-    {4, 109, 3, 15, 19, 19, Name("Rangers")}, {5, 110, 3, 15, 19, 19, Name("Lancers")},
-    {6, 111, 4, 16, 19, 19, Name("Axemen")},  {7, 112, 4, 14, 19, 19, Name("Slingers")},
+    {0, 89, 6, 14, 18, 18, Name("Spearmen")}, {1, 90, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 91, 2, 13, 18, 18, Name("Pikemen")},  {3, 92, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 109, 6, 15, 19, 19, Name("Rangers")}, {5, 110, 6, 15, 19, 19, Name("Lancers")},
+    {6, 111, 2, 16, 19, 19, Name("Axemen")},  {7, 112, 2, 14, 19, 19, Name("Slingers")},
 };
 constexpr AllyGroup kGroups53[] = {
     {AllyCondition::QuestAccepted, 69, 0, kAllies53},
 };
 
 constexpr AllyEntry kAllies55[] = {
-    {0, 189, 1, 24, 26, 18, Name("Spearmen")},
-    {1, 190, 1, 20, 22, 14, Name("Bowmen")},
+    {0, 189, 6, 24, 26, 18, Name("Spearmen")},
+    {1, 190, 6, 20, 22, 14, Name("Bowmen")},
 };
 constexpr AllyGroup kGroups55[] = {
     {AllyCondition::QuestAccepted, 57, 0, kAllies55},
 };
 
 constexpr AllyEntry kAllies57[] = {
-    {0, 149, 3, 14, 18, 18, GlyphString{}},
+    {0, 149, 4, 14, 18, 18, GlyphString{}},
 };
 constexpr AllyGroup kGroups57[] = {
     {AllyCondition::Always, 0, 0, kAllies57},
 };
 
 constexpr AllyEntry kAllies58[] = {
-    {0, 149, 1, 14, 18, 18, Name("Spearmen")}, {1, 150, 1, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 0, 13, 18, 18, Name("Pikemen")},  {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 1, 19, 25, 22, Name("Rangers")},  {5, 170, 0, 19, 25, 22, Name("Lancers")},
-    {6, 171, 0, 16, 25, 22, Name("Axemen")},   {7, 172, 0, 14, 25, 22, Name("Slingers")},
-    {9, 70, 3, 26, 35, 28, GlyphString{}},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")}, {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},  {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 19, 25, 22, Name("Rangers")},  {5, 170, 6, 19, 25, 22, Name("Lancers")},
+    {6, 171, 6, 16, 25, 22, Name("Axemen")},   {7, 172, 2, 14, 25, 22, Name("Slingers")},
+    {9, 70, 6, 26, 35, 28, GlyphString{}},
 };
 constexpr AllyGroup kGroups58[] = {
     {AllyCondition::QuestAccepted, 60, 0, kAllies58},
 };
 
 constexpr AllyEntry kAllies59[] = {
-    {0, 149, 2, 21, 19, 19, Name("Spearmen")},
-    {1, 150, 2, 25, 19, 19, Name("Bowmen")},
-    {2, 151, 2, 21, 19, 19, Name("Pikemen")},
+    {0, 149, 4, 21, 19, 19, Name("Spearmen")},
+    {1, 150, 4, 25, 19, 19, Name("Bowmen")},
+    {2, 151, 4, 21, 19, 19, Name("Pikemen")},
 };
 constexpr AllyGroup kGroups59[] = {
     {AllyCondition::Always, 0, 0, kAllies59},
 };
 
 constexpr AllyEntry kAllies60[] = {
-    {0, 149, 1, 14, 18, 18, Name("Spearmen")}, {1, 150, 0, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 7, 13, 18, 18, Name("Pikemen")},  {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 0, 15, 19, 19, Name("Rangers")},  {5, 170, 0, 15, 19, 19, Name("Lancers")},
-    {6, 171, 0, 16, 19, 19, Name("Axemen")},   {7, 172, 7, 14, 19, 19, Name("Slingers")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")}, {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},  {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},  {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},   {7, 172, 2, 14, 19, 19, Name("Slingers")},
 };
 constexpr AllyGroup kGroups60[] = {
     {AllyCondition::QuestAccepted, 65, 0, kAllies60},
 };
 
 constexpr AllyEntry kAllies61[] = {
-    {0, 149, 2, 14, 18, 18, Name("Spearmen")},  {1, 150, 2, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 2, 13, 18, 18, Name("Pikemen")},   {3, 152, 1, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 2, 15, 26, 19, Name("Rangers")},   {5, 170, 1, 15, 26, 19, Name("Lancers")},
-    {6, 171, 1, 22, 26, 19, Name("Axemen")},    {7, 172, 1, 14, 26, 19, Name("Slingers")},
-    {8, 129, 2, 28, 36, 22, Name("Shieldmen")},
+    {0, 149, 5, 14, 18, 18, Name("Spearmen")},  {1, 150, 4, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 4, 13, 18, 18, Name("Pikemen")},   {3, 152, 3, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 26, 19, Name("Rangers")},   {5, 170, 4, 15, 26, 19, Name("Lancers")},
+    {6, 171, 4, 22, 26, 19, Name("Axemen")},    {7, 172, 2, 14, 26, 19, Name("Slingers")},
+    {8, 129, 5, 28, 36, 22, Name("Shieldmen")},
 };
 constexpr AllyGroup kGroups61[] = {
     {AllyCondition::QuestAccepted, 58, 0, kAllies61},
 };
 
 constexpr AllyEntry kAllies63[] = {
-    {0, 149, 0, 14, 18, 18, Name("Spearmen")},  {1, 150, 0, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 7, 13, 18, 18, Name("Pikemen")},   {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 0, 15, 19, 19, Name("Rangers")},   {5, 170, 0, 15, 19, 19, Name("Lancers")},
-    {6, 171, 7, 16, 19, 19, Name("Axemen")},    {7, 172, 7, 14, 19, 19, Name("Slingers")},
-    {8, 189, 0, 20, 22, 22, Name("Shieldmen")}, {9, 190, 0, 18, 22, 22, Name("Foresters")},
-    {10, 191, 7, 19, 22, 22, Name("Scouts")},   {11, 192, 7, 20, 22, 22, Name("Watchmen")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")},  {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},   {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
+    {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
+    {10, 191, 6, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups63[] = {
     {AllyCondition::QuestAccepted, 14, 0, kAllies63},
 };
 
 constexpr AllyEntry kAllies66[] = {
-    {0, 169, 1, 28, 40, 30, GlyphString{}}, {1, 170, 1, 28, 40, 30, GlyphString{}},
-    {2, 171, 0, 34, 40, 30, GlyphString{}}, {3, 89, 3, 38, 40, 30, GlyphString{}},
-    {4, 90, 3, 36, 40, 30, GlyphString{}},
+    {0, 169, 6, 28, 40, 30, GlyphString{}}, {1, 170, 6, 28, 40, 30, GlyphString{}},
+    {2, 171, 2, 34, 40, 30, GlyphString{}}, {3, 89, 6, 38, 40, 30, GlyphString{}},
+    {4, 90, 6, 36, 40, 30, GlyphString{}},
 };
 constexpr AllyGroup kGroups66[] = {
     {AllyCondition::QuestNotLocked, 90, 2, kAllies66},
 };
 
 constexpr AllyEntry kAllies67[] = {
-    {0, 149, 1, 14, 30, 30, GlyphString{}}, {1, 150, 0, 15, 30, 30, GlyphString{}},
-    {2, 151, 7, 13, 30, 30, GlyphString{}}, {3, 152, 7, 14, 30, 30, GlyphString{}},
-    {4, 169, 0, 18, 30, 30, GlyphString{}}, {5, 170, 0, 18, 30, 30, GlyphString{}},
-    {6, 171, 0, 16, 30, 30, GlyphString{}}, {7, 172, 7, 14, 30, 30, GlyphString{}},
+    {0, 149, 6, 14, 30, 30, GlyphString{}}, {1, 150, 6, 15, 30, 30, GlyphString{}},
+    {2, 151, 6, 13, 30, 30, GlyphString{}}, {3, 152, 2, 14, 30, 30, GlyphString{}},
+    {4, 169, 6, 18, 30, 30, GlyphString{}}, {5, 170, 6, 18, 30, 30, GlyphString{}},
+    {6, 171, 6, 16, 30, 30, GlyphString{}}, {7, 172, 2, 14, 30, 30, GlyphString{}},
 };
 constexpr AllyGroup kGroups67[] = {
     {AllyCondition::QuestAccepted, 79, 1, kAllies67},
 };
 
 constexpr AllyEntry kAllies68[] = {
-    {0, 149, 1, 15, 30, 30, GlyphString{}}, {1, 150, 0, 11, 30, 30, GlyphString{}},
-    {2, 151, 7, 16, 30, 30, GlyphString{}}, {3, 152, 7, 15, 30, 30, GlyphString{}},
-    {4, 169, 0, 19, 30, 30, GlyphString{}}, {5, 170, 0, 20, 30, 30, GlyphString{}},
-    {6, 171, 0, 13, 30, 30, GlyphString{}}, {7, 172, 7, 18, 30, 30, GlyphString{}},
+    {0, 149, 6, 15, 30, 30, GlyphString{}}, {1, 150, 6, 11, 30, 30, GlyphString{}},
+    {2, 151, 6, 16, 30, 30, GlyphString{}}, {3, 152, 2, 15, 30, 30, GlyphString{}},
+    {4, 169, 6, 19, 30, 30, GlyphString{}}, {5, 170, 6, 20, 30, 30, GlyphString{}},
+    {6, 171, 6, 13, 30, 30, GlyphString{}}, {7, 172, 2, 18, 30, 30, GlyphString{}},
 };
 constexpr AllyGroup kGroups68[] = {
     {AllyCondition::QuestAccepted, 82, 2, kAllies68},
 };
 
 constexpr AllyEntry kAllies69[] = {
-    {0, 149, 1, 14, 30, 30, GlyphString{}}, {1, 150, 1, 15, 30, 30, GlyphString{}},
-    {2, 151, 0, 13, 30, 30, GlyphString{}}, {3, 152, 7, 14, 30, 30, GlyphString{}},
-    {4, 169, 1, 18, 30, 30, GlyphString{}}, {5, 170, 0, 18, 30, 30, GlyphString{}},
-    {6, 171, 0, 16, 30, 30, GlyphString{}}, {7, 172, 0, 14, 30, 30, GlyphString{}},
+    {0, 149, 6, 14, 30, 30, GlyphString{}}, {1, 150, 6, 15, 30, 30, GlyphString{}},
+    {2, 151, 6, 13, 30, 30, GlyphString{}}, {3, 152, 2, 14, 30, 30, GlyphString{}},
+    {4, 169, 6, 18, 30, 30, GlyphString{}}, {5, 170, 6, 18, 30, 30, GlyphString{}},
+    {6, 171, 6, 16, 30, 30, GlyphString{}}, {7, 172, 2, 14, 30, 30, GlyphString{}},
 };
 constexpr AllyGroup kGroups69[] = {
     {AllyCondition::QuestAccepted, 75, 1, kAllies69},
 };
 
 constexpr AllyEntry kAllies70[] = {
-    {0, 149, 1, 17, 30, 30, GlyphString{}}, {1, 150, 0, 12, 30, 30, GlyphString{}},
-    {2, 151, 7, 14, 30, 30, GlyphString{}}, {3, 152, 7, 17, 30, 30, GlyphString{}},
-    {4, 169, 0, 21, 30, 30, GlyphString{}}, {5, 170, 0, 22, 30, 30, GlyphString{}},
-    {6, 171, 0, 14, 30, 30, GlyphString{}}, {7, 172, 7, 25, 30, 30, GlyphString{}},
+    {0, 149, 6, 17, 30, 30, GlyphString{}}, {1, 150, 6, 12, 30, 30, GlyphString{}},
+    {2, 151, 6, 14, 30, 30, GlyphString{}}, {3, 152, 2, 17, 30, 30, GlyphString{}},
+    {4, 169, 6, 21, 30, 30, GlyphString{}}, {5, 170, 6, 22, 30, 30, GlyphString{}},
+    {6, 171, 6, 14, 30, 30, GlyphString{}}, {7, 172, 2, 25, 30, 30, GlyphString{}},
 };
 constexpr AllyGroup kGroups70[] = {
     {AllyCondition::QuestAccepted, 83, 2, kAllies70},
 };
 
 constexpr AllyEntry kAllies71[] = {
-    {0, 149, 1, 19, 30, 30, GlyphString{}}, {1, 150, 0, 18, 30, 30, GlyphString{}},
-    {2, 151, 0, 15, 30, 30, GlyphString{}}, {3, 152, 7, 19, 30, 30, GlyphString{}},
-    {4, 169, 1, 18, 30, 30, GlyphString{}}, {5, 170, 0, 23, 30, 30, GlyphString{}},
-    {6, 171, 0, 20, 30, 30, GlyphString{}}, {7, 172, 7, 22, 30, 30, GlyphString{}},
+    {0, 149, 6, 19, 30, 30, GlyphString{}}, {1, 150, 6, 18, 30, 30, GlyphString{}},
+    {2, 151, 6, 15, 30, 30, GlyphString{}}, {3, 152, 2, 19, 30, 30, GlyphString{}},
+    {4, 169, 6, 18, 30, 30, GlyphString{}}, {5, 170, 6, 23, 30, 30, GlyphString{}},
+    {6, 171, 6, 20, 30, 30, GlyphString{}}, {7, 172, 2, 22, 30, 30, GlyphString{}},
 };
 constexpr AllyGroup kGroups71[] = {
     {AllyCondition::QuestAccepted, 85, 2, kAllies71},
 };
 
 constexpr AllyEntry kAllies72[] = {
-    {0, 149, 1, 14, 18, 18, GlyphString{}}, {1, 150, 0, 15, 18, 18, GlyphString{}},
-    {2, 151, 7, 13, 18, 18, GlyphString{}}, {3, 152, 7, 14, 18, 18, GlyphString{}},
-    {4, 169, 0, 18, 19, 19, GlyphString{}}, {5, 170, 0, 18, 19, 19, GlyphString{}},
-    {6, 171, 0, 16, 19, 19, GlyphString{}}, {7, 172, 7, 14, 19, 19, GlyphString{}},
+    {0, 149, 6, 14, 18, 18, GlyphString{}}, {1, 150, 6, 15, 18, 18, GlyphString{}},
+    {2, 151, 6, 13, 18, 18, GlyphString{}}, {3, 152, 2, 14, 18, 18, GlyphString{}},
+    {4, 169, 6, 18, 19, 19, GlyphString{}}, {5, 170, 6, 18, 19, 19, GlyphString{}},
+    {6, 171, 6, 16, 19, 19, GlyphString{}}, {7, 172, 2, 14, 19, 19, GlyphString{}},
 };
 constexpr AllyGroup kGroups72[] = {
     {AllyCondition::QuestAccepted, 41, 0, kAllies72},
@@ -504,138 +504,138 @@ constexpr AllyGroup kGroups81[] = {
 };
 
 constexpr AllyEntry kAllies82[] = {
-    {0, 149, 7, 14, 18, 18, Name("Spearmen")}, {1, 150, 7, 15, 18, 18, Name("Bowmen")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")}, {1, 150, 6, 15, 18, 18, Name("Bowmen")},
     {2, 151, 6, 13, 18, 18, Name("Pikemen")},  {3, 152, 6, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 7, 15, 19, 19, Name("Rangers")},  {5, 170, 7, 15, 19, 19, Name("Lancers")},
-    {6, 171, 7, 16, 19, 19, Name("Axemen")},   {7, 172, 7, 14, 19, 19, Name("Slingers")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},  {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},   {7, 172, 6, 14, 19, 19, Name("Slingers")},
 };
 constexpr AllyGroup kGroups82[] = {
     {AllyCondition::Always, 0, 0, kAllies82},
 };
 
 constexpr AllyEntry kAllies83[] = {
-    {0, 149, 7, 14, 18, 18, Name("Spearmen")}, {1, 150, 7, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 7, 13, 18, 18, Name("Pikemen")},  {3, 152, 6, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 7, 15, 19, 19, Name("Rangers")},  {5, 170, 7, 15, 19, 19, Name("Lancers")},
-    {6, 171, 7, 16, 19, 19, Name("Axemen")},   {7, 172, 7, 14, 19, 19, Name("Slingers")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")}, {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},  {3, 152, 6, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},  {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},   {7, 172, 6, 14, 19, 19, Name("Slingers")},
 };
 constexpr AllyGroup kGroups83[] = {
     {AllyCondition::Always, 0, 0, kAllies83},
 };
 
 constexpr AllyEntry kAllies84[] = {
-    {0, 149, 0, 14, 18, 18, Name("Spearmen")}, {1, 150, 0, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 7, 13, 18, 18, Name("Pikemen")},  {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 0, 15, 19, 19, Name("Rangers")},  {5, 170, 0, 15, 19, 19, Name("Lancers")},
-    {6, 171, 7, 16, 19, 19, Name("Axemen")},   {7, 172, 7, 17, 19, 19, Name("Slingers")},
-    {8, 69, 4, 22, 19, 19, Name("Shieldmen")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")}, {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},  {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},  {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},   {7, 172, 2, 17, 19, 19, Name("Slingers")},
+    {8, 69, 6, 22, 19, 19, Name("Shieldmen")},
 };
 constexpr AllyGroup kGroups84[] = {
     {AllyCondition::Always, 0, 0, kAllies84},
 };
 
 constexpr AllyEntry kAllies85[] = {
-    {0, 149, 1, 14, 18, 18, Name("Spearmen")}, {1, 150, 0, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 0, 13, 18, 18, Name("Pikemen")},  {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 1, 15, 19, 19, Name("Rangers")},  {5, 170, 0, 15, 19, 19, Name("Lancers")},
-    {6, 171, 0, 16, 19, 19, Name("Axemen")},   {7, 172, 7, 17, 19, 19, Name("Slingers")},
-    {8, 69, 3, 18, 19, 19, Name("Shieldmen")}, {9, 70, 4, 18, 19, 19, GlyphString{}},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")}, {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},  {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},  {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},   {7, 172, 2, 17, 19, 19, Name("Slingers")},
+    {8, 69, 6, 18, 19, 19, Name("Shieldmen")}, {9, 70, 6, 18, 19, 19, GlyphString{}},
 };
 constexpr AllyGroup kGroups85[] = {
     {AllyCondition::Always, 0, 0, kAllies85},
 };
 
 constexpr AllyEntry kAllies86[] = {
-    {0, 149, 1, 14, 18, 18, Name("Spearmen")},  {1, 150, 0, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 7, 13, 18, 18, Name("Pikemen")},   {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 0, 15, 19, 19, Name("Rangers")},   {5, 170, 0, 15, 19, 19, Name("Lancers")},
-    {6, 171, 0, 16, 19, 19, Name("Axemen")},    {7, 172, 7, 14, 19, 19, Name("Slingers")},
-    {8, 189, 0, 20, 22, 22, Name("Shieldmen")}, {9, 190, 0, 18, 22, 22, Name("Foresters")},
-    {10, 191, 0, 19, 22, 22, Name("Scouts")},   {11, 192, 7, 20, 22, 22, Name("Watchmen")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")},  {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},   {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
+    {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
+    {10, 191, 6, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups86[] = {
     {AllyCondition::Always, 0, 0, kAllies86},
 };
 
 constexpr AllyEntry kAllies87[] = {
-    {0, 149, 1, 14, 18, 18, Name("Spearmen")},  {1, 150, 0, 15, 18, 18, Name("Bowmen")},
-    {2, 151, 0, 13, 18, 18, Name("Pikemen")},   {3, 152, 7, 14, 18, 18, Name("Yeomen")},
-    {4, 169, 1, 15, 19, 19, Name("Rangers")},   {5, 170, 0, 15, 19, 19, Name("Lancers")},
-    {6, 171, 0, 16, 19, 19, Name("Axemen")},    {7, 172, 7, 14, 19, 19, Name("Slingers")},
-    {8, 189, 0, 20, 22, 22, Name("Shieldmen")}, {9, 190, 0, 18, 22, 22, Name("Foresters")},
-    {10, 191, 0, 19, 22, 22, Name("Scouts")},   {11, 192, 0, 20, 22, 22, Name("Watchmen")},
+    {0, 149, 6, 14, 18, 18, Name("Spearmen")},  {1, 150, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 151, 6, 13, 18, 18, Name("Pikemen")},   {3, 152, 2, 14, 18, 18, Name("Yeomen")},
+    {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
+    {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
+    {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
+    {10, 191, 6, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups87[] = {
     {AllyCondition::Always, 0, 0, kAllies87},
 };
 
 constexpr AllyEntry kAllies88[] = {
-    {0, 149, 1, 14, 30, 25, Name("Castle Guard")}, {1, 150, 0, 15, 30, 25, Name("Wall Guard")},
-    {2, 151, 0, 13, 30, 25, Name("Keep Guard")},   {3, 152, 7, 14, 30, 25, Name("Tower Guard")},
-    {4, 169, 1, 15, 30, 25, Name("Castle Watch")}, {5, 170, 0, 15, 30, 25, Name("Gate Wardens")},
-    {6, 171, 0, 16, 30, 25, Name("Moat Guard")},   {7, 172, 7, 14, 30, 25, Name("Rampart Guard")},
-    {8, 189, 0, 20, 30, 25, Name("Castle Guard")}, {9, 190, 0, 18, 30, 25, Name("Wall Guard")},
-    {10, 191, 0, 19, 30, 25, Name("Keep Guard")},  {11, 192, 0, 20, 30, 25, Name("Tower Guard")},
+    {0, 149, 6, 14, 30, 25, Name("Castle Guard")}, {1, 150, 6, 15, 30, 25, Name("Wall Guard")},
+    {2, 151, 6, 13, 30, 25, Name("Keep Guard")},   {3, 152, 2, 14, 30, 25, Name("Tower Guard")},
+    {4, 169, 6, 15, 30, 25, Name("Castle Watch")}, {5, 170, 6, 15, 30, 25, Name("Gate Wardens")},
+    {6, 171, 6, 16, 30, 25, Name("Moat Guard")},   {7, 172, 2, 14, 30, 25, Name("Rampart Guard")},
+    {8, 189, 7, 20, 30, 25, Name("Castle Guard")}, {9, 190, 6, 18, 30, 25, Name("Wall Guard")},
+    {10, 191, 6, 19, 30, 25, Name("Keep Guard")},  {11, 192, 2, 20, 30, 25, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups88[] = {
     {AllyCondition::Always, 0, 2, kAllies88},
 };
 
 constexpr AllyEntry kAllies89[] = {
-    {0, 149, 0, 22, 30, 35, Name("Castle Guard")}, {1, 150, 0, 28, 30, 35, Name("Wall Guard")},
-    {2, 151, 7, 23, 30, 35, Name("Keep Guard")},   {3, 152, 7, 22, 30, 35, Name("Tower Guard")},
-    {4, 169, 0, 26, 30, 35, Name("Castle Watch")}, {5, 170, 0, 26, 30, 35, Name("Gate Wardens")},
-    {6, 171, 0, 19, 30, 35, Name("Moat Guard")},   {7, 172, 7, 22, 30, 35, Name("Rampart Guard")},
-    {8, 189, 0, 21, 30, 35, Name("Castle Guard")}, {9, 190, 0, 30, 30, 35, Name("Wall Guard")},
-    {10, 191, 0, 19, 30, 35, Name("Keep Guard")},  {11, 192, 7, 21, 30, 35, Name("Tower Guard")},
+    {0, 149, 6, 22, 30, 35, Name("Castle Guard")}, {1, 150, 6, 28, 30, 35, Name("Wall Guard")},
+    {2, 151, 6, 23, 30, 35, Name("Keep Guard")},   {3, 152, 2, 22, 30, 35, Name("Tower Guard")},
+    {4, 169, 6, 26, 30, 35, Name("Castle Watch")}, {5, 170, 6, 26, 30, 35, Name("Gate Wardens")},
+    {6, 171, 6, 19, 30, 35, Name("Moat Guard")},   {7, 172, 2, 22, 30, 35, Name("Rampart Guard")},
+    {8, 189, 7, 21, 30, 35, Name("Castle Guard")}, {9, 190, 6, 30, 30, 35, Name("Wall Guard")},
+    {10, 191, 6, 19, 30, 35, Name("Keep Guard")},  {11, 192, 2, 21, 30, 35, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups89[] = {
     {AllyCondition::Always, 0, 2, kAllies89},
 };
 
 constexpr AllyEntry kAllies90[] = {
-    {0, 149, 0, 12, 30, 35, Name("Palace Guard")}, {1, 150, 0, 28, 30, 35, Name("Royal Guard")},
-    {2, 151, 7, 13, 30, 35, Name("Kings Guard")},  {3, 152, 7, 12, 30, 35, Name("Palace Watch")},
-    {4, 169, 0, 16, 30, 35, Name("Gate Guard")},   {5, 170, 0, 16, 30, 35, Name("Throne Guard")},
-    {6, 171, 0, 18, 30, 35, Name("Hall Guard")},   {7, 172, 7, 17, 30, 35, Name("Crown Guard")},
-    {8, 189, 0, 21, 30, 35, Name("Palace Guard")}, {9, 190, 0, 30, 30, 35, Name("Royal Guard")},
-    {10, 191, 0, 19, 30, 35, Name("Kings Guard")}, {11, 192, 7, 21, 30, 35, Name("Palace Watch")},
+    {0, 149, 6, 12, 30, 35, Name("Palace Guard")}, {1, 150, 6, 28, 30, 35, Name("Royal Guard")},
+    {2, 151, 6, 13, 30, 35, Name("Kings Guard")},  {3, 152, 2, 12, 30, 35, Name("Palace Watch")},
+    {4, 169, 6, 16, 30, 35, Name("Gate Guard")},   {5, 170, 6, 16, 30, 35, Name("Throne Guard")},
+    {6, 171, 6, 18, 30, 35, Name("Hall Guard")},   {7, 172, 2, 17, 30, 35, Name("Crown Guard")},
+    {8, 189, 7, 21, 30, 35, Name("Palace Guard")}, {9, 190, 6, 30, 30, 35, Name("Royal Guard")},
+    {10, 191, 6, 19, 30, 35, Name("Kings Guard")}, {11, 192, 2, 21, 30, 35, Name("Palace Watch")},
 };
 constexpr AllyGroup kGroups90[] = {
     {AllyCondition::DefenderFound, 0, 1, kAllies90},
 };
 
 constexpr AllyEntry kAllies91[] = {
-    {0, 149, 1, 25, 30, 35, Name("Castle Guard")}, {1, 150, 1, 26, 30, 35, Name("Wall Guard")},
-    {2, 151, 0, 27, 30, 35, Name("Keep Guard")},   {3, 152, 7, 25, 30, 35, Name("Tower Guard")},
-    {4, 169, 1, 26, 30, 35, Name("Castle Watch")}, {5, 170, 0, 26, 30, 35, Name("Gate Wardens")},
-    {6, 171, 0, 22, 30, 35, Name("Moat Guard")},   {7, 172, 0, 23, 30, 35, Name("Rampart Guard")},
-    {8, 189, 1, 21, 30, 35, Name("Castle Guard")}, {9, 190, 0, 28, 30, 35, Name("Wall Guard")},
-    {10, 191, 0, 25, 30, 35, Name("Keep Guard")},  {11, 192, 0, 21, 30, 35, Name("Tower Guard")},
+    {0, 149, 6, 25, 30, 35, Name("Castle Guard")}, {1, 150, 6, 26, 30, 35, Name("Wall Guard")},
+    {2, 151, 6, 27, 30, 35, Name("Keep Guard")},   {3, 152, 2, 25, 30, 35, Name("Tower Guard")},
+    {4, 169, 6, 26, 30, 35, Name("Castle Watch")}, {5, 170, 6, 26, 30, 35, Name("Gate Wardens")},
+    {6, 171, 6, 22, 30, 35, Name("Moat Guard")},   {7, 172, 2, 23, 30, 35, Name("Rampart Guard")},
+    {8, 189, 7, 21, 30, 35, Name("Castle Guard")}, {9, 190, 6, 28, 30, 35, Name("Wall Guard")},
+    {10, 191, 6, 25, 30, 35, Name("Keep Guard")},  {11, 192, 2, 21, 30, 35, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups91[] = {
     {AllyCondition::DefenderFound, 0, 2, kAllies91},
 };
 
 constexpr AllyEntry kAllies92[] = {
-    {0, 149, 1, 22, 30, 35, Name("Castle Guard")}, {1, 150, 0, 26, 30, 35, Name("Wall Guard")},
-    {2, 151, 0, 27, 30, 35, Name("Keep Guard")},   {3, 152, 7, 22, 30, 35, Name("Tower Guard")},
-    {4, 169, 1, 26, 30, 35, Name("Castle Watch")}, {5, 170, 0, 26, 30, 35, Name("Gate Wardens")},
-    {6, 171, 0, 29, 30, 35, Name("Moat Guard")},   {7, 172, 7, 28, 30, 35, Name("Rampart Guard")},
-    {8, 189, 0, 22, 30, 35, Name("Castle Guard")}, {9, 190, 0, 34, 30, 35, Name("Wall Guard")},
-    {10, 191, 0, 29, 30, 35, Name("Keep Guard")},  {11, 192, 0, 22, 30, 35, Name("Tower Guard")},
+    {0, 149, 6, 22, 30, 35, Name("Castle Guard")}, {1, 150, 6, 26, 30, 35, Name("Wall Guard")},
+    {2, 151, 6, 27, 30, 35, Name("Keep Guard")},   {3, 152, 2, 22, 30, 35, Name("Tower Guard")},
+    {4, 169, 6, 26, 30, 35, Name("Castle Watch")}, {5, 170, 6, 26, 30, 35, Name("Gate Wardens")},
+    {6, 171, 6, 29, 30, 35, Name("Moat Guard")},   {7, 172, 2, 28, 30, 35, Name("Rampart Guard")},
+    {8, 189, 7, 22, 30, 35, Name("Castle Guard")}, {9, 190, 6, 34, 30, 35, Name("Wall Guard")},
+    {10, 191, 6, 29, 30, 35, Name("Keep Guard")},  {11, 192, 2, 22, 30, 35, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups92[] = {
     {AllyCondition::DefenderFound, 0, 2, kAllies92},
 };
 
 constexpr AllyEntry kAllies93[] = {
-    {0, 149, 1, 25, 30, 35, Name("Castle Guard")}, {1, 150, 0, 31, 30, 35, Name("Wall Guard")},
-    {2, 151, 7, 37, 30, 35, Name("Keep Guard")},   {3, 152, 7, 25, 30, 35, Name("Tower Guard")},
-    {4, 169, 0, 28, 30, 39, Name("Castle Watch")}, {5, 170, 0, 28, 30, 39, Name("Gate Wardens")},
-    {6, 171, 0, 27, 30, 39, Name("Moat Guard")},   {7, 172, 7, 26, 30, 39, Name("Rampart Guard")},
-    {8, 189, 0, 23, 30, 39, Name("Castle Guard")}, {9, 190, 0, 34, 30, 39, Name("Wall Guard")},
-    {10, 191, 0, 36, 30, 39, Name("Keep Guard")},  {11, 192, 7, 23, 30, 39, Name("Tower Guard")},
+    {0, 149, 6, 25, 30, 35, Name("Castle Guard")}, {1, 150, 6, 31, 30, 35, Name("Wall Guard")},
+    {2, 151, 6, 37, 30, 35, Name("Keep Guard")},   {3, 152, 2, 25, 30, 35, Name("Tower Guard")},
+    {4, 169, 6, 28, 30, 39, Name("Castle Watch")}, {5, 170, 6, 28, 30, 39, Name("Gate Wardens")},
+    {6, 171, 6, 27, 30, 39, Name("Moat Guard")},   {7, 172, 2, 26, 30, 39, Name("Rampart Guard")},
+    {8, 189, 7, 23, 30, 39, Name("Castle Guard")}, {9, 190, 6, 34, 30, 39, Name("Wall Guard")},
+    {10, 191, 6, 36, 30, 39, Name("Keep Guard")},  {11, 192, 2, 23, 30, 39, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups93[] = {
     {AllyCondition::DefenderFound, 0, 2, kAllies93},

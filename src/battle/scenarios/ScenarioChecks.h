@@ -14,9 +14,8 @@ namespace varn {
 constexpr bool IsSoundLayout(const StartLayout& layout) {
     return IsFieldCell(layout.commanderCell) && layout.commanderFacing < kFacingCount &&
            std::ranges::all_of(layout.armyCell, IsFieldCell) &&
-           std::ranges::all_of(layout.armyFacing, [](uint8_t facing) {
-               return facing < kFacingCount;
-           });
+           std::ranges::all_of(layout.armyFacing,
+                               [](uint8_t facing) { return facing < kFacingCount; });
 }
 
 constexpr bool IsSoundAllyGroup(const AllyGroup& group) {

@@ -42,10 +42,10 @@ extern const std::array<StartLayout, kStartLayoutCount> kStartLayouts;
 // When a group of allies comes, tested once at the set-up on the screen's copies.
 enum class AllyCondition : uint8_t {
     Always,
-    QuestAccepted,  // the quest's state is 2 or more
-    QuestGoalMet,   // 5 or more
+    QuestAccepted,   // the quest's state is 2 or more
+    QuestGoalMet,    // 5 or more
     QuestNotLocked,  // not 0
-    DefenderFound,  // the map found a defender for the invasion
+    DefenderFound,   // the map found a defender for the invasion
 };
 
 struct AllyEntry {
