@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
 
 #include "world/CharacterRecords.h"
 #include "world/Glyph.h"
@@ -105,6 +106,9 @@ struct GameStateData {
     uint8_t mapBattleByte;
     uint8_t battleReturnByte;
     uint8_t mapStateByte;
+    // 1 = a battle was started from the map; 2 = a snapshot of the map's enemy phase waits to be
+    // taken back at the next map creation; 0 = taken back. Not saved.
+    uint8_t mapSnapshotState;
     int32_t fame;
     uint8_t currentEntity;
     uint8_t pickNextArmy;
@@ -263,6 +267,14 @@ class GameState : public GameStateData {
     // Town t at entry t: entry 0 is the gold mine.
     uint8_t& TownOwned(int town) { return Entry(townOwned, town, 0); }
     uint8_t TownOwned(int town) const { return EntryValue(townOwned, town, 0); }
+    // Fixed place k at entry k.
+    uint8_t& Trigger(int place) { return Entry(battleTrigger, place, 0); }
+    uint8_t Trigger(int place) const { return EntryValue(battleTrigger, place, 0); }
+    // Hero number 1..10.
+    uint8_t& HeroJoined(int hero) { return Entry(heroJoined, hero, 1); }
+    uint8_t HeroJoined(int hero) const { return EntryValue(heroJoined, hero, 1); }
+    int32_t& HeroMapCell(int hero) { return Entry(heroMapCell, hero, 1); }
+    int32_t HeroMapCell(int hero) const { return EntryValue(heroMapCell, hero, 1); }
 
     // The same fields under the names the map state and the battle use.
     auto& pileOnMap() { return pileActive; }
@@ -297,26 +309,36 @@ class GameState : public GameStateData {
     uint8_t beatenInvader() const { return outcomeReward; }
 
   private:
-    template <size_t N>
-    uint8_t& Entry(std::array<uint8_t, N>& entries, int number, int first) {
+    template <typename T, size_t N>
+    T& Entry(std::array<T, N>& entries, int number, int first) {
         const int index = number - first;
         if (index < 0 || index >= static_cast<int>(N)) {
-            discardedEntry = 0;
-            return discardedEntry;
+            T& discarded = Discarded<T>();
+            discarded = 0;
+            return discarded;
         }
         return entries[index];
     }
-    template <size_t N>
-    static uint8_t EntryValue(const std::array<uint8_t, N>& entries, int number, int first) {
+    template <typename T, size_t N>
+    static T EntryValue(const std::array<T, N>& entries, int number, int first) {
         const int index = number - first;
         if (index < 0 || index >= static_cast<int>(N)) {
             return 0;
         }
         return entries[index];
     }
+    template <typename T>
+    T& Discarded() {
+        if constexpr (std::is_same_v<T, uint8_t>) {
+            return discardedEntry;
+        } else {
+            return discardedValue;
+        }
+    }
 
     // Where writes to an out-of-range number go.
     uint8_t discardedEntry = 0;
+    int32_t discardedValue = 0;
 };
 
 // Runs InitHeroes, InitHeroItems, InitHeroArmies, InitPlayer, InitPlaces and UpdateQuests.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 #include "world/GameState.h"
@@ -12,8 +13,13 @@ TEST(NumberedEntries, NumbersIndexFromOneAndStrayNumbersTouchNothing) {
     GameState world;
     world.Quest(100) = 7;
     world.TownOwned(0) = 1;
+    world.Trigger(29) = 1;
+    world.HeroJoined(10) = 1;
+    world.HeroMapCell(10) = 10800;
     EXPECT_EQ(world.questState[99], 7);
     EXPECT_EQ(world.townOwned[0], 1);
+    EXPECT_EQ(std::tuple(world.battleTrigger[29], world.heroJoined[9], world.heroMapCell[9]),
+              std::tuple(1, 1, 10800));
     const GameState before = world;
     for (int number : {0, 101, -1, 1000}) {
         world.Quest(number) = 9;
@@ -22,10 +28,15 @@ TEST(NumberedEntries, NumbersIndexFromOneAndStrayNumbersTouchNothing) {
         world.CarryB(number) = 9;
         world.VillageJoined(number) = 9;
         world.TownOwned(number - 1) = 9;
+        world.HeroJoined(number == 0 ? 11 : number) = 9;
+        world.HeroMapCell(number == 0 ? 11 : number) = 9;
+        EXPECT_EQ(std::as_const(world).HeroMapCell(number), 0);
         EXPECT_EQ(std::as_const(world).Quest(number), 0);
     }
     world.VillageJoined(11) = 9;
     world.TownOwned(10) = 9;
+    world.Trigger(30) = 9;
+    world.Trigger(-1) = 9;
     world.heroNames.SetName(HeroNameTable::kColumnCount, EncodeGlyphs("x"));
     EXPECT_EQ(world.heroNames.Name(HeroNameTable::kColumnCount), GlyphString{});
     EXPECT_TRUE(static_cast<const GameStateData&>(world) == before);

@@ -1,0 +1,272 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "battle/BattleGrid.h"
+#include "engine/Font.h"
+#include "engine/SpriteSet.h"
+#include "world/Glyph.h"
+
+namespace varn {
+
+inline constexpr int kBattleArmySlots = 6;
+inline constexpr int kBattleEnemySlots = 50;
+inline constexpr int kBattleAllySlots = 20;
+inline constexpr int kBattleObstacleSlots = 50;
+inline constexpr int kBattleSpecialSlots = 20;
+inline constexpr int kEnemyKindCount = 11;
+inline constexpr int kAllyKindCount = 3;
+inline constexpr int kSideButtonCount = 7;
+// Moves of every unit at the start of a turn.
+inline constexpr uint8_t kTurnMoves = 7;
+
+// Occupant codes of BattleScreen::occupancy. A cell is blocked while its code is 1..249.
+inline constexpr int32_t kOccupantFree = 0;
+inline constexpr int32_t kOccupantCommander = 1;
+inline constexpr int32_t kOccupantFirstArmy = 2;
+inline constexpr int32_t kOccupantFirstAlly = 10;
+inline constexpr int32_t kOccupantObstacle = 100;
+inline constexpr int32_t kOccupantFirstEnemy = 120;
+inline constexpr int32_t kOccupantFirstSpecial = 250;
+
+template <size_t N>
+constexpr std::array<uint8_t, N> FilledWith(uint8_t value) {
+    std::array<uint8_t, N> values{};
+    values.fill(value);
+    return values;
+}
+
+// The screen of one battle: a private copy of everything the battle works on. The battle state
+// fills it from the world record and the scenario tables and writes the results back; the screen
+// never reads the world itself.
+class BattleScreen {
+  public:
+    BattleScreen() = default;
+    virtual ~BattleScreen() = default;
+    BattleScreen(const BattleScreen&) = delete;
+    BattleScreen& operator=(const BattleScreen&) = delete;
+
+    // The scenario of battleId: thresholds, start cells, camera, allies (reads questState and
+    // mapByte), then the enemies. A number without a scenario writes nothing.
+    void SetupPlayerSide();
+    void SetupEnemySide();
+    // Puts the portrait of joiningHero (1..10) into slot 50 of mainSprites, on the set's own
+    // device; any other number, or no main sprite set, loads nothing.
+    void LoadHeroPortrait();
+
+    // Pictures and fonts; created by the loaders.
+    std::unique_ptr<SpriteSet> mainSprites;
+    std::unique_ptr<SpriteSet> groundSprites;
+    std::unique_ptr<SpriteSet> commanderMarker;
+    std::unique_ptr<SpriteSet> armySprites;
+    std::unique_ptr<SpriteSet> armyIcons;
+    std::unique_ptr<SpriteSet> enemySprites;
+    std::unique_ptr<SpriteSet> allySprites;
+    std::unique_ptr<SpriteSet> allyIcons;
+    std::unique_ptr<SpriteSet> portraitSprites;
+    std::unique_ptr<SpriteSet> letterSheet1;
+    std::unique_ptr<SpriteSet> letterSheet2;
+    std::unique_ptr<Font> font;
+    std::unique_ptr<Font> bigFont;
+
+    // Sound requests, timing and world copies.
+    uint8_t pickSoundPending = 0;
+    // 1 = play the smash this frame, then 2.
+    uint8_t smashSoundState = 0;
+    int32_t animStepMs = 100;
+    // Copy of the world's defenderFound: an invasion found a defender.
+    uint8_t mapByte = 0;
+    // Copy of the world's quest states, quest q at index q - 1.
+    std::array<uint8_t, 100> questState{};
+    std::array<uint8_t, kEnemyKindCount> enemyKindUsed{};
+    // Ally kinds 0 Ally1, 1 PalaceGuards, 2 CastleGuards.
+    std::array<uint8_t, kAllyKindCount> allyKindUsed{};
+    // A victory before turn brilliantTurns is brilliant, before greatTurns great; reaching
+    // lastTurn loses the battle.
+    uint8_t brilliantTurns = 0;
+    uint8_t greatTurns = 0;
+    uint8_t lastTurn = 0;
+    uint8_t showTurnInfo = 1;
+    int32_t totalWounds = 0;
+    int32_t totalDown = 0;
+    int32_t avgDown = 0;
+    int32_t avgWounds = 0;
+    uint8_t retreatChosen = 0;
+    uint8_t lossPending = 1;
+    // Hero number 1..10 whose portrait is in slot 50 of mainSprites.
+    uint8_t joiningHero = 0;
+    uint8_t gridOn = 0;
+    uint8_t retreatAsked = 0;
+    // 1 after Yes, 2 after the next click.
+    uint8_t retreatConfirmed = 0;
+    // 3 brilliant, 2 great, 1 plain.
+    uint8_t victoryGrade = 0;
+    uint8_t clickArmed = 0;
+    uint8_t healthPerLevels = 0;
+    uint8_t attackPerLevels = 0;
+    uint8_t defencePerLevels = 0;
+    GlyphString commanderName{};
+    uint8_t portraitVariant = 0;
+    uint8_t battleOver = 0;
+    int32_t battleId = 0;
+    // The enemy's carried loss levels for this battle.
+    uint8_t carriedWounds = 0;
+    uint8_t carriedDown = 0;
+    uint8_t mouseFree = 0;
+    // Divisor of the enemy's loss averages; may be below the number of enemies placed.
+    uint8_t enemyCount = 0;
+    // Computer phases: 0 idle, 1 choose and plan, 2 move, 3 strike; the enemy's 100 = all done.
+    uint8_t enemyActed = 0;
+    uint8_t enemyPhase = 0;
+    uint8_t allyActed = 0;
+    uint8_t allyPhase = 0;
+    uint8_t turn = 1;
+    int32_t targetX = 0;
+    int32_t targetY = 0;
+    int32_t targetCell = 0;
+    int32_t enemyTargetCell = 0;
+    int32_t allyTargetCell = 0;
+    // Scroll of the field, kept within -26..826 and -26..734.
+    int32_t cameraX = 0;
+    int32_t cameraY = 0;
+    // Occupant code per cell 1..300; entry 0 is unused.
+    std::array<int32_t, kBattleCellCount + 1> occupancy{};
+    uint8_t groundDrawn = 0;
+
+    // Result: won 1 when every enemy is down, 2 once paid, 3 once the field is hidden.
+    uint8_t won = 0;
+    uint8_t lost = 0;
+    // Army slots and allies without men standing, counted by the end test.
+    uint8_t fallenArmies = 0;
+    uint8_t fallenAllies = 0;
+
+    // Animation timers.
+    int32_t bounceStart = 0;
+    uint8_t bounceState = 1;
+    uint8_t bounceFrame = 0;
+    uint8_t bounceUp = 0;
+    int32_t strikeAnimStart = 0;
+    uint8_t strikeAnimState = 1;
+    uint8_t strikeAnimFrame = 0;
+    uint8_t strikeAnimUp = 1;
+    uint8_t strikeAnimOn = 0;
+    uint8_t commanderStriking = 0;
+    uint8_t commanderHitShown = 0;
+    uint8_t armyStriking = 0;
+    uint8_t armyHitShown = 0;
+    uint8_t allyStriking = 0;
+    uint8_t enemyStriking = 0;
+    uint8_t hitFlashOn = 0;
+    int32_t hitFlashStart = 0;
+    uint8_t hitFlashState = 1;
+
+    // The commander: the player or hero commanderHero.
+    int32_t commanderX = 0;
+    int32_t commanderY = 0;
+    int32_t commanderCell = 0;
+    uint8_t commanderFacing = 0;
+    uint8_t commanderSelected = 0;
+    uint8_t commanderMoves = 0;
+    uint8_t commanderMovesCommitted = kTurnMoves;
+    // Health 0 means the commander is down.
+    int32_t commanderHealth = 0;
+    int32_t commanderAttack = 0;
+    int32_t commanderDefence = 0;
+    int32_t commanderExperience = 0;
+    uint8_t commanderLevel = 0;
+    uint8_t commanderIsPlayer = 0;
+    // Hero number 1..10.
+    uint8_t commanderHero = 0;
+
+    // The six army slots.
+    std::array<uint8_t, kBattleArmySlots> armyTookPart{};
+    std::array<uint8_t, kBattleArmySlots> armyPresent{};
+    std::array<int32_t, kBattleArmySlots> armyX{};
+    std::array<int32_t, kBattleArmySlots> armyY{};
+    std::array<int32_t, kBattleArmySlots> armyCell{};
+    std::array<uint8_t, kBattleArmySlots> armyFacing{};
+    // UnitType of each slot.
+    std::array<uint8_t, kBattleArmySlots> armyType{};
+    uint8_t selectedArmy = 0;
+    std::array<uint8_t, kBattleArmySlots> armyMoves{};
+    std::array<uint8_t, kBattleArmySlots> armyMovesCommitted =
+        FilledWith<kBattleArmySlots>(kTurnMoves);
+    // By UnitType: its pictures are loaded.
+    std::array<uint8_t, 22> unitTypeLoaded{};
+    std::array<uint8_t, kBattleArmySlots> armyAlive{};
+    std::array<uint8_t, kBattleArmySlots> armyDown{};
+    std::array<uint8_t, kBattleArmySlots> armyLight{};
+    std::array<uint8_t, kBattleArmySlots> armySerious{};
+    std::array<uint8_t, kBattleArmySlots> armyCritical{};
+    std::array<int32_t, kBattleArmySlots> armyAttack{};
+    std::array<int32_t, kBattleArmySlots> armyDefence{};
+    std::array<int32_t, kBattleArmySlots> armyTraining{};
+    std::array<int32_t, kBattleArmySlots> armyEquipment{};
+    std::array<GlyphString, kBattleArmySlots> armyName{};
+
+    // Enemies. An entry counts only while its present flag is set.
+    std::array<uint8_t, kBattleEnemySlots> enemyPresent{};
+    std::array<int32_t, kBattleEnemySlots> enemyX{};
+    std::array<int32_t, kBattleEnemySlots> enemyY{};
+    std::array<int32_t, kBattleEnemySlots> enemyCell{};
+    std::array<uint8_t, kBattleEnemySlots> enemyFacing{};
+    // Picture kind 0..10.
+    std::array<uint8_t, kBattleEnemySlots> enemyKind{};
+    // Men standing.
+    std::array<uint8_t, kBattleEnemySlots> enemyMen{};
+    std::array<uint8_t, kBattleEnemySlots> enemyAttack{};
+    std::array<uint8_t, kBattleEnemySlots> enemyDefence{};
+    std::array<uint8_t, kBattleEnemySlots> enemyDone{};
+    std::array<uint8_t, kBattleEnemySlots> enemyMoves = FilledWith<kBattleEnemySlots>(kTurnMoves);
+    std::array<uint8_t, kBattleEnemySlots> enemyLight{};
+    std::array<uint8_t, kBattleEnemySlots> enemySerious{};
+    std::array<uint8_t, kBattleEnemySlots> enemyCritical{};
+    std::array<uint8_t, kBattleEnemySlots> enemyDown{};
+
+    // Allies.
+    std::array<uint8_t, kBattleAllySlots> allyPresent{};
+    std::array<int32_t, kBattleAllySlots> allyX{};
+    std::array<int32_t, kBattleAllySlots> allyY{};
+    std::array<int32_t, kBattleAllySlots> allyCell{};
+    std::array<uint8_t, kBattleAllySlots> allyFacing{};
+    // Picture kind 0..2.
+    std::array<uint8_t, kBattleAllySlots> allyKind{};
+    // Men standing; 0 counts as beaten.
+    std::array<uint8_t, kBattleAllySlots> allyMen{};
+    std::array<uint8_t, kBattleAllySlots> allyLight{};
+    std::array<uint8_t, kBattleAllySlots> allySerious{};
+    std::array<uint8_t, kBattleAllySlots> allyCritical{};
+    std::array<uint8_t, kBattleAllySlots> allyDown{};
+    std::array<uint8_t, kBattleAllySlots> allyAttack{};
+    std::array<uint8_t, kBattleAllySlots> allyDefence{};
+    std::array<uint8_t, kBattleAllySlots> allyDone{};
+    std::array<uint8_t, kBattleAllySlots> allyMoves = FilledWith<kBattleAllySlots>(kTurnMoves);
+    std::array<GlyphString, kBattleAllySlots> allyName{};
+
+    // Obstacles and special markers: no battle places any.
+    std::array<uint8_t, kBattleObstacleSlots> obstaclePresent{};
+    std::array<int32_t, kBattleObstacleSlots> obstacleX{};
+    std::array<int32_t, kBattleObstacleSlots> obstacleY{};
+    std::array<int32_t, kBattleObstacleSlots> obstacleCell{};
+    std::array<uint8_t, kBattleSpecialSlots> specialPresent{};
+    std::array<int32_t, kBattleSpecialSlots> specialCell{};
+
+    // Side buttons and clicks. buttonState is indexed by button id 1..7 (entry 0 unused):
+    // 0 normal, 1 hovered, 2 pressed.
+    std::array<uint8_t, kSideButtonCount + 1> buttonState{};
+    uint8_t unitPanelHover = 0;
+    int32_t clickedCell = 0;
+    int32_t clickedX = 0;
+    int32_t clickedY = 0;
+    uint8_t cellClicked = 0;
+    // Hover area 1..28 of the victory summary.
+    uint8_t dialogHover = 0;
+    uint8_t mouseHeld = 0;
+    // Side button ids 0..7.
+    uint8_t hoverId = 0;
+    uint8_t pressedId = 0;
+};
+
+}  // namespace varn

@@ -1,0 +1,315 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "battle/BattleScreen.h"
+#include "battle/scenarios/ScenarioTables.h"
+
+namespace varn {
+
+namespace {
+
+using Row = std::tuple<int, int, int, int, int, int, int>;
+
+// slot, cell, facing, kind, men, attack, defence of every present enemy.
+std::vector<Row> EnemiesOf(const BattleScreen& screen) {
+    std::vector<Row> rows;
+    for (int e = 0; e < kBattleEnemySlots; ++e) {
+        if (screen.enemyPresent[e]) {
+            rows.emplace_back(e, screen.enemyCell[e], screen.enemyFacing[e], screen.enemyKind[e],
+                              screen.enemyMen[e], screen.enemyAttack[e], screen.enemyDefence[e]);
+            EXPECT_EQ(screen.enemyLight[e] + screen.enemySerious[e] + screen.enemyCritical[e] +
+                          screen.enemyDown[e],
+                      0);
+        }
+    }
+    return rows;
+}
+
+// slot, cell, facing, kind, men, attack, defence of every present ally.
+std::vector<Row> AlliesOf(const BattleScreen& screen) {
+    std::vector<Row> rows;
+    for (int a = 0; a < kBattleAllySlots; ++a) {
+        if (screen.allyPresent[a]) {
+            rows.emplace_back(a, screen.allyCell[a], screen.allyFacing[a], screen.allyKind[a],
+                              screen.allyMen[a], screen.allyAttack[a], screen.allyDefence[a]);
+            EXPECT_EQ(screen.allyLight[a] + screen.allySerious[a] + screen.allyCritical[a] +
+                          screen.allyDown[a],
+                      0);
+        }
+    }
+    return rows;
+}
+
+std::vector<int> Flags(std::span<const uint8_t> flags) {
+    std::vector<int> set;
+    for (size_t k = 0; k < flags.size(); ++k) {
+        if (flags[k]) {
+            set.push_back(static_cast<int>(k));
+        }
+    }
+    return set;
+}
+
+struct Battle {
+    explicit Battle(int battle, std::map<int, uint8_t> quests = {}, uint8_t mapByte = 0) {
+        screen.battleId = battle;
+        screen.mapByte = mapByte;
+        for (auto [quest, state] : quests) {
+            screen.questState[quest - 1] = state;
+        }
+        screen.SetupPlayerSide();
+        screen.SetupEnemySide();
+    }
+    BattleScreen screen;
+};
+
+// Everything the two set-ups may write.
+auto SetUpFields(const BattleScreen& s) {
+    return std::tuple(
+        std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn, s.commanderCell, s.commanderFacing,
+                   s.armyCell, s.armyFacing, s.cameraX, s.cameraY, s.allyKindUsed, s.enemyKindUsed,
+                   s.enemyCount),
+        std::tuple(s.allyPresent, s.allyX, s.allyY, s.allyCell, s.allyFacing, s.allyKind, s.allyMen,
+                   s.allyLight, s.allySerious, s.allyCritical, s.allyDown, s.allyAttack,
+                   s.allyDefence, s.allyName),
+        std::tuple(s.enemyPresent, s.enemyX, s.enemyY, s.enemyCell, s.enemyFacing, s.enemyKind,
+                   s.enemyMen, s.enemyAttack, s.enemyDefence, s.enemyLight, s.enemySerious,
+                   s.enemyCritical, s.enemyDown, s.enemyDone, s.enemyMoves));
+}
+
+TEST(ScenarioSetup, Battle1InFull) {
+    const Battle battle(1);
+    const BattleScreen& s = battle.screen;
+    EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn), std::tuple(6, 8, 10));
+    EXPECT_EQ(std::pair(s.commanderCell, s.commanderFacing), std::pair(85, uint8_t{6}));
+    EXPECT_EQ(s.armyCell, (std::array<int32_t, 6>{66, 67, 86, 87, 106, 107}));
+    EXPECT_EQ(s.armyFacing, (std::array<uint8_t, 6>{6, 6, 6, 6, 6, 6}));
+    EXPECT_EQ(std::pair(s.cameraX, s.cameraY), std::pair(0, 0));
+    EXPECT_EQ(Flags(s.allyKindUsed), std::vector<int>{});
+    EXPECT_TRUE(AlliesOf(s).empty());
+    EXPECT_EQ(s.enemyCount, 8);
+    EXPECT_EQ(Flags(s.enemyKindUsed), (std::vector<int>{0, 3, 4}));
+    EXPECT_EQ(EnemiesOf(s), (std::vector<Row>{
+                                {0, 61, 2, 0, 10, 10, 6},
+                                {1, 81, 2, 3, 12, 14, 9},
+                                {2, 101, 2, 0, 5, 6, 6},
+                                {3, 49, 4, 0, 5, 6, 6},
+                                {4, 69, 6, 0, 5, 6, 6},
+                                {5, 41, 2, 0, 4, 6, 4},
+                                {6, 102, 2, 4, 3, 3, 3},
+                                {7, 122, 2, 4, 4, 5, 4},
+                            }));
+    EXPECT_EQ(std::pair(s.enemyX[7], s.enemyY[7]), std::pair(80, 480));
+}
+
+TEST(ScenarioSetup, Battle2InFullWithItsMinersOnceQuest5IsTaken) {
+    const Battle battle(2, {{5, 2}});
+    const BattleScreen& s = battle.screen;
+    EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn), std::tuple(7, 11, 16));
+    EXPECT_EQ(std::pair(s.commanderCell, s.commanderFacing), std::pair(85, uint8_t{6}));
+    EXPECT_EQ(s.armyCell, (std::array<int32_t, 6>{66, 67, 86, 87, 106, 107}));
+    EXPECT_EQ(s.armyFacing, (std::array<uint8_t, 6>{4, 4, 4, 4, 4, 4}));
+    EXPECT_EQ(std::pair(s.cameraX, s.cameraY), std::pair(0, 0));
+    EXPECT_EQ(Flags(s.allyKindUsed), std::vector<int>{0});
+    EXPECT_EQ(AlliesOf(s), (std::vector<Row>{{0, 130, 6, 0, 8, 6, 6},
+                                             {1, 131, 6, 0, 8, 6, 6},
+                                             {2, 132, 6, 0, 8, 6, 6},
+                                             {3, 105, 6, 0, 8, 6, 6}}));
+    EXPECT_EQ(std::vector(s.allyX.begin(), s.allyX.begin() + 4),
+              (std::vector<int32_t>{720, 800, 880, 320}));
+    EXPECT_EQ(std::vector(s.allyY.begin(), s.allyY.begin() + 4),
+              (std::vector<int32_t>{480, 480, 480, 400}));
+    for (int a = 0; a < 4; ++a) {
+        EXPECT_NE(s.allyName[a], GlyphString{}) << a;
+    }
+    EXPECT_EQ(s.enemyCount, 11);
+    EXPECT_EQ(Flags(s.enemyKindUsed), (std::vector<int>{0, 1, 3, 4}));
+    EXPECT_EQ(EnemiesOf(s), (std::vector<Row>{
+                                {0, 61, 2, 0, 4, 6, 6},
+                                {1, 81, 2, 0, 4, 6, 6},
+                                {2, 121, 2, 3, 25, 20, 30},
+                                {3, 82, 2, 0, 8, 8, 8},
+                                {4, 102, 2, 0, 8, 8, 8},
+                                {5, 190, 0, 0, 7, 6, 6},
+                                {6, 191, 0, 0, 7, 6, 6},
+                                {7, 192, 0, 0, 7, 6, 6},
+                                {8, 212, 0, 1, 18, 6, 11},
+                                {9, 101, 2, 4, 10, 8, 4},
+                                {10, 141, 2, 4, 10, 8, 4},
+                            }));
+}
+
+TEST(ScenarioSetup, Battle81InFullWithThePalaceGuardsAlways) {
+    const Battle battle(81);
+    const BattleScreen& s = battle.screen;
+    EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn), std::tuple(7, 11, 16));
+    EXPECT_EQ(std::pair(s.commanderCell, s.commanderFacing), std::pair(85, uint8_t{6}));
+    EXPECT_EQ(s.armyFacing, (std::array<uint8_t, 6>{4, 4, 4, 4, 4, 4}));
+    EXPECT_EQ(std::pair(s.cameraX, s.cameraY), std::pair(80, 200));
+    EXPECT_EQ(Flags(s.allyKindUsed), std::vector<int>{1});
+    EXPECT_EQ(AlliesOf(s), (std::vector<Row>{{0, 130, 4, 1, 8, 20, 20},
+                                             {1, 105, 6, 1, 8, 20, 20},
+                                             {2, 125, 6, 1, 8, 20, 20},
+                                             {3, 131, 4, 1, 8, 20, 20},
+                                             {4, 129, 4, 1, 8, 20, 20}}));
+    EXPECT_EQ(s.enemyCount, 15);
+    EXPECT_EQ(Flags(s.enemyKindUsed), (std::vector<int>{4, 5, 6, 7}));
+    EXPECT_EQ(EnemiesOf(s), (std::vector<Row>{
+                                {0, 62, 2, 5, 10, 25, 25},
+                                {1, 83, 2, 7, 30, 42, 40},
+                                {2, 82, 2, 5, 12, 24, 26},
+                                {3, 102, 2, 5, 10, 26, 26},
+                                {4, 103, 2, 4, 14, 13, 8},
+                                {5, 188, 0, 4, 8, 13, 8},
+                                {6, 189, 0, 5, 7, 25, 26},
+                                {7, 190, 0, 6, 26, 40, 40},
+                                {8, 191, 0, 5, 14, 25, 25},
+                                {9, 208, 0, 5, 8, 26, 26},
+                                {10, 209, 0, 5, 11, 25, 25},
+                                {11, 210, 0, 5, 8, 25, 25},
+                                {12, 211, 0, 5, 12, 25, 25},
+                                {13, 212, 0, 5, 14, 25, 25},
+                                {14, 187, 0, 4, 12, 14, 8},
+                            }));
+}
+
+TEST(ScenarioSetup, TheFinalBattlesGroupsKeepTheirSlotsFacingsAndKinds) {
+    std::map<int, uint8_t> allGoalsMet;
+    for (int quest : {4, 70, 75, 79, 81, 82, 83, 85}) {
+        allGoalsMet[quest] = 5;
+    }
+    const Battle battle(73, allGoalsMet);
+    const BattleScreen& s = battle.screen;
+    const uint8_t facings[16] = {2, 2, 2, 2, 2, 4, 4, 4, 6, 0, 0, 6, 6, 4, 4, 4};
+    for (int a = 0; a < 16; ++a) {
+        EXPECT_EQ(s.allyPresent[a], 1) << a;
+        EXPECT_EQ(s.allyFacing[a], facings[a]) << a;
+        EXPECT_EQ(s.allyKind[a], a < 8 ? 1 : 2) << a;
+        EXPECT_EQ(std::pair(s.allyAttack[a], s.allyDefence[a]),
+                  std::pair(uint8_t{34}, uint8_t{25}));
+    }
+    EXPECT_EQ(s.allyPresent[16], 0);
+    EXPECT_EQ(Flags(s.allyKindUsed), (std::vector<int>{1, 2}));
+    EXPECT_EQ(s.enemyCount, 50);
+    EXPECT_EQ(EnemiesOf(s).size(), 50u);
+}
+
+// Which ally slots come, and which ally pictures load, by the world's copies.
+struct ConditionCase {
+    const char* name;
+    int battle;
+    std::map<int, uint8_t> quests;
+    uint8_t mapByte;
+    std::vector<int> slots;
+    std::vector<int> pictures;
+};
+
+std::vector<int> Range(int first, int last) {
+    std::vector<int> values;
+    for (int v = first; v <= last; ++v) {
+        values.push_back(v);
+    }
+    return values;
+}
+
+TEST(ScenarioSetup, AlliesComeOnlyWhenTheirConditionHolds) {
+    const ConditionCase cases[] = {
+        {"quest 5 offered", 2, {{5, 1}}, 0, {}, {0}},
+        {"quest 5 accepted", 2, {{5, 2}}, 0, Range(0, 3), {0}},
+        {"quest 5 solved", 2, {{5, 7}}, 0, Range(0, 3), {0}},
+        {"quest 13 locked", 11, {}, 1, {}, {0}},
+        {"quest 90 locked", 66, {}, 0, {}, {}},
+        {"quest 90 offered", 66, {{90, 1}}, 0, Range(0, 4), {2}},
+        {"no defender", 90, {}, 0, {}, {}},
+        {"a defender", 90, {}, 1, Range(0, 11), {1}},
+        {"a defender at 93", 93, {}, 1, Range(0, 11), {2}},
+        {"final battle, goals not met", 73, {{4, 4}, {81, 2}}, 0, {}, {1, 2}},
+        {"final battle, quest 81 met", 73, {{81, 5}}, 0, {8}, {1, 2}},
+        {"final battle, quests 70 and 85", 73, {{70, 6}, {85, 7}}, 0, {1, 2, 13, 14, 15}, {1, 2}},
+        {"pictures without allies", 18, {}, 1, {}, {0}},
+        {"allies always", 49, {}, 0, {0, 1}, {0}},
+        {"slot 8 left empty", 58, {{60, 2}}, 0, {0, 1, 2, 3, 4, 5, 6, 7, 9}, {0}},
+    };
+    for (const ConditionCase& c : cases) {
+        const Battle battle(c.battle, c.quests, c.mapByte);
+        EXPECT_EQ(Flags(battle.screen.allyPresent), c.slots) << c.name;
+        EXPECT_EQ(Flags(battle.screen.allyKindUsed), c.pictures) << c.name;
+    }
+}
+
+TEST(ScenarioSetup, UnnamedAlliesStayBlank) {
+    const Battle withGap(58, {{60, 2}});
+    EXPECT_NE(withGap.screen.allyName[7], GlyphString{});
+    EXPECT_EQ(withGap.screen.allyName[9], GlyphString{});
+    const Battle second(26, {{50, 2}});
+    EXPECT_NE(second.screen.allyName[0], GlyphString{});
+    EXPECT_EQ(second.screen.allyName[1], GlyphString{});
+}
+
+TEST(ScenarioSetup, Battles14And15HaveRowsOfTheirOwn) {
+    for (int number : {14, 15}) {
+        const Battle battle(number);
+        const BattleScreen& s = battle.screen;
+        EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn, s.commanderCell),
+                  std::tuple(6, 10, 16, 150));
+        EXPECT_EQ(std::pair(s.cameraX, s.cameraY), std::pair(405, 200));
+        EXPECT_EQ(s.enemyCount, number == 14 ? 20 : 18);
+    }
+}
+
+TEST(ScenarioSetup, BattlesWithoutACameraStartKeepTheScreensScroll) {
+    for (int number : {1, 7, 28}) {
+        BattleScreen screen;
+        screen.battleId = number;
+        screen.cameraX = 33;
+        screen.cameraY = 44;
+        screen.SetupPlayerSide();
+        EXPECT_EQ(std::pair(screen.cameraX, screen.cameraY), std::pair(33, 44)) << number;
+    }
+}
+
+TEST(ScenarioSetup, TheEnemySideClearsTheFirstTenPicturesKeepsTheLastAndLeavesTurnCounters) {
+    BattleScreen screen;
+    screen.battleId = 1;
+    screen.enemyKindUsed.fill(1);
+    screen.enemyMoves.fill(3);
+    screen.enemyDone.fill(1);
+    screen.SetupEnemySide();
+    EXPECT_EQ(Flags(screen.enemyKindUsed), (std::vector<int>{0, 3, 4, 10}));
+    EXPECT_EQ(screen.enemyMoves[0], 3);
+    EXPECT_EQ(screen.enemyDone[0], 1);
+}
+
+TEST(ScenarioSetup, ASecondPlayerSideCallLeavesTheSameFields) {
+    for (const PlayerSideRow& row : PlayerSideRows()) {
+        BattleScreen screen;
+        screen.battleId = row.battle;
+        screen.mapByte = 1;
+        screen.questState.fill(5);
+        screen.SetupPlayerSide();
+        screen.SetupEnemySide();
+        const auto once = SetUpFields(screen);
+        screen.SetupPlayerSide();
+        EXPECT_TRUE(SetUpFields(screen) == once) << row.battle;
+    }
+}
+
+TEST(ScenarioSetup, ANumberWithoutAScenarioWritesNothing) {
+    const BattleScreen fresh;
+    for (int number : {0, 74, 77, 80, 94, 200, -3}) {
+        BattleScreen screen;
+        screen.battleId = number;
+        screen.mapByte = 1;
+        screen.questState.fill(5);
+        screen.SetupPlayerSide();
+        screen.SetupEnemySide();
+        EXPECT_TRUE(SetUpFields(screen) == SetUpFields(fresh)) << number;
+    }
+}
+
+}  // namespace
+
+}  // namespace varn
