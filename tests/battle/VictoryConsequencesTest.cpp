@@ -180,8 +180,8 @@ TEST_F(JoiningHeroPortrait, IsLoadedIntoTheBattlesPictureSet) {
     ASSERT_EQ(screen.mainSprites->Init(&device, 63), 1);
     ApplyVictoryConsequences(screen, outcome.world, outcome.endOfGame);
     EXPECT_EQ(screen.joiningHero, 1);
-    EXPECT_EQ(screen.mainSprites->textures[50].QueryWidth(), 128);
-    EXPECT_EQ(screen.mainSprites->frameWidth[50], 128);
+    EXPECT_EQ(screen.mainSprites->slots[50].texture.QueryWidth(), 128);
+    EXPECT_EQ(screen.mainSprites->slots[50].frameWidth, 128);
 
     // Hero 6 has no picture here: the hero still joins and the slot stays empty.
     screen.battleId = 64;
@@ -189,7 +189,7 @@ TEST_F(JoiningHeroPortrait, IsLoadedIntoTheBattlesPictureSet) {
     ApplyVictoryConsequences(screen, outcome.world, outcome.endOfGame);
     EXPECT_EQ(std::pair(screen.joiningHero, outcome.world.HeroJoined(6)),
               std::pair(uint8_t{6}, uint8_t{1}));
-    EXPECT_EQ(screen.mainSprites->textures[50].QueryWidth(), 0);
+    EXPECT_EQ(screen.mainSprites->slots[50].texture.QueryWidth(), 0);
 }
 
 TEST(JoiningHeroPortraitLoad, NeedsAHeroNumberAndASpriteSet) {
