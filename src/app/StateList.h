@@ -4,4 +4,5 @@
 // GameApp::RunNameState and its entry NameStateThunk; adding a state is a line here and its
 // run function in the folder of its screen.
 #define VARN_STATES(X) \
-    X(MainMenu)
+    X(MainMenu)            \
+    X(Map)
