@@ -1,7 +1,5 @@
 #include "engine/GraphicsDevice.h"
 
-#include <cmath>
-
 #include "engine/DeviceConstants.h"
 #include "platform/Backend.h"
 
@@ -64,9 +62,8 @@ int GraphicsDevice::CreateD3D() {
     return 1;
 }
 
-int GraphicsDevice::CreateDevice(void* windowHandle, int32_t windowedFlag, int32_t depthFlag,
-                                 int32_t wantedWidth, int32_t wantedHeight,
-                                 uint8_t wantedBitsPerPixel) {
+int GraphicsDevice::CreateDevice(void* windowHandle, int32_t windowedFlag, int32_t wantedWidth,
+                                 int32_t wantedHeight, uint8_t wantedBitsPerPixel) {
     window = windowHandle;
     if (window == nullptr || !direct3d) {
         return 0;
@@ -129,37 +126,20 @@ int GraphicsDevice::CreateDevice(void* windowHandle, int32_t windowedFlag, int32
         }
     }
 
-    depthBuffer = depthFlag;
     if (!backend.OpenDisplay(width, height, windowed == 1)) {
         return 0;
     }
     auto created = std::make_unique<platform::Device2D>();
-    if (!created->Create(width, height, format, depthBuffer == 1)) {
-        if (depthBuffer != 1) {
-            backend.CloseDisplay();
-            return 0;
-        }
-        // The depth buffer was refused: do without it.
-        depthBuffer = 0;
-        if (!created->Create(width, height, format, false)) {
-            backend.CloseDisplay();
-            return 0;
-        }
+    if (!created->Create(width, height, format)) {
+        backend.CloseDisplay();
+        return 0;
     }
     device = std::move(created);
 
-    SetLighting(0);
-    SetZEnable(depthBuffer);
-    SetAlphaBlend(0, D3DBLEND_SRCALPHA, D3DBLEND_INVSRCALPHA);
-    SetAlphaTest(0);
-    device->SetColourArg1(D3DTA_TEXTURE);
-    device->SetColourArg2(D3DTA_DIFFUSE);
-    device->SetColourOperation(D3DTOP_MODULATE);
-    device->SetMagFilter(static_cast<platform::TextureFilter>(D3DTEXF_LINEAR));
-    device->SetMinFilter(static_cast<platform::TextureFilter>(D3DTEXF_LINEAR));
-    SetAmbient(255, 255, 255);
-    SetProjection(0.7853982f, static_cast<float>(height) / static_cast<float>(width), 1.0f,
-                  10000.0f);
+    // Scaled pictures are sampled bilinearly. The alpha test stays off until a sprite set that
+    // draws keyed pictures turns it on.
+    device->SetMagFilter(platform::TextureFilter::Linear);
+    device->SetMinFilter(platform::TextureFilter::Linear);
 
     sprite = std::make_unique<platform::Sprite2D>(*device);
     return 1;
@@ -179,14 +159,7 @@ int GraphicsDevice::BeginScene() {
     return device && device->BeginScene() ? 1 : 0;
 }
 
-int GraphicsDevice::Clear(uint32_t colour, float z) {
-    // The device never keeps a depth buffer (it refuses one at creation), so z has nothing to
-    // clear and only the target is cleared.
-    (void)z;
-    return ClearTarget(colour);
-}
-
-int GraphicsDevice::ClearTarget(uint32_t colour) {
+int GraphicsDevice::Clear(uint32_t colour) {
     if (!device) {
         return 0;
     }
@@ -195,40 +168,11 @@ int GraphicsDevice::ClearTarget(uint32_t colour) {
 }
 
 int GraphicsDevice::EndScene() {
-    // The device unbinds the textures of stages 0 to 7 as it ends the scene.
     return device && device->EndScene() ? 1 : 0;
 }
 
 int GraphicsDevice::Present() {
     return device && device->Present() ? 1 : 0;
-}
-
-int GraphicsDevice::SetLighting(int32_t on) {
-    if (!device) {
-        return 0;
-    }
-    device->SetLighting(on != 0);
-    return 1;
-}
-
-int GraphicsDevice::SetZEnable(int32_t on) {
-    if (!device || !depthBuffer) {
-        return 0;
-    }
-    device->SetZEnable(on == 1);
-    return 1;
-}
-
-int GraphicsDevice::SetAlphaBlend(int32_t on, uint32_t source, uint32_t destination) {
-    if (!device) {
-        return 0;
-    }
-    device->SetAlphaBlendEnable(on != 0);
-    if (on == 1) {
-        device->SetSourceBlend(source);
-        device->SetDestinationBlend(destination);
-    }
-    return 1;
 }
 
 int GraphicsDevice::SetAlphaTest(int32_t on) {
@@ -238,38 +182,8 @@ int GraphicsDevice::SetAlphaTest(int32_t on) {
     device->SetAlphaTestEnable(on != 0);
     if (on == 1) {
         device->SetAlphaReference(8);
-        device->SetAlphaFunction(static_cast<platform::CompareFunction>(D3DCMP_GREATEREQUAL));
+        device->SetAlphaFunction(platform::CompareFunction::GreaterEqual);
     }
-    return 1;
-}
-
-int GraphicsDevice::SetAmbient(uint8_t red, uint8_t green, uint8_t blue) {
-    if (!device) {
-        return 0;
-    }
-    ambientRed = red;
-    ambientGreen = green;
-    ambientBlue = blue;
-    device->SetAmbient(0xFF000000u | static_cast<uint32_t>(red) << 16 |
-                       static_cast<uint32_t>(green) << 8 | blue);
-    return 1;
-}
-
-int GraphicsDevice::SetProjection(float fieldOfViewY, float aspect, float zNear, float zFar) {
-    if (!device) {
-        return 0;
-    }
-    // A left-handed perspective projection.
-    const float yScale = 1.0f / std::tan(fieldOfViewY / 2.0f);
-    const float depth = zFar / (zFar - zNear);
-    platform::Matrix4 projection;
-    projection.m[0][0] = yScale / aspect;
-    projection.m[1][1] = yScale;
-    projection.m[2][2] = depth;
-    projection.m[2][3] = 1.0f;
-    projection.m[3][2] = -zNear * depth;
-    projection.m[3][3] = 0.0f;
-    device->SetProjection(projection);
     return 1;
 }
 

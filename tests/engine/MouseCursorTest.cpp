@@ -57,7 +57,7 @@ TEST_F(MouseCursorTest, AFirstFrameWithoutMovementDrawsThePointerAt400By400) {
     EXPECT_EQ(Count(400, 400, 451, 438, platform::ToR5G6B5(kPointer)), 51 * 38);
     EXPECT_EQ(Count(0, 0, 800, 600), 51 * 38);
     // The frame picture: 32 x 32 at 1.1, centred 15 pixels up and left.
-    device.Clear(0xFF000000, 1.0f);
+    device.Clear(0xFF000000);
     cursor.DrawFrame(1);
     EXPECT_EQ(Count(385, 385, 420, 420, platform::ToR5G6B5(kFrame)), 35 * 35);
     EXPECT_EQ(Count(0, 0, 800, 600), 35 * 35);
