@@ -3,20 +3,17 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "engine/DataBlob.h"
 #include "engine/Owned.h"
 #include "engine/ScreenSize.h"
-#include "engine/DataBlob.h"
 #include "engine/Settings.h"
 #include "engine/StepTimer.h"
-#include "platform/PixelFormat.h"
 #include "world/GameState.h"
 
 namespace varn {
 
 GameApp::GameApp() {
-    std::snprintf(className, sizeof className, "%s", "VarnClass");
     std::snprintf(caption, sizeof caption, "%s", "VarnCaption");
-    style = 0x80000000;  // popup
     x = 0;
     y = 0;
     width = 600;
@@ -31,7 +28,7 @@ uint32_t GameApp::Init() {
         device.CreateDevice(GetHWnd(), 0, kScreenWidth, kScreenHeight, 16) == 0) {
         return 0;
     }
-    input.Create(GetHWnd(), GetHInstance());
+    input.Create(GetHWnd());
     keyboard.Init(&input, 1, 1);
     mouseCursor.mouse.Init(&input, 2, 0);
     ShowMouseCursor(false);
@@ -54,7 +51,7 @@ uint32_t GameApp::Init() {
 
     backgroundTrack.Create(&audio);
     wchar_t trackName[260];
-    AnsiToWideChecked(trackName, "Data\\Bedlam.mp3", 260);
+    AnsiToWide(trackName, "Data\\Bedlam.mp3", 260);
     backgroundTrack.RenderFile(trackName);
     backgroundTrack.PutVolume(-500);
     mp3State = 0;
@@ -96,13 +93,6 @@ uint32_t GameApp::Cleanup() {
 uint32_t GameApp::Frame() {
     stateHandler(this);
     return quit == 0 ? 1 : 0;
-}
-
-int32_t AnsiToWideChecked(wchar_t* dst, const char* src, int dstChars) {
-    if (dst == nullptr || src == nullptr || dstChars < 1) {
-        return kConvertInvalidArgument;
-    }
-    return AnsiToWide(dst, src, dstChars);
 }
 
 int32_t AnsiToWide(wchar_t* dst, const char* src, int dstChars) {

@@ -181,6 +181,5 @@ constexpr int32_t kConvertInvalidArgument = static_cast<int32_t>(0x80070057);
 
 // A narrow file name widened for the audio layer; the result is always terminated.
 int32_t AnsiToWide(wchar_t* dst, const char* src, int dstChars);
-int32_t AnsiToWideChecked(wchar_t* dst, const char* src, int dstChars);
 
 }  // namespace varn

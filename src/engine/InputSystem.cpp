@@ -6,8 +6,7 @@ InputSystem::~InputSystem() {
     Release();
 }
 
-int InputSystem::Create(void* newWindow, void* instance) {
-    (void)instance;
+int InputSystem::Create(void* newWindow) {
     Release();
     window = newWindow;
     platform::Trace("input.Create");

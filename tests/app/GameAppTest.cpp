@@ -88,10 +88,10 @@ TEST(GameAppCleanup, WithNothingOwnedReleasesOnlyTheEngine) {
 TEST(AnsiToWide, ChecksItsArgumentsAndAlwaysTerminates) {
     wchar_t buffer[8];
     EXPECT_EQ(AnsiToWide(nullptr, "a", 8), kConvertInvalidArgument);
-    EXPECT_EQ(AnsiToWideChecked(buffer, nullptr, 8), kConvertInvalidArgument);
-    EXPECT_EQ(AnsiToWideChecked(buffer, "a", 0), kConvertInvalidArgument);
+    EXPECT_EQ(AnsiToWide(buffer, nullptr, 8), kConvertInvalidArgument);
+    EXPECT_EQ(AnsiToWide(buffer, "a", 0), kConvertInvalidArgument);
 
-    EXPECT_EQ(AnsiToWideChecked(buffer, "Data", 8), kConvertOk);
+    EXPECT_EQ(AnsiToWide(buffer, "Data", 8), kConvertOk);
     EXPECT_EQ(std::wstring(buffer), L"Data");
 
     std::fill(std::begin(buffer), std::end(buffer), L'x');

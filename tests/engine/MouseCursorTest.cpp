@@ -22,7 +22,7 @@ class MouseCursorTest : public DrawingDeviceTest {
   protected:
     void SetUp() override {
         DrawingDeviceTest::SetUp();
-        ASSERT_EQ(input.Create(&window, nullptr), 1);
+        ASSERT_EQ(input.Create(&window), 1);
         ASSERT_EQ(cursor.mouse.Init(&input, 2, 0), 1);
         std::filesystem::create_directory("Art");
         bmp::WriteFile("Art/Cursor2.bmp", bmp::MakeBmp24(64, 64, std::vector(64 * 64, kPointer)));
