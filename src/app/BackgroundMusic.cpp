@@ -1,11 +1,12 @@
 #include "app/GameApp.h"
+#include "engine/GameAssets.h"
 
 namespace varn {
 
 namespace {
 
+// The event code of a track that played to its end.
 constexpr int32_t kTrackComplete = 1;
-constexpr int32_t kRestartVolume = -700;
 
 }  // namespace
 
@@ -25,7 +26,7 @@ void GameApp::RestartTrack() {
     }
     music.Stop();
     backgroundTrack.PutCurrentPosition(0.0);
-    backgroundTrack.PutVolume(kRestartVolume);
+    backgroundTrack.PutVolume(kTrackRestartVolume);
     backgroundTrack.Run();
     mp3State = 2;
 }
@@ -47,9 +48,9 @@ void GameApp::RewindTrack() {
 }
 
 void GameApp::RestartMenuMusic(int volume) {
-    audio.SetMasterVolume(100);
-    music.Load("Data\\Music.mid");
-    music.SetVolume(90);
+    audio.SetMasterVolume(kFullMasterVolume);
+    music.Load(kMenuTune);
+    music.SetVolume(kMenuTuneVolume);
     music.Play(volume, 0);
 }
 

@@ -2,8 +2,10 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <iterator>
 
 #include "engine/DataBlob.h"
+#include "engine/GameAssets.h"
 #include "engine/Owned.h"
 #include "engine/ScreenSize.h"
 #include "engine/Settings.h"
@@ -36,24 +38,21 @@ uint32_t GameApp::Init() {
     font.Create(&device, "Arial", 16, 0, 0, 0, 0);
     font.Begin();
 
-    audio.Init(GetHWnd(), 22050);
-    audio.SetMasterVolume(100);
+    audio.Init(GetHWnd(), kAudioSampleRate);
+    audio.SetMasterVolume(kFullMasterVolume);
     sound.Init(&audio);
-    sound.Play("Data\\Vibrate.wav", 5, 1);
-    audio.SetMasterVolume(100);
+    sound.Play(kStartUpSound, kStartUpSoundVolume, 1);
     music.Init(&audio);
-    music.Load("Data\\Music.mid");
-    music.SetVolume(90);
-    music.Play(40, 0);
+    RestartMenuMusic(kMenuTuneStartVolume);
 
     fps = 0;
     stateHandler = MainMenuStateThunk;
 
     backgroundTrack.Create(&audio);
     wchar_t trackName[260];
-    AnsiToWide(trackName, "Data\\Bedlam.mp3", 260);
+    AnsiToWide(trackName, kBackgroundTrackFile, static_cast<int>(std::size(trackName)));
     backgroundTrack.RenderFile(trackName);
-    backgroundTrack.PutVolume(-500);
+    backgroundTrack.PutVolume(kTrackOpenVolume);
     mp3State = 0;
 
     if (!settings) {

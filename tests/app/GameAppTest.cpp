@@ -17,9 +17,15 @@ TEST(GameAppInit, LeavesTheMainMenuCurrentTheMidiPlayingAndTheTrackSilent) {
     const platform::HeadlessAudio& audio = HeadlessGame::backend().audio;
     EXPECT_EQ(game.app.stateHandler, &MainMenuStateThunk);
     EXPECT_EQ(game.app.mp3State, 0);
+    // The start-up sound once, quietly; the tune at 40, which is -1920; the track opened at -500.
+    EXPECT_EQ(audio.effect, "Data\\Vibrate.wav");
+    EXPECT_EQ(audio.effectVolume, -9500);
+    EXPECT_EQ(audio.masterVolume, 1000);
     EXPECT_EQ(audio.music, "Data\\Music.mid");
     EXPECT_TRUE(audio.musicPlaying);
+    EXPECT_EQ(audio.musicVolume, -1920);
     EXPECT_EQ(audio.track, "Data\\Bedlam.mp3");
+    EXPECT_EQ(audio.trackVolume, -500);
     EXPECT_FALSE(audio.trackRunning);
     ASSERT_NE(game.app.settings, nullptr);
     ASSERT_NE(game.app.world, nullptr);
