@@ -3,17 +3,10 @@
 
 namespace varn {
 
-namespace {
-
-// The event code of a track that played to its end.
-constexpr int32_t kTrackComplete = 1;
-
-}  // namespace
-
 void GameApp::DrainTrackEvents() {
     while (backgroundTrack.GetEvent(&mediaEventCode, &mediaEventParam1, &mediaEventParam2, 0) ==
            1) {
-        if (mediaEventCode == kTrackComplete) {
+        if (mediaEventCode == BackgroundTrack::kEventComplete) {
             mp3State = 0;
         }
         backgroundTrack.FreeEventParams(mediaEventCode, mediaEventParam1, mediaEventParam2);
