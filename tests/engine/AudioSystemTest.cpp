@@ -70,7 +70,7 @@ TEST_F(SoundTest, ASecondEffectCutsTheFirstOffAndRepeatsReachTheDevice) {
                                         "audio.LoadEffect(Data\\Key.wav)",
                                         "audio.SetEffectVolume(-1000)", "audio.PlayEffect(3)"}));
     EXPECT_TRUE(card().effectPlaying);
-    EXPECT_EQ(sound.Release(), 1u);
+    sound.Release();
     EXPECT_FALSE(card().effectPlaying);
     EXPECT_EQ(sound.Play("Data\\Key.wav", 90, 1), 0u);
 }
