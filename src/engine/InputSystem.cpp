@@ -9,7 +9,6 @@ InputSystem::~InputSystem() {
 int InputSystem::Create(void* newWindow) {
     Release();
     window = newWindow;
-    platform::Trace("input.Create");
     directInput = &platform::Current();
     return 1;
 }
