@@ -42,10 +42,10 @@ class GraphicsDevice {
     void* window = nullptr;
     std::unique_ptr<platform::Sprite2D> sprite;
     int32_t windowed = 1;
-    int32_t hardware = 0;
+    int32_t hardware = 0;  // 1 when the display itself shows the chosen back-buffer format
     int32_t width = 0;
     int32_t height = 0;
-    std::unique_ptr<platform::Adapter2D> direct3d;
+    std::unique_ptr<platform::Adapter2D> direct3d;  // the display adapter, from CreateD3D
     std::unique_ptr<platform::Device2D> device;
     platform::DisplayMode displayMode;
     uint8_t bitsPerPixel = 0;
