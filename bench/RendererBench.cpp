@@ -75,7 +75,7 @@ void BM_RendererFrame(benchmark::State& state) {
     int window = 0;
     GraphicsDevice graphics;
     graphics.CreateD3D();
-    if (!graphics.CreateDevice(&window, 0, kWidth, kHeight, 16)) {
+    if (!graphics.CreateDevice(&window, kWidth, kHeight, 16)) {
         state.SkipWithError("no device");
         return;
     }

@@ -27,7 +27,7 @@ GameApp::~GameApp() = default;
 uint32_t GameApp::Init() {
     // Without a display nothing can be shown: refuse to start rather than run blind.
     if (device.CreateD3D() == 0 ||
-        device.CreateDevice(GetHWnd(), 0, kScreenWidth, kScreenHeight, 16) == 0) {
+        device.CreateDevice(GetHWnd(), kScreenWidth, kScreenHeight, 16) == 0) {
         return 0;
     }
     input.Create(GetHWnd());

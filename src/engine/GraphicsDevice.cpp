@@ -5,47 +5,20 @@
 
 namespace varn {
 
-uint8_t FormatBits(uint32_t format) {
-    switch (format) {
-        case D3DFMT_R8G8B8:
-            return 24;
-        case D3DFMT_A8R8G8B8:
-        case D3DFMT_X8R8G8B8:
-            return 32;
-        case D3DFMT_R5G6B5:
-        case D3DFMT_X1R5G5B5:
-        case D3DFMT_A1R5G5B5:
-        case D3DFMT_A4R4G4B4:
-            return 16;
-        case D3DFMT_A8P8:
-        case D3DFMT_P8:
-            return 8;
-        default:
-            return 0;
-    }
-}
-
 namespace {
 
-// The two full-screen back-buffer formats tried for a colour depth; false for a depth without.
-bool FullScreenFormats(uint8_t bitsPerPixel, uint32_t& first, uint32_t& second) {
-    switch (bitsPerPixel) {
-        case 32:
-            first = second = D3DFMT_X8R8G8B8;
-            return true;
-        case 24:
-            first = second = D3DFMT_R8G8B8;
-            return true;
-        case 16:
-            first = D3DFMT_R5G6B5;
-            second = D3DFMT_X1R5G5B5;
-            return true;
-        case 8:
-            first = second = D3DFMT_P8;
-            return true;
-        default:
-            return false;
+// The first 16-bit format the display shows itself, else the first the renderer draws alone;
+// hardware says which. 0 when there is none.
+uint32_t ChooseFormat(const platform::Adapter2D& adapter, int32_t& hardware) {
+    for (const int32_t displayShows : {1, 0}) {
+        for (const uint32_t format : {D3DFMT_R5G6B5, D3DFMT_X1R5G5B5}) {
+            if (adapter.CheckDeviceType(format, displayShows == 1)) {
+                hardware = displayShows;
+                return format;
+            }
+        }
     }
+    return 0;
 }
 
 }  // namespace
@@ -62,71 +35,24 @@ int GraphicsDevice::CreateD3D() {
     return 1;
 }
 
-int GraphicsDevice::CreateDevice(void* windowHandle, int32_t windowedFlag, int32_t wantedWidth,
-                                 int32_t wantedHeight, uint8_t wantedBitsPerPixel) {
+int GraphicsDevice::CreateDevice(void* windowHandle, int32_t wantedWidth, int32_t wantedHeight,
+                                 uint8_t wantedBitsPerPixel) {
     window = windowHandle;
     if (window == nullptr || !direct3d) {
         return 0;
     }
-    displayMode = direct3d->DesktopMode();
-    platform::Backend& backend = platform::Current();
-    const platform::Rect client = backend.ClientRect();
     width = wantedWidth;
-    if (width == 0) {
-        width = windowedFlag == 1 ? client.right - client.left : displayMode.width;
-    }
     height = wantedHeight;
-    if (height == 0) {
-        height = windowedFlag == 1 ? client.bottom - client.top : displayMode.height;
-    }
-
     bitsPerPixel = wantedBitsPerPixel;
-    if (bitsPerPixel == 0 || windowedFlag == 1) {
-        bitsPerPixel = FormatBits(displayMode.format);
-    }
-    if (bitsPerPixel == 0) {
+    hardware = 0;
+    // Only 16 bits has back-buffer formats the renderer draws.
+    const uint32_t format = bitsPerPixel == 16 ? ChooseFormat(*direct3d, hardware) : 0;
+    if (format == 0) {
         return 0;
     }
-    if (windowedFlag == 1) {
-        // Keep the window's top-left corner and give it a client area of exactly the size.
-        const platform::Rect outer = backend.WindowRect();
-        backend.MoveMainWindow(outer.left, outer.top,
-                               width + (outer.right - outer.left) - (client.right - client.left),
-                               height + (outer.bottom - outer.top) - (client.bottom - client.top));
-    }
 
-    windowed = windowedFlag;
-    hardware = 0;
-    uint32_t format = 0;
-    if (windowed != 1) {
-        uint32_t first = 0;
-        uint32_t second = 0;
-        if (!FullScreenFormats(bitsPerPixel, first, second)) {
-            return 0;
-        }
-        if (CheckDeviceType(first, windowed, 1)) {
-            format = first;
-            hardware = 1;
-        } else if (CheckDeviceType(second, windowed, 1)) {
-            format = second;
-            hardware = 1;
-        } else if (CheckDeviceType(first, windowed, 0)) {
-            format = first;
-        } else if (CheckDeviceType(second, windowed, 0)) {
-            format = second;
-        } else {
-            return 0;
-        }
-    } else {
-        format = displayMode.format;
-        if (CheckDeviceType(format, windowed, 1)) {
-            hardware = 1;
-        } else if (!CheckDeviceType(format, windowed, 0)) {
-            return 0;
-        }
-    }
-
-    if (!backend.OpenDisplay(width, height, windowed == 1)) {
+    platform::Backend& backend = platform::Current();
+    if (!backend.OpenDisplay(width, height, false)) {
         return 0;
     }
     auto created = std::make_unique<platform::Device2D>();
@@ -185,13 +111,6 @@ int GraphicsDevice::SetAlphaTest(int32_t on) {
         device->SetAlphaFunction(platform::CompareFunction::GreaterEqual);
     }
     return 1;
-}
-
-int GraphicsDevice::CheckDeviceType(uint32_t format, int32_t windowedFlag, int32_t hal) {
-    if (!direct3d) {
-        return 0;
-    }
-    return direct3d->CheckDeviceType(format, windowedFlag != 0, hal == 1) ? 1 : 0;
 }
 
 }  // namespace varn

@@ -62,14 +62,10 @@ void CoveredPixels(double start, double end, int32_t limit, int32_t& begin, int3
 
 }  // namespace
 
-DisplayMode Adapter2D::DesktopMode() const {
-    return DisplayMode{800, 600, kFormatR5G6B5};
-}
-
-bool Adapter2D::CheckDeviceType(uint32_t format, bool windowed, bool hardware) const {
+bool Adapter2D::CheckDeviceType(uint32_t format, bool hardware) const {
     // The renderer draws every frame; the hardware type also needs the display to show it.
     return RendererDraws(format) &&
-           (!hardware || Current().SupportsBackBufferFormat(format, windowed));
+           (!hardware || Current().SupportsBackBufferFormat(format, false));
 }
 
 Device2D::Device2D() {
@@ -77,8 +73,8 @@ Device2D::Device2D() {
 }
 
 bool Device2D::Create(int width, int height, uint32_t backBufferFormat) {
-    if (!RendererDraws(backBufferFormat) || width < 1 || height < 1 ||
-        width > kMaxBackBufferSide || height > kMaxBackBufferSide) {
+    if (!RendererDraws(backBufferFormat) || width < 1 || height < 1 || width > kMaxBackBufferSide ||
+        height > kMaxBackBufferSide) {
         return false;
     }
     states_ = RenderStates();

@@ -44,22 +44,12 @@ struct SourceRect {
     bool operator==(const SourceRect&) const = default;
 };
 
-struct DisplayMode {
-    int width = 0;
-    int height = 0;
-    uint32_t format = 0;  // a PixelFormat code
-};
-
-// The display adapter as the game's device code sees it: the desktop's mode and which back-buffer
-// formats a device can have. The software renderer draws R5G6B5 and X1R5G5B5 frames; the
-// reference type is the renderer alone, the hardware type also needs the display (the backend)
-// to show the format.
+// The display adapter as the game's device code sees it: which back-buffer formats a full-screen
+// device can have. The software renderer draws R5G6B5 and X1R5G5B5 frames; the reference type is
+// the renderer alone, the hardware type also needs the display (the backend) to show the format.
 class Adapter2D {
   public:
-    // The software display shows every frame scaled to the screen, so its desktop is the mode the
-    // renderer draws in: 800 x 600 at R5G6B5.
-    DisplayMode DesktopMode() const;
-    bool CheckDeviceType(uint32_t format, bool windowed, bool hardware) const;
+    bool CheckDeviceType(uint32_t format, bool hardware) const;
 };
 
 // Where one back-buffer column or row samples the texture: between texels first and second,

@@ -13,7 +13,7 @@ class DrawingDeviceTest : public testing::Test {
     void SetUp() override {
         platform::Headless()->Reset();
         ASSERT_EQ(device.CreateD3D(), 1);
-        ASSERT_EQ(device.CreateDevice(&window, 0, 800, 600, 16), 1);
+        ASSERT_EQ(device.CreateDevice(&window, 800, 600, 16), 1);
         device.Clear(0xFF000000);
     }
 

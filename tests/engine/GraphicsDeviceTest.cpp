@@ -16,7 +16,7 @@ class GraphicsDeviceTest : public testing::Test {
     // As the game creates it: full screen, 800 x 600.
     int CreateFullScreen(uint8_t bits = 16) {
         graphics_.CreateD3D();
-        return graphics_.CreateDevice(&window_, 0, 800, 600, bits);
+        return graphics_.CreateDevice(&window_, 800, 600, bits);
     }
     const platform::RenderStates& States() { return graphics_.GetDevice()->states(); }
 
@@ -29,20 +29,21 @@ TEST_F(GraphicsDeviceTest, SixteenBitsFallBackToX1R5G5B5ThenToTheReferenceDevice
     ASSERT_EQ(1, CreateFullScreen());
     EXPECT_EQ(1, graphics_.hardware);
     EXPECT_EQ(D3DFMT_X1R5G5B5, graphics_.GetDevice()->backBufferFormat());
-    platform::Headless()->supportedFormats = {D3DFMT_X8R8G8B8};
+    platform::Headless()->supportedFormats = {platform::kFormatX8R8G8B8};
     ASSERT_EQ(1, CreateFullScreen());
     EXPECT_EQ(0, graphics_.hardware);
     EXPECT_EQ(D3DFMT_R5G6B5, graphics_.GetDevice()->backBufferFormat());
 }
 
-TEST_F(GraphicsDeviceTest, DepthsWithoutADrawableFormatFail) {
+TEST_F(GraphicsDeviceTest, DepthsWithoutADrawableFormatAndAMissingWindowFail) {
     for (uint8_t bits : {32, 24, 8, 15}) {
         EXPECT_EQ(0, CreateFullScreen(bits)) << int(bits);
         EXPECT_EQ(nullptr, graphics_.GetDevice());
         EXPECT_EQ(0, graphics_.Clear(0xFFFFFFFF));
     }
-    EXPECT_EQ(32, FormatBits(D3DFMT_A8R8G8B8));
-    EXPECT_EQ(0, FormatBits(27) + FormatBits(0xFFFFFFFF));
+    graphics_.CreateD3D();
+    EXPECT_EQ(0, graphics_.CreateDevice(nullptr, 800, 600, 16));
+    EXPECT_EQ(nullptr, graphics_.GetSprite());
 }
 
 TEST_F(GraphicsDeviceTest, ScaledDrawsAreBilinearAndTheAlphaTestRestoresItsReference) {
