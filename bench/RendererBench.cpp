@@ -75,7 +75,7 @@ void BM_RendererFrame(benchmark::State& state) {
     int window = 0;
     GraphicsDevice graphics;
     graphics.CreateD3D();
-    if (!graphics.CreateDevice(&window, 0, 0, kWidth, kHeight, 16)) {
+    if (!graphics.CreateDevice(&window, kWidth, kHeight, 16)) {
         state.SkipWithError("no device");
         return;
     }
@@ -85,7 +85,7 @@ void BM_RendererFrame(benchmark::State& state) {
     platform::Sprite2D& sprite = *graphics.GetSprite();
     for (auto _ : state) {
         graphics.BeginScene();
-        graphics.Clear(0, 1.0f);
+        graphics.Clear(0);
         for (const Draw& draw : draws) {
             const int left = draw.frame % kSheetFrames * kFrame;
             const int top = draw.frame / kSheetFrames * kFrame;

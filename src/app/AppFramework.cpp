@@ -1,19 +1,10 @@
 #include "app/AppFramework.h"
 
 #include <cstdio>
-#include <cstring>
-#include <string>
 
 namespace varn {
 
 AppFramework* g_app = nullptr;
-
-namespace {
-
-// The module handle of the running program; any non-null value serves.
-int g_module = 0;
-
-}  // namespace
 
 AppFramework::~AppFramework() {
     if (g_app == this) {
@@ -22,9 +13,7 @@ AppFramework::~AppFramework() {
 }
 
 AppFramework::AppFramework() {
-    std::snprintf(className, sizeof className, "%s", "AppClass");
     std::snprintf(caption, sizeof caption, "%s", "Application Caption");
-    hInstance = &g_module;
     g_app = this;
 }
 
@@ -42,7 +31,6 @@ int32_t AppWindowProc(platform::Message message) {
 
 uint32_t AppFramework::Run() {
     platform::Backend& backend = platform::Current();
-    platform::Trace(std::string("window.RegisterClass(") + className + ")");
     if (!backend.CreateMainWindow(caption, x, y, width, height)) {
         return 0;
     }
@@ -66,7 +54,6 @@ uint32_t AppFramework::Run() {
         }
     }
     Cleanup();
-    platform::Trace(std::string("window.UnregisterClass(") + className + ")");
     return started ? 1 : 0;
 }
 

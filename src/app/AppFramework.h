@@ -6,12 +6,11 @@
 
 namespace varn {
 
-// Stands in for the window and module handles: non-null once the window exists.
+// Stands in for the window handle: non-null once the window exists.
 using WindowHandle = void*;
-using ModuleHandle = void*;
 
-// The application base: owns the main window, runs register, create, initialise, message loop,
-// clean up and unregister, and calls the four operations a game overrides.
+// The application base: opens the main window, initialises, runs the message loop and cleans up,
+// calling the four operations a game overrides.
 class AppFramework {
   public:
     AppFramework();
@@ -27,23 +26,19 @@ class AppFramework {
     uint32_t ResizeClient(int width, int height);
     uint32_t ShowMouseCursor(bool show);
     WindowHandle GetHWnd() const { return hWnd; }
-    ModuleHandle GetHInstance() const { return hInstance; }
 
-    char className[260];
     char caption[260];
-    uint32_t style = 0x00CF0000;  // overlapped window
     int32_t x = 0;
     int32_t y = 0;
     int32_t width = 256;
     int32_t height = 256;
-    ModuleHandle hInstance = nullptr;
     WindowHandle hWnd = nullptr;
 };
 
 // The one application object, for the window procedure.
 extern AppFramework* g_app;
 
-// The registered window procedure: a destroyed window posts the quit message.
+// Where the message loop hands each message: a destroyed window posts the quit message.
 int32_t AppWindowProc(platform::Message message);
 
 }  // namespace varn

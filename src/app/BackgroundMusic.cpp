@@ -1,18 +1,12 @@
 #include "app/GameApp.h"
+#include "engine/GameAssets.h"
 
 namespace varn {
-
-namespace {
-
-constexpr int32_t kTrackComplete = 1;
-constexpr int32_t kRestartVolume = -700;
-
-}  // namespace
 
 void GameApp::DrainTrackEvents() {
     while (backgroundTrack.GetEvent(&mediaEventCode, &mediaEventParam1, &mediaEventParam2, 0) ==
            1) {
-        if (mediaEventCode == kTrackComplete) {
+        if (mediaEventCode == BackgroundTrack::kEventComplete) {
             mp3State = 0;
         }
         backgroundTrack.FreeEventParams(mediaEventCode, mediaEventParam1, mediaEventParam2);
@@ -25,7 +19,7 @@ void GameApp::RestartTrack() {
     }
     music.Stop();
     backgroundTrack.PutCurrentPosition(0.0);
-    backgroundTrack.PutVolume(kRestartVolume);
+    backgroundTrack.PutVolume(kTrackRestartVolume);
     backgroundTrack.Run();
     mp3State = 2;
 }
@@ -47,9 +41,9 @@ void GameApp::RewindTrack() {
 }
 
 void GameApp::RestartMenuMusic(int volume) {
-    audio.SetMasterVolume(100);
-    music.Load("Data\\Music.mid");
-    music.SetVolume(90);
+    audio.SetMasterVolume(kFullMasterVolume);
+    music.Load(kMenuTune);
+    music.SetVolume(kMenuTuneVolume);
     music.Play(volume, 0);
 }
 

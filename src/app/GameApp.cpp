@@ -2,21 +2,20 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <iterator>
 
+#include "engine/DataBlob.h"
+#include "engine/GameAssets.h"
 #include "engine/Owned.h"
 #include "engine/ScreenSize.h"
-#include "engine/DataBlob.h"
 #include "engine/Settings.h"
 #include "engine/StepTimer.h"
-#include "platform/PixelFormat.h"
 #include "world/GameState.h"
 
 namespace varn {
 
 GameApp::GameApp() {
-    std::snprintf(className, sizeof className, "%s", "VarnClass");
     std::snprintf(caption, sizeof caption, "%s", "VarnCaption");
-    style = 0x80000000;  // popup
     x = 0;
     y = 0;
     width = 600;
@@ -28,10 +27,10 @@ GameApp::~GameApp() = default;
 uint32_t GameApp::Init() {
     // Without a display nothing can be shown: refuse to start rather than run blind.
     if (device.CreateD3D() == 0 ||
-        device.CreateDevice(GetHWnd(), 0, 0, kScreenWidth, kScreenHeight, 16) == 0) {
+        device.CreateDevice(GetHWnd(), kScreenWidth, kScreenHeight, 16) == 0) {
         return 0;
     }
-    input.Create(GetHWnd(), GetHInstance());
+    input.Create(GetHWnd());
     keyboard.Init(&input, 1, 1);
     mouseCursor.mouse.Init(&input, 2, 0);
     ShowMouseCursor(false);
@@ -39,24 +38,21 @@ uint32_t GameApp::Init() {
     font.Create(&device, "Arial", 16, 0, 0, 0, 0);
     font.Begin();
 
-    audio.Init(GetHWnd(), 22050);
-    audio.SetMasterVolume(100);
+    audio.Init(GetHWnd(), kAudioSampleRate);
+    audio.SetMasterVolume(kFullMasterVolume);
     sound.Init(&audio);
-    sound.Play("Data\\Vibrate.wav", 5, 1);
-    audio.SetMasterVolume(100);
+    sound.Play(kStartUpSound, kStartUpSoundVolume, 1);
     music.Init(&audio);
-    music.Load("Data\\Music.mid");
-    music.SetVolume(90);
-    music.Play(40, 0);
+    RestartMenuMusic(kMenuTuneStartVolume);
 
     fps = 0;
     stateHandler = MainMenuStateThunk;
 
     backgroundTrack.Create(&audio);
     wchar_t trackName[260];
-    AnsiToWideChecked(trackName, "Data\\Bedlam.mp3", 260);
+    AnsiToWide(trackName, kBackgroundTrackFile, static_cast<int>(std::size(trackName)));
     backgroundTrack.RenderFile(trackName);
-    backgroundTrack.PutVolume(-500);
+    backgroundTrack.PutVolume(kTrackOpenVolume);
     mp3State = 0;
 
     if (!settings) {
@@ -96,13 +92,6 @@ uint32_t GameApp::Cleanup() {
 uint32_t GameApp::Frame() {
     stateHandler(this);
     return quit == 0 ? 1 : 0;
-}
-
-int32_t AnsiToWideChecked(wchar_t* dst, const char* src, int dstChars) {
-    if (dst == nullptr || src == nullptr || dstChars < 1) {
-        return kConvertInvalidArgument;
-    }
-    return AnsiToWide(dst, src, dstChars);
 }
 
 int32_t AnsiToWide(wchar_t* dst, const char* src, int dstChars) {

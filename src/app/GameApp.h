@@ -106,7 +106,7 @@ class GameApp : public AppFramework {
     std::array<std::unique_ptr<StepTimer>, 7> stepTimers;
     std::unique_ptr<Settings> settings;
 
-    // The background MP3: one object in place of the filter graph and its four interfaces.
+    // The background MP3 and the last event it reported.
     BackgroundTrack backgroundTrack;
     uint8_t mp3State = 0;  // 0 not playing or finished, 2 playing
     int32_t mediaEventCode = 0;
@@ -181,6 +181,5 @@ constexpr int32_t kConvertInvalidArgument = static_cast<int32_t>(0x80070057);
 
 // A narrow file name widened for the audio layer; the result is always terminated.
 int32_t AnsiToWide(wchar_t* dst, const char* src, int dstChars);
-int32_t AnsiToWideChecked(wchar_t* dst, const char* src, int dstChars);
 
 }  // namespace varn

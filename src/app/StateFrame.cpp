@@ -75,7 +75,7 @@ void GameApp::EnterState() {
 void GameApp::StartScene() {
     mouseCursor.Update();
     device.BeginScene();
-    device.Clear(0, 1.0f);
+    device.Clear(0);
 }
 
 void GameApp::UpdateStateSeconds() {

@@ -17,7 +17,7 @@ uint32_t AudioSystem::Init(void* window, int sampleRate) {
     }
     platform::AudioDevice& device = platform::Current().Audio();
     loader = &device;
-    // Without a device the game runs silent: no performance, so every later call fails.
+    // Without a device the game runs silent: nothing to play on, so every later call fails.
     if (device.Open(sampleRate)) {
         performance = &device;
     }

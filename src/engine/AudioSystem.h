@@ -8,9 +8,9 @@ namespace platform {
 class AudioDevice;
 }
 
-// The sound system the effects and the music play through: the audio device stands in for the
-// music performance (present only while the device is open) and for the loader that finds the
-// files (present once the system has been set up).
+// The sound system the effects and the music play through. Both its pointers name the one audio
+// device: the player (set only while the device is open) plays, the loader (set once the system
+// has been set up) loads files, so without a sound card loads still find files and nothing plays.
 class AudioSystem {
   public:
     AudioSystem() = default;

@@ -6,9 +6,9 @@
 
 namespace varn {
 
-// The background MP3 track in place of a media graph: built once, given one file, then run,
-// stopped, rewound and its volume set; it reports the end of the track as an event. It plays
-// through the audio system's device, so it stays silent when that device could not be opened.
+// The background MP3 track: built once, given one file, then run, stopped, rewound and its
+// volume set; it reports the end of the track as an event. It plays through the audio system's
+// device, so it stays silent when that device could not be opened.
 class BackgroundTrack {
   public:
     static constexpr int32_t kEventComplete = 1;

@@ -7,12 +7,9 @@
 
 namespace varn {
 
-// Bits per pixel of a device format code; 0 for a format outside the table.
-uint8_t FormatBits(uint32_t format);
-
-// The one graphics device the whole game draws through: it opens the display, creates the 2D
-// device in the fixed state all drawing relies on and its sprite, and gives each frame its
-// BeginScene, Clear, EndScene and Present. Results are 1 for success and 0 for failure.
+// The one graphics device the whole game draws through: it opens the full-screen display, creates
+// the 2D device with linear filtering and the alpha test off, and its sprite, and gives each
+// frame its BeginScene, Clear, EndScene and Present. Results are 1 for success and 0 for failure.
 class GraphicsDevice {
   public:
     GraphicsDevice();
@@ -21,41 +18,29 @@ class GraphicsDevice {
     GraphicsDevice& operator=(const GraphicsDevice&) = delete;
 
     int CreateD3D();
-    // window is the application's main window (any non-null handle).
-    int CreateDevice(void* window, int32_t windowed, int32_t depthBuffer, int32_t width,
-                     int32_t height, uint8_t bitsPerPixel);
+    // window is the application's main window (any non-null handle). Of the colour depths only
+    // 16 bits has a format the renderer draws: R5G6B5, else X1R5G5B5.
+    int CreateDevice(void* window, int32_t width, int32_t height, uint8_t bitsPerPixel);
     int Release();
 
     platform::Device2D* GetDevice() const { return device.get(); }
     platform::Sprite2D* GetSprite() const { return sprite.get(); }
 
     int BeginScene();
-    int Clear(uint32_t colour, float z);
-    int ClearTarget(uint32_t colour);
+    int Clear(uint32_t colour);
     int EndScene();
     int Present();
 
-    int SetLighting(int32_t on);
-    int SetZEnable(int32_t on);
-    int SetAlphaBlend(int32_t on, uint32_t source, uint32_t destination);
+    // On, texels of alpha 8 and more are drawn and the rest dropped: colour keys are transparent.
     int SetAlphaTest(int32_t on);
-    int SetAmbient(uint8_t red, uint8_t green, uint8_t blue);
-    int SetProjection(float fieldOfViewY, float aspect, float zNear, float zFar);
-    int CheckDeviceType(uint32_t format, int32_t windowed, int32_t hal);
 
     void* window = nullptr;
     std::unique_ptr<platform::Sprite2D> sprite;
-    int32_t windowed = 1;
-    int32_t depthBuffer = 0;
-    int32_t hardware = 0;
+    int32_t hardware = 0;  // 1 when the display itself shows the chosen back-buffer format
     int32_t width = 0;
     int32_t height = 0;
-    uint8_t ambientRed = 255;
-    uint8_t ambientGreen = 255;
-    uint8_t ambientBlue = 255;
-    std::unique_ptr<platform::Adapter2D> direct3d;
+    std::unique_ptr<platform::Adapter2D> direct3d;  // the display adapter, from CreateD3D
     std::unique_ptr<platform::Device2D> device;
-    platform::DisplayMode displayMode;
     uint8_t bitsPerPixel = 0;
 };
 

@@ -1,7 +1,6 @@
 #include "engine/InputDevice.h"
 
 #include <algorithm>
-#include <string>
 
 #include "engine/InputSystem.h"
 
@@ -42,7 +41,6 @@ int InputDevice::Init(InputSystem* inputSystem, int32_t deviceKind, int32_t abso
     if (system == nullptr || system->GetDirectInput() == nullptr) {
         return 0;
     }
-    platform::Trace("input.Init(" + std::to_string(deviceKind) + ")");
     if (deviceKind != kKindKeyboard && deviceKind != kKindMouse) {
         return 0;
     }

@@ -6,11 +6,9 @@ InputSystem::~InputSystem() {
     Release();
 }
 
-int InputSystem::Create(void* newWindow, void* instance) {
-    (void)instance;
+int InputSystem::Create(void* newWindow) {
     Release();
     window = newWindow;
-    platform::Trace("input.Create");
     directInput = &platform::Current();
     return 1;
 }

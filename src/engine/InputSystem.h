@@ -15,8 +15,7 @@ class InputSystem {
     InputSystem(const InputSystem&) = delete;
     InputSystem& operator=(const InputSystem&) = delete;
 
-    // The instance handle is accepted for the caller's sake; the backend needs none.
-    int Create(void* window, void* instance);
+    int Create(void* window);
     int Release();
 
     void* GetHwnd() const { return window; }

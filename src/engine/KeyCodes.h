@@ -4,7 +4,8 @@
 
 namespace varn {
 
-// The keyboard codes the game tests (DirectInput numbering; the platform's key table yields them).
+// The keyboard codes the game tests: PC keyboard scan codes, extended keys in 0x80..0xFF (the
+// platform's key table yields them).
 enum KeyCode : uint8_t {
     kKeyEscape = 1,
     kKey1 = 2,

@@ -7,9 +7,9 @@ namespace varn {
 namespace platform {
 
 // Volumes arrive in hundredths of a decibel, as the game computes them; the device turns them
-// into gain. The master volume scales the effects and the music; the background track keeps
-// its own volume, as it plays outside the music performance. A device that could not be opened
-// fails every operation and stays silent. File names are game paths (platform/Files.h).
+// into gain. The master volume scales the effects and the music; the background track keeps its
+// own volume. A device that could not be opened fails every operation and stays silent. File
+// names are game paths (platform/Files.h).
 class AudioDevice {
   public:
     virtual ~AudioDevice() = default;

@@ -62,28 +62,23 @@ void CoveredPixels(double start, double end, int32_t limit, int32_t& begin, int3
 
 }  // namespace
 
-DisplayMode Adapter2D::DesktopMode() const {
-    return DisplayMode{800, 600, 0, kFormatR5G6B5};
-}
-
-bool Adapter2D::CheckDeviceType(uint32_t format, bool windowed, bool hardware) const {
+bool Adapter2D::CheckDeviceType(uint32_t format, bool hardware) const {
     // The renderer draws every frame; the hardware type also needs the display to show it.
     return RendererDraws(format) &&
-           (!hardware || Current().SupportsBackBufferFormat(format, windowed));
+           (!hardware || Current().SupportsBackBufferFormat(format, false));
 }
 
 Device2D::Device2D() {
     UpdateAlphaPass();
 }
 
-bool Device2D::Create(int width, int height, uint32_t backBufferFormat, bool depthBuffer) {
-    if (depthBuffer || !RendererDraws(backBufferFormat) || width < 1 || height < 1 ||
-        width > kMaxBackBufferSide || height > kMaxBackBufferSide) {
+bool Device2D::Create(int width, int height, uint32_t backBufferFormat) {
+    if (!RendererDraws(backBufferFormat) || width < 1 || height < 1 || width > kMaxBackBufferSide ||
+        height > kMaxBackBufferSide) {
         return false;
     }
     states_ = RenderStates();
     UpdateAlphaPass();
-    std::fill(std::begin(textures_), std::end(textures_), nullptr);
     inScene_ = false;
     format_ = backBufferFormat;
     backBuffer_.Resize(width, height);
@@ -132,16 +127,6 @@ void Device2D::UpdateAlphaPass() {
     alphaPasses_ = table;
 }
 
-void Device2D::SetTexture(int stage, const TextureImage* texture) {
-    if (stage >= 0 && stage < kTextureStages) {
-        textures_[stage] = texture;
-    }
-}
-
-const TextureImage* Device2D::texture(int stage) const {
-    return stage >= 0 && stage < kTextureStages ? textures_[stage] : nullptr;
-}
-
 bool Device2D::BeginScene() {
     if (inScene_) {
         return false;
@@ -151,9 +136,6 @@ bool Device2D::BeginScene() {
 }
 
 bool Device2D::EndScene() {
-    for (int stage = 0; stage < kTextureStages; ++stage) {
-        SetTexture(stage, nullptr);
-    }
     if (!inScene_) {
         return false;
     }
@@ -176,7 +158,6 @@ bool Device2D::DrawSprite(const TextureImage& texture, const SourceRect& source,
             static_cast<size_t>(texture.width) * static_cast<size_t>(texture.height)) {
         return false;
     }
-    SetTexture(0, &texture);
     if (!created() || !(scaleX > 0.0f) || !(scaleY > 0.0f) || !std::isfinite(x) ||
         !std::isfinite(y) || !std::isfinite(scaleX) || !std::isfinite(scaleY)) {
         return true;

@@ -10,46 +10,26 @@ namespace varn {
 
 namespace platform {
 
-// Comparison of the alpha test, numbered as the game's callers pass them.
-enum class CompareFunction : uint32_t {
-    Never = 1,
-    Less = 2,
-    Equal = 3,
-    LessEqual = 4,
-    Greater = 5,
-    NotEqual = 6,
-    GreaterEqual = 7,
-    Always = 8,
+// How the alpha test compares a texel's alpha with its reference.
+enum class CompareFunction : uint8_t {
+    Never,
+    Less,
+    Equal,
+    LessEqual,
+    Greater,
+    NotEqual,
+    GreaterEqual,
+    Always,
 };
 
-// Texture filters, numbered as the game's callers pass them; only Linear samples bilinearly.
-enum class TextureFilter : uint32_t {
-    None = 0,
-    Point = 1,
-    Linear = 2,
-};
+// How a scaled draw samples its texture: the nearest texel or bilinearly.
+enum class TextureFilter : uint8_t { Point, Linear };
 
-struct Matrix4 {
-    float m[4][4] = {{1, 0, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
-};
-
-// The device's render states. Only the alpha test and the stage-0 filters act on drawing: the
-// device draws 2D sprites and never blends or lights. The others are kept for whoever asks.
+// The device's state that acts on drawing: the alpha test and the filters of scaled draws.
 struct RenderStates {
-    bool lighting = true;
-    bool zEnable = false;
-    bool alphaBlendEnable = false;
-    uint32_t sourceBlend = 2;       // one
-    uint32_t destinationBlend = 1;  // zero
     bool alphaTestEnable = false;
     uint32_t alphaReference = 0;
     CompareFunction alphaFunction = CompareFunction::Always;
-    uint32_t ambient = 0;
-    Matrix4 projection;
-    // Texture stage 0.
-    uint32_t colourArg1 = 2;       // texture
-    uint32_t colourArg2 = 1;       // current
-    uint32_t colourOperation = 4;  // modulate
     TextureFilter minFilter = TextureFilter::Point;
     TextureFilter magFilter = TextureFilter::Point;
 };
@@ -64,26 +44,13 @@ struct SourceRect {
     bool operator==(const SourceRect&) const = default;
 };
 
-struct DisplayMode {
-    int width = 0;
-    int height = 0;
-    int refreshRate = 0;
-    uint32_t format = 0;  // a PixelFormat code
-};
-
-// The display adapter as the game's device code sees it: the desktop's mode and which back-buffer
-// formats a device can have. The software renderer draws R5G6B5 and X1R5G5B5 frames; the
-// reference type is the renderer alone, the hardware type also needs the display (the backend)
-// to show the format.
+// The display adapter as the game's device code sees it: which back-buffer formats a full-screen
+// device can have. The software renderer draws R5G6B5 and X1R5G5B5 frames; the reference type is
+// the renderer alone, the hardware type also needs the display (the backend) to show the format.
 class Adapter2D {
   public:
-    // The software display shows every frame scaled to the screen, so its desktop is the mode the
-    // renderer draws in: 800 x 600 at R5G6B5.
-    DisplayMode DesktopMode() const;
-    bool CheckDeviceType(uint32_t format, bool windowed, bool hardware) const;
+    bool CheckDeviceType(uint32_t format, bool hardware) const;
 };
-
-constexpr int kTextureStages = 8;
 
 // Where one back-buffer column or row samples the texture: between texels first and second,
 // weight 0..32 toward second.
@@ -102,40 +69,26 @@ struct AlphaPassTable {
     int16_t coverageHigh[2] = {-1, -1};
 };
 
-// The software 2D device: an R5G6B5 back buffer, render states, scenes, and sprite drawing of
-// A1R5G5B5 textures. Create it after the display was opened with the chosen format.
+// The software 2D device: an R5G6B5 back buffer, the alpha test and filters, scenes, and sprite
+// drawing of A1R5G5B5 textures. Create it after the display was opened with the chosen format.
 class Device2D {
   public:
     Device2D();
 
-    // Fails for a size outside 1..8192, a format the renderer cannot draw (R5G6B5 and X1R5G5B5;
-    // the frame is R5G6B5 in memory either way), or a depth buffer, which a 2D device lacks.
-    bool Create(int width, int height, uint32_t backBufferFormat, bool depthBuffer = false);
+    // Fails for a size outside 1..8192 or a format the renderer cannot draw (R5G6B5 and X1R5G5B5;
+    // the frame is R5G6B5 in memory either way).
+    bool Create(int width, int height, uint32_t backBufferFormat);
     bool created() const { return backBuffer_.width > 0; }
     uint32_t backBufferFormat() const { return format_; }
 
-    void SetLighting(bool on) { states_.lighting = on; }
-    void SetZEnable(bool on) { states_.zEnable = on; }
-    void SetAlphaBlendEnable(bool on) { states_.alphaBlendEnable = on; }
-    void SetSourceBlend(uint32_t factor) { states_.sourceBlend = factor; }
-    void SetDestinationBlend(uint32_t factor) { states_.destinationBlend = factor; }
     void SetAlphaTestEnable(bool on);
     void SetAlphaReference(uint32_t reference);
     void SetAlphaFunction(CompareFunction function);
-    void SetAmbient(uint32_t argb) { states_.ambient = argb; }
-    void SetProjection(const Matrix4& matrix) { states_.projection = matrix; }
-    void SetColourArg1(uint32_t arg) { states_.colourArg1 = arg; }
-    void SetColourArg2(uint32_t arg) { states_.colourArg2 = arg; }
-    void SetColourOperation(uint32_t operation) { states_.colourOperation = operation; }
     void SetMinFilter(TextureFilter filter) { states_.minFilter = filter; }
     void SetMagFilter(TextureFilter filter) { states_.magFilter = filter; }
     const RenderStates& states() const { return states_; }
 
-    // Textures bound to the stages; a sprite draw binds its texture to stage 0.
-    void SetTexture(int stage, const TextureImage* texture);
-    const TextureImage* texture(int stage) const;
-
-    // BeginScene fails inside a scene, EndScene outside one; EndScene unbinds every stage.
+    // BeginScene fails inside a scene, EndScene outside one.
     bool BeginScene();
     bool EndScene();
     bool inScene() const { return inScene_; }
@@ -160,7 +113,6 @@ class Device2D {
     RenderStates states_;
     uint32_t format_ = 0;
     BackBuffer backBuffer_;
-    const TextureImage* textures_[kTextureStages] = {};
     bool inScene_ = false;
     // Whether an alpha of 0..255 passes the alpha test as set now.
     AlphaPassTable alphaPasses_;

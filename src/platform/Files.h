@@ -9,10 +9,10 @@ namespace varn {
 
 namespace platform {
 
-// The game names files Windows style ("Art\Map\Back.bmp", "Data//data1.txt"): backslashes and
-// doubled slashes separate components, each matched case-insensitively under the working
-// directory. Returns the path to use on this machine; a component that does not exist is kept
-// as written, so a file can be created under it.
+// A game path ("Art\Map\Back.bmp", "Data//data1.txt"): backslashes and doubled slashes
+// separate components, each matched case-insensitively under the working directory. Returns the
+// path to use on this machine; a component that does not exist is kept as written, so a file can
+// be created under it.
 std::string ResolvePath(const char* gamePath);
 
 // fopen of a game path.

@@ -11,8 +11,8 @@ namespace platform {
 
 namespace {
 
-// Each key of a standard keyboard with its DirectInput code: the code of the key at the same
-// place on the PC keyboard, extended keys in 0x80..0xFF.
+// Each key of a standard keyboard with its code: the scan code of the key at the same place on
+// the PC keyboard, extended keys in 0x80..0xFF.
 constexpr std::pair<SDL_Scancode, uint8_t> kKeys[] = {
     {SDL_SCANCODE_ESCAPE, 0x01},
     {SDL_SCANCODE_1, 0x02},

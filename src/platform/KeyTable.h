@@ -6,7 +6,7 @@ namespace varn {
 
 namespace platform {
 
-// DirectInput key code (0 = no key) of an SDL scancode; the game tests keys by these codes.
+// The game's key code (0 = no key) of an SDL scancode: see engine/KeyCodes.h.
 uint8_t KeyCodeFromScancode(int scancode);
 
 }  // namespace platform

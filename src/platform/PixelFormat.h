@@ -6,9 +6,8 @@ namespace varn {
 
 namespace platform {
 
-// Pixel formats by the numbers the game's callers pass (the classic Direct3D format codes).
+// Pixel formats by the numbers the game's calls pass.
 enum PixelFormat : uint32_t {
-    kFormatUnknown = 0,
     kFormatR8G8B8 = 20,
     kFormatA8R8G8B8 = 21,
     kFormatX8R8G8B8 = 22,

@@ -20,8 +20,8 @@ class AudioFixture : public testing::Test {
   protected:
     void SetUp() override {
         platform::Headless()->Reset();
-        Write("Data/Vibrate.wav", sound_files::ToneWav(22050, 100, 440.0));
-        Write("Data/Key.wav", sound_files::ToneWav(22050, 100, 660.0));
+        Write("Data/Vibrate.wav", sound_files::ToneWav(100, 0));
+        Write("Data/Key.wav", sound_files::ToneWav(100, 1));
         Write("Data/Music.mid", sound_files::MidiTune());
         Write("Data/Bedlam.mp3", {0xFF, 0xFB, 0x90, 0x00});
     }

@@ -21,7 +21,7 @@ class ButtonBarTest : public testing::Test {
   protected:
     void SetUp() override {
         machine.Reset();
-        ASSERT_EQ(input.Create(&window, nullptr), 1);
+        ASSERT_EQ(input.Create(&window), 1);
         ASSERT_EQ(mouse.Init(&input, 2, 0), 1);
     }
 

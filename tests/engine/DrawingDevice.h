@@ -13,8 +13,8 @@ class DrawingDeviceTest : public testing::Test {
     void SetUp() override {
         platform::Headless()->Reset();
         ASSERT_EQ(device.CreateD3D(), 1);
-        ASSERT_EQ(device.CreateDevice(&window, 0, 0, 800, 600, 16), 1);
-        device.Clear(0xFF000000, 1.0f);
+        ASSERT_EQ(device.CreateDevice(&window, 800, 600, 16), 1);
+        device.Clear(0xFF000000);
     }
 
     platform::BackBuffer& backBuffer() { return device.GetDevice()->backBuffer(); }

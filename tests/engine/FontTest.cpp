@@ -43,7 +43,7 @@ TEST_F(FontTest, TextIsDrawnInItsColourInsideItsRectangle) {
     EXPECT_EQ(Count(0, 0, 800, 600), Count(100, 200, 250, 230));
     EXPECT_GT(Count(100, 200, 250, 230, platform::ToR5G6B5(kText)), 30);
     // Width and height 0 draw the whole string; an empty string draws nothing.
-    device.Clear(0xFF000000, 1.0f);
+    device.Clear(0xFF000000);
     EXPECT_EQ(font.DrawText(kLongLine, 0, 570, 0, 0, kText, 0), 1);
     EXPECT_GT(Count(501, 570, 800, 600), 0);
     EXPECT_EQ(font.DrawText("", 10, 10, 100, 30, kText, 0), 1);
@@ -56,7 +56,7 @@ TEST_F(FontTest, OnlyBoldOneIsBold) {
     std::vector<std::vector<uint16_t>> drawn;
     for (int bold : {0, 2, 1}) {
         ASSERT_EQ(font.Create(&device, "Arial", 22, bold, 0, 0, 0), 1);
-        device.Clear(0xFF000000, 1.0f);
+        device.Clear(0xFF000000);
         font.DrawText("Weight", 0, 0, 200, 30, kText, 0);
         drawn.push_back(backBuffer().pixels);
     }

@@ -13,10 +13,10 @@ class GraphicsDeviceTest : public testing::Test {
   protected:
     void SetUp() override { platform::Headless()->Reset(); }
 
-    // As the game creates it: full screen, 16 bits.
-    int CreateFullScreen(int32_t depthBuffer = 0, uint8_t bits = 16) {
+    // As the game creates it: full screen, 800 x 600.
+    int CreateFullScreen(uint8_t bits = 16) {
         graphics_.CreateD3D();
-        return graphics_.CreateDevice(&window_, 0, depthBuffer, 800, 600, bits);
+        return graphics_.CreateDevice(&window_, 800, 600, bits);
     }
     const platform::RenderStates& States() { return graphics_.GetDevice()->states(); }
 
@@ -29,45 +29,41 @@ TEST_F(GraphicsDeviceTest, SixteenBitsFallBackToX1R5G5B5ThenToTheReferenceDevice
     ASSERT_EQ(1, CreateFullScreen());
     EXPECT_EQ(1, graphics_.hardware);
     EXPECT_EQ(D3DFMT_X1R5G5B5, graphics_.GetDevice()->backBufferFormat());
-    platform::Headless()->supportedFormats = {D3DFMT_X8R8G8B8};
+    platform::Headless()->supportedFormats = {platform::kFormatX8R8G8B8};
     ASSERT_EQ(1, CreateFullScreen());
     EXPECT_EQ(0, graphics_.hardware);
     EXPECT_EQ(D3DFMT_R5G6B5, graphics_.GetDevice()->backBufferFormat());
 }
 
-TEST_F(GraphicsDeviceTest, DepthsWithoutADrawableFormatFailAndARefusedDepthBufferIsDoneWithout) {
+TEST_F(GraphicsDeviceTest, DepthsWithoutADrawableFormatAndAMissingWindowFail) {
     for (uint8_t bits : {32, 24, 8, 15}) {
-        EXPECT_EQ(0, CreateFullScreen(0, bits)) << int(bits);
+        EXPECT_EQ(0, CreateFullScreen(bits)) << int(bits);
+        EXPECT_EQ(nullptr, graphics_.GetDevice());
+        EXPECT_EQ(0, graphics_.Clear(0xFFFFFFFF));
     }
-    EXPECT_EQ(32, FormatBits(D3DFMT_A8R8G8B8));
-    EXPECT_EQ(0, FormatBits(27) + FormatBits(0xFFFFFFFF));
-    ASSERT_EQ(1, CreateFullScreen(1));
-    EXPECT_EQ(0, graphics_.SetZEnable(1));
-    EXPECT_FALSE(States().zEnable);
-    EXPECT_EQ(1, graphics_.Clear(0xFFFFFFFF, 1.0f));
+    graphics_.CreateD3D();
+    EXPECT_EQ(0, graphics_.CreateDevice(nullptr, 800, 600, 16));
+    EXPECT_EQ(nullptr, graphics_.GetSprite());
 }
 
-TEST_F(GraphicsDeviceTest, AlphaTestRestoresItsReferenceAndEndSceneUnbindsEveryStage) {
+TEST_F(GraphicsDeviceTest, ScaledDrawsAreBilinearAndTheAlphaTestRestoresItsReference) {
     ASSERT_EQ(1, CreateFullScreen());
+    EXPECT_EQ(platform::TextureFilter::Linear, States().minFilter);
+    EXPECT_EQ(platform::TextureFilter::Linear, States().magFilter);
+    EXPECT_FALSE(States().alphaTestEnable);
     // Switched off, the alpha test keeps reference and function; switched on, it sets them.
     graphics_.GetDevice()->SetAlphaReference(100);
-    EXPECT_EQ(1, graphics_.SetAlphaTest(0));
+    graphics_.SetAlphaTest(0);
     EXPECT_EQ(100u, States().alphaReference);
-    EXPECT_EQ(1, graphics_.SetAlphaTest(1));
+    graphics_.SetAlphaTest(1);
+    EXPECT_TRUE(States().alphaTestEnable);
     EXPECT_EQ(8u, States().alphaReference);
     EXPECT_EQ(platform::CompareFunction::GreaterEqual, States().alphaFunction);
-    platform::TextureImage texture;
-    EXPECT_EQ(1, graphics_.BeginScene());
-    for (int stage = 0; stage < platform::kTextureStages; ++stage) {
-        graphics_.GetDevice()->SetTexture(stage, &texture);
-    }
-    EXPECT_EQ(1, graphics_.EndScene());
-    for (int stage = 0; stage < platform::kTextureStages; ++stage) {
-        EXPECT_EQ(nullptr, graphics_.GetDevice()->texture(stage)) << stage;
-    }
-    EXPECT_EQ(1, graphics_.Release());
-    EXPECT_EQ(1, graphics_.Release());
-    EXPECT_EQ(0, graphics_.Present());
+    // Released twice, the device is gone and a frame fails.
+    graphics_.Release();
+    graphics_.Release();
+    EXPECT_EQ(nullptr, graphics_.GetSprite());
+    EXPECT_EQ(0, graphics_.BeginScene() + graphics_.Present());
 }
 
 }  // namespace

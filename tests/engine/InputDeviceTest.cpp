@@ -17,7 +17,7 @@ class InputTest : public testing::Test {
   protected:
     void SetUp() override {
         machine.Reset();
-        ASSERT_EQ(input.Create(&window, nullptr), 1);
+        ASSERT_EQ(input.Create(&window), 1);
         ASSERT_EQ(keyboard.Init(&input, 1, 1), 1);
         ASSERT_EQ(mouse.Init(&input, 2, 0), 1);
     }

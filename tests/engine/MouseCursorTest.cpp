@@ -22,7 +22,7 @@ class MouseCursorTest : public DrawingDeviceTest {
   protected:
     void SetUp() override {
         DrawingDeviceTest::SetUp();
-        ASSERT_EQ(input.Create(&window, nullptr), 1);
+        ASSERT_EQ(input.Create(&window), 1);
         ASSERT_EQ(cursor.mouse.Init(&input, 2, 0), 1);
         std::filesystem::create_directory("Art");
         bmp::WriteFile("Art/Cursor2.bmp", bmp::MakeBmp24(64, 64, std::vector(64 * 64, kPointer)));
@@ -57,7 +57,7 @@ TEST_F(MouseCursorTest, AFirstFrameWithoutMovementDrawsThePointerAt400By400) {
     EXPECT_EQ(Count(400, 400, 451, 438, platform::ToR5G6B5(kPointer)), 51 * 38);
     EXPECT_EQ(Count(0, 0, 800, 600), 51 * 38);
     // The frame picture: 32 x 32 at 1.1, centred 15 pixels up and left.
-    device.Clear(0xFF000000, 1.0f);
+    device.Clear(0xFF000000);
     cursor.DrawFrame(1);
     EXPECT_EQ(Count(385, 385, 420, 420, platform::ToR5G6B5(kFrame)), 35 * 35);
     EXPECT_EQ(Count(0, 0, 800, 600), 35 * 35);

@@ -35,8 +35,8 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
 class SdlAudioTest : public testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(sound_files::Write("Data/Tone.wav", sound_files::ToneWav(22050, 250, 440.0)));
-        ASSERT_TRUE(sound_files::Write("Data/Long.wav", sound_files::ToneWav(22050, 2000, 330.0)));
+        ASSERT_TRUE(sound_files::Write("Data/Tone.wav", sound_files::ToneWav(250, 0)));
+        ASSERT_TRUE(sound_files::Write("Data/Long.wav", sound_files::ToneWav(2000, 1)));
         ASSERT_TRUE(sound_files::Write("Data/Tune.mid", sound_files::MidiTune()));
         ASSERT_TRUE(sound_files::Write("Data/Broken.wav", {'R', 'I', 'F', 'F', 1, 0, 0, 0}));
         setenv("SDL_AUDIODRIVER", "dummy", 1);
