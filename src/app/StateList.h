@@ -4,4 +4,14 @@
 // GameApp::RunNameState and its entry NameStateThunk; adding a state is a line here and its
 // run function in the folder of its screen.
 #define VARN_STATES(X) \
-    X(MainMenu)
+    X(MainMenu)            \
+    X(NewGameSlot)         \
+    X(LoadSlots)           \
+    X(NameEntry)           \
+    X(Portrait)            \
+    X(Story)               \
+    X(SaveGame)            \
+    X(LoadGame)            \
+    X(SaveQuit)            \
+    X(RecordScore)         \
+    X(HallOfFame)
