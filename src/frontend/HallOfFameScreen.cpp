@@ -42,8 +42,8 @@ void HallOfFameScreen::Draw() {
         if (used[static_cast<size_t>(place)] == 0) {
             continue;
         }
-        DrawGlyphName(art.sprites, kHallLettersSlot, name[static_cast<size_t>(place)],
-                      kNameCentreX, y);
+        DrawGlyphName(art.sprites, kHallLettersSlot, name[static_cast<size_t>(place)], kNameCentreX,
+                      y);
         // Scores count as unsigned in the hall of fame.
         std::snprintf(text, sizeof text, "%lu",
                       static_cast<unsigned long>(static_cast<uint32_t>(score[place])));

@@ -22,9 +22,9 @@ enum MainMenuButton : uint8_t {
 };
 
 inline constexpr ButtonRect kMainMenuButtons[] = {
-    {kMenuNewGame, 272, 140, 256, 64},     {kMenuLoad, 272, 210, 256, 64},
-    {kMenuHallOfFame, 272, 280, 256, 64},  {kMenuInformation, 272, 350, 256, 64},
-    {kMenuCredits, 272, 420, 256, 64},     {kMenuQuit, 272, 490, 256, 64},
+    {kMenuNewGame, 272, 140, 256, 64},    {kMenuLoad, 272, 210, 256, 64},
+    {kMenuHallOfFame, 272, 280, 256, 64}, {kMenuInformation, 272, 350, 256, 64},
+    {kMenuCredits, 272, 420, 256, 64},    {kMenuQuit, 272, 490, 256, 64},
 };
 
 inline constexpr int32_t kMenuTitleSlot = 0;

@@ -30,8 +30,8 @@ void GameApp::RunNameEntryState() {
     if (KeyOnce(kKeyBack)) {
         nameLetters->Erase();
     }
-    const bool shift = keyboard.KeyPressed(kKeyLeftShift) != 0 ||
-                       keyboard.KeyPressed(kKeyRightShift) != 0;
+    const bool shift =
+        keyboard.KeyPressed(kKeyLeftShift) != 0 || keyboard.KeyPressed(kKeyRightShift) != 0;
     for (const TypingKey& typing : kTypingKeys) {
         if (KeyOnce(typing.key)) {
             nameLetters->Type(GlyphOfTypedCharacter(typing.character, shift));

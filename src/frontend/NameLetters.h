@@ -28,12 +28,12 @@ struct TypingKey {
 };
 
 inline constexpr TypingKey kTypingKeys[] = {
-    {kKeyA, 'a'},     {kKeyB, 'b'}, {kKeyC, 'c'}, {kKeyD, 'd'}, {kKeyE, 'e'}, {kKeyF, 'f'},
-    {kKeyG, 'g'},     {kKeyH, 'h'}, {kKeyI, 'i'}, {kKeyJ, 'j'}, {kKeyK, 'k'}, {kKeyL, 'l'},
-    {kKeyM, 'm'},     {kKeyN, 'n'}, {kKeyO, 'o'}, {kKeyP, 'p'}, {kKeyQ, 'q'}, {kKeyR, 'r'},
-    {kKeyS, 's'},     {kKeyT, 't'}, {kKeyU, 'u'}, {kKeyV, 'v'}, {kKeyW, 'w'}, {kKeyX, 'x'},
-    {kKeyY, 'y'},     {kKeyZ, 'z'}, {kKey1, '1'}, {kKey2, '2'}, {kKey3, '3'}, {kKey4, '4'},
-    {kKey5, '5'},     {kKey6, '6'}, {kKey7, '7'}, {kKey8, '8'}, {kKey9, '9'}, {kKey0, '0'},
+    {kKeyA, 'a'},     {kKeyB, 'b'},      {kKeyC, 'c'}, {kKeyD, 'd'}, {kKeyE, 'e'}, {kKeyF, 'f'},
+    {kKeyG, 'g'},     {kKeyH, 'h'},      {kKeyI, 'i'}, {kKeyJ, 'j'}, {kKeyK, 'k'}, {kKeyL, 'l'},
+    {kKeyM, 'm'},     {kKeyN, 'n'},      {kKeyO, 'o'}, {kKeyP, 'p'}, {kKeyQ, 'q'}, {kKeyR, 'r'},
+    {kKeyS, 's'},     {kKeyT, 't'},      {kKeyU, 'u'}, {kKeyV, 'v'}, {kKeyW, 'w'}, {kKeyX, 'x'},
+    {kKeyY, 'y'},     {kKeyZ, 'z'},      {kKey1, '1'}, {kKey2, '2'}, {kKey3, '3'}, {kKey4, '4'},
+    {kKey5, '5'},     {kKey6, '6'},      {kKey7, '7'}, {kKey8, '8'}, {kKey9, '9'}, {kKey0, '0'},
     {kKeySpace, ' '}, {kKeyPeriod, '.'},
 };
 

@@ -39,9 +39,8 @@ void GameApp::RunRecordScoreState() {
     }
     bool written = false;
     if (saveBlob->Alloc(kHallOfFameImageSize) != nullptr) {
-        WriteHallOfFameImage(*world,
-                             std::span<uint8_t, kHallOfFameImageSize>(saveBlob->data,
-                                                                      kHallOfFameImageSize));
+        WriteHallOfFameImage(
+            *world, std::span<uint8_t, kHallOfFameImageSize>(saveBlob->data, kHallOfFameImageSize));
         written = saveBlob->SaveToFile(kHallOfFamePath) != 0;
         saveBlob->Free();
     }

@@ -38,7 +38,7 @@ constexpr int32_t kLineHeight = 30;
 
 uint8_t StoryPage(uint8_t storyMode) {
     return storyMode >= kStorySurrender && storyMode <= kStoryVictory ? storyMode
-                                                                     : uint8_t{kStoryOpening};
+                                                                      : uint8_t{kStoryOpening};
 }
 
 std::span<const std::string_view> StoryLines(uint8_t page) {

@@ -36,8 +36,8 @@ TEST(FrontEndGolden, HallOfFame) {
     }
     DataBlob blob;
     blob.Alloc(kHallOfFameImageSize);
-    WriteHallOfFameImage(record, std::span<uint8_t, kHallOfFameImageSize>(blob.data,
-                                                                          kHallOfFameImageSize));
+    WriteHallOfFameImage(record,
+                         std::span<uint8_t, kHallOfFameImageSize>(blob.data, kHallOfFameImageSize));
     ASSERT_EQ(blob.SaveToFile(kHallOfFamePath), 1u);
     player.Frame();
     player.Click(kMainMenuButtons, kMenuHallOfFame);

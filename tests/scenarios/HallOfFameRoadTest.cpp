@@ -29,8 +29,8 @@ void WriteHallOfFame(const std::vector<Place>& places) {
     }
     DataBlob blob;
     blob.Alloc(kHallOfFameImageSize);
-    WriteHallOfFameImage(record, std::span<uint8_t, kHallOfFameImageSize>(blob.data,
-                                                                          kHallOfFameImageSize));
+    WriteHallOfFameImage(record,
+                         std::span<uint8_t, kHallOfFameImageSize>(blob.data, kHallOfFameImageSize));
     ASSERT_EQ(blob.SaveToFile(kHallOfFamePath), 1u);
 }
 

@@ -46,7 +46,8 @@ GameStateData LoadSlot(FrontEndDriver& player, const GameApp& app, uint8_t slot)
 
 void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 std::vector<uint8_t> Container(uint32_t length, size_t bytes, uint8_t fill) {
