@@ -10,6 +10,15 @@
 #include "engine/ScreenSize.h"
 #include "engine/Settings.h"
 #include "engine/StepTimer.h"
+#include "frontend/HallOfFameScreen.h"
+#include "frontend/MainMenuScreen.h"
+#include "frontend/NameEntryScreen.h"
+#include "frontend/NameLetters.h"
+#include "frontend/PortraitScreen.h"
+#include "frontend/SaveQuitDialog.h"
+#include "frontend/SaveSlotScreen.h"
+#include "frontend/StoryScreen.h"
+#include "platform/PixelFormat.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -78,12 +87,20 @@ uint32_t GameApp::Cleanup() {
     device.Release();
     backgroundTrack.Release();
 
+    // The save-slot screen is left to its own states, which always release it on leaving.
     FreeOwned(probeBlob);
+    FreeOwned(hallOfFameScreen);
     world.reset();
     FreeOwned(loadBlob);
+    FreeOwned(mainMenuScreen);
     for (std::unique_ptr<StepTimer>& timer : stepTimers) {
         timer.reset();
     }
+    FreeOwned(storyScreen);
+    FreeOwned(nameEntryScreen);
+    FreeOwned(nameLetters);
+    FreeOwned(portraitScreen);
+    FreeOwned(saveQuitDialog);
     settings.reset();
     FreeOwned(saveBlob);
     return 1;

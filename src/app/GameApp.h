@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "app/AppFramework.h"
 #include "app/StateThunks.h"
@@ -20,8 +21,16 @@ namespace varn {
 
 class DataBlob;
 class GameState;
+class HallOfFameScreen;
+class MainMenuScreen;
+class NameEntryScreen;
+class NameLetters;
+class PortraitScreen;
+class SaveQuitDialog;
+class SaveSlotScreen;
 class Settings;
 class StepTimer;
+class StoryScreen;
 
 // Values of GameApp::statePhase a switch stores; each state tests only those it uses.
 enum StatePhase : uint8_t {
@@ -87,6 +96,25 @@ class GameApp : public AppFramework {
     void RewindTrack();
     void RestartMenuMusic(int volume);
 
+    // A fresh world with new-game values, the map and the hand-over bytes of the old game gone.
+    void StartFreshWorld();
+    // The bytes states hand each other, back to their start values: a fresh or loaded world
+    // carries nothing over from the game before it.
+    void ResetHandOverBytes();
+    // A new step timer in stepTimers[index], seeded from the world as every animation's timer.
+    void StartStepTimer(size_t index);
+    // This frame's steps of stepTimers[index] (averaging), stored in the timer; 0 on a state's
+    // first frame, which measures no frame length. A missing timer is started first.
+    uint8_t TakeTimerSteps(size_t index, int32_t rate);
+
+    // Where the front end hands over to the map and takes the map's objects back (MapHandOver.cpp).
+    void EnterMap();
+    void ReturnFromSaveQuit();
+    void ShowPortraitOnPanel();
+    void PrepareMapAfterLoad();
+    void FreeMapAndBattleScreens();
+    void ReleaseMapView();
+
     // Engine objects, constructed in this order and destroyed in reverse.
     Font font;
     GraphicsDevice device;
@@ -100,10 +128,18 @@ class GameApp : public AppFramework {
     std::unique_ptr<DataBlob> loadBlob;
     std::unique_ptr<DataBlob> probeBlob;
     std::unique_ptr<GameState> world;
+    std::unique_ptr<HallOfFameScreen> hallOfFameScreen;
+    std::unique_ptr<SaveSlotScreen> saveSlotScreen;
+    std::unique_ptr<MainMenuScreen> mainMenuScreen;
 
     MouseCursor mouseCursor;
 
     std::array<std::unique_ptr<StepTimer>, 7> stepTimers;
+    std::unique_ptr<StoryScreen> storyScreen;
+    std::unique_ptr<NameEntryScreen> nameEntryScreen;
+    std::unique_ptr<NameLetters> nameLetters;
+    std::unique_ptr<PortraitScreen> portraitScreen;
+    std::unique_ptr<SaveQuitDialog> saveQuitDialog;
     std::unique_ptr<Settings> settings;
 
     // The background MP3 and the last event it reported.
@@ -149,6 +185,17 @@ class GameApp : public AppFramework {
     uint32_t stateSeconds = 0;
     uint32_t stateStartMs = 0;
     int32_t battleFlag = 0;
+
+    // The map's scroll position as a save writes it and a load restores it, until the map view
+    // holds it.
+    int32_t mapScrollX = 0;
+    int32_t mapScrollY = 0;
+    // The slot the load screen read into loadBlob, for the load step's message.
+    uint8_t loadSlot = 0;
+    // One line for the player about a load or save that failed; the main menu shows it until
+    // the player leaves the menu.
+    std::string notice;
+
     uint8_t quit = 0;
 };
 

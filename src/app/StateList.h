@@ -5,4 +5,14 @@
 // run function in the folder of its screen.
 #define VARN_STATES(X) \
     X(MainMenu)            \
-    X(Map)
+    X(Map)                 \
+    X(NewGameSlot)         \
+    X(LoadSlots)           \
+    X(NameEntry)           \
+    X(Portrait)            \
+    X(Story)               \
+    X(SaveGame)            \
+    X(LoadGame)            \
+    X(SaveQuit)            \
+    X(RecordScore)         \
+    X(HallOfFame)

@@ -1,17 +1,71 @@
 #include "app/GameApp.h"
+#include "engine/DataBlob.h"
 #include "engine/KeyCodes.h"
+#include "engine/Owned.h"
+#include "frontend/MainMenuScreen.h"
+#include "frontend/SaveFiles.h"
+#include "world/GameState.h"
 
 namespace varn {
 
-// The main menu's frame. Its screen and buttons arrive with the front end; until then the state
-// runs the common frame and leaves the game on Escape.
+namespace {
+
+constexpr int kMenuMusicVolume = 40;
+
+}  // namespace
+
 void GameApp::RunMainMenuState() {
-    OpenFrame();
+    const bool afterSaveQuit = statePhase == kPhaseAfterSaveQuit;
+    OpenFrame([&] {
+        if (afterSaveQuit) {
+            StartFreshWorld();
+        }
+    });
+    if (CreateScreen(mainMenuScreen, device)) {
+        if (restartMenuMusic != 0) {
+            RestartMenuMusic(kMenuMusicVolume);
+            restartMenuMusic = 0;
+        }
+        StopTrack();
+    }
     PollKeyboard();
     if (KeyOnce(kKeyEscape)) {
         quit = 1;
     }
-    CloseFrame(FrameRateRow::Top);
+    ButtonBar& buttons = mainMenuScreen->buttons;
+    buttons.Hover(mouseCursor.x, mouseCursor.y);
+    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
+    switch (buttons.TakeAction(mouseCursor.mouse)) {
+        case kMenuNewGame:
+            statePhase = kPhaseNewGame;
+            break;
+        case kMenuLoad:
+            SwitchState(LoadSlotsStateThunk, kPhaseSwitch);
+            break;
+        case kMenuHallOfFame:
+            SwitchState(HallOfFameStateThunk, kPhaseSwitch);
+            break;
+        case kMenuQuit:
+            quit = 1;
+            break;
+        default:  // Information and Credits open their pages once those states exist.
+            break;
+    }
+    if (statePhase == kPhaseNewGame) {
+        if (!probeBlob) {
+            probeBlob = std::make_unique<DataBlob>();
+        }
+        ProbeSaveSlots(*probeBlob, world->slotEmpty);
+        SwitchState(NewGameSlotStateThunk, kPhaseSwitch);
+    }
+    mainMenuScreen->Draw(notice);
+    buttons.ResetHover();
+    CloseFrame(FrameRateRow::Top, [&] {
+        if (statePhase != kPhaseRunning) {
+            FreeOwned(mainMenuScreen);
+            notice.clear();
+        }
+    });
 }
 
 }  // namespace varn

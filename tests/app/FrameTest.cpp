@@ -123,7 +123,7 @@ TEST(MainMenuFrame, DrawsTheFrameRateWhenTheFirstSettingIsNonzero) {
     app.Cleanup();
 }
 
-TEST_F(FrameTest, TheFirstFrameShowsThePointerAtItsStartOnBlack) {
+TEST_F(FrameTest, TheFirstFrameShowsTheMainMenuAndThePointerAtItsStart) {
     game.RunFrames(1);
     ExpectMatchesGolden(HeadlessGame::backend().presented, "first-frame");
 }

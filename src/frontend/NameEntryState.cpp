@@ -1,0 +1,75 @@
+#include "app/GameApp.h"
+#include "engine/KeyCodes.h"
+#include "engine/Owned.h"
+#include "engine/StepTimer.h"
+#include "frontend/NameEntryScreen.h"
+#include "frontend/NameLetters.h"
+#include "world/GameState.h"
+
+namespace varn {
+
+namespace {
+
+constexpr size_t kCursorTimer = 1;
+constexpr int32_t kCursorTimerRate = 180;
+constexpr int32_t kStartingGold = 3000;
+constexpr uint8_t kOpeningStory = 1;
+
+}  // namespace
+
+void GameApp::RunNameEntryState() {
+    OpenFrame();
+    CreateScreen(nameEntryScreen, device);
+    if (CreateScreen(nameLetters, device)) {
+        nameLetters->Start(GlyphString{});
+    }
+    PollKeyboard();
+    // While a name is typed Backspace erases; only Escape goes back.
+    bool back = KeyOnce(kKeyEscape);
+    bool confirm = KeyOnce(kKeyReturn);
+    if (KeyOnce(kKeyBack)) {
+        nameLetters->Erase();
+    }
+    const bool shift =
+        keyboard.KeyPressed(kKeyLeftShift) != 0 || keyboard.KeyPressed(kKeyRightShift) != 0;
+    for (const TypingKey& typing : kTypingKeys) {
+        if (KeyOnce(typing.key)) {
+            nameLetters->Type(GlyphOfTypedCharacter(typing.character, shift));
+        }
+    }
+    ButtonBar& buttons = nameEntryScreen->buttons;
+    buttons.Hover(mouseCursor.x, mouseCursor.y);
+    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
+    switch (buttons.TakeAction(mouseCursor.mouse)) {
+        case kNameConfirm:
+            confirm = true;
+            break;
+        case kNameBack:
+            back = true;
+            break;
+        default:
+            break;
+    }
+    if (back) {
+        SwitchState(MainMenuStateThunk, kPhaseSwitch);
+    } else if (confirm && !nameLetters->IsBlank()) {
+        world->playerName = nameLetters->Name();
+        world->gold = kStartingGold;
+        world->storyMode = kOpeningStory;
+        // The name entry's screen stays, so that going back from the portraits finds the name.
+        SwitchState(PortraitStateThunk, kPhaseRunning);
+    }
+    nameEntryScreen->cursorSteps += TakeTimerSteps(kCursorTimer, kCursorTimerRate);
+    nameEntryScreen->Draw();
+    nameLetters->Draw(kNameCentreX, kNameTop, nameEntryScreen->CursorShown());
+    buttons.ResetHover();
+    CloseFrame(FrameRateRow::None, [&] {
+        if (statePhase != kPhaseRunning) {
+            FreeOwned(nameEntryScreen);
+            FreeOwned(nameLetters);
+            stepTimers[kCursorTimer].reset();
+        }
+    });
+}
+
+}  // namespace varn

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "engine/ButtonBar.h"
+#include "engine/PictureTable.h"
+#include "frontend/ScreenArt.h"
+#include "world/GameState.h"
+
+namespace varn {
+
+class GraphicsDevice;
+
+// Button ids: the five slots by number, then the two buttons below them.
+enum SaveSlotButton : uint8_t {
+    kSlotButtonFirst = 1,
+    kSlotButtonLast = 5,
+    kSlotConfirm = 6,
+    kSlotBack = 7,
+};
+
+inline constexpr ButtonRect kSaveSlotButtons[] = {
+    {1, 200, 120, 400, 64},         {2, 200, 190, 400, 64}, {3, 200, 260, 400, 64},
+    {4, 200, 330, 400, 64},         {5, 200, 400, 400, 64}, {kSlotConfirm, 420, 490, 192, 64},
+    {kSlotBack, 188, 490, 192, 64},
+};
+
+enum SaveSlotPicture : int32_t {
+    kSlotPictureSlot = 0,
+    kSlotConfirmSlot = 1,
+    kSlotBackSlot = 2,
+};
+
+// The slot picture has a fourth frame for the chosen slot.
+inline constexpr int32_t kChosenSlotFrame = 3;
+
+inline constexpr PictureLoad kSaveSlotPictures[] = {
+    {kSlotPictureSlot, "Art\\Menu2\\Slot.bmp", 400, 64, 0xFF000000},
+    {kSlotConfirmSlot, "Art\\Menu2\\Ok.bmp", 192, 64, 0xFF000000},
+    {kSlotBackSlot, "Art\\Menu2\\Back.bmp", 192, 64, 0xFF000000},
+};
+
+// The five save slots, each empty or holding a game, one of them chosen; the new-game and the
+// load screens differ only in their title.
+class SaveSlotScreen {
+  public:
+    virtual ~SaveSlotScreen() = default;
+
+    void Init(GraphicsDevice* device);
+    void Free();
+    void Show(const char* newTitle, const std::array<uint8_t, kSaveSlotCount>& empty,
+              uint8_t chosen);
+    void Draw();
+
+    ButtonBar buttons{kSaveSlotButtons};
+    ScreenArt art;
+    const char* title = "";
+    std::array<uint8_t, kSaveSlotCount> slotEmpty{};
+    uint8_t chosenSlot = 1;
+};
+
+}  // namespace varn

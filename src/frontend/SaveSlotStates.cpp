@@ -1,0 +1,102 @@
+#include "app/GameApp.h"
+#include "engine/DataBlob.h"
+#include "engine/KeyCodes.h"
+#include "engine/Owned.h"
+#include "frontend/SaveFiles.h"
+#include "frontend/SaveSlotScreen.h"
+#include "world/GameState.h"
+
+namespace varn {
+
+namespace {
+
+// What the player did on a slot screen this frame.
+enum class SlotChoice { None, Confirm, Back };
+
+// Keys and buttons of the slot screens: a slot button chooses that slot, Enter or the confirm
+// button takes the chosen one, Escape, Backspace or the back button leave.
+SlotChoice RunSlotInput(GameApp& app, SaveSlotScreen& screen) {
+    SlotChoice choice = SlotChoice::None;
+    app.PollKeyboard();
+    if (app.BackKeyOnce()) {
+        choice = SlotChoice::Back;
+    } else if (app.KeyOnce(kKeyReturn)) {
+        choice = SlotChoice::Confirm;
+    }
+    ButtonBar& buttons = screen.buttons;
+    buttons.Hover(app.mouseCursor.x, app.mouseCursor.y);
+    buttons.Click(app.mouseCursor.x, app.mouseCursor.y, app.mouseCursor.mouse);
+    const uint8_t action = buttons.TakeAction(app.mouseCursor.mouse);
+    if (action >= kSlotButtonFirst && action <= kSlotButtonLast) {
+        screen.chosenSlot = action;
+    } else if (action == kSlotConfirm && choice == SlotChoice::None) {
+        choice = SlotChoice::Confirm;
+    } else if (action == kSlotBack && choice == SlotChoice::None) {
+        choice = SlotChoice::Back;
+    }
+    return choice;
+}
+
+}  // namespace
+
+void GameApp::RunNewGameSlotState() {
+    OpenFrame();
+    if (CreateScreen(saveSlotScreen, device)) {
+        saveSlotScreen->Show("Choose a slot for the new game", world->slotEmpty,
+                             FirstFreeSlot(world->slotEmpty));
+    }
+    switch (RunSlotInput(*this, *saveSlotScreen)) {
+        case SlotChoice::Confirm:
+            world->saveSlot = saveSlotScreen->chosenSlot;
+            SwitchState(NameEntryStateThunk, kPhaseRunning);
+            break;
+        case SlotChoice::Back:
+            SwitchState(MainMenuStateThunk, kPhaseSwitch);
+            break;
+        case SlotChoice::None:
+            break;
+    }
+    saveSlotScreen->Draw();
+    saveSlotScreen->buttons.ResetHover();
+    CloseFrame(FrameRateRow::None, [&] {
+        // The name entry follows without an entry block, so the leave test is the switch itself.
+        if (stateHandler != &NewGameSlotStateThunk) {
+            FreeOwned(saveSlotScreen);
+        }
+    });
+}
+
+void GameApp::RunLoadSlotsState() {
+    OpenFrame();
+    if (CreateScreen(saveSlotScreen, device)) {
+        if (!probeBlob) {
+            probeBlob = std::make_unique<DataBlob>();
+        }
+        ProbeSaveSlots(*probeBlob, world->slotEmpty);
+        saveSlotScreen->Show("Choose a saved game to load", world->slotEmpty, 1);
+    }
+    switch (RunSlotInput(*this, *saveSlotScreen)) {
+        case SlotChoice::Confirm:
+            if (!loadBlob) {
+                loadBlob = std::make_unique<DataBlob>();
+            }
+            loadSlot = saveSlotScreen->chosenSlot;
+            loadBlob->LoadFromFile(SaveSlotPath(loadSlot).c_str(), nullptr);
+            SwitchState(LoadGameStateThunk, kPhaseSwitch);
+            break;
+        case SlotChoice::Back:
+            SwitchState(MainMenuStateThunk, kPhaseSwitch);
+            break;
+        case SlotChoice::None:
+            break;
+    }
+    saveSlotScreen->Draw();
+    saveSlotScreen->buttons.ResetHover();
+    CloseFrame(FrameRateRow::None, [&] {
+        if (statePhase != kPhaseRunning) {
+            FreeOwned(saveSlotScreen);
+        }
+    });
+}
+
+}  // namespace varn

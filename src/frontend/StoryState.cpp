@@ -1,0 +1,52 @@
+#include "app/GameApp.h"
+#include "engine/KeyCodes.h"
+#include "engine/Owned.h"
+#include "engine/StepTimer.h"
+#include "frontend/StoryScreen.h"
+#include "world/GameState.h"
+
+namespace varn {
+
+namespace {
+
+constexpr size_t kRiseTimer = 1;
+constexpr int32_t kRiseTimerRate = 40;
+
+}  // namespace
+
+void GameApp::RunStoryState() {
+    OpenFrame([&] { RewindTrack(); });
+    if (CreateScreen(storyScreen, device)) {
+        storyScreen->page = StoryPage(world->storyMode);
+        StartStepTimer(kRiseTimer);
+    }
+    PollKeyboard();
+    // Every key that leaves the page is taken, so none of them counts again on the next screen.
+    const bool backKey = BackKeyOnce();
+    const bool enterKey = KeyOnce(kKeyReturn);
+    bool done = backKey || enterKey;
+    ButtonBar& buttons = storyScreen->buttons;
+    buttons.Hover(mouseCursor.x, mouseCursor.y);
+    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
+    done = buttons.TakeAction(mouseCursor.mouse) == kStoryNext || done;
+    if (done) {
+        if (storyScreen->page == kStoryOpening) {
+            EnterMap();
+        } else {
+            // The game has ended: its record gives way to a fresh one.
+            StartFreshWorld();
+            SwitchState(HallOfFameStateThunk, kPhaseSwitch);
+        }
+    }
+    storyScreen->Animate(TakeTimerSteps(kRiseTimer, kRiseTimerRate));
+    storyScreen->Draw();
+    buttons.ResetHover();
+    CloseFrame(FrameRateRow::Bottom, [&] {
+        if (statePhase != kPhaseRunning) {
+            FreeOwned(storyScreen);
+            stepTimers[kRiseTimer].reset();
+        }
+    });
+}
+
+}  // namespace varn
