@@ -94,9 +94,8 @@ void ControlPanel::DrawShowHide() {
         return;
     }
     const ButtonRect& button = kScreenHideShowButtons[0];
-    sprites->Draw(shown == 0 ? kShowSlot : kHideSlot,
-                  showHideButton.Look(kScreenHideShowButton), button.x, button.y, kOpaqueWhite,
-                  1.0f, 1.0f);
+    sprites->Draw(shown == 0 ? kShowSlot : kHideSlot, showHideButton.Look(kScreenHideShowButton),
+                  button.x, button.y, kOpaqueWhite, 1.0f, 1.0f);
 }
 
 void ControlPanel::Animate() {

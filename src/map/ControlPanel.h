@@ -27,9 +27,9 @@ enum PanelButton : uint8_t {
 // The map's buttons in the order they are tested. The four large ones run past the right edge
 // of the screen.
 inline constexpr ButtonRect kPanelButtons[] = {
-    {kEndDayButton, 678, 440, 96, 42},   {kHideShowButton, 726, 12, 64, 32},
-    {kQuitButton, 650, 12, 64, 32},      {kYouButton, 659, 100, 256, 70},
-    {kHeroesButton, 659, 170, 256, 70},  {kWealthButton, 659, 240, 256, 70},
+    {kEndDayButton, 678, 440, 96, 42},    {kHideShowButton, 726, 12, 64, 32},
+    {kQuitButton, 650, 12, 64, 32},       {kYouButton, 659, 100, 256, 70},
+    {kHeroesButton, 659, 170, 256, 70},   {kWealthButton, 659, 240, 256, 70},
     {kQuestLogButton, 659, 310, 256, 70}, {kOptionsButton, 678, 390, 96, 37},
 };
 

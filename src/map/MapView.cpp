@@ -192,8 +192,7 @@ void MapView::ScrollLeft(uint8_t step) {
 void MapView::EdgeScroll(const MouseCursor& cursor, uint8_t step) {
     const int32_t px = cursor.x;
     const int32_t py = cursor.y;
-    constexpr EdgeRect b = kBottomEdgeRect, t = kTopEdgeRect, r = kRightEdgeRect,
-                       l = kLeftEdgeRect;
+    constexpr EdgeRect b = kBottomEdgeRect, t = kTopEdgeRect, r = kRightEdgeRect, l = kLeftEdgeRect;
     if (AtBottomEdge(b.left, b.top, b.width, b.height, px, py) != 0) {
         ScrollDown(step);
     }

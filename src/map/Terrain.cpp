@@ -39,8 +39,8 @@ class PiecesByTile {
         pieces_ = std::move(all);
         size_t next = 0;
         for (int tile = 0; tile <= kTileCount; ++tile) {
-            while (next < pieces_.size() && TileIndex(pieces_[next]->tileX, pieces_[next]->tileY) <
-                                                tile) {
+            while (next < pieces_.size() &&
+                   TileIndex(pieces_[next]->tileX, pieces_[next]->tileY) < tile) {
                 ++next;
             }
             start_[static_cast<size_t>(tile)] = next;
@@ -161,9 +161,7 @@ class BandPainter {
         }
     }
 
-    void Corner(int32_t x, int32_t y) {
-        Draw(kBorderSlot, 0, x, y, kBorderAcross, kBorderAcross);
-    }
+    void Corner(int32_t x, int32_t y) { Draw(kBorderSlot, 0, x, y, kBorderAcross, kBorderAcross); }
 
     // Vertical pieces beside one tile row, in `columns` columns from x.
     void PaintSideBorder(int32_t x, int columns, int32_t tileY, bool outside) {
@@ -172,8 +170,7 @@ class BandPainter {
         }
         for (int32_t y = tileY; y < tileY + kTileSize; y += kBorderStep) {
             for (int column = 0; column < columns; ++column) {
-                Draw(kBorderSlot, 0, x + column * kBorderThickness, y, kBorderAcross,
-                     kBorderAlong);
+                Draw(kBorderSlot, 0, x + column * kBorderThickness, y, kBorderAcross, kBorderAlong);
             }
         }
     }

@@ -134,19 +134,19 @@ TEST_F(MapViewTest, EdgeScrollingStaysWithinTheLimits) {
         int32_t endX, endY;
     };
     const Case cases[] = {
-        {400, 300, 0, 0, 10, 0, 0},                // the middle: nothing
-        {400, 598, 0, 0, 10, 0, 10},               // bottom
-        {400, 2, 0, 0, 10, 0, -10},                // top
-        {796, 300, 0, 0, 10, 10, 0},               // right
-        {2, 300, 0, 0, 10, -10, 0},                // left
-        {2, 2, 0, 0, 7, -7, -7},                   // a corner moves both ways in one frame
+        {400, 300, 0, 0, 10, 0, 0},   // the middle: nothing
+        {400, 598, 0, 0, 10, 0, 10},  // bottom
+        {400, 2, 0, 0, 10, 0, -10},   // top
+        {796, 300, 0, 0, 10, 10, 0},  // right
+        {2, 300, 0, 0, 10, -10, 0},   // left
+        {2, 2, 0, 0, 7, -7, -7},      // a corner moves both ways in one frame
         {796, 598, 0, 0, 7, 7, 7},
-        {796, 598, 2955, 1475, 10, 2958, 1480},    // a step past a limit stops on it
+        {796, 598, 2955, 1475, 10, 2958, 1480},  // a step past a limit stops on it
         {2, 2, -1820, -1220, 10, -1826, -1226},
-        {2, 2, -1826, -1226, 10, -1826, -1226},    // at the limit: no further
-        {796, 300, 3100, 0, 10, 2958, 0},          // beyond it (set elsewhere): pulled back
+        {2, 2, -1826, -1226, 10, -1826, -1226},  // at the limit: no further
+        {796, 300, 3100, 0, 10, 2958, 0},        // beyond it (set elsewhere): pulled back
         {400, 598, 0, 1600, 0, 0, 1480},
-        {400, 300, 3100, 1600, 10, 3100, 1600},    // ...only when the edge is touched
+        {400, 300, 3100, 1600, 10, 3100, 1600},  // ...only when the edge is touched
     };
     MouseCursor& cursor = game.app.mouseCursor;
     for (const Case& c : cases) {
@@ -208,7 +208,8 @@ TEST_F(MapViewTest, QuestSignsShowUntilTheirQuestsGoalIsMet) {
     for (uint8_t state = 0; state <= 7; ++state) {
         states[6] = state;
         const auto drawn = signsDrawn(600, 600, states);
-        const bool shown = std::find(drawn.begin(), drawn.end(), std::pair(807, 760)) != drawn.end();
+        const bool shown =
+            std::find(drawn.begin(), drawn.end(), std::pair(807, 760)) != drawn.end();
         EXPECT_EQ(shown, state < 5) << int{state};
     }
     // Signs 25 and 26 test world x 2160 on screen (-29..799), not their own 2163 and 2169.

@@ -45,9 +45,9 @@ bool OfferedByScroll(int region, int32_t x, int32_t y) {
     const bool middleY = -1200 < y && y < 1400;
     const bool bottomY = y > 800;
     const bool topY = y < -600;
-    const bool tests[] = {centreX && middleY, eastX && middleY, eastX && bottomY, eastX && topY,
-                          centreX && topY,    centreX && bottomY, westX && bottomY, westX && middleY,
-                          westX && topY};
+    const bool tests[] = {centreX && middleY, eastX && middleY, eastX && bottomY,
+                          eastX && topY,      centreX && topY,  centreX && bottomY,
+                          westX && bottomY,   westX && middleY, westX && topY};
     return tests[region - 1];
 }
 
@@ -114,8 +114,7 @@ TEST(MapEdges, PointerTestsAtTheMapsRectangles) {
         {2, 2, 0, 1, 0, 1},     {796, 598, 1, 0, 1, 0},
     };
     for (const Case& c : cases) {
-        const EdgeRect b = kBottomEdgeRect, t = kTopEdgeRect, r = kRightEdgeRect,
-                       l = kLeftEdgeRect;
+        const EdgeRect b = kBottomEdgeRect, t = kTopEdgeRect, r = kRightEdgeRect, l = kLeftEdgeRect;
         EXPECT_EQ(AtBottomEdge(b.left, b.top, b.width, b.height, c.px, c.py), c.bottom);
         EXPECT_EQ(AtTopEdge(t.left, t.top, t.width, t.height, c.px, c.py), c.top);
         EXPECT_EQ(AtRightEdge(r.left, r.top, r.width, r.height, c.px, c.py), c.right);
