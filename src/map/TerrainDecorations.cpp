@@ -9,7 +9,7 @@ constexpr TerrainPiece Decoration(int32_t x, int32_t y, int32_t slot, int32_t fr
                                   float scaleY) {
     const int32_t tileX = kWorldLeft + (x - kWorldLeft) / kTileSize * kTileSize;
     const int32_t tileY = kWorldTop + (y - kWorldTop) / kTileSize * kTileSize;
-    return {tileX, tileY, x, y, slot, frame, scaleX, scaleY, Always(), false};
+    return {tileX, tileY, x, y, slot, frame, scaleX, scaleY, Unconditionally(), false};
 }
 
 // Stones (MAPOthers and MapOthers2), bushes (MapOthers3) and ruins (MapOthers5), in the order of

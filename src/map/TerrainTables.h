@@ -80,25 +80,25 @@ struct PlaceCondition {
     bool whenSet = true;
 };
 
-constexpr PlaceCondition Always() {
+constexpr PlaceCondition Unconditionally() {
     return {};
 }
-constexpr PlaceCondition TriggerSet(uint8_t place) {
+constexpr PlaceCondition WhenTriggerSet(uint8_t place) {
     return {PlaceFlagSource::BattleTrigger, place, true};
 }
-constexpr PlaceCondition TriggerClear(uint8_t place) {
+constexpr PlaceCondition WhenTriggerClear(uint8_t place) {
     return {PlaceFlagSource::BattleTrigger, place, false};
 }
-constexpr PlaceCondition VillageJoined(uint8_t village) {
+constexpr PlaceCondition WhenVillageJoined(uint8_t village) {
     return {PlaceFlagSource::VillageJoined, static_cast<uint8_t>(village - 1), true};
 }
-constexpr PlaceCondition VillageNotJoined(uint8_t village) {
+constexpr PlaceCondition WhenVillageNotJoined(uint8_t village) {
     return {PlaceFlagSource::VillageJoined, static_cast<uint8_t>(village - 1), false};
 }
-constexpr PlaceCondition TownOwned(uint8_t town) {
+constexpr PlaceCondition WhenTownOwned(uint8_t town) {
     return {PlaceFlagSource::TownOwned, town, true};
 }
-constexpr PlaceCondition TownNotOwned(uint8_t town) {
+constexpr PlaceCondition WhenTownNotOwned(uint8_t town) {
     return {PlaceFlagSource::TownOwned, town, false};
 }
 
@@ -116,15 +116,15 @@ struct PlaceCell {
 };
 
 inline constexpr PlaceCell kPlaceCells[] = {
-    {2200, 0, TriggerSet(11)},
-    {3000, -200, TriggerSet(16)},
-    {2400, -600, TriggerSet(15)},
-    {1800, 1200, TriggerSet(13)},
-    {2600, 400, TriggerSet(12)},
-    {3000, 1400, TriggerSet(14)},
-    {3200, -1000, TriggerSet(17)},
-    {3400, 400, TriggerSet(18)},
-    {2000, 600, TriggerClear(kTowerPlace)},
+    {2200, 0, WhenTriggerSet(11)},
+    {3000, -200, WhenTriggerSet(16)},
+    {2400, -600, WhenTriggerSet(15)},
+    {1800, 1200, WhenTriggerSet(13)},
+    {2600, 400, WhenTriggerSet(12)},
+    {3000, 1400, WhenTriggerSet(14)},
+    {3200, -1000, WhenTriggerSet(17)},
+    {3400, 400, WhenTriggerSet(18)},
+    {2000, 600, WhenTriggerClear(kTowerPlace)},
 };
 
 // A flag or a decoration, drawn exactly when the tile it belongs to is. A flag's frame is the
@@ -152,51 +152,51 @@ constexpr TerrainPiece Flag(int32_t tileX, int32_t tileY, int32_t x, int32_t y, 
 // In drawing order within each tile. A camp's flag stands while its camp does, the tower's
 // while the tower does.
 inline constexpr TerrainPiece kFlags[] = {
-    Flag(-600, -600, -526, -505, kFlag4Slot, VillageJoined(7)),
-    Flag(-600, -600, -526, -505, kFlag1Slot, VillageNotJoined(7)),
-    Flag(200, 0, 224, 20, kFlag1Slot, Always()),
-    Flag(200, 0, 277, 39, kFlag1Slot, Always()),
-    Flag(200, 0, 332, 20, kFlag1Slot, Always()),
-    Flag(800, 0, 876, 22, kFlag4Slot, TownOwned(kIronMine)),
-    Flag(800, 0, 876, 22, kFlag2Slot, TriggerSet(1)),
-    Flag(800, 200, 877, 299, kFlag4Slot, VillageJoined(3)),
-    Flag(800, 200, 877, 299, kFlag1Slot, VillageNotJoined(3)),
-    Flag(-800, 400, -724, 460, kFlag4Slot, VillageJoined(1)),
-    Flag(-800, 400, -724, 460, kFlag1Slot, VillageNotJoined(1)),
-    Flag(-600, 400, -523, 425, kFlag2Slot, TriggerSet(0)),
-    Flag(-600, 400, -523, 425, kFlag4Slot, TownOwned(kGoldMine)),
-    Flag(600, 600, 680, 680, kFlag4Slot, TownOwned(4)),
-    Flag(600, 600, 680, 680, kFlag1Slot, TownNotOwned(4)),
-    Flag(-600, 800, -524, 882, kFlag4Slot, TownOwned(2)),
-    Flag(-600, 800, -524, 882, kFlag1Slot, TownNotOwned(2)),
-    Flag(0, 1200, 77, 1253, kFlag4Slot, VillageJoined(4)),
-    Flag(0, 1200, 77, 1253, kFlag1Slot, VillageNotJoined(4)),
-    Flag(1800, -400, 1876, -310, kFlag1Slot, TriggerClear(2)),
-    Flag(1400, 200, 1477, 286, kFlag4Slot, VillageJoined(6)),
-    Flag(1400, 200, 1477, 286, kFlag1Slot, VillageNotJoined(6)),
-    Flag(1600, 600, 1668, 617, kFlag2Slot, TriggerSet(3)),
-    Flag(1600, 600, 1668, 617, kFlag1Slot, TriggerClear(3)),
-    Flag(1600, -800, 1637, -748, kFlag4Slot, VillageJoined(8)),
-    Flag(1600, -800, 1637, -748, kFlag1Slot, VillageNotJoined(8)),
-    Flag(-600, 1400, -527, 1500, kFlag4Slot, TownOwned(3)),
-    Flag(-600, 1400, -527, 1500, kFlag1Slot, TownNotOwned(3)),
-    Flag(1000, 1400, 1077, 1452, kFlag4Slot, VillageJoined(5)),
-    Flag(1000, 1400, 1077, 1452, kFlag1Slot, VillageNotJoined(5)),
-    Flag(-400, 1600, -323, 1730, kFlag1Slot, Always()),
-    Flag(-1400, 1400, -1325, 1496, kFlag4Slot, VillageJoined(2)),
-    Flag(-1400, 1400, -1325, 1496, kFlag1Slot, VillageNotJoined(2)),
-    Flag(-1400, 600, -1322, 684, kFlag4Slot, TownOwned(1)),
-    Flag(-1400, 600, -1322, 684, kFlag1Slot, TownNotOwned(1)),
-    Flag(2200, 0, 2275, 80, kFlag2Slot, TriggerSet(11)),
-    Flag(3000, -200, 3077, -120, kFlag2Slot, TriggerSet(16)),
-    Flag(2400, -600, 2476, -515, kFlag2Slot, TriggerSet(15)),
-    Flag(1800, 1200, 1878, 1278, kFlag2Slot, TriggerSet(13)),
-    Flag(2600, 400, 2675, 425, kFlag2Slot, TriggerSet(12)),
-    Flag(3000, 1400, 3077, 1490, kFlag2Slot, TriggerSet(14)),
-    Flag(3200, -1000, 3276, -1022, kFlag2Slot, TriggerSet(17)),
-    Flag(3400, 400, 3409, 409, kFlag2Slot, TriggerSet(18)),
-    Flag(3400, 400, 3544, 409, kFlag2Slot, TriggerSet(18)),
-    Flag(2000, 600, 2036, 684, kFlag1Slot, TriggerClear(kTowerPlace)),
+    Flag(-600, -600, -526, -505, kFlag4Slot, WhenVillageJoined(7)),
+    Flag(-600, -600, -526, -505, kFlag1Slot, WhenVillageNotJoined(7)),
+    Flag(200, 0, 224, 20, kFlag1Slot, Unconditionally()),
+    Flag(200, 0, 277, 39, kFlag1Slot, Unconditionally()),
+    Flag(200, 0, 332, 20, kFlag1Slot, Unconditionally()),
+    Flag(800, 0, 876, 22, kFlag4Slot, WhenTownOwned(kIronMine)),
+    Flag(800, 0, 876, 22, kFlag2Slot, WhenTriggerSet(1)),
+    Flag(800, 200, 877, 299, kFlag4Slot, WhenVillageJoined(3)),
+    Flag(800, 200, 877, 299, kFlag1Slot, WhenVillageNotJoined(3)),
+    Flag(-800, 400, -724, 460, kFlag4Slot, WhenVillageJoined(1)),
+    Flag(-800, 400, -724, 460, kFlag1Slot, WhenVillageNotJoined(1)),
+    Flag(-600, 400, -523, 425, kFlag2Slot, WhenTriggerSet(0)),
+    Flag(-600, 400, -523, 425, kFlag4Slot, WhenTownOwned(kGoldMine)),
+    Flag(600, 600, 680, 680, kFlag4Slot, WhenTownOwned(4)),
+    Flag(600, 600, 680, 680, kFlag1Slot, WhenTownNotOwned(4)),
+    Flag(-600, 800, -524, 882, kFlag4Slot, WhenTownOwned(2)),
+    Flag(-600, 800, -524, 882, kFlag1Slot, WhenTownNotOwned(2)),
+    Flag(0, 1200, 77, 1253, kFlag4Slot, WhenVillageJoined(4)),
+    Flag(0, 1200, 77, 1253, kFlag1Slot, WhenVillageNotJoined(4)),
+    Flag(1800, -400, 1876, -310, kFlag1Slot, WhenTriggerClear(2)),
+    Flag(1400, 200, 1477, 286, kFlag4Slot, WhenVillageJoined(6)),
+    Flag(1400, 200, 1477, 286, kFlag1Slot, WhenVillageNotJoined(6)),
+    Flag(1600, 600, 1668, 617, kFlag2Slot, WhenTriggerSet(3)),
+    Flag(1600, 600, 1668, 617, kFlag1Slot, WhenTriggerClear(3)),
+    Flag(1600, -800, 1637, -748, kFlag4Slot, WhenVillageJoined(8)),
+    Flag(1600, -800, 1637, -748, kFlag1Slot, WhenVillageNotJoined(8)),
+    Flag(-600, 1400, -527, 1500, kFlag4Slot, WhenTownOwned(3)),
+    Flag(-600, 1400, -527, 1500, kFlag1Slot, WhenTownNotOwned(3)),
+    Flag(1000, 1400, 1077, 1452, kFlag4Slot, WhenVillageJoined(5)),
+    Flag(1000, 1400, 1077, 1452, kFlag1Slot, WhenVillageNotJoined(5)),
+    Flag(-400, 1600, -323, 1730, kFlag1Slot, Unconditionally()),
+    Flag(-1400, 1400, -1325, 1496, kFlag4Slot, WhenVillageJoined(2)),
+    Flag(-1400, 1400, -1325, 1496, kFlag1Slot, WhenVillageNotJoined(2)),
+    Flag(-1400, 600, -1322, 684, kFlag4Slot, WhenTownOwned(1)),
+    Flag(-1400, 600, -1322, 684, kFlag1Slot, WhenTownNotOwned(1)),
+    Flag(2200, 0, 2275, 80, kFlag2Slot, WhenTriggerSet(11)),
+    Flag(3000, -200, 3077, -120, kFlag2Slot, WhenTriggerSet(16)),
+    Flag(2400, -600, 2476, -515, kFlag2Slot, WhenTriggerSet(15)),
+    Flag(1800, 1200, 1878, 1278, kFlag2Slot, WhenTriggerSet(13)),
+    Flag(2600, 400, 2675, 425, kFlag2Slot, WhenTriggerSet(12)),
+    Flag(3000, 1400, 3077, 1490, kFlag2Slot, WhenTriggerSet(14)),
+    Flag(3200, -1000, 3276, -1022, kFlag2Slot, WhenTriggerSet(17)),
+    Flag(3400, 400, 3409, 409, kFlag2Slot, WhenTriggerSet(18)),
+    Flag(3400, 400, 3544, 409, kFlag2Slot, WhenTriggerSet(18)),
+    Flag(2000, 600, 2036, 684, kFlag1Slot, WhenTriggerClear(kTowerPlace)),
 };
 
 // The 199 small pieces that dress the grey east and the map's edges (TerrainDecorations.cpp).
