@@ -9,6 +9,8 @@
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
+#include "map/ControlPanel.h"
+#include "map/MapViewPictures.h"
 
 namespace varn {
 
@@ -23,6 +25,8 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"story", kStoryPictures},
         {"save and quit", kSaveQuitPictures},
         {"hall of fame", kHallOfFamePictures},
+        {"map view", kMapViewPictures},
+        {"control panel", kPanelPictures},
     };
     return kTables;
 }

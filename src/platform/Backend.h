@@ -13,6 +13,7 @@ namespace platform {
 
 class AudioDevice;
 class HeadlessBackend;
+struct TextureImage;
 
 struct Rect {
     int32_t left = 0;
@@ -35,6 +36,18 @@ struct MouseState {
     int32_t dy = 0;
     int32_t dz = 0;
     uint8_t buttons[4] = {0, 0, 0, 0};
+};
+
+// One sprite draw as it reached the device: the texture, the source rectangle's top-left corner,
+// the screen position and the scales.
+struct SpriteDrawRecord {
+    const TextureImage* texture = nullptr;
+    int32_t sourceLeft = 0;
+    int32_t sourceTop = 0;
+    float x = 0;
+    float y = 0;
+    float scaleX = 1;
+    float scaleY = 1;
 };
 
 // Everything the game needs of the machine: window and messages, clock, display, input, audio.
@@ -71,6 +84,7 @@ class Backend {
     // A record of platform calls and of the files asked for; only the headless backend keeps it.
     virtual void Trace(std::string_view) {}
     virtual void TraceFile(std::string_view) {}
+    virtual void TraceDraw(const SpriteDrawRecord&) {}
 };
 
 Backend& Current();

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/BackBuffer.h"
+#include "platform/Backend.h"
 #include "platform/TextureImage.h"
 
 namespace varn {
@@ -131,6 +132,7 @@ class Sprite2D {
     explicit Sprite2D(Device2D& device) : device_(device) {}
     bool Draw(const TextureImage& texture, const SourceRect& source, float x, float y, float scaleX,
               float scaleY, uint32_t colour) {
+        Current().TraceDraw({&texture, source.left, source.top, x, y, scaleX, scaleY});
         return device_.DrawSprite(texture, source, x, y, scaleX, scaleY, colour);
     }
 

@@ -114,6 +114,8 @@ void HeadlessBackend::Reset() {
     messages.clear();
     log.clear();
     filesAsked.clear();
+    recordDraws = false;
+    draws.clear();
     presented = BackBuffer();
     presentCount = 0;
     hasWindow_ = false;

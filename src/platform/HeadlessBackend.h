@@ -41,6 +41,11 @@ class HeadlessBackend : public Backend {
 
     void Trace(std::string_view line) override { log.emplace_back(line); }
     void TraceFile(std::string_view gamePath) override { filesAsked.emplace_back(gamePath); }
+    void TraceDraw(const SpriteDrawRecord& draw) override {
+        if (recordDraws) {
+            draws.push_back(draw);
+        }
+    }
 
     // Back to a fresh machine: clock 0, nothing pressed, no window, empty log.
     void Reset();
@@ -62,6 +67,8 @@ class HeadlessBackend : public Backend {
     // What the game did.
     std::vector<std::string> log;
     std::vector<std::string> filesAsked;  // game paths, as the game named them
+    bool recordDraws = false;             // off by default: a long run draws millions of sprites
+    std::vector<SpriteDrawRecord> draws;
     BackBuffer presented;
     int presentCount = 0;
 

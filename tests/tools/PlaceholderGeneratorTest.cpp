@@ -63,7 +63,7 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
     return true;
 }
 
-// Checks a bmp or arrow row: "<width>x<height> <frame width>x<frame height> <frames> <key>".
+// Checks a picture row: "<width>x<height> <frame width>x<frame height> <frames> <key>".
 void CheckPicture(const std::string& kind, std::istringstream& fields, const Bytes& file) {
     int width = 0, height = 0, frameWidth = 0, frameHeight = 0, frames = 0;
     uint32_t key = 0;
@@ -146,7 +146,7 @@ TEST(PlaceholderDataSet, EveryRowBecomesAReadableFileOfItsKindAndSize) {
         ASSERT_TRUE(fs::is_regular_file(gamePath)) << "missing with the manifest's case";
         Bytes file;
         ASSERT_TRUE(platform::ReadWholeFile(gamePath.c_str(), file));
-        if (kind == "bmp" || kind == "arrow") {
+        if (kind == "bmp" || kind == "arrow" || kind == "ground") {
             CheckPicture(kind, fields, file);
         } else if (kind == "txt") {
             std::string text;
@@ -167,6 +167,8 @@ TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) 
         "bmp Art\\A.bmp 64x64 128x64 1 0 frame wider than the picture\n",
         "bmp Art\\A.bmp 64x64 32x32 5 0 more frames than fit\n",
         "bmp Art\\A.bmp 64x64 32x32 1 FF123456 a key no load uses\n",
+        "ground Art\\A.bmp 64x64 64x64 1 0 lava a kind the generator lacks\n",
+        "ground Art\\A.bmp 64x64 64x64 1 FF000000 grass keyed ground\n",
         "wav ..\\Escape.wav\n",
         "wav \\Data\\Root.wav\n",
         // The game finds files whatever their case, so these two rows name one file.

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "GroundArt.h"
 #include "MidiTune.h"
 #include "Mp3Encoder.h"
 #include "PictureArt.h"
@@ -55,6 +56,8 @@ bool WriteRow(const ManifestRow& row, const fs::path& target, Ordinals& ordinals
         case RowKind::Picture:
         case RowKind::Arrow:
             return WriteFile(target, DrawPicture(row).EncodeBmp(), error);
+        case RowKind::Ground:
+            return WriteFile(target, DrawGround(row).EncodeBmp(), error);
         case RowKind::Sound:
             return WriteFile(
                 target, EncodeWav(SynthesizeTone(ordinals.tone++, kEffectSeconds), kSampleRate),

@@ -6,6 +6,8 @@
 #include <map>
 #include <string_view>
 
+#include "GroundArt.h"
+
 namespace varn {
 
 namespace placeholder {
@@ -66,8 +68,9 @@ std::string LowerCase(std::string text) {
 
 bool KindFromName(const std::string& name, RowKind& kind) {
     static const std::map<std::string, RowKind> kinds = {
-        {"bmp", RowKind::Picture}, {"arrow", RowKind::Arrow}, {"wav", RowKind::Sound},
-        {"mid", RowKind::Music},   {"mp3", RowKind::Mp3},     {"txt", RowKind::Text}};
+        {"bmp", RowKind::Picture}, {"arrow", RowKind::Arrow}, {"ground", RowKind::Ground},
+        {"wav", RowKind::Sound},   {"mid", RowKind::Music},   {"mp3", RowKind::Mp3},
+        {"txt", RowKind::Text}};
     auto found = kinds.find(name);
     if (found == kinds.end()) {
         return false;
@@ -82,6 +85,9 @@ std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
     std::string frame = NextField(rest);
     std::string count = NextField(rest);
     std::string key = NextField(rest);
+    if (row.kind == RowKind::Ground) {
+        row.ground = NextField(rest);
+    }
     row.label = Trim(rest);
     if (!ParseSize(size, row.width, row.height) || row.width < 1 || row.height < 1 ||
         row.width > kMaxPictureSide || row.height > kMaxPictureSide) {
@@ -98,6 +104,13 @@ std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
     if (!ParseKey(key, row.colourKey) || std::find(std::begin(kAllowedKeys), std::end(kAllowedKeys),
                                                    row.colourKey) == std::end(kAllowedKeys)) {
         return "colour key must be 0, FF000000, FFFF0000, FF0000FF, FF00FF00 or FFFFFFFF";
+    }
+    if (row.kind == RowKind::Ground && row.colourKey != 0) {
+        return "ground is drawn edge to edge: its key must be 0";
+    }
+    if (row.kind == RowKind::Ground && !IsGroundKind(row.ground)) {
+        return "ground kind must be grass, meadow, road, forest, desert, earth, water, waste, "
+               "mountain or place";
     }
     if (row.label.empty()) {
         return "a picture needs a label";
@@ -124,7 +137,7 @@ std::string CheckGamePath(const std::string& gamePath) {
 std::string ParseRow(std::string_view line, ManifestRow& row) {
     std::string kindName = NextField(line);
     if (!KindFromName(kindName, row.kind)) {
-        return "unknown kind '" + kindName + "' (bmp, arrow, wav, mid, mp3 or txt)";
+        return "unknown kind '" + kindName + "' (bmp, arrow, ground, wav, mid, mp3 or txt)";
     }
     row.gamePath = NextField(line);
     std::string pathError = CheckGamePath(row.gamePath);
@@ -134,6 +147,7 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
     switch (row.kind) {
         case RowKind::Picture:
         case RowKind::Arrow:
+        case RowKind::Ground:
             return ParsePictureFields(line, row);
         case RowKind::Text:
             row.text = Trim(line);

@@ -12,6 +12,7 @@ namespace placeholder {
 enum class RowKind {
     Picture,  // framed tiles with label and frame number
     Arrow,    // a pointer arrow whose tip is the top-left pixel
+    Ground,   // seamless pieces of one kind of ground, for the map's mosaic
     Sound,    // a short tone as 16-bit PCM WAV
     Music,    // a short tune as a standard MIDI file
     Mp3,      // a short tone encoded by lame
@@ -30,6 +31,7 @@ struct ManifestRow {
     int frameHeight = 0;
     int frameCount = 0;
     uint32_t colourKey = 0;
+    std::string ground;  // ground rows only: the kind of ground
     std::string label;
     // Text only.
     std::string text;

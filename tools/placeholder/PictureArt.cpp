@@ -62,6 +62,22 @@ std::string FitText(const std::string& text, int width, int scale) {
     return text.substr(0, std::min(characters, text.size()));
 }
 
+// A label of words parted by '|' gives each frame its own word; others label every frame alike.
+std::string LabelOf(const std::string& label, int frame) {
+    if (label.find('|') == std::string::npos) {
+        return label;
+    }
+    size_t start = 0;
+    for (int part = 0; part < frame && start != std::string::npos; ++part) {
+        start = label.find('|', start);
+        start = start == std::string::npos ? start : start + 1;
+    }
+    if (start == std::string::npos) {
+        return {};
+    }
+    return label.substr(start, label.find('|', start) - start);
+}
+
 void DrawTile(Canvas& canvas, const ManifestRow& row, int frame, int left, int top) {
     int margin = row.frameWidth >= 8 && row.frameHeight >= 8 ? 1 : 0;
     int tileLeft = left + margin;
@@ -78,7 +94,7 @@ void DrawTile(Canvas& canvas, const ManifestRow& row, int frame, int left, int t
     int innerWidth = tileWidth - 4;
     int lineHeight = kGlyphCellHeight * scale;
     std::string number = FitText(std::to_string(frame), innerWidth, scale);
-    std::string label = FitText(row.label, innerWidth, scale);
+    std::string label = FitText(LabelOf(row.label, frame), innerWidth, scale);
     if (tileHeight - 4 < 2 * lineHeight) {
         label.clear();  // room for one line: the frame number tells frames apart
     }

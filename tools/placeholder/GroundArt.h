@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "Canvas.h"
+#include "Manifest.h"
+
+namespace varn {
+
+namespace placeholder {
+
+// The kinds of ground a ground row may name: grass, meadow, road, forest, desert, earth, water,
+// waste, mountain and place.
+bool IsGroundKind(const std::string& kind);
+
+// The picture of a ground row: every frame a seamless piece of its kind of ground, so that pieces
+// laid side by side read as a map; the label in small letters at the top left, or, for a place,
+// a building with the label in large letters.
+Canvas DrawGround(const ManifestRow& row);
+
+}  // namespace placeholder
+
+}  // namespace varn
