@@ -294,7 +294,9 @@ void MapScreen::EndEnemyWalk() {
         if (StandsOnRouteHead(mover)) {
             armyOnRoute[mover] = 1;
         }
-        if (armyMoves[mover] == 0) {
+        // With no move left, or nothing planned and still off its route, its day is over.
+        const bool stuck = enemyPathCount == 0 && armyOnRoute[mover] == 0;
+        if (armyMoves[mover] == 0 || stuck) {
             pickNextArmy = 1;
             enemyPhase = kPhasePick;
             armyDone[mover] = 1;

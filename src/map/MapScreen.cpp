@@ -1,20 +1,15 @@
 #include "map/MapScreen.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <iterator>
 
 #include "engine/DeviceConstants.h"
 #include "engine/GraphicsDevice.h"
+#include "map/MapFoundPictures.h"
 
 namespace varn {
 
 namespace {
-
-// The item indices (ItemId - 1) that have a picture for the found box.
-constexpr std::array<uint8_t, 33> kFoundItemPictures = {
-    1,   2,   35,  36,  37,  39,  45,  48,  49,  56,  57,  61,  64,  65,  66,  68,  75,
-    80,  81,  84,  103, 105, 112, 113, 115, 122, 153, 220, 222, 223, 235, 240, 242,
-};
 
 std::unique_ptr<SpriteSet> CreateSpriteSet(GraphicsDevice* device, int32_t slots) {
     auto set = std::make_unique<SpriteSet>();
@@ -23,8 +18,9 @@ std::unique_ptr<SpriteSet> CreateSpriteSet(GraphicsDevice* device, int32_t slots
     return set;
 }
 
-void LoadOne(SpriteSet& set, const char* path, int16_t width, int16_t height, uint32_t key) {
-    set.Load(0, path, width, height, key, D3DFMT_A1R5G5B5);
+// Loads one row of a found-picture table into slot 0 of a one-slot set.
+void LoadOne(SpriteSet& set, const PictureLoad& row) {
+    set.Load(0, row.file, row.frameWidth, row.frameHeight, row.colourKey, D3DFMT_A1R5G5B5);
 }
 
 }  // namespace
@@ -66,19 +62,15 @@ void MapScreen::LoadFoundItemArt(GraphicsDevice* device) {
     itemArt = CreateSpriteSet(device, 1);
     gemArt = CreateSpriteSet(device, 1);
     artifactArt = CreateSpriteSet(device, 1);
-    char path[40];
-    if (foundItem != 0 && std::find(kFoundItemPictures.begin(), kFoundItemPictures.end(),
-                                    foundItemIndex) != kFoundItemPictures.end()) {
-        std::snprintf(path, sizeof path, "Art\\Items\\Item%d.bmp", foundItemIndex + 1);
-        LoadOne(*itemArt, path, 64, 64, 0xFFFF0000);
+    const auto item = std::find(kFoundItemIndices.begin(), kFoundItemIndices.end(), foundItemIndex);
+    if (foundItem != 0 && item != kFoundItemIndices.end()) {
+        LoadOne(*itemArt, kFoundItemPictures[item - kFoundItemIndices.begin()]);
     }
-    if (foundGem != 0) {
-        std::snprintf(path, sizeof path, "Art\\Wealth\\Gem%d.bmp", foundGemIndex + 1);
-        LoadOne(*gemArt, path, 32, 32, foundGemIndex == 1 ? 0xFFFF0000 : 0xFF000000);
+    if (foundGem != 0 && foundGemIndex < std::size(kFoundGemPictures)) {
+        LoadOne(*gemArt, kFoundGemPictures[foundGemIndex]);
     }
-    if (foundArtifact != 0) {
-        std::snprintf(path, sizeof path, "Art\\Wealth\\Artifact%d.bmp", foundArtifactIndex + 1);
-        LoadOne(*artifactArt, path, 32, 64, 0xFF000000);
+    if (foundArtifact != 0 && foundArtifactIndex < std::size(kFoundArtifactPictures)) {
+        LoadOne(*artifactArt, kFoundArtifactPictures[foundArtifactIndex]);
     }
 }
 
