@@ -62,7 +62,8 @@ inline constexpr PictureLoad kFoundArtifactPictures[] = {
 
 // Only these item indices (ItemId - 1) have a picture; row k belongs to kFoundItemIndices[k].
 inline constexpr std::array<uint8_t, 33> kFoundItemIndices = {
-    1, 2, 35, 36, 37, 39, 45, 48, 49, 56, 57, 61, 64, 65, 66, 68, 75, 80, 81, 84, 103, 105, 112, 113, 115, 122, 153, 220, 222, 223, 235, 240, 242,
+    1,  2,  35, 36,  37,  39,  45,  48,  49,  56,  57,  61,  64,  65,  66,  68,  75,
+    80, 81, 84, 103, 105, 112, 113, 115, 122, 153, 220, 222, 223, 235, 240, 242,
 };
 
 inline constexpr PictureLoad kFoundItemPictures[] = {

@@ -403,8 +403,8 @@ void MapScreen::CheckEncounter() {
     const int mover = currentMover;
     std::span<const int32_t> goal;
     auto village = [this](int number) {
-        return std::span<const int32_t>(villageCells).subspan((number - 1) * kCellsPerVillage,
-                                                             kCellsPerVillage);
+        return std::span<const int32_t>(villageCells)
+            .subspan((number - 1) * kCellsPerVillage, kCellsPerVillage);
     };
     switch (mover) {
         case 80:

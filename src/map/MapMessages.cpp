@@ -98,8 +98,7 @@ void MapScreen::DrawStoryBox() {
     if (box->title != nullptr) {
         const std::string title = box->title;
         const bool narrow = title == "Quest 6:" || title == "Quest 95:" || title == "Quest 96:" ||
-                            title == "Quest 97:" || title == "Quest 98:" ||
-                            title == "Truce Talks:";
+                            title == "Quest 97:" || title == "Quest 98:" || title == "Truce Talks:";
         DrawLine(box->title, box->lineX, y, narrow ? kNarrowTitleWidth : kTitleWidth,
                  box->titleColour);
         y += kLineHeight;
@@ -275,8 +274,7 @@ void MapScreen::DrawSprite(int32_t slot, int32_t frame, int32_t x, int32_t y, fl
     }
 }
 
-void MapScreen::DrawLine(const char* text, int32_t x, int32_t y, int32_t width,
-                         uint32_t colour) {
+void MapScreen::DrawLine(const char* text, int32_t x, int32_t y, int32_t width, uint32_t colour) {
     if (font) {
         font->DrawText(text, x, y, width, kLineHeight, colour, 0);
     }

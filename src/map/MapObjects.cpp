@@ -154,8 +154,8 @@ void MapScreen::IdentifyObjectAt(int32_t cell) {
     }
     for (int army = 0; army <= kLastCaptionedArmy; ++army) {
         if (armyActive[army] != 0 && armyCell[army] == cell) {
-            hoverId = army < kMarkedArmyCount ? army + kArmyCaptionOffset
-                                              : army + kLateArmyCaptionOffset;
+            hoverId =
+                army < kMarkedArmyCount ? army + kArmyCaptionOffset : army + kLateArmyCaptionOffset;
         }
     }
     for (int village = 0; village < static_cast<int>(kVillageCells.size()); ++village) {

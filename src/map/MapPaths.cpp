@@ -284,8 +284,7 @@ void MapScreen::ChooseWalkDirection(int32_t x, int32_t y, Facing& facing) {
         arrived = 0;
     }
     facing = FacingOf(stepCounts[kStepRight], stepCounts[kStepLeft], stepCounts[kStepUp],
-                      stepCounts[kStepDown],
-                      facing);
+                      stepCounts[kStepDown], facing);
 }
 
 void MapScreen::MoveWalker(int32_t& x, int32_t& y, uint8_t step) {

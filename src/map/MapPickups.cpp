@@ -156,9 +156,8 @@ void MapScreen::StoreFoundItems() {
     if (foundGem != 0 && StoreWealth(gemSlots, gemOwned, gemSlotOf, foundGemIndex)) {
         foundGem = 0;
     }
-    if (foundArtifact != 0 &&
-        StoreWealth(std::span(artifactSlots).first(kArtifactSlotsUsed), artifactOwned,
-                    artifactSlotOf, foundArtifactIndex)) {
+    if (foundArtifact != 0 && StoreWealth(std::span(artifactSlots).first(kArtifactSlotsUsed),
+                                          artifactOwned, artifactSlotOf, foundArtifactIndex)) {
         foundArtifact = 0;
     }
     if (foundItem != 0 && (foundByPlayer != 0 || foundByHero != 0)) {

@@ -36,7 +36,8 @@ struct PrisonSite {
     int32_t x;
     int32_t y;
 };
-constexpr std::array<PrisonSite, 3> kPrisonSites = {{{3, -347, 880}, {62, -1325, 210}, {63, 330, -314}}};
+constexpr std::array<PrisonSite, 3> kPrisonSites = {
+    {{3, -347, 880}, {62, -1325, 210}, {63, 330, -314}}};
 
 bool OnScreenX(int32_t x) {
     return x > -40 && x < 800;

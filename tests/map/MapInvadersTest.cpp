@@ -173,10 +173,8 @@ TEST_F(MapInvaderTest, TheEncounterScansTheWholeGoalPlaceEveryTime) {
         uint8_t goalBattle;
     };
     const Case cases[] = {
-        {90, kCastleCells[4], 5, 4, 1},
-        {88, kCastleCells[0], 5, 0, 0},
-        {89, kPalaceCells[5], 5, 5, 1},
-        {87, kTowerCell, 5, 0, 0},
+        {90, kCastleCells[4], 5, 4, 1},     {88, kCastleCells[0], 5, 0, 0},
+        {89, kPalaceCells[5], 5, 5, 1},     {87, kTowerCell, 5, 0, 0},
         {83, kVillageCells[7][2], 5, 2, 0},
     };
     for (const Case& c : cases) {

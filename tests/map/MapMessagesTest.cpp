@@ -61,8 +61,8 @@ TEST_F(MapMessagesTest, TheGoldDigitsStandTwentyApartFromTheirCountsFirstPlace) 
     };
     // Changing the last digit shows where it stands; digits are 32 wide at scale 0.6.
     const Case cases[] = {
-        {7, 8, 120}, {17, 18, 130}, {127, 128, 138}, {1237, 1238, 148},
-        {12347, 12348, 158}, {123457, 123458, 178},
+        {7, 8, 120},       {17, 18, 130},       {127, 128, 138},
+        {1237, 1238, 148}, {12347, 12348, 158}, {123457, 123458, 178},
     };
     for (const Case& c : cases) {
         const Box box = Difference(Strip(c.gold), Strip(c.changed));

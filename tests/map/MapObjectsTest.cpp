@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "map/MapScreen.h"
 #include "MapTestSupport.h"
+#include "map/MapScreen.h"
 
 namespace varn {
 
@@ -102,12 +102,11 @@ TEST(MapObjects, IdentifyObjectAtNamesWhatACellShows) {
         int32_t id;
     };
     const Case cases[] = {
-        {kPileCells[4], 3},  {kBagCells[0], 4}, {kChestCells[1], 5}, {9995, 16},
-        {8188, 4050},        {1733, 4064},      {4057, 78},          {2998, 72},
-        {1352, 56},          {7132, 63},        {9961, 64},          {1910, 65},
-        {8210, 66},          {1690, 67},        {879, 68},           {8414, 69},
-        {4491, 70},          {4502, 71},        {6874, 73},          {5670, 80},
-        {1358, 7},           {1308, 81},        {893, 35},           {843, 82},
+        {kPileCells[4], 3}, {kBagCells[0], 4}, {kChestCells[1], 5}, {9995, 16}, {8188, 4050},
+        {1733, 4064},       {4057, 78},        {2998, 72},          {1352, 56}, {7132, 63},
+        {9961, 64},         {1910, 65},        {8210, 66},          {1690, 67}, {879, 68},
+        {8414, 69},         {4491, 70},        {4502, 71},          {6874, 73}, {5670, 80},
+        {1358, 7},          {1308, 81},        {893, 35},           {843, 82},
     };
     for (const Case& c : cases) {
         screen.IdentifyObjectAt(c.cell);
@@ -184,8 +183,8 @@ TEST(MapPlacement, ReleasedInvadersArePlacedOnceOnTheirStartCells) {
         Facing facing;
     };
     const Case cases[] = {
-        {80, 9597, -960, 40, 4},  {81, 7558, -520, -1000, 4}, {82, 2833, 2480, -400, 6},
-        {83, 7011, 1600, -800, 6}, {89, 9637, -1360, 120, 2}, {92, 4472, 3240, 680, 6},
+        {80, 9597, -960, 40, 4},   {81, 7558, -520, -1000, 4}, {82, 2833, 2480, -400, 6},
+        {83, 7011, 1600, -800, 6}, {89, 9637, -1360, 120, 2},  {92, 4472, 3240, 680, 6},
     };
     for (const Case& c : cases) {
         MapScreen screen;
