@@ -11,6 +11,8 @@
 #include "frontend/StoryScreen.h"
 #include "map/ControlPanel.h"
 #include "map/MapViewPictures.h"
+#include "map/MapFoundPictures.h"
+#include "map/MapScreen.h"
 
 namespace varn {
 
@@ -27,6 +29,10 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"hall of fame", kHallOfFamePictures},
         {"map view", kMapViewPictures},
         {"control panel", kPanelPictures},
+        {"mouse pointer", kCursorPictures},      {"map screen", kMapScreenPictures},
+        {"map screen units", kMapUnitPictures},  {"map screen enemies", kMapEnemyPictures},
+        {"map found gems", kFoundGemPictures},   {"map found artifacts", kFoundArtifactPictures},
+        {"map found items", kFoundItemPictures},
     };
     return kTables;
 }

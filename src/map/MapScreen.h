@@ -1,0 +1,449 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "engine/Font.h"
+#include "engine/PictureTable.h"
+#include "engine/SpriteSet.h"
+#include "map/MapObjectCodes.h"
+#include "map/MapPlaceTables.h"
+#include "world/CharacterRecords.h"
+#include "world/GameState.h"
+#include "world/MapCells.h"
+
+namespace varn {
+
+class GraphicsDevice;
+
+inline constexpr PictureLoad kMapScreenPictures[] = {
+    {0, "Art\\Map\\Dude.bmp", 32, 64, 0xFF000000},
+    {1, "Art\\Map\\Selected.bmp", 32, 32, 0xFF000000},
+    {2, "Art\\Map\\Dot.bmp", 32, 32, 0xFF000000},
+    {3, "Art\\Map\\Gold.bmp", 64, 64, 0xFF000000},
+    {4, "Art\\Map\\Bag.bmp", 64, 64, 0xFF000000},
+    {5, "Art\\Map\\Chest.bmp", 64, 64, 0xFF000000},
+    {6, "Art\\Map\\Dude2.bmp", 32, 64, 0xFF000000},
+    {7, "Art\\Map\\Back.bmp", 64, 64, 0},
+    {8, "Art\\Wealth\\Numbers1.bmp", 32, 32, 0xFF000000},
+    {9, "Art\\Heroes\\Prison.bmp", 32, 32, 0xFFFF0000},
+    {10, "Art\\Controls\\Button4.bmp", 64, 64, 0},
+    {11, "Art\\Controls\\Walk.bmp", 32, 32, 0xFF000000},
+    {13, "Art\\You\\Attack.bmp", 32, 32, 0xFF000000},
+    {14, "Art\\Controls\\Inspect.bmp", 32, 32, 0xFF000000},
+    {15, "Art\\Controls\\Write2.bmp", 64, 32, 0xFF000000},
+    {16, "Art\\Controls\\Write3.bmp", 64, 32, 0xFF000000},
+    {17, "Art\\Controls\\Write4.bmp", 64, 32, 0xFF000000},
+    {18, "Art\\Controls\\Write5.bmp", 64, 32, 0xFF000000},
+    {19, "Art\\Controls\\Button5.bmp", 64, 64, 0},
+    {20, "Art\\Controls\\Portrait2.bmp", 64, 64, 0xFF00FF00},
+    {21, "Art\\Controls\\H1.bmp", 64, 64, 0},
+    {22, "Art\\Controls\\Back.bmp", 64, 32, 0},
+    {23, "Art\\Fight\\Blocked.bmp", 32, 32, 0},
+    {24, "Art\\Fight\\Battle.bmp", 32, 32, 0},
+    {25, "Art\\Fight\\Blocked2.bmp", 32, 32, 0},
+    {26, "Art\\Controls\\Trade2.bmp", 32, 32, 0xFF000000},
+    {27, "Art\\Controls\\Center.bmp", 32, 32, 0xFF000000},
+    {28, "Art\\Controls\\Write8.bmp", 64, 32, 0xFF000000},
+    {29, "Art\\Controls\\Next.bmp", 32, 32, 0xFF000000},
+    {30, "Art\\Controls\\Write9.bmp", 64, 32, 0xFF000000},
+    {31, "Art\\Controls\\Back7.bmp", 32, 32, 0},
+    {32, "Art\\Controls\\DayAndGold.bmp", 64, 32, 0xFF000000},
+    {33, "Art\\Controls\\Fame.bmp", 64, 32, 0xFF000000},
+    {34, "Art\\Controls\\Mouse.bmp", 32, 64, 0xFFFF0000},
+    {35, "Art\\Map\\Box.bmp", 256, 128, 0},
+    {36, "Art\\Controls\\Box.bmp", 128, 64, 0},
+};
+
+// The unit-picture set: the slot is the UnitType.
+inline constexpr PictureLoad kMapUnitPictures[] = {
+    {0, "Art\\Controls\\Peasants1.bmp", 64, 64, 0xFF000000},
+    {1, "Art\\Controls\\Militia.bmp", 64, 64, 0xFF000000},
+    {2, "Art\\Controls\\Infantry.bmp", 64, 64, 0xFF000000},
+    {3, "Art\\Controls\\GoldenInfantry.bmp", 64, 64, 0xFF000000},
+    {4, "Art\\Controls\\RoyalInfantry.bmp", 64, 64, 0xFF000000},
+    {20, "Art\\Controls\\Dogs.bmp", 64, 64, 0xFF000000},
+    {21, "Art\\Controls\\Dogs2.bmp", 64, 64, 0xFFFF0000},
+};
+
+// The enemy figures: the slot is the army's picture.
+inline constexpr PictureLoad kMapEnemyPictures[] = {
+    {0, "Art\\Map\\Enemy1.bmp", 64, 64, 0xFF000000},
+    {1, "Art\\Map\\Enemy2.bmp", 64, 64, 0xFF000000},
+    {2, "Art\\Map\\EnemyDog.bmp", 64, 64, 0xFFFF0000},
+    {3, "Art\\Map\\Enemy3.bmp", 64, 64, 0xFF000000},
+    {4, "Art\\Map\\Enemy4.bmp", 64, 64, 0xFF000000},
+    {5, "Art\\Map\\Enemy5.bmp", 64, 64, 0xFF000000},
+    {6, "Art\\Map\\Enemy6.bmp", 64, 64, 0xFF000000},
+    {7, "Art\\Map\\Enemy7.bmp", 64, 64, 0xFF000000},
+    {8, "Art\\Map\\Enemy8.bmp", 64, 64, 0xFF000000},
+};
+
+inline constexpr int kMapSpriteSlots = 40;
+inline constexpr int kMapUnitSlots = 30;
+inline constexpr int kMapEnemySlots = 10;
+inline constexpr int kPathPoints = 10;
+inline constexpr int kMaxPathPoints = 7;
+inline constexpr int kEnemyPlanPoints = 7;
+inline constexpr int kFameRewardCount = 23;
+inline constexpr uint8_t kMovesPerDay = 7;
+inline constexpr uint8_t kArmyMovesPerDay = 4;
+inline constexpr CharacterId kNoMeeting = 100;
+inline constexpr int32_t kOffMapX = 10000;
+
+// One of the invaders' fixed routes: the head where an invader joins it, then its points.
+struct InvaderRoute {
+    int32_t headX = 0;
+    int32_t headY = 0;
+    int32_t headCell = 0;
+    uint8_t count = 0;
+    std::array<int32_t, kRoutePointCount> cells{};
+    std::array<int32_t, kRoutePointCount> x{};
+    std::array<int32_t, kRoutePointCount> y{};
+};
+
+// The kingdom map's objects and everything the player does with them: the party and the heroes,
+// the treasure, the places, the enemy armies, the drawn path and the walk, the invaders' march,
+// captions and message boxes. It never reads the world record: the map state copies the world
+// in at every entry and back at every leave.
+class MapScreen {
+  public:
+    MapScreen();
+    virtual ~MapScreen();
+    MapScreen(const MapScreen&) = delete;
+    MapScreen& operator=(const MapScreen&) = delete;
+
+    void Init(GraphicsDevice* device);
+    void Free();
+    void LoadFoundItemArt(GraphicsDevice* device);
+    void PickCell();
+
+    // Placement and what stands where.
+    void PlaceObjects();
+    void MarkCells();
+    void IdentifyObjectAt(int32_t cell);
+    void PlaceJoinedHero();
+    void PlaceArmies();
+
+    // The path and the walk.
+    void ClickCell(int32_t cell, uint8_t& clickFlag, int32_t x, int32_t y);
+    void UpdateWalkTarget();
+    void WalkPath(uint8_t step);
+
+    // Pick-ups and arrivals.
+    void CollectPile(int32_t& gold);
+    void StoreFoundItems();
+
+    // The invaders' march in the enemy phase.
+    void BuildRoutes();
+    void NextMovingArmy();
+    void StepDirection();
+    void UpdateArmyMovement();
+    void AdvanceArmy();
+    void StepArmyAlongRoute(uint8_t step);
+    void CheckEncounter();
+
+    // Drawing; positions on the map are world pixels less the map view's scroll.
+    void Animate();
+    void DrawGoldPiles(int32_t scrollX, int32_t scrollY);
+    void DrawObjects(int32_t scrollX, int32_t scrollY);
+    void DrawSelection(int32_t scrollX, int32_t scrollY);
+    void DrawObjectCaption();
+    void DrawFameReward(uint8_t showDayBox);
+    // panelSprites is the control panel's set (slot 10 day digits, slot 11 fame digits); null
+    // draws no panel digits.
+    void DrawEventMessage(int32_t goldX, int32_t goldY, uint8_t showDayBox, uint32_t gold,
+                          SpriteSet* panelSprites, uint8_t showFamePanel);
+
+    // Pictures.
+    std::unique_ptr<SpriteSet> sprites;
+    std::unique_ptr<SpriteSet> unitSprites;
+    std::unique_ptr<SpriteSet> enemySprites;
+    std::unique_ptr<SpriteSet> gemArt;
+    std::unique_ptr<SpriteSet> artifactArt;
+    std::unique_ptr<SpriteSet> itemArt;
+    std::unique_ptr<Font> font;
+
+    // Sound requests, played and cleared by the map state.
+    uint8_t coinSound = 0;
+    uint8_t chestSound = 0;
+
+    // Messages and captions.
+    uint8_t towerHidden = 0;
+    uint8_t tradeFailed = 0;
+    uint8_t eventId = 0;
+    // 1..31 a quest object sent home, 101..103 a scouting report.
+    uint8_t returnedObject = 0;
+    // 0 off, 1 armed (and 2, 7 by the map state): the next click asks for a caption.
+    uint8_t lookMode = 0;
+    int32_t hoverId = 0;
+    uint8_t showCaption = 0;
+
+    std::array<int32_t, kQuestObjectSlots> questObjectCell{};
+
+    // The day box and the fame gifts; the gift arrays are as wide as the world's snapshot.
+    std::array<uint8_t, 3> healMessages{};
+    uint8_t fameBoxShown = 0;
+    std::array<uint8_t, 100> fameRewardShown{};
+    std::array<uint8_t, 100> fameRewardRow{};
+    int32_t dayShown = 1;
+    int32_t fameShown = 0;
+
+    // Invasion outcomes: army numbers 80..92, 0 none.
+    uint8_t outcomeShown = 0;
+    uint8_t outcomeHardWin = 0;
+    uint8_t outcomeEasyWin = 0;
+    uint8_t outcomeReward = 0;
+
+    // Joining.
+    uint8_t joinPending = 0;
+    HeroIndex joinHero = 0;
+
+    // The enemy phase: 0 the player's turn, 1 pick, 2 plan, 3 walk, 200 resolve, 201 gone.
+    uint8_t enemyPhase = 0;
+    uint8_t currentMover = 0;
+    uint8_t pickNextArmy = 0;
+    std::array<uint8_t, kMapArmyCount> armyRouteIndex{};
+    std::array<uint8_t, kMapArmyCount> armyAtRouteEnd{};
+    std::array<uint8_t, kMapArmyCount> armyMoves{};
+    std::array<uint8_t, kMapArmyCount> armyOnRoute{};
+    InvaderRoute routeA;
+    InvaderRoute routeB;
+    int32_t moverX = 0;
+    int32_t moverY = 0;
+    int32_t moverGoalX = 0;
+    int32_t moverGoalY = 0;
+    int32_t moverStartX = 0;
+    int32_t moverStartY = 0;
+    int32_t moverArrivalCell = 0;
+    uint8_t moverRouteIndex = 0;
+    std::array<int32_t, kEnemyPlanPoints> enemyPathX{};
+    std::array<int32_t, kEnemyPlanPoints> enemyPathY{};
+    uint8_t enemyPathCount = 0;
+    std::array<uint8_t, kPathPoints> enemyPointUsed{};
+    std::array<uint8_t, kEnemyPlanPoints> enemyPointFight{};
+    uint8_t enemyPlanStep = 0;
+    uint8_t enemyWalkStart = 0;
+    uint8_t enemyWalking = 0;
+    uint8_t enemyPointIndex = 0;
+    uint8_t enemyPointReached = 0;
+    uint8_t enemyIdle = 0;
+    uint8_t enemyWalkEnded = 0;
+    uint8_t enemyMetCharacter = 0;
+    uint8_t battlePending = 0;
+    // 1 the player, 2..11 heroes 1..10.
+    CharacterId battleSide = 0;
+    uint8_t encounterScan = 0;
+    uint8_t goalBattle = 0;
+
+    // Turn state.
+    uint8_t battleStart = 0;
+    uint8_t bagFull = 0;
+    uint8_t townEntered = 0;
+    uint8_t townNumber = 0;
+    uint8_t villageEntered = 0;
+    uint8_t villageNumber = 0;
+    uint8_t palaceEntered = 0;
+    uint8_t templeEntered = 0;
+    uint8_t castleEntered = 0;
+    uint8_t towerEntered = 0;
+    uint8_t siteEntered = 0;
+    uint8_t playerArrived = 0;
+    HeroIndex arrivedHero = 0;
+
+    // Animation clocks: walk frames run 0, 1, 2, 3, 2, 1, ...; clock state 1 restarts.
+    uint8_t walkFrame = 0;
+    uint8_t walkFrameRising = 0;
+    uint8_t walkClockState = 1;
+    uint32_t walkClockMs = 0;
+    uint8_t chestFrame = 0;
+    uint8_t chestClockState = 1;
+    uint32_t chestClockMs = 0;
+
+    // Trade and targets: trade mode 0 off, 1 armed, 2 character chosen, 3 reached, 4 long path,
+    // 7 meeting under way.
+    uint8_t tradeMode = 0;
+    uint8_t meetingRequest = 0;
+    CharacterId meetFirst = kNoMeeting;
+    CharacterId meetSecond = kNoMeeting;
+    int32_t targetX = 0;
+    int32_t targetY = 0;
+    uint8_t targetSet = 0;
+    uint8_t playerAttack = 0;
+    uint8_t attackArmy = 0;
+    uint8_t armyTarget = 0;
+    uint8_t blockedMarker = 0;
+    int32_t blockedX = 0;
+    int32_t blockedY = 0;
+    uint8_t checkBlocked = 0;
+    uint8_t attackPathShown = 0;
+    // World position of the cell under the pointer, set by the map state for the path's dots.
+    int32_t cursorCellX = 0;
+    int32_t cursorCellY = 0;
+
+    // The walker's items: its bag cells, owned flags and bag cell + 1 by item index.
+    uint8_t bagCopy = 0;
+    uint8_t bagCopyHero = 0;
+    uint8_t bagOwnerHero = 0;
+    uint8_t playerFinds = 0;
+    uint8_t heroFinds = 0;
+    uint8_t storeFound = 0;
+    CharacterId selectedCharacter = 0;
+    std::array<ItemId, kBagCellCount> walkerBag{};
+    std::array<uint8_t, kItemTableSize> walkerOwned{};
+    std::array<uint8_t, kItemTableSize> walkerItemCell{};
+
+    // Copies of the world's wealth tables: slot to index + 1, owned flag, slot + 1.
+    std::array<uint8_t, kWealthEntryCount> gemSlots{};
+    std::array<uint8_t, kWealthEntryCount> gemOwned{};
+    std::array<uint8_t, kWealthEntryCount> gemSlotOf{};
+    std::array<uint8_t, kWealthEntryCount> artifactSlots{};
+    std::array<uint8_t, kWealthEntryCount> artifactOwned{};
+    std::array<uint8_t, kWealthEntryCount> artifactSlotOf{};
+
+    // What the last walk arrived on.
+    MapObjectCode cellSavedCode = 0;
+    // Codes 0..151 per cell, by cell number 1..10800.
+    std::array<uint8_t, kMapCellCount + 1> cellObject{};
+
+    // The found box: 0 none, 1 pictures to load, 2 shown.
+    uint8_t foundBox = 0;
+    uint8_t foundGoldShown = 0;
+    uint8_t foundGem = 0;
+    uint8_t foundArtifact = 0;
+    uint8_t foundItem = 0;
+    int32_t foundGold = 0;
+    uint8_t foundGemIndex = 0;
+    uint8_t foundArtifactIndex = 0;
+    uint8_t foundItemIndex = 0;
+    // Whose find it is and from which chest, kept from the moment of the find until it is
+    // stored, whatever walks in between.
+    MapObjectCode foundChestCode = 0;
+    uint8_t foundByPlayer = 0;
+    uint8_t foundByHero = 0;
+
+    // The path and the pick.
+    int32_t pathStartX = 0;
+    int32_t pathStartY = 0;
+    // Player: 0 no path, 1 drawn, 2 Walk given, 3 walking.
+    uint8_t walkState = 0;
+    uint8_t pointReachedX = 0;
+    uint8_t pointReachedY = 0;
+    uint8_t pointReached = 0;
+    uint8_t arrived = 0;
+    int32_t pickedCell = 0;
+    uint8_t pickRequest = 0;
+    // Right, left, up, down.
+    std::array<uint8_t, 4> stepCounts{};
+    int32_t pickX = 0;
+    int32_t pickY = 0;
+    uint8_t pathRequest = 0;
+    uint8_t pathStage = 0;
+    std::array<uint8_t, kPathPoints> pointPending{};
+    std::array<int32_t, kPathPoints> pathX{};
+    std::array<int32_t, kPathPoints> pathY{};
+    uint8_t pathCount = 0;
+    uint8_t pathIndex = 0;
+    uint8_t pathLength = 0;
+    uint8_t newSelection = 0;
+    uint8_t chooseDirection = 0;
+
+    // The player's party; it is always on the map.
+    int32_t walkX = 0;
+    int32_t walkY = 0;
+    int32_t playerCell = 0;
+    uint8_t playerOnMap = 1;
+    Facing playerFacing = 0;
+    uint8_t playerSelected = 0;
+    uint8_t playerMovesLeft = kMovesPerDay;
+    uint8_t playerMoves = kMovesPerDay;
+
+    // The heroes by HeroIndex; the selection bytes hold hero numbers (0 none).
+    std::array<uint8_t, kHeroCount> heroOnMap{};
+    std::array<int32_t, kHeroCount> heroX{};
+    std::array<int32_t, kHeroCount> heroY{};
+    std::array<Facing, kHeroCount> heroFacing{};
+    std::array<int32_t, kHeroCount> heroCell{};
+    std::array<uint8_t, kHeroCount> heroMovesLeft{};
+    std::array<uint8_t, kHeroCount> heroMoves{};
+    uint8_t heroSelected = 0;
+    uint8_t heroPathReady = 0;
+    uint8_t heroWalkStart = 0;
+    uint8_t walkingHero = 0;
+    HeroIndex selectedHeroIndex = 0;
+
+    // Treasure.
+    std::array<uint8_t, kPileCount> pileActive{};
+    std::array<int32_t, kPileCount> pileX{};
+    std::array<int32_t, kPileCount> pileY{};
+    std::array<int32_t, kPileCount> pileCell{};
+    std::array<uint8_t, kBagCount> bagActive{};
+    std::array<int32_t, kBagCount> bagX{};
+    std::array<int32_t, kBagCount> bagY{};
+    std::array<int32_t, kBagCount> bagCell{};
+    std::array<uint8_t, kChestCount> chestActive{};
+    std::array<int32_t, kChestCount> chestX{};
+    std::array<int32_t, kChestCount> chestY{};
+    std::array<int32_t, kChestCount> chestCell{};
+
+    // Enemy armies; for the invaders 80..92 active 1 is released and 2 placed.
+    std::array<uint8_t, kMapArmyCount> armyActive{};
+    std::array<int32_t, kMapArmyCount> armyX{};
+    std::array<int32_t, kMapArmyCount> armyY{};
+    std::array<int32_t, kMapArmyCount> armyCell{};
+    std::array<uint8_t, kMapArmyCount> armyPicture{};
+    std::array<uint8_t, kMapArmyCount> armyPlaced{};
+    std::array<Facing, kMapArmyCount> armyFacing{};
+    std::array<uint8_t, kMapArmyCount> armyDone{};
+    // The moving armies' facing group 0..3 (up, right, down, left), for their figures.
+    std::array<uint8_t, kMapArmyCount> armyFacingGroup{};
+
+    // Places.
+    std::array<int32_t, kTownCellSlots> townCells{};
+    std::array<int32_t, kVillageCells.size() * kCellsPerVillage> villageCells{};
+    std::array<int32_t, kPalaceCells.size()> palaceCells{};
+    std::array<int32_t, kTempleCells.size()> templeCells{};
+    std::array<int32_t, kCastleCells.size()> castleCells{};
+    int32_t towerCell = 0;
+    std::array<int32_t, kSiteCellSlots> siteCells{};
+    std::array<int32_t, kGoldMineCells.size()> goldMineCells{};
+    std::array<int32_t, kIronMineCells.size()> ironMineCells{};
+
+  private:
+    // Path drawing and walking.
+    uint8_t& WalkerMovesLeft();
+    void ClearPath();
+    void AddPathPoint();
+    void CutLastPoint();
+    bool CutForArmy(int32_t x, int32_t y);
+    void CutForMeeting(int32_t x, int32_t y);
+    void MarkPathWalkable();
+    void ChooseWalkDirection(int32_t x, int32_t y, Facing& facing);
+    void MoveWalker(int32_t& x, int32_t& y, uint8_t step);
+    int32_t ArriveAt(int32_t oldCell, uint8_t walkerCode);
+    MapObjectCode ScanArrivalCell(int32_t cell) const;
+
+    void ReturnFoundItemToChest();
+    bool IsFreeForPlacement(int32_t cell) const;
+    void PlaceArmyAt(int army, int32_t cell);
+
+    // The enemy phase.
+    const InvaderRoute& RouteOf(int army) const;
+    bool StandsOnRouteHead(int army) const;
+    void AddPlannedPoint(int32_t x, int32_t y);
+    void TestCharactersOnPlannedPoint(int index);
+    void EndEnemyWalk();
+
+    // Message boxes.
+    void DrawStoryBox();
+    void DrawOutcomeBoxes();
+    void DrawDayBox();
+    void DrawStatusStrip(uint32_t gold, SpriteSet* panelSprites);
+    void DrawFoundBox(int32_t goldX, int32_t goldY);
+    void DrawBox(int32_t x, int32_t y, float scaleX, float scaleY);
+    void DrawSprite(int32_t slot, int32_t frame, int32_t x, int32_t y, float scaleX, float scaleY);
+    void DrawLine(const char* text, int32_t x, int32_t y, int32_t width, uint32_t colour);
+};
+
+}  // namespace varn

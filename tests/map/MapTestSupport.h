@@ -1,0 +1,71 @@
+#pragma once
+
+#include "map/MapScreen.h"
+#include "world/GameState.h"
+
+namespace varn {
+
+// What the map state copies from a new game into the map screen on entry, then the placement.
+inline void FillFromWorld(MapScreen& screen, const GameState& world) {
+    screen.playerCell = world.playerMapCell;
+    for (int hero = 0; hero < kHeroCount; ++hero) {
+        screen.heroOnMap[hero] = world.heroJoined[hero];
+        screen.heroCell[hero] = world.heroMapCell[hero];
+    }
+    std::copy(world.pileActive.begin(), world.pileActive.end(), screen.pileActive.begin());
+    std::copy(world.bagActive.begin(), world.bagActive.end(), screen.bagActive.begin());
+    std::copy(world.roamerFlag.begin(), world.roamerFlag.end(), screen.chestActive.begin());
+    for (int army = 0; army < kMapArmyCount; ++army) {
+        screen.armyActive[army] = world.BattleSite(army + 1);
+    }
+    screen.PlaceObjects();
+    screen.PlaceArmies();
+    screen.BuildRoutes();
+    screen.MarkCells();
+}
+
+// The map state's driver of one enemy phase: pick, plan and walk each army in turn until no
+// army is left. Returns the frames it took; a battle on the way ends the phase early.
+inline int RunEnemyPhase(MapScreen& screen, uint8_t step, int frameLimit = 100000) {
+    screen.enemyPhase = 1;
+    screen.pickNextArmy = 1;
+    for (int frame = 1; frame <= frameLimit; ++frame) {
+        if (screen.enemyPhase == 1 && screen.pickNextArmy != 0) {
+            screen.pickNextArmy = 0;
+            screen.NextMovingArmy();
+            if (screen.enemyPhase != 0 && screen.enemyPhase != 200) {
+                screen.enemyPhase = 2;
+            }
+        }
+        if (screen.enemyPhase == 2) {
+            const int mover = screen.currentMover;
+            if (screen.armyOnRoute[mover] == 0) {
+                screen.StepDirection();
+                screen.UpdateArmyMovement();
+            }
+            if (screen.armyOnRoute[mover] != 0 && screen.armyMoves[mover] > 0) {
+                screen.AdvanceArmy();
+            }
+            if (screen.enemyPhase == 2) {
+                screen.enemyPhase = 3;
+            }
+        } else if (screen.enemyPhase == 3) {
+            screen.StepArmyAlongRoute(step);
+            if (screen.battlePending != 0) {
+                return frame;
+            }
+        }
+        if (screen.enemyPhase == 200 || screen.enemyPhase == 0) {
+            return frame;
+        }
+    }
+    return -1;
+}
+
+// A new day for the armies, as the map state gives it.
+inline void StartArmyDay(MapScreen& screen) {
+    screen.armyDone.fill(0);
+    screen.armyMoves.fill(kArmyMovesPerDay);
+}
+
+}  // namespace varn
