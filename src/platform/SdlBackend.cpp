@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/FirstFrameStamp.h"
 #include "platform/KeyTable.h"
 #include "platform/PixelFormat.h"
 #include "platform/SdlAudio.h"
@@ -182,6 +183,7 @@ bool SdlBackend::Present(const BackBuffer& frame) {
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, frameTexture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
+    StampFirstFrame();
     return true;
 }
 
