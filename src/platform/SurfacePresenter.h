@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/BackBuffer.h"
 #include "platform/Letterbox.h"
@@ -32,6 +33,7 @@ class SurfacePresenter {
   private:
     bool PrepareStaging(int width, int height, uint32_t format);
     bool TargetChanged(const SDL_Surface* target) const;
+    void ScaleNearest32(SDL_Surface* target, bool pictureMoved);
 
     SDL_Surface* staging_ = nullptr;  // the frame in the target's format
     // The target last drawn on, to know when its bars need painting.
@@ -43,6 +45,9 @@ class SurfacePresenter {
     int frameHeight_ = 0;
     PictureRect picture_;
     PictureRect changed_;
+    // For each target column and row of the picture, the staging pixel it shows.
+    std::vector<int> columns_;
+    std::vector<int> rows_;
 };
 
 }  // namespace platform
