@@ -8,6 +8,7 @@
 #include "platform/KeyTable.h"
 #include "platform/PixelFormat.h"
 #include "platform/SdlAudio.h"
+#include "platform/WindowManager.h"
 
 namespace varn {
 
@@ -139,7 +140,9 @@ bool SdlBackend::OpenDisplay(int width, int height, bool windowed) {
             SDL_SetWindowPosition(window_, 0, 0);
             SDL_SetWindowSize(window_, desktop.w, desktop.h);
         }
-        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        if (HasWindowManager(window_)) {
+            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
     }
     // The window's surface in plain memory, not a renderer's texture behind it.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
