@@ -19,8 +19,7 @@ void StampFirstFrame() {
         return;
     }
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const long long nanoseconds =
-        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
+    const long long nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
     if (std::FILE* file = std::fopen(path, "w")) {
         std::fprintf(file, "%lld\n", nanoseconds);
         std::fclose(file);

@@ -152,7 +152,7 @@ bool SdlBackend::OpenDisplay(int width, int height, bool windowed) {
     SDL_DisplayMode mode;
     const int displayIndex = SDL_GetWindowDisplayIndex(window_);
     pacer_.SetRefreshRate(SDL_GetCurrentDisplayMode(displayIndex, &mode) == 0 ? mode.refresh_rate
-                                                                             : 0);
+                                                                              : 0);
     presenter_ = std::make_unique<SurfacePresenter>();
     return true;
 }

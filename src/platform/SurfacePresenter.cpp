@@ -52,7 +52,8 @@ bool SurfacePresenter::TargetChanged(const SDL_Surface* target) const {
 
 bool SurfacePresenter::Draw(const BackBuffer& frame, SDL_Surface* target) {
     if (target == nullptr || frame.width <= 0 || frame.height <= 0 ||
-        frame.pixels.size() < static_cast<size_t>(frame.width) * static_cast<size_t>(frame.height)) {
+        frame.pixels.size() <
+            static_cast<size_t>(frame.width) * static_cast<size_t>(frame.height)) {
         return false;
     }
     const uint32_t format = target->format->format;

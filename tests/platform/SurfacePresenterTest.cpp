@@ -47,16 +47,16 @@ platform::BackBuffer SmallFrame() {
     // Each channel alone, its lowest bit alone, white, black and mixtures.
     platform::BackBuffer frame;
     frame.Resize(4, 3);
-    const uint16_t pixels[] = {0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0800, 0x0020, 0x0001, 0x0000,
-                               0x8410, 0x1234, 0xABCD, 0x7BEF};
+    const uint16_t pixels[] = {0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0800, 0x0020,
+                               0x0001, 0x0000, 0x8410, 0x1234, 0xABCD, 0x7BEF};
     std::copy(std::begin(pixels), std::end(pixels), frame.pixels.begin());
     return frame;
 }
 
 TEST(SurfacePresenterTest, FrameReachesSurfacesOfEachLayoutPixelForPixel) {
-    const uint32_t formats[] = {SDL_PIXELFORMAT_RGB888, SDL_PIXELFORMAT_ARGB8888,
+    const uint32_t formats[] = {SDL_PIXELFORMAT_RGB888,   SDL_PIXELFORMAT_ARGB8888,
                                 SDL_PIXELFORMAT_ABGR8888, SDL_PIXELFORMAT_BGR888,
-                                SDL_PIXELFORMAT_RGB24, SDL_PIXELFORMAT_RGB565};
+                                SDL_PIXELFORMAT_RGB24,    SDL_PIXELFORMAT_RGB565};
     const platform::BackBuffer frame = SmallFrame();
     for (uint32_t format : formats) {
         SCOPED_TRACE(SDL_GetPixelFormatName(format));
