@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
+#include "platform/FirstFrameStamp.h"
 #include "platform/KeyTable.h"
 #include "platform/PixelFormat.h"
 #include "platform/SdlAudio.h"
+#include "platform/WindowManager.h"
 
 namespace varn {
 
@@ -71,7 +73,7 @@ Rect SdlBackend::ClientRect() const {
 }
 
 void SdlBackend::MoveMainWindow(int x, int y, int width, int height) {
-    if (window_ == nullptr || renderer_ != nullptr) {
+    if (window_ == nullptr || presenter_) {
         return;  // once the display fills the screen the window keeps its size
     }
     SDL_SetWindowPosition(window_, x, y);
@@ -126,7 +128,7 @@ bool SdlBackend::SupportsBackBufferFormat(uint32_t format, bool windowed) {
 }
 
 bool SdlBackend::OpenDisplay(int width, int height, bool windowed) {
-    if (window_ == nullptr) {
+    if (window_ == nullptr || width <= 0 || height <= 0) {
         return false;
     }
     CloseDisplay();
@@ -138,50 +140,46 @@ bool SdlBackend::OpenDisplay(int width, int height, bool windowed) {
             SDL_SetWindowPosition(window_, 0, 0);
             SDL_SetWindowSize(window_, desktop.w, desktop.h);
         }
-        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        if (HasWindowManager(window_)) {
+            SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
     }
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    renderer_ =
-        SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
-    if (renderer_ == nullptr) {
-        renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    }
-    if (renderer_ == nullptr) {
+    // The window's surface in plain memory, not a renderer's texture behind it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_GetWindowSurface(window_) == nullptr) {
         return false;
     }
-    SDL_RenderSetLogicalSize(renderer_, width, height);
-    frameTexture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565,
-                                      SDL_TEXTUREACCESS_STREAMING, width, height);
-    if (frameTexture_ == nullptr) {
-        CloseDisplay();
-        return false;
-    }
+    SDL_DisplayMode mode;
+    const int displayIndex = SDL_GetWindowDisplayIndex(window_);
+    pacer_.SetRefreshRate(SDL_GetCurrentDisplayMode(displayIndex, &mode) == 0 ? mode.refresh_rate
+                                                                              : 0);
+    presenter_ = std::make_unique<SurfacePresenter>();
     return true;
 }
 
 void SdlBackend::CloseDisplay() {
-    if (frameTexture_ != nullptr) {
-        SDL_DestroyTexture(frameTexture_);
-        frameTexture_ = nullptr;
-    }
-    if (renderer_ != nullptr) {
-        SDL_DestroyRenderer(renderer_);
-        renderer_ = nullptr;
-    }
+    presenter_.reset();
+    pointerMotion_ = PointerMotionScale();
 }
 
 bool SdlBackend::Present(const BackBuffer& frame) {
-    if (frameTexture_ == nullptr || frame.pixels.empty()) {
+    if (!presenter_) {
         return false;
     }
-    if (SDL_UpdateTexture(frameTexture_, nullptr, frame.pixels.data(),
-                          frame.width * static_cast<int>(sizeof(uint16_t))) != 0) {
+    SDL_Surface* surface = SDL_GetWindowSurface(window_);
+    if (surface == nullptr || !presenter_->Draw(frame, surface)) {
         return false;
     }
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderCopy(renderer_, frameTexture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    pointerMotion_.Fit(frame.width, frame.height, presenter_->Picture());
+    pacer_.WaitForFrame();
+    const PictureRect& changed = presenter_->Changed();
+    if (changed.width > 0 && changed.height > 0) {
+        const SDL_Rect rect{changed.x, changed.y, changed.width, changed.height};
+        if (SDL_UpdateWindowSurfaceRects(window_, &rect, 1) != 0) {
+            return false;
+        }
+    }
+    StampFirstFrame();
     return true;
 }
 
@@ -216,6 +214,8 @@ bool SdlBackend::ReadMouse(MouseState& state) {
     int dx = 0;
     int dy = 0;
     Uint32 buttons = SDL_GetRelativeMouseState(&dx, &dy);
+    // Movement over the picture, in frame pixels.
+    pointerMotion_.Scale(dx, dy);
     state.dx = dx;
     state.dy = dy;
     state.dz = wheel_ * 120;  // one notch of the wheel is 120 units

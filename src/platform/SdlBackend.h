@@ -3,17 +3,23 @@
 #include <memory>
 
 #include "platform/Backend.h"
+#include "platform/FramePacer.h"
+#include "platform/Letterbox.h"
+#include "platform/SurfacePresenter.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 
 namespace varn {
 
 namespace platform {
 
 // The backend for play: an SDL window filling the screen that shows the back buffer scaled
-// with its aspect kept, the keyboard and mouse through SDL, sound through SDL_mixer.
+// with its aspect kept, at most once per refresh of the display, the keyboard and mouse through
+// SDL, sound through SDL_mixer.
+//
+// The frame goes to the window's own surface, not through an SDL renderer: measured on a machine
+// without a GPU, a renderer brings a software OpenGL rasteriser with a thread per core, several
+// times the memory and start-up time, and a conversion of every frame anyway.
 class SdlBackend : public Backend {
   public:
     SdlBackend();
@@ -43,8 +49,10 @@ class SdlBackend : public Backend {
 
   private:
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* frameTexture_ = nullptr;
+    std::unique_ptr<SurfacePresenter> presenter_;  // set while the display is open
+    SteadyPacingClock pacingClock_;
+    FramePacer pacer_{pacingClock_};
+    PointerMotionScale pointerMotion_;
     std::unique_ptr<AudioDevice> audio_;
     bool videoStarted_ = false;
     bool quitPosted_ = false;

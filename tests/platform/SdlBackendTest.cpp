@@ -12,14 +12,12 @@ namespace varn {
 
 namespace {
 
-// SDL's dummy video and audio drivers: a real window and renderer, no screen.
+// SDL's dummy video and audio drivers: a real window and window surface, no screen.
 class SdlBackendTest : public testing::Test {
   protected:
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        // The software renderer: no graphics driver gets loaded and unloaded behind the test.
-        setenv("SDL_RENDER_DRIVER", "software", 1);
     }
 };
 
