@@ -178,8 +178,8 @@ void BattleScreen::HandleCellClick() {
         planStep = 1;
         planStartX = commanderSelected ? commanderX : armyX[activeArmyIndex];
         planStartY = commanderSelected ? commanderY : armyY[activeArmyIndex];
-        SelectedMoves(*this) = commanderSelected ? commanderMovesCommitted
-                                                 : armyMovesCommitted[activeArmyIndex];
+        SelectedMoves(*this) =
+            commanderSelected ? commanderMovesCommitted : armyMovesCommitted[activeArmyIndex];
         stepsRight = clickedX > planStartX ? (clickedX - planStartX) / kBattleCellSize : 0;
         stepsLeft = clickedX < planStartX ? (planStartX - clickedX) / kBattleCellSize : 0;
         stepsUp = clickedY < planStartY ? (planStartY - clickedY) / kBattleCellSize : 0;

@@ -47,10 +47,10 @@ bool EnemyLive(const BattleScreen& s, int e) {
 }
 
 WoundOutcome WoundEnemy(BattleScreen& s, int e) {
-    const WoundOutcome outcome = ApplyWounds(
-        WoundRows{s.enemyMen[e], s.enemyLight[e], s.enemySerious[e], s.enemyCritical[e],
-                  s.enemyDown[e]},
-        s.damageLevel);
+    const WoundOutcome outcome =
+        ApplyWounds(WoundRows{s.enemyMen[e], s.enemyLight[e], s.enemySerious[e], s.enemyCritical[e],
+                              s.enemyDown[e]},
+                    s.damageLevel);
     if (s.enemyMen[e] == 0) {
         LeaveField(s, s.enemyPresent[e], s.enemyCell[e], kOccupantFirstEnemy + e);
     }
@@ -119,8 +119,8 @@ void BattleScreen::PlayerStrike() {
         commanderMovesCommitted = 0;
         commanderOrder = 0;
         commanderSelected = 0;
-        damageLevel = StrikeDamage(StrikeKind::CommanderOnEnemy, commanderAttack,
-                                   enemyDefence[e], 0);
+        damageLevel =
+            StrikeDamage(StrikeKind::CommanderOnEnemy, commanderAttack, enemyDefence[e], 0);
         defenceExcess = DefenceExcess(commanderAttack, enemyDefence[e]);
         commanderFacing = FacingFromFlags(toward, commanderFacing);
         commanderStriking = 1;
@@ -130,8 +130,8 @@ void BattleScreen::PlayerStrike() {
     armyOrderPlanned = 0;
     selectedArmy = 0;
     ++armyCombats[slot];
-    damageLevel = StrikeDamage(StrikeKind::ArmyOnEnemy, armyAttack[slot], enemyDefence[e],
-                               armyAlive[slot]);
+    damageLevel =
+        StrikeDamage(StrikeKind::ArmyOnEnemy, armyAttack[slot], enemyDefence[e], armyAlive[slot]);
     defenceExcess = DefenceExcess(armyAttack[slot], enemyDefence[e]);
     armyFacing[slot] = FacingFromFlags(toward, armyFacing[slot]);
     armyStriking = 1;
@@ -205,8 +205,8 @@ void BattleScreen::EnemyStrike() {
         toY = commanderY;
     } else if (target < kFirstAllyTarget) {
         const int slot = target - 1;
-        damageLevel = StrikeDamage(StrikeKind::EnemyOnArmy, enemyAttack[e], armyDefence[slot],
-                                   enemyMen[e]);
+        damageLevel =
+            StrikeDamage(StrikeKind::EnemyOnArmy, enemyAttack[e], armyDefence[slot], enemyMen[e]);
         defenceExcess = DefenceExcess(enemyAttack[e], armyDefence[slot]);
         toX = armyX[slot];
         toY = armyY[slot];
@@ -229,10 +229,10 @@ void BattleScreen::EnemyStrikeEnd() {
     if (target < kFirstAllyTarget) {
         const int slot = target - 1;
         ++armyCombats[slot];
-        const WoundOutcome outcome = ApplyWounds(
-            WoundRows{armyAlive[slot], armyLight[slot], armySerious[slot], armyCritical[slot],
-                      armyDown[slot]},
-            damageLevel);
+        const WoundOutcome outcome =
+            ApplyWounds(WoundRows{armyAlive[slot], armyLight[slot], armySerious[slot],
+                                  armyCritical[slot], armyDown[slot]},
+                        damageLevel);
         if (armyAlive[slot] == 0) {
             LeaveField(*this, armyPresent[slot], armyCell[slot], kOccupantFirstArmy + slot);
         }

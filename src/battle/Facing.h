@@ -16,7 +16,7 @@ struct StepFlags {
 
 // Flags toward (toX, toY) from (fromX, fromY); up is toward smaller y.
 constexpr StepFlags FlagsToward(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
-    return StepFlags{fromX < toX, fromX > toX, fromY > toY, fromY < toY};
+    return StepFlags{fromX<toX, fromX> toX, fromY > toY, fromY < toY};
 }
 
 // Facing 0 up, 1 up-right, 2 right, 3 down-right, 4 down, 5 down-left, 6 left, 7 up-left; with no

@@ -88,16 +88,46 @@ struct ChoiceCase {
 
 TEST(EnemyPlay, ChoosesTheNearestFreeCandidateInTableOrder) {
     const ChoiceCase cases[] = {
-        {"ties go to the neighbour order", CellAt(10, 5), CellAt(5, 5), {}, {}, 0, 1,
+        {"ties go to the neighbour order",
+         CellAt(10, 5),
+         CellAt(5, 5),
+         {},
+         {},
+         0,
+         1,
          {{9, 4}, {8, 4}, {7, 4}, {6, 4}}},
-        {"a held cell is skipped", CellAt(10, 5), CellAt(5, 5), {}, {CellAt(6, 4)}, 0, 2,
+        {"a held cell is skipped",
+         CellAt(10, 5),
+         CellAt(5, 5),
+         {},
+         {CellAt(6, 4)},
+         0,
+         2,
          {{9, 5}, {8, 5}, {7, 5}, {6, 5}}},
-        {"a special's cell may be entered", CellAt(10, 5), CellAt(5, 5), {}, {}, CellAt(6, 4), 1,
+        {"a special's cell may be entered",
+         CellAt(10, 5),
+         CellAt(5, 5),
+         {},
+         {},
+         CellAt(6, 4),
+         1,
          {{9, 4}, {8, 4}, {7, 4}, {6, 4}}},
-        {"cells off the field are never candidates", CellAt(5, 0), CellAt(0, 0), {}, {}, 0, 2,
+        {"cells off the field are never candidates",
+         CellAt(5, 0),
+         CellAt(0, 0),
+         {},
+         {},
+         0,
+         2,
          {{4, 0}, {3, 0}, {2, 0}, {1, 0}}},
-        {"an army slot's neighbours when nearer", CellAt(10, 10), CellAt(0, 0), {CellAt(8, 10)},
-         {}, 0, 8 * 1 + 1, {{9, 9}}},
+        {"an army slot's neighbours when nearer",
+         CellAt(10, 10),
+         CellAt(0, 0),
+         {CellAt(8, 10)},
+         {},
+         0,
+         8 * 1 + 1,
+         {{9, 9}}},
     };
     for (const ChoiceCase& c : cases) {
         BattleField field;
@@ -139,14 +169,32 @@ struct PlanCase {
 TEST(ComputerPlan, StepCountsTheirCapAndDrops) {
     const PlanCase cases[] = {
         {"diagonal first", 3, -5, 7, {{8, 6}, {9, 5}, {10, 4}, {10, 3}, {10, 2}}, 1, 1, 0},
-        {"seven exactly: only the ally strikes", 7, 0, 7,
-         {{8, 7}, {9, 7}, {10, 7}, {11, 7}, {12, 7}, {13, 7}, {14, 7}}, 0, 1, 0},
-        {"nine away: capped, no strike", 9, 1, 7,
-         {{8, 8}, {9, 8}, {10, 8}, {11, 8}, {12, 8}, {13, 8}, {14, 8}}, 0, 0, 0},
+        {"seven exactly: only the ally strikes",
+         7,
+         0,
+         7,
+         {{8, 7}, {9, 7}, {10, 7}, {11, 7}, {12, 7}, {13, 7}, {14, 7}},
+         0,
+         1,
+         0},
+        {"nine away: capped, no strike",
+         9,
+         1,
+         7,
+         {{8, 8}, {9, 8}, {10, 8}, {11, 8}, {12, 8}, {13, 8}, {14, 8}},
+         0,
+         0,
+         0},
         {"moves run out", -4, 0, 2, {{6, 7}, {5, 7}}, 1, 1, 0},
         {"no moves, no steps", 2, 2, 0, {}, 1, 1, 0},
-        {"through the top-left cell without strike", -9, -9, 7,
-         {{6, 6}, {5, 5}, {4, 4}, {3, 3}, {2, 2}, {1, 1}, {0, 0}}, 0, 0, 1},
+        {"through the top-left cell without strike",
+         -9,
+         -9,
+         7,
+         {{6, 6}, {5, 5}, {4, 4}, {3, 3}, {2, 2}, {1, 1}, {0, 0}},
+         0,
+         0,
+         1},
     };
     for (bool enemySide : {true, false}) {
         for (const PlanCase& c : cases) {
@@ -186,15 +234,31 @@ TEST(ComputerPlan, UnitsInTheWay) {
     // From (7, 7) six cells right.
     const Case cases[] = {
         {"enemy: third step on an army", true, {{10, 7}}, {}, {{8, 7}, {9, 7}}, 1},
-        {"enemy: walks through a friend halfway", true, {}, {{9, 7}},
-         {{8, 7}, {9, 7}, {10, 7}, {11, 7}, {12, 7}, {13, 7}}, 1},
+        {"enemy: walks through a friend halfway",
+         true,
+         {},
+         {{9, 7}},
+         {{8, 7}, {9, 7}, {10, 7}, {11, 7}, {12, 7}, {13, 7}},
+         1},
         {"enemy: friend then army", true, {{10, 7}}, {{9, 7}}, {{8, 7}}, 0},
-        {"enemy: ends on friends", true, {}, {{12, 7}, {13, 7}},
-         {{8, 7}, {9, 7}, {10, 7}, {11, 7}}, 0},
-        {"enemy: ends on one friend", true, {}, {{13, 7}}, {{8, 7}, {9, 7}, {10, 7}, {11, 7}, {12, 7}},
+        {"enemy: ends on friends",
+         true,
+         {},
+         {{12, 7}, {13, 7}},
+         {{8, 7}, {9, 7}, {10, 7}, {11, 7}},
+         0},
+        {"enemy: ends on one friend",
+         true,
+         {},
+         {{13, 7}},
+         {{8, 7}, {9, 7}, {10, 7}, {11, 7}, {12, 7}},
          1},
         {"ally: stops before an enemy", false, {{10, 7}}, {}, {{8, 7}, {9, 7}}, 1},
-        {"ally: ends on friends", false, {}, {{13, 7}, {12, 7}}, {{8, 7}, {9, 7}, {10, 7}, {11, 7}},
+        {"ally: ends on friends",
+         false,
+         {},
+         {{13, 7}, {12, 7}},
+         {{8, 7}, {9, 7}, {10, 7}, {11, 7}},
          0},
     };
     for (const Case& c : cases) {
@@ -248,9 +312,9 @@ TEST(EnemyPlay, EndCellHeldTwiceLeavesTheEnemyInPlace) {
     uint32_t now = 0;
     Frame(s, now);
     // Three moves left: the plan would end on enemy 1, so it is planned again without that cell.
-    EXPECT_EQ(std::tuple(s.enemyPhase, s.enemyRetry, s.enemyBlockedX, s.enemyBlockedY,
-                         s.enemyActed),
-              std::tuple(1, 1, Px(12), Px(4), 1));
+    EXPECT_EQ(
+        std::tuple(s.enemyPhase, s.enemyRetry, s.enemyBlockedX, s.enemyBlockedY, s.enemyActed),
+        std::tuple(1, 1, Px(12), Px(4), 1));
     Frame(s, now);
     Frame(s, now);
     EXPECT_EQ(std::tuple(s.enemyX[0], s.enemyY[0], s.enemyCell[0], s.enemyDone[0]),
@@ -336,8 +400,10 @@ TEST(AllyPlay, WithNoAllyTheEnemiesStartAtOnce) {
 
 TEST(AllyPlay, StrikesTheLowestEnemyNeighbourAndTurnsTheCamera) {
     BattleField field;
-    field.Commander(CellAt(0, 14)).Ally(0, CellAt(5, 5)).Enemy(3, CellAt(6, 6)).Enemy(1,
-                                                                                CellAt(4, 4));
+    field.Commander(CellAt(0, 14))
+        .Ally(0, CellAt(5, 5))
+        .Enemy(3, CellAt(6, 6))
+        .Enemy(1, CellAt(4, 4));
     BattleScreen& s = field.Build();
     s.EndPlayerTurn();
     s.RunAllyPhase(0);
@@ -352,8 +418,8 @@ TEST(AllyPlay, WithNoFreeCandidateWalksTowardEnemyZerosStoredPlace) {
     BattleField field;
     field.Commander(CellAt(0, 14)).Ally(0, CellAt(2, 5)).Enemy(1, CellAt(10, 10));
     for (int k = 0; k < 8; ++k) {
-        static constexpr std::pair<int, int> kAround[] = {{10, 9}, {11, 9}, {11, 10}, {11, 11},
-                                                          {10, 11}, {9, 11}, {9, 10}, {9, 9}};
+        static constexpr std::pair<int, int> kAround[] = {{10, 9},  {11, 9}, {11, 10}, {11, 11},
+                                                          {10, 11}, {9, 11}, {9, 10},  {9, 9}};
         if (k < 6) {
             field.Army(k, CellAt(kAround[k].first, kAround[k].second));
         } else {

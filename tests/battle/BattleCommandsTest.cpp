@@ -59,8 +59,9 @@ TEST(PlayerCommands, PlansDiagonalFirstAndStopsAtTheMoves) {
         Click(s, c.clicked);
         EXPECT_EQ(Path(s), c.path) << c.clicked;
         EXPECT_EQ(s.commanderMoves, c.movesLeft) << c.clicked;
-        EXPECT_EQ(std::tuple(s.commanderOrder, s.moveRefused, s.pathShown, s.commanderMovesCommitted),
-                  std::tuple(1, 0, 1, kTurnMoves))
+        EXPECT_EQ(
+            std::tuple(s.commanderOrder, s.moveRefused, s.pathShown, s.commanderMovesCommitted),
+            std::tuple(1, 0, 1, kTurnMoves))
             << c.clicked;
         EXPECT_EQ(s.targetCell, CellAt(c.path.back().first, c.path.back().second));
     }

@@ -34,8 +34,7 @@ TEST(PlayerStrike, CommanderStrikesAnAdjacentEnemy) {
     EXPECT_EQ(std::tuple(s.commanderFacing, s.commanderStriking, s.newStrike, s.strikeAnimOn),
               std::tuple(2, 1, 1, 1));
     s.PlayerStrikeEnd();
-    EXPECT_EQ(std::tuple(s.enemyMen[3], s.enemyLight[3], s.enemySerious[3]),
-              std::tuple(20, 16, 0));
+    EXPECT_EQ(std::tuple(s.enemyMen[3], s.enemyLight[3], s.enemySerious[3]), std::tuple(20, 16, 0));
     EXPECT_EQ(std::tuple(s.strikeOrdered, s.strikeReportOn, s.reportLight, s.pickSoundPending),
               std::tuple(0, 1, 1, 1));
 }
@@ -50,8 +49,8 @@ TEST(PlayerStrike, ArmyCountsItsCombatInItsOwnEntry) {
     s.PlayerStrike();
     s.PlayerStrikeEnd();
     EXPECT_EQ(s.armyCombats, (std::array<int32_t, 6>{0, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(std::tuple(s.damageLevel, s.armyMovesCommitted[5], s.selectedArmy,
-                         s.armyOrderPlanned, s.armyStriking),
+    EXPECT_EQ(std::tuple(s.damageLevel, s.armyMovesCommitted[5], s.selectedArmy, s.armyOrderPlanned,
+                         s.armyStriking),
               std::tuple(10, 0, 0, 0, 1));
     // Ten points on five men: light, serious, and nothing yet down.
     EXPECT_EQ(std::tuple(s.enemyMen[3], s.enemyLight[3], s.enemySerious[3], s.reportSerious),
@@ -83,7 +82,8 @@ TEST(PlayerStrike, StaleOrdersAreDropped) {
         {"enemy walked away", [](BattleScreen& s) { s.enemyX[3] += 160; }},
         {"commander down", [](BattleScreen& s) { s.commanderHealth = 0; }},
         {"no striker", [](BattleScreen& s) { s.strikingCommander = 0; }},
-        {"army slot gone", [](BattleScreen& s) {
+        {"army slot gone",
+         [](BattleScreen& s) {
              s.strikingCommander = 0;
              s.strikingArmy = 2;
          }},
@@ -157,9 +157,9 @@ TEST(EnemyStrike, ArmySlotAndAllyTargets) {
     s.EnemyStrikeEnd();
     EXPECT_EQ(std::tuple(s.allyHit, s.hitAlly, s.allyHitAllDown, s.armyHit, s.strikeDownCount),
               std::tuple(1, 4, 1, 0, 3));
-    EXPECT_EQ(std::tuple(s.allyPresent[4], s.allyCell[4], s.occupancy[CellAt(6, 6)],
-                         s.smashSoundState),
-              std::tuple(0, 0, 0, 1));
+    EXPECT_EQ(
+        std::tuple(s.allyPresent[4], s.allyCell[4], s.occupancy[CellAt(6, 6)], s.smashSoundState),
+        std::tuple(0, 0, 0, 1));
 }
 
 TEST(AllyStrike, TakesTheCandidateUnlessTheTargetIsSettled) {

@@ -43,16 +43,18 @@ TEST(TurnLoop, AlliesThenEnemiesInIndexOrderEachOnce) {
         if (s.allyChosen && (order.empty() || order.back() != std::pair('a', int{s.actingAlly}))) {
             order.emplace_back('a', s.actingAlly);
         }
-        if (s.enemyChosen && (order.empty() || order.back() != std::pair('e', int{s.actingEnemy}))) {
+        if (s.enemyChosen &&
+            (order.empty() || order.back() != std::pair('e', int{s.actingEnemy}))) {
             order.emplace_back('e', s.actingEnemy);
         }
     }
     EXPECT_EQ(order, (std::vector<std::pair<char, int>>{
                          {'a', 1}, {'a', 3}, {'e', 0}, {'e', 4}, {'e', 9}}));
-    EXPECT_EQ(std::tuple(s.turn, s.showTurnInfo, s.allyPhase, s.enemyPhase), std::tuple(2, 1, 0, 0));
-    EXPECT_EQ(std::tuple(s.allyDone[1], s.allyDone[3], s.enemyDone[0], s.enemyDone[4],
-                         s.enemyDone[9]),
-              std::tuple(1, 1, 1, 1, 1));
+    EXPECT_EQ(std::tuple(s.turn, s.showTurnInfo, s.allyPhase, s.enemyPhase),
+              std::tuple(2, 1, 0, 0));
+    EXPECT_EQ(
+        std::tuple(s.allyDone[1], s.allyDone[3], s.enemyDone[0], s.enemyDone[4], s.enemyDone[9]),
+        std::tuple(1, 1, 1, 1, 1));
     // The enemies stopped next to the allies, who had walked their seven moves.
     for (int e : {0, 4, 9}) {
         EXPECT_EQ(s.enemyX[e], 880) << e;

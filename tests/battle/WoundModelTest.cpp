@@ -10,8 +10,8 @@ namespace {
 
 TEST(WoundModel, BaseDamageOverTheExcessBands) {
     const std::tuple<int, int, int> cases[] = {
-        {30, 30, 6}, {40, 30, 16}, {29, 30, 5}, {21, 30, 5}, {20, 30, 4}, {11, 30, 4},
-        {10, 30, 3}, {1, 30, 3},   {0, 30, 2},  {0, 49, 2},  {0, 50, 1},  {0, 99, 1},
+        {30, 30, 6}, {40, 30, 16}, {29, 30, 5}, {21, 30, 5},   {20, 30, 4}, {11, 30, 4},
+        {10, 30, 3}, {1, 30, 3},   {0, 30, 2},  {0, 49, 2},    {0, 50, 1},  {0, 99, 1},
         {0, 100, 0}, {0, 250, 0},  {0, 0, 6},   {255, 0, 261},
     };
     for (auto [attack, defence, damage] : cases) {
@@ -67,8 +67,8 @@ TEST(WoundModel, BonusesTiersAndReductionsBySide) {
     };
     for (const DamageCase& c : cases) {
         EXPECT_EQ(StrikeDamage(c.kind, c.attack, c.defence, c.men), c.damage)
-            << static_cast<int>(c.kind) << ": " << c.attack << " vs " << c.defence << ", "
-            << c.men << " men";
+            << static_cast<int>(c.kind) << ": " << c.attack << " vs " << c.defence << ", " << c.men
+            << " men";
     }
 }
 

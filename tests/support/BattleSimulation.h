@@ -103,8 +103,9 @@ class BattleSimulation {
             if (!s.enemyPresent[e]) {
                 continue;
             }
-            const int32_t distance = std::max(std::abs(CellColumn(s.enemyCell[e]) - CellColumn(from)),
-                                              std::abs(CellRow(s.enemyCell[e]) - CellRow(from)));
+            const int32_t distance =
+                std::max(std::abs(CellColumn(s.enemyCell[e]) - CellColumn(from)),
+                         std::abs(CellRow(s.enemyCell[e]) - CellRow(from)));
             if (best == 0 || distance < bestDistance) {
                 best = s.enemyCell[e];
                 bestDistance = distance;
