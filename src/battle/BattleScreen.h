@@ -31,6 +31,17 @@ inline constexpr int32_t kOccupantObstacle = 100;
 inline constexpr int32_t kOccupantFirstEnemy = 120;
 inline constexpr int32_t kOccupantFirstSpecial = 250;
 
+// Sizes and markers of the rules' working tables.
+inline constexpr int kPathPoints = 10;
+inline constexpr int kPlanSteps = 7;
+inline constexpr int kEnemyTargets = 30;
+inline constexpr int kEnemyCandidates = 8 * kEnemyTargets;
+inline constexpr int kAllyCandidates = 8 * kBattleEnemySlots;
+inline constexpr int32_t kNoEnemyCandidate = 250;
+inline constexpr int32_t kNoAllyCandidate = 410;
+inline constexpr uint8_t kNoCandidateDistance = 100;
+inline constexpr int32_t kNoBlockedX = 10000;
+
 template <size_t N>
 constexpr std::array<uint8_t, N> FilledWith(uint8_t value) {
     std::array<uint8_t, N> values{};
@@ -267,6 +278,228 @@ class BattleScreen {
     // Side button ids 0..7.
     uint8_t hoverId = 0;
     uint8_t pressedId = 0;
+
+    // ---- Rules: commands, strikes, computer play ----------------------------------------------
+    // Entries of the turn loop, called by the battle state in its frame order (each documented
+    // at its definition): GiveFreshMoves at the top of a frame, GiveGoOrder on Enter or a right
+    // click, PressEndTurn and EndPlayerTurn for side button 1, then RunPlayerTurn, RunAllyPhase
+    // and RunEnemyPhase, then AdvanceStrikeSwing with the animation timers.
+    void GiveFreshMoves();
+    void GiveGoOrder();
+    void PressEndTurn();
+    void EndPlayerTurn();
+    void RunPlayerTurn(uint8_t moveSteps);
+    void RunAllyPhase(uint8_t moveSteps);
+    void RunEnemyPhase(uint8_t moveSteps);
+
+    // The player's commands.
+    void HandleCellClick();
+    void EvaluatePlayerTarget();
+    void MovePlayerUnit(uint8_t steps);
+
+    // Strikes: each start computes the damage and starts the swing, each end applies it.
+    void PlayerStrike();
+    void PlayerStrikeEnd();
+    void AllyStrike();
+    void AllyStrikeEnd();
+    void EnemyStrike();
+    void EnemyStrikeEnd();
+
+    // Computer play of both sides, one machine over the side (BattleAiSide.h).
+    void NextEnemy();
+    void NextAlly();
+    void PlanEnemyMove();
+    void PlanAllyMove();
+    void MoveEnemy(uint8_t step);
+    void MoveAlly(uint8_t step);
+    // Before a strike that follows a move: is the target still next to the striker and alive?
+    void CheckStrikeAdjacency();
+
+    // Grid services these rules lean on (the grid's own, kept here until the two meet):
+    // the cell of (targetX, targetY) into the phase's target cell; the occupant codes of every
+    // present unit; the strike swing's frames and its end, measured against nowMs.
+    void MouseToCell();
+    void BuildOccupancy();
+    void AdvanceStrikeSwing(uint32_t nowMs);
+
+    // Selection and path of the player's turn.
+    // 0-based slot of the army last selected; stays set after it walks.
+    uint8_t activeArmyIndex = 0;
+    uint8_t selectionMade = 0;
+    // 0 idle, 1 start requested, 2..8 next step to plan.
+    uint8_t planStep = 0;
+    uint8_t pathLength = 0;
+    std::array<uint8_t, kPathPoints> pathPointOn{};
+    std::array<int32_t, kPathPoints> pathX{};
+    std::array<int32_t, kPathPoints> pathY{};
+    // Whole cells still to go while planning; direction flags of the current step while walking.
+    // Shared by the player's units and both computer sides: only one plans or walks at a time.
+    uint8_t stepsRight = 0;
+    uint8_t stepsLeft = 0;
+    uint8_t stepsUp = 0;
+    uint8_t stepsDown = 0;
+    uint8_t pathCursor = 0;
+    int32_t planStartX = 0;
+    int32_t planStartY = 0;
+    // 0 none, 1 path planned, 2 go ordered, 3 walking.
+    uint8_t commanderOrder = 0;
+    // Army slots 1..6; armyWalking holds slot + 1 (0-based slot + 2).
+    uint8_t armyOrderPlanned = 0;
+    uint8_t armyGo = 0;
+    uint8_t armyWalking = 0;
+    uint8_t stepTurnPending = 0;
+    uint8_t pointReached = 0;
+    uint8_t arrivedX = 0;
+    uint8_t arrivedY = 0;
+    uint8_t standing = 0;
+    int32_t arrivalOccupant = 0;
+    // The path ran into an enemy or an ally at (pathTargetX, pathTargetY).
+    uint8_t pathTargetFound = 0;
+    int32_t pathTargetX = 0;
+    int32_t pathTargetY = 0;
+    uint8_t attackPlanned = 0;
+    // Drawing copies: a path or a target mark is showing; the mark is an attack.
+    uint8_t pathShown = 0;
+    uint8_t targetIsAttack = 0;
+    // The player's strike: strikeNow runs its start this frame; strikeOrdered 0 none, 1 ordered,
+    // 2 damage pending; strikeImmediate = Enter strikes the adjacent enemy without walking.
+    uint8_t strikeNow = 0;
+    uint8_t strikeOrdered = 0;
+    uint8_t strikeImmediate = 0;
+    // Enemy 0..49 struck by the player's or an ally's strike.
+    uint8_t targetEnemy = 0;
+    // The unit selected at the last click: the one that strikes (the has-struck marks).
+    uint8_t strikingCommander = 0;
+    uint8_t strikingArmy = 0;
+    uint8_t evaluateRequested = 0;
+    uint8_t moveRefused = 0;
+    int32_t refusedX = 0;
+    int32_t refusedY = 0;
+    // Scratch: the destination holds one of the player's own units.
+    uint8_t ownUnitHit = 0;
+    // The selected unit has no moves left; computed by the unit drawing.
+    uint8_t noMovesLeft = 0;
+
+    // Strikes and their reports.
+    int32_t damageLevel = 0;
+    int32_t defenceExcess = 0;
+    // Per army slot: strikes made and received (ranks the armies for growth).
+    std::array<int32_t, kBattleArmySlots> armyCombats{};
+    // A strike on an enemy started (the drawing takes hitEnemy from targetEnemy).
+    uint8_t newStrike = 0;
+    uint8_t strikeDownCount = 0;
+    // Report of a strike on an enemy: the stage it reached.
+    uint8_t strikeReportOn = 0;
+    uint8_t reportLight = 0;
+    uint8_t reportSerious = 0;
+    uint8_t reportCritical = 0;
+    uint8_t reportOneDown = 0;
+    uint8_t reportSomeDown = 0;
+    int32_t reportAllDown = 0;
+    // Reports of an enemy's strike on the commander, army slot hitArmy (0..5) or ally hitAlly.
+    uint8_t commanderHit = 0;
+    uint8_t armyHit = 0;
+    int32_t hitArmy = 0;
+    int32_t armyHitLight = 0;
+    int32_t armyHitSerious = 0;
+    int32_t armyHitCritical = 0;
+    int32_t armyHitSomeDown = 0;
+    int32_t armyHitOneDown = 0;
+    int32_t armyHitAllDown = 0;
+    uint8_t allyHit = 0;
+    uint8_t hitAlly = 0;
+    int32_t allyHitLight = 0;
+    int32_t allyHitSerious = 0;
+    int32_t allyHitCritical = 0;
+    int32_t allyHitSomeDown = 0;
+    int32_t allyHitOneDown = 0;
+    int32_t allyHitAllDown = 0;
+
+    // Computer play, shared by both sides.
+    uint8_t targetCount = 0;
+    // The enemy's strike target stands next to it.
+    uint8_t strikeAdjacent = 0;
+    std::array<int32_t, kPathPoints> stepX{};
+    std::array<int32_t, kPathPoints> stepY{};
+    std::array<uint8_t, kPathPoints> stepPending{};
+    uint8_t stepCount = 0;
+    uint8_t planBackOff = 0;
+    uint8_t planDropped = 0;
+
+    // The enemy side. Targets: 0 the commander, 1..6 army slots, 7..26 allies 0..19.
+    std::array<int32_t, kEnemyTargets> enemyTargetX{};
+    std::array<int32_t, kEnemyTargets> enemyTargetY{};
+    std::array<uint8_t, kEnemyTargets> enemyTargetOn{};
+    // Candidate 8 x target + k: neighbour k (0 up, then clockwise) of that target.
+    std::array<int32_t, kEnemyCandidates> enemyCandX{};
+    std::array<int32_t, kEnemyCandidates> enemyCandY{};
+    std::array<uint8_t, kEnemyCandidates> enemyCandInField{};
+    std::array<uint8_t, kEnemyCandidates> enemyCandFree{};
+    std::array<uint8_t, kEnemyCandidates> enemyCandDist{};
+    uint8_t enemyMarkTarget = 0;
+    int32_t enemyMarkCandidate = 0;
+    uint8_t actingEnemy = 0;
+    uint8_t enemyChosen = 0;
+    int32_t enemyFromX = 0;
+    int32_t enemyFromY = 0;
+    int32_t enemyBestCand = kNoEnemyCandidate;
+    uint8_t enemyBestDist = kNoCandidateDistance;
+    uint8_t enemyCandFound = 0;
+    int32_t enemyGoalX = 0;
+    int32_t enemyGoalY = 0;
+    uint8_t enemyCandTarget = 0;
+    uint8_t enemyTargetFixed = 0;
+    uint8_t enemyStruckTarget = 0;
+    uint8_t enemyStrikeFollows = 0;
+    // 1 = plan now, 2..7 next step, 0 complete.
+    uint8_t enemyPlanStage = 0;
+    std::array<uint8_t, kPlanSteps> enemyStepHit{};
+    // End cell found held by another enemy (0..2 times), and that cell: (10000, 0) = none.
+    uint8_t enemyRetry = 0;
+    int32_t enemyBlockedX = kNoBlockedX;
+    int32_t enemyBlockedY = 0;
+    uint8_t enemyMoveStart = 0;
+    uint8_t enemyMoving = 0;
+    uint8_t enemyNextStep = 0;
+    uint8_t enemyStepIndex = 0;
+    uint8_t enemyMoveAbort = 0;
+    uint8_t enemyFollowCamera = 0;
+    uint8_t enemyFollowAdjacent = 0;
+
+    // The ally side. Targets: the 50 enemies.
+    std::array<int32_t, kBattleEnemySlots> allyTargetX{};
+    std::array<int32_t, kBattleEnemySlots> allyTargetY{};
+    std::array<uint8_t, kBattleEnemySlots> allyTargetOn{};
+    std::array<int32_t, kAllyCandidates> allyCandX{};
+    std::array<int32_t, kAllyCandidates> allyCandY{};
+    std::array<uint8_t, kAllyCandidates> allyCandInField{};
+    std::array<uint8_t, kAllyCandidates> allyCandFree{};
+    std::array<uint8_t, kAllyCandidates> allyCandDist{};
+    uint8_t allyMarkTarget = 0;
+    int32_t allyMarkCandidate = 0;
+    uint8_t actingAlly = 0;
+    uint8_t allyChosen = 0;
+    int32_t allyFromX = 0;
+    int32_t allyFromY = 0;
+    int32_t allyBestCand = kNoAllyCandidate;
+    uint8_t allyBestDist = kNoCandidateDistance;
+    uint8_t allyCandFound = 0;
+    int32_t allyGoalX = 0;
+    int32_t allyGoalY = 0;
+    uint8_t allyCandTarget = 0;
+    uint8_t allyTargetFixed = 0;
+    uint8_t allyStruckTarget = 0;
+    uint8_t allyStrikeFollows = 0;
+    uint8_t allyStrikeAdjacent = 0;
+    uint8_t allyPlanStage = 0;
+    std::array<uint8_t, kPlanSteps> allyStepHit{};
+    uint8_t allyMoveStart = 0;
+    uint8_t allyMoving = 0;
+    uint8_t allyNextStep = 0;
+    uint8_t allyStepIndex = 0;
+    uint8_t allyMoveAbort = 0;
+    uint8_t allyFollowCamera = 0;
+    // ---- End of the rules ----------------------------------------------------------------------
 };
 
 }  // namespace varn

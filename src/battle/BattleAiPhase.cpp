@@ -1,0 +1,201 @@
+#include <algorithm>
+
+#include "battle/BattleAiSide.h"
+
+namespace varn {
+
+namespace {
+
+constexpr uint8_t kPhaseIdle = 0;
+constexpr uint8_t kPhasePlan = 1;
+constexpr uint8_t kPhaseWalk = 2;
+constexpr uint8_t kPhaseStrike = 3;
+constexpr uint8_t kEnemyPhaseDone = 100;
+
+// The end cell of a plan held by another enemy: the first time the same enemy plans again
+// without that cell; the second time it stays where it stands.
+void CheckEnemyEndCell(BattleScreen& s) {
+    const int32_t endX = s.stepX[s.stepCount - 1];
+    const int32_t endY = s.stepY[s.stepCount - 1];
+    bool held = false;
+    for (int e = 0; e < kBattleEnemySlots && !held; ++e) {
+        held = s.enemyPresent[e] && s.enemyX[e] == endX && s.enemyY[e] == endY;
+    }
+    if (!held) {
+        return;
+    }
+    ++s.enemyRetry;
+    s.enemyBlockedX = endX;
+    s.enemyBlockedY = endY;
+    if (s.enemyRetry == 1) {
+        s.enemyActed = 1;
+    } else {
+        s.enemyRetry = 0;
+        s.stepCount = 0;
+    }
+}
+
+// One enemy is chosen and planned per frame. When the side has just finished, the marking and
+// the choice still run on the empty target table; the plan does not.
+void PlanEnemy(BattleScreen& s) {
+    ComputerSide side = ComputerSide::Enemies(s);
+    std::ranges::fill(side.targetOn, 0);
+    if (s.enemyActed) {
+        s.enemyActed = 0;
+        side.Next();
+    }
+    side.FindNeighbour();
+    if (s.strikeAdjacent) {
+        return;
+    }
+    side.MarkCandidates();
+    side.SpreadDistances();
+    side.ChooseTarget();
+    side.StepDirection();
+    s.MouseToCell();
+    if (s.enemyPhase != kPhasePlan) {
+        return;
+    }
+    if (s.enemyPlanStage) {
+        side.PlanMove();
+        s.MouseToCell();
+        if (s.enemyBestCand == kNoEnemyCandidate && s.stepCount == 0) {
+            s.enemyMoveAbort = 1;
+        }
+    }
+    if (s.stepCount > 0) {
+        CheckEnemyEndCell(s);
+    }
+    if (s.enemyRetry == 0 || s.enemyActed == 0) {
+        s.enemyPhase = kPhaseWalk;
+        s.enemyRetry = 0;
+        s.enemyBlockedX = kNoBlockedX;
+        s.enemyBlockedY = 0;
+    }
+    if (s.planDropped) {
+        s.planDropped = 0;
+        s.enemyPhase = kPhasePlan;
+    }
+}
+
+// The allies have no end-cell retry, and a side that has just finished plans nothing more: the
+// enemies take over in this same frame.
+void PlanAlly(BattleScreen& s) {
+    ComputerSide side = ComputerSide::Allies(s);
+    std::ranges::fill(side.targetOn, 0);
+    if (s.allyActed) {
+        s.allyActed = 0;
+        side.Next();
+    }
+    if (s.allyPhase != kPhasePlan) {
+        return;
+    }
+    side.FindNeighbour();
+    if (s.allyStrikeAdjacent) {
+        return;
+    }
+    side.MarkCandidates();
+    side.SpreadDistances();
+    side.ChooseTarget();
+    side.StepDirection();
+    s.MouseToCell();
+    if (s.allyPlanStage) {
+        side.PlanMove();
+        s.MouseToCell();
+        if (s.allyBestCand == kNoAllyCandidate && s.stepCount == 0) {
+            s.allyMoveAbort = 1;
+        }
+    }
+    if (s.planDropped) {
+        s.planDropped = 0;
+        return;
+    }
+    s.allyPhase = kPhaseWalk;
+}
+
+}  // namespace
+
+// The allies' frame blocks in the battle state's order: the strike stage (the adjacency test,
+// the strike's start and end), the planning of the next ally (which hands over to the enemies
+// when no ally is left), the camera on the acting ally, and its walk by moveSteps pixels.
+void BattleScreen::RunAllyPhase(uint8_t moveSteps) {
+    ComputerSide side = ComputerSide::Allies(*this);
+    if (allyPhase == kPhaseStrike) {
+        side.CheckAdjacency();
+        AllyStrike();
+        AllyStrikeEnd();
+    }
+    if (allyPhase == kPhasePlan) {
+        PlanAlly(*this);
+    }
+    if (allyFollowCamera) {
+        side.CentreCamera();
+    }
+    if (allyPhase == kPhaseWalk && (allyMoveStart || allyMoving)) {
+        side.Move(moveSteps);
+    }
+}
+
+// The enemies' frame blocks in the battle state's order: the strike stage, the planning of the
+// next enemy, the camera, the walk by moveSteps pixels, and the return to the player's turn once
+// every enemy has acted (phase 100) and no walk is left.
+void BattleScreen::RunEnemyPhase(uint8_t moveSteps) {
+    ComputerSide side = ComputerSide::Enemies(*this);
+    if (enemyPhase == kPhaseStrike) {
+        side.CheckAdjacency();
+        EnemyStrike();
+        EnemyStrikeEnd();
+        enemyStrikeFollows = 0;
+    }
+    if (enemyPhase == kPhasePlan) {
+        PlanEnemy(*this);
+    }
+    if (stepCount == 0 && enemyStrikeFollows == 0) {
+        enemyFollowCamera = 0;
+    }
+    if (enemyFollowCamera || enemyFollowAdjacent) {
+        side.CentreCamera();
+    }
+    if (enemyPhase == kPhaseWalk && (enemyMoveStart || enemyMoving)) {
+        side.Move(moveSteps);
+    }
+    if (enemyPhase == kEnemyPhaseDone && !enemyMoving) {
+        enemyPhase = kPhaseIdle;
+    }
+}
+
+void BattleScreen::NextEnemy() {
+    ComputerSide::Enemies(*this).Next();
+}
+
+void BattleScreen::NextAlly() {
+    ComputerSide::Allies(*this).Next();
+}
+
+void BattleScreen::PlanEnemyMove() {
+    ComputerSide::Enemies(*this).PlanMove();
+}
+
+void BattleScreen::PlanAllyMove() {
+    ComputerSide::Allies(*this).PlanMove();
+}
+
+void BattleScreen::MoveEnemy(uint8_t step) {
+    ComputerSide::Enemies(*this).Move(step);
+}
+
+void BattleScreen::MoveAlly(uint8_t step) {
+    ComputerSide::Allies(*this).Move(step);
+}
+
+// Both halves; each acts only after a move of its own side that a strike is to follow.
+void BattleScreen::CheckStrikeAdjacency() {
+    if (enemyPhase == kPhaseStrike) {
+        ComputerSide::Enemies(*this).CheckAdjacency();
+    }
+    if (allyPhase == kPhaseStrike) {
+        ComputerSide::Allies(*this).CheckAdjacency();
+    }
+}
+
+}  // namespace varn

@@ -1,0 +1,180 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+#include "battle/BattleScreen.h"
+
+namespace varn {
+
+// A whole battle run by the rules alone, without the battle state or any drawing: the scenario
+// of one battle number, a fixed commander and six armies, the player's side played by a fixed
+// script (each unit in turn is selected, sent toward the nearest enemy with Enter and left to
+// strike; then the turn ends), the clock moved 100 ms a frame at the average movement speed.
+class BattleSimulation {
+  public:
+    static constexpr uint32_t kFrameMs = 100;
+    // 200 pixels a second.
+    static constexpr uint8_t kMoveSteps = 20;
+
+    explicit BattleSimulation(int battleId) : screen_(std::make_unique<BattleScreen>()) {
+        BattleScreen& s = *screen_;
+        s.battleId = battleId;
+        s.SetupPlayerSide();
+        s.SetupEnemySide();
+        s.commanderHealth = 60;
+        s.commanderAttack = 14;
+        s.commanderDefence = 12;
+        s.commanderX = CellPixelX(s.commanderCell);
+        s.commanderY = CellPixelY(s.commanderCell);
+        for (int slot = 0; slot < kBattleArmySlots; ++slot) {
+            s.armyPresent[slot] = 1;
+            s.armyAlive[slot] = 15;
+            s.armyAttack[slot] = 12;
+            s.armyDefence[slot] = 10;
+            s.armyX[slot] = CellPixelX(s.armyCell[slot]);
+            s.armyY[slot] = CellPixelY(s.armyCell[slot]);
+        }
+        s.BuildOccupancy();
+    }
+
+    BattleScreen& screen() { return *screen_; }
+    bool Won() const { return won_; }
+    bool Decided() const { return won_ || lost_; }
+
+    // One frame; the battle state's order of the rules' entries.
+    void Frame() {
+        BattleScreen& s = *screen_;
+        const bool computerActs = s.allyPhase != 0 || s.enemyPhase != 0;
+        if (refreshPending_ && !computerActs) {
+            refreshPending_ = false;
+            s.GiveFreshMoves();
+            nextUnit_ = 0;
+            step_ = Step::Select;
+        }
+        if (!computerActs && !refreshPending_) {
+            PlayScript();
+        }
+        s.RunPlayerTurn(kMoveSteps);
+        s.RunAllyPhase(kMoveSteps);
+        s.RunEnemyPhase(kMoveSteps);
+        s.AdvanceStrikeSwing(now_);
+        now_ += kFrameMs;
+        CheckEnd();
+    }
+
+    // Frames until the battle is decided or the limit is reached.
+    int RunToEnd(int frameLimit) {
+        int frames = 0;
+        while (!Decided() && frames < frameLimit) {
+            Frame();
+            ++frames;
+        }
+        return frames;
+    }
+
+  private:
+    enum class Step { Select, Aim, Go, Wait };
+
+    bool UnitBusy() const {
+        const BattleScreen& s = *screen_;
+        // A strike order left by a refused move waits for the next click: not busy.
+        return s.commanderOrder >= 2 || s.armyGo || s.armyWalking ||
+               (s.strikeOrdered && s.strikeNow) || s.strikeAnimOn;
+    }
+
+    // The cell of unit u (0 the commander, 1..6 the army slots), or 0 when it cannot act.
+    int32_t UnitCell(int u) const {
+        const BattleScreen& s = *screen_;
+        if (u == 0) {
+            return s.commanderHealth > 0 && s.commanderMovesCommitted > 0 ? s.commanderCell : 0;
+        }
+        const int slot = u - 1;
+        return s.armyPresent[slot] && s.armyMovesCommitted[slot] > 0 ? s.armyCell[slot] : 0;
+    }
+
+    int32_t NearestEnemyCell(int32_t from) const {
+        const BattleScreen& s = *screen_;
+        int32_t best = 0;
+        int32_t bestDistance = 0;
+        for (int e = 0; e < kBattleEnemySlots; ++e) {
+            if (!s.enemyPresent[e]) {
+                continue;
+            }
+            const int32_t distance =
+                std::max(std::abs(CellColumn(s.enemyCell[e]) - CellColumn(from)),
+                         std::abs(CellRow(s.enemyCell[e]) - CellRow(from)));
+            if (best == 0 || distance < bestDistance) {
+                best = s.enemyCell[e];
+                bestDistance = distance;
+            }
+        }
+        return best;
+    }
+
+    void Click(int32_t cell) {
+        BattleScreen& s = *screen_;
+        s.cellClicked = 1;
+        s.clickedCell = cell;
+        s.clickedX = CellPixelX(cell);
+        s.clickedY = CellPixelY(cell);
+    }
+
+    void PlayScript() {
+        BattleScreen& s = *screen_;
+        switch (step_) {
+            case Step::Select:
+                while (nextUnit_ <= kBattleArmySlots && UnitCell(nextUnit_) == 0) {
+                    ++nextUnit_;
+                }
+                if (nextUnit_ > kBattleArmySlots) {
+                    s.PressEndTurn();
+                    s.EndPlayerTurn();
+                    refreshPending_ = true;
+                    return;
+                }
+                Click(UnitCell(nextUnit_));
+                step_ = Step::Aim;
+                return;
+            case Step::Aim:
+                Click(NearestEnemyCell(UnitCell(nextUnit_)));
+                step_ = Step::Go;
+                return;
+            case Step::Go:
+                s.GiveGoOrder();
+                step_ = Step::Wait;
+                return;
+            case Step::Wait:
+                if (!UnitBusy()) {
+                    ++nextUnit_;
+                    step_ = Step::Select;
+                }
+                return;
+        }
+    }
+
+    void CheckEnd() {
+        const BattleScreen& s = *screen_;
+        const bool enemyLeft = std::ranges::any_of(s.enemyPresent, [](uint8_t p) { return p; });
+        if (!enemyLeft) {
+            won_ = true;
+            return;
+        }
+        const bool armyLeft = std::ranges::any_of(s.armyAlive, [](uint8_t m) { return m; });
+        const bool allyLeft = std::ranges::any_of(s.allyMen, [](uint8_t m) { return m; });
+        lost_ = (s.commanderHealth == 0 && !armyLeft && !allyLeft) ||
+                (s.turn == s.lastTurn && s.allyPhase == 0);
+    }
+
+    std::unique_ptr<BattleScreen> screen_;
+    uint32_t now_ = 1000;
+    bool refreshPending_ = false;
+    int nextUnit_ = 0;
+    Step step_ = Step::Select;
+    bool won_ = false;
+    bool lost_ = false;
+};
+
+}  // namespace varn
