@@ -1,12 +1,8 @@
 #include <benchmark/benchmark.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
-#include <string>
 
 #include "../tests/map/MapTestSupport.h"
+#include "PlaceholderData.h"
 #include "engine/GraphicsDevice.h"
 #include "map/MapScreen.h"
 #include "platform/HeadlessBackend.h"
@@ -17,21 +13,6 @@ namespace varn {
 // and the busiest map frame, every object and box drawn. Goal: under 1 ms each.
 
 namespace {
-
-void EnterPlaceholderData() {
-    static const std::filesystem::path folder = [] {
-        char pattern[] = "/tmp/varn-bench-XXXXXX";
-        std::filesystem::path made = mkdtemp(pattern);
-        std::string command = std::string("'") + VARN_PLACEHOLDER_TOOL +
-                              "' '" VARN_SOURCE_DIR "/tools/placeholder/manifest.txt' '" +
-                              made.string() + "' > /dev/null";
-        if (std::system(command.c_str()) != 0) {
-            std::abort();
-        }
-        return made;
-    }();
-    std::filesystem::current_path(folder);
-}
 
 // A new game's map with the thirteen invaders released and placed.
 std::unique_ptr<MapScreen> MapWithEveryInvader(const GameState& world) {
