@@ -10,11 +10,15 @@
 #include "engine/ScreenSize.h"
 #include "engine/Settings.h"
 #include "engine/StepTimer.h"
+#include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
+#include "frontend/InformationScreen.h"
 #include "frontend/MainMenuScreen.h"
 #include "frontend/NameEntryScreen.h"
 #include "frontend/NameLetters.h"
+#include "frontend/OptionsScreen.h"
 #include "frontend/PortraitScreen.h"
+#include "frontend/QuestLogScreen.h"
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
@@ -89,8 +93,10 @@ uint32_t GameApp::Cleanup() {
 
     // The save-slot screen is left to its own states, which always release it on leaving.
     FreeOwned(probeBlob);
+    FreeOwned(creditsScreen);
     FreeOwned(hallOfFameScreen);
     world.reset();
+    FreeOwned(infoScreen);
     FreeOwned(loadBlob);
     FreeOwned(mainMenuScreen);
     for (std::unique_ptr<StepTimer>& timer : stepTimers) {
@@ -99,7 +105,9 @@ uint32_t GameApp::Cleanup() {
     FreeOwned(storyScreen);
     FreeOwned(nameEntryScreen);
     FreeOwned(nameLetters);
+    FreeOwned(optionsScreen);
     FreeOwned(portraitScreen);
+    FreeOwned(questLogScreen);
     FreeOwned(saveQuitDialog);
     settings.reset();
     FreeOwned(saveBlob);

@@ -19,13 +19,17 @@
 
 namespace varn {
 
+class CreditsScreen;
 class DataBlob;
 class GameState;
 class HallOfFameScreen;
+class InformationScreen;
 class MainMenuScreen;
 class NameEntryScreen;
 class NameLetters;
+class OptionsScreen;
 class PortraitScreen;
+class QuestLogScreen;
 class SaveQuitDialog;
 class SaveSlotScreen;
 class Settings;
@@ -110,6 +114,7 @@ class GameApp : public AppFramework {
     // Where the front end hands over to the map and takes the map's objects back (MapHandOver.cpp).
     void EnterMap();
     void ReturnFromSaveQuit();
+    void ReturnFromOptions();
     void ShowPortraitOnPanel();
     void PrepareMapAfterLoad();
     void FreeMapAndBattleScreens();
@@ -127,7 +132,9 @@ class GameApp : public AppFramework {
     std::unique_ptr<DataBlob> saveBlob;
     std::unique_ptr<DataBlob> loadBlob;
     std::unique_ptr<DataBlob> probeBlob;
+    std::unique_ptr<CreditsScreen> creditsScreen;
     std::unique_ptr<GameState> world;
+    std::unique_ptr<InformationScreen> infoScreen;
     std::unique_ptr<HallOfFameScreen> hallOfFameScreen;
     std::unique_ptr<SaveSlotScreen> saveSlotScreen;
     std::unique_ptr<MainMenuScreen> mainMenuScreen;
@@ -138,7 +145,9 @@ class GameApp : public AppFramework {
     std::unique_ptr<StoryScreen> storyScreen;
     std::unique_ptr<NameEntryScreen> nameEntryScreen;
     std::unique_ptr<NameLetters> nameLetters;
+    std::unique_ptr<OptionsScreen> optionsScreen;
     std::unique_ptr<PortraitScreen> portraitScreen;
+    std::unique_ptr<QuestLogScreen> questLogScreen;
     std::unique_ptr<SaveQuitDialog> saveQuitDialog;
     std::unique_ptr<Settings> settings;
 

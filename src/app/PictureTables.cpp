@@ -1,11 +1,15 @@
 #include "app/PictureTables.h"
 
 #include "engine/MouseCursor.h"
+#include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
+#include "frontend/InformationScreen.h"
 #include "frontend/MainMenuScreen.h"
 #include "frontend/NameEntryScreen.h"
 #include "frontend/NameLetters.h"
+#include "frontend/OptionsScreen.h"
 #include "frontend/PortraitScreen.h"
+#include "frontend/QuestLogScreen.h"
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
@@ -27,6 +31,10 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"story", kStoryPictures},
         {"save and quit", kSaveQuitPictures},
         {"hall of fame", kHallOfFamePictures},
+        {"information", kInformationPictures},
+        {"credits", kCreditsPictures},
+        {"options", kOptionsPictures},
+        {"quest log", kQuestLogPictures},
         {"map view", kMapViewPictures},
         {"control panel", kPanelPictures},
         {"mouse pointer", kCursorPictures},      {"map screen", kMapScreenPictures},

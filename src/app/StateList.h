@@ -15,4 +15,8 @@
     X(LoadGame)            \
     X(SaveQuit)            \
     X(RecordScore)         \
-    X(HallOfFame)
+    X(HallOfFame)          \
+    X(Information)         \
+    X(Credits)             \
+    X(Options)             \
+    X(QuestLog)

@@ -45,10 +45,16 @@ void GameApp::RunMainMenuState() {
         case kMenuHallOfFame:
             SwitchState(HallOfFameStateThunk, kPhaseSwitch);
             break;
+        case kMenuInformation:
+            SwitchState(InformationStateThunk, kPhaseSwitch);
+            break;
+        case kMenuCredits:
+            SwitchState(CreditsStateThunk, kPhaseSwitch);
+            break;
         case kMenuQuit:
             quit = 1;
             break;
-        default:  // Information and Credits open their pages once those states exist.
+        default:
             break;
     }
     if (statePhase == kPhaseNewGame) {

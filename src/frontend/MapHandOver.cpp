@@ -34,6 +34,16 @@ void GameApp::ReturnFromSaveQuit() {
     EnterMap();
 }
 
+// The options go back to where they were opened, whose screen was kept: the battle goes on
+// with phase 1, the map with phase 1 as from any screen of its panel. Until the battle state
+// exists every return is to the map. The hand-over bytes are spent here: a battle that still saw
+// optionsFromBattle set when it ends would keep its screen.
+void GameApp::ReturnFromOptions() {
+    optionsFromMap = 0;
+    optionsFromBattle = 0;
+    SwitchState(MapStateThunk, kPhaseSwitch);
+}
+
 // Save-and-quit frees the battle screen and the map screen; there are none yet.
 void GameApp::FreeMapAndBattleScreens() {}
 
