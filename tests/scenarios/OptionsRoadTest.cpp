@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "frontend/MainMenuScreen.h"
+#include "frontend/OptionsScreen.h"
+#include "frontend/SaveQuitDialog.h"
+#include "frontend/SaveSlotScreen.h"
+#include "scenarios/FrontEndDriver.h"
+#include "world/GameState.h"
+
+namespace varn {
+
+namespace {
+
+struct Options {
+    uint8_t music;
+    uint8_t sounds;
+    uint8_t map;
+    uint8_t battleMove;
+    uint8_t battleSwing;
+
+    bool operator==(const Options&) const = default;
+};
+
+Options OptionsOf(const GameState& world) {
+    return {world.musicOn, world.soundsOn, world.mapSpeed, world.battleMoveSpeed,
+            world.battleSwingSpeed};
+}
+
+// The player on the map opens the options from the side panel.
+void OpenOptionsFromTheMap(GameApp& app, FrontEndDriver& player) {
+    app.SwitchState(MapStateThunk, kPhaseSwitch);
+    player.Frame();
+    app.optionsFromMap = 1;
+    app.optionsFromBattle = 0;
+    app.SwitchState(OptionsStateThunk, kPhaseSwitch);
+    player.Frame();
+}
+
+void ChooseEveryOptionOffTheDefaults(FrontEndDriver& player) {
+    for (uint8_t button : {kSoundsOff, kMapFast, kBattleMoveSlow, kBattleSwingFast}) {
+        player.Click(kOptionsButtons, button);
+    }
+}
+
+int CountOf(const std::string& call) {
+    const auto& log = HeadlessGame::backend().log;
+    return static_cast<int>(std::count(log.begin(), log.end(), call));
+}
+
+const platform::HeadlessAudio& Audio() {
+    return HeadlessGame::backend().audio;
+}
+
+}  // namespace
+
+TEST(OptionsRoad, TheChoicesReachTheWorldByEveryWayBack) {
+    enum class Way { Escape, Backspace, Enter, Button };
+    for (Way way : {Way::Escape, Way::Backspace, Way::Enter, Way::Button}) {
+        SCOPED_TRACE(static_cast<int>(way));
+        HeadlessGame game;
+        FrontEndDriver player(game);
+        GameApp& app = game.app;
+        player.Frame();
+        OpenOptionsFromTheMap(app, player);
+        ASSERT_TRUE(app.stateHandler == OptionsStateThunk);
+        ASSERT_NE(app.optionsScreen, nullptr);
+        ChooseEveryOptionOffTheDefaults(player);
+        switch (way) {
+            case Way::Escape:
+                player.PressKey(kKeyEscape);
+                break;
+            case Way::Backspace:
+                player.PressKey(kKeyBack);
+                break;
+            case Way::Enter:
+                player.PressKey(kKeyReturn);
+                break;
+            case Way::Button:
+                player.Click(kOptionsButtons, kOptionsBack);
+                break;
+        }
+        EXPECT_TRUE(app.stateHandler == MapStateThunk);
+        EXPECT_EQ(app.optionsScreen, nullptr);
+        EXPECT_EQ(app.optionsFromMap, 0);
+        EXPECT_EQ(OptionsOf(*app.world), (Options{1, 0, 3, 1, 3}));
+    }
+}
+
+// Whoever opened the options gets the game back with the hand-over bytes spent, so that a
+// battle ending later frees its screen.
+TEST(OptionsRoad, OpenedFromTheBattleTheHandOverIsSpentOnTheWayBack) {
+    HeadlessGame game;
+    FrontEndDriver player(game);
+    GameApp& app = game.app;
+    player.Frame();
+    app.optionsFromBattle = 1;
+    app.SwitchState(OptionsStateThunk, 3);
+    player.Frame();
+    ASSERT_NE(app.optionsScreen, nullptr);
+    player.Click(kOptionsButtons, kBattleSwingSlow);
+    player.PressKey(kKeyEscape);
+    EXPECT_FALSE(app.stateHandler == OptionsStateThunk);
+    EXPECT_EQ(app.optionsFromBattle, 0);
+    EXPECT_EQ(app.world->battleSwingSpeed, kSpeedSlow);
+}
+
+TEST(OptionsRoad, TheOptionsAreSavedWithTheGameAndLoadedBack) {
+    HeadlessGame game;
+    FrontEndDriver player(game);
+    GameApp& app = game.app;
+    player.Frame();
+    app.world->saveSlot = 2;
+    OpenOptionsFromTheMap(app, player);
+    player.Click(kOptionsButtons, kMusicOff);
+    ChooseEveryOptionOffTheDefaults(player);
+    player.Click(kOptionsButtons, kOptionsBack);
+    const Options chosen{0, 0, 3, 1, 3};
+    ASSERT_EQ(OptionsOf(*app.world), chosen);
+
+    app.saveQuitFromMap = 1;
+    app.SwitchState(SaveQuitStateThunk, kPhaseSwitch);
+    player.Frame();
+    player.Click(kSaveQuitButtons, kSaveQuitYes);
+    player.Frame();
+    ASSERT_TRUE(app.stateHandler == MainMenuStateThunk);
+    player.Frame();
+    // Saved and quit: the menu's fresh world has the options of a new game.
+    EXPECT_EQ(OptionsOf(*app.world), (Options{1, 1, 2, 2, 2}));
+
+    player.Click(kMainMenuButtons, kMenuLoad);
+    player.Click(kSaveSlotButtons, 2);
+    player.Click(kSaveSlotButtons, kSlotConfirm);
+    player.Frame();
+    EXPECT_TRUE(app.notice.empty());
+    EXPECT_EQ(OptionsOf(*app.world), chosen);
+}
+
+TEST(OptionsRoad, MusicOffStopsThePlayingTrackAndOnStartsItInPlaceOfTheTune) {
+    HeadlessGame game;
+    FrontEndDriver player(game);
+    GameApp& app = game.app;
+    player.Frame();
+    app.UpkeepTrack();  // the map plays the track
+    ASSERT_TRUE(Audio().trackRunning);
+    OpenOptionsFromTheMap(app, player);
+    EXPECT_TRUE(Audio().trackRunning);
+
+    player.Click(kOptionsButtons, kMusicOff);
+    EXPECT_EQ(app.mp3State, 0);
+    EXPECT_FALSE(Audio().trackRunning);
+    const int stops = CountOf("audio.StopTrack()");
+    player.Frame();
+    EXPECT_EQ(CountOf("audio.StopTrack()"), stops);  // a silent track is not stopped again
+
+    app.RestartMenuMusic(40);
+    ASSERT_TRUE(Audio().musicPlaying);
+    HeadlessGame::backend().audio.SetTrackPosition(1.5);
+    player.Click(kOptionsButtons, kMusicOn);
+    EXPECT_EQ(app.mp3State, 2);
+    EXPECT_TRUE(Audio().trackRunning);
+    EXPECT_EQ(Audio().trackPosition, 0.0);
+    EXPECT_FALSE(Audio().musicPlaying);
+}
+
+TEST(OptionsRoad, TheTrackFollowsTheMusicOptionOnEveryChange) {
+    struct Case {
+        const char* name;
+        uint8_t musicOn;
+        bool trackPlaying;
+        bool trackFinished;
+        uint8_t button;
+        bool runningAfter;
+        int runsAdded;
+    };
+    const Case cases[] = {
+        // A change while the track plays leaves it alone.
+        {"playing, sounds off", 1, true, false, kSoundsOff, true, 0},
+        // A track that ended is taken up again from its start, as the map's upkeep does.
+        {"ended, map speed", 1, true, true, kMapFast, true, 1},
+        {"silent, sounds off", 1, false, false, kSoundsOff, true, 1},
+        // With the music off no change starts it, and a track still playing is stopped.
+        {"music off, speed", 0, false, false, kBattleMoveFast, false, 0},
+        {"music off but playing", 0, true, false, kBattleMoveFast, false, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HeadlessGame game;
+        FrontEndDriver player(game);
+        GameApp& app = game.app;
+        player.Frame();
+        if (c.trackPlaying) {
+            app.UpkeepTrack();
+        }
+        if (c.trackFinished) {
+            HeadlessGame::backend().audio.FinishTrack();
+        }
+        app.world->musicOn = c.musicOn;
+        OpenOptionsFromTheMap(app, player);
+        const int runs = CountOf("audio.RunTrack()");
+        player.Click(kOptionsButtons, c.button);
+        EXPECT_EQ(Audio().trackRunning, c.runningAfter);
+        EXPECT_EQ(app.mp3State, c.runningAfter ? 2 : 0);
+        EXPECT_EQ(CountOf("audio.RunTrack()") - runs, c.runsAdded);
+    }
+}
+
+}  // namespace varn
