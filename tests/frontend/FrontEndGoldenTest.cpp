@@ -4,6 +4,8 @@
 
 #include "engine/DataBlob.h"
 #include "frontend/MainMenuScreen.h"
+#include "frontend/OptionsScreen.h"
+#include "frontend/PageButtons.h"
 #include "frontend/SaveFiles.h"
 #include "scenarios/FrontEndDriver.h"
 #include "support/GoldenImage.h"
@@ -43,6 +45,44 @@ TEST(FrontEndGolden, HallOfFame) {
     player.Click(kMainMenuButtons, kMenuHallOfFame);
     player.Frame();
     ExpectMatchesGolden(HeadlessGame::backend().presented, "hall-of-fame");
+}
+
+// Music off, the map fast, the pointer over the battle movement's Fast (drawn larger).
+TEST(FrontEndGolden, Options) {
+    HeadlessGame game;
+    FrontEndDriver player(game);
+    GameState& world = *game.app.world;
+    world.musicOn = 0;
+    world.mapSpeed = kSpeedFast;
+    world.battleSwingSpeed = kSpeedSlow;
+    player.Frame();
+    game.app.optionsFromMap = 1;
+    game.app.SwitchState(OptionsStateThunk, kPhaseSwitch);
+    const ButtonRect& fast = kOptionsButtons[kBattleMoveFast - 1];
+    player.PointAt(fast.x + 10, fast.y + 10);
+    player.Frame();
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "options");
+}
+
+// The second of two pages: the quests still due a reward and the solved ones.
+TEST(FrontEndGolden, QuestLog) {
+    HeadlessGame game;
+    FrontEndDriver player(game);
+    GameState& world = *game.app.world;
+    world.questState = {};
+    for (int quest = 1; quest <= 8; ++quest) {
+        world.Quest(quest) = static_cast<uint8_t>(QuestState::Offered);
+    }
+    world.Quest(12) = static_cast<uint8_t>(QuestState::InProgress);
+    world.Quest(31) = static_cast<uint8_t>(QuestState::Accepted);
+    world.Quest(44) = static_cast<uint8_t>(QuestState::RewardReady);
+    world.Quest(45) = static_cast<uint8_t>(QuestState::GoalMet);
+    world.Quest(90) = static_cast<uint8_t>(QuestState::Solved);
+    player.Frame();
+    game.app.SwitchState(QuestLogStateThunk, kPhaseSwitch);
+    player.Frame();
+    player.Click(kPageButtons, kPageNext);
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-log");
 }
 
 }  // namespace varn
