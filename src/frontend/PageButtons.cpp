@@ -10,7 +10,7 @@ namespace varn {
 namespace {
 
 constexpr int32_t kPageNumberX = 352;
-constexpr int32_t kPageNumberY = 488;
+constexpr int32_t kPageNumberY = 448;
 
 }  // namespace
 

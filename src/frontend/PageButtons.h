@@ -10,13 +10,14 @@ namespace varn {
 struct ScreenArt;
 
 // The buttons under a screen of several pages: previous and next page, and back to where the
-// screen was opened from. Their pictures sit in the slots of their ids.
+// screen was opened from, above the row where the frame rate may be shown. Their pictures sit in
+// the slots of their ids.
 enum PageButton : uint8_t { kPagePrevious = 1, kPageNext = 2, kPageBack = 3 };
 
 inline constexpr ButtonRect kPageButtons[] = {
-    {kPagePrevious, 40, 520, 192, 64},
-    {kPageBack, 304, 520, 192, 64},
-    {kPageNext, 568, 520, 192, 64},
+    {kPagePrevious, 40, 480, 192, 64},
+    {kPageBack, 304, 480, 192, 64},
+    {kPageNext, 568, 480, 192, 64},
 };
 
 inline constexpr PictureLoad kPreviousPagePicture{kPagePrevious, "Art\\Menu2\\Previous.bmp", 192,

@@ -13,7 +13,7 @@ namespace {
 constexpr int32_t kTitleX = 340;
 constexpr int32_t kTitleY = 40;
 constexpr int32_t kFirstLineY = 100;
-constexpr int32_t kLineHeight = 38;
+constexpr int32_t kLineHeight = 34;
 constexpr int32_t kNumberX = 80;
 constexpr int32_t kStageX = 220;
 

@@ -87,6 +87,26 @@ TEST(GameAppCleanup, ReleasesEverythingAndIsHarmlessTwice) {
     // The harness cleans up a third time on its way out.
 }
 
+// The program may end in any state: the screen that state holds goes with the cleanup.
+TEST(GameAppCleanup, FreesTheScreenOfTheStateItEndsIn) {
+    const StateThunk states[] = {InformationStateThunk, CreditsStateThunk, OptionsStateThunk,
+                                 QuestLogStateThunk};
+    for (StateThunk state : states) {
+        HeadlessGame game;
+        game.RunFrames(1);
+        game.app.SwitchState(state, kPhaseSwitch);
+        game.RunFrames(1);
+        const bool shown = game.app.infoScreen || game.app.creditsScreen ||
+                           game.app.optionsScreen || game.app.questLogScreen;
+        EXPECT_TRUE(shown);
+        game.app.Cleanup();
+        EXPECT_EQ(game.app.infoScreen, nullptr);
+        EXPECT_EQ(game.app.creditsScreen, nullptr);
+        EXPECT_EQ(game.app.optionsScreen, nullptr);
+        EXPECT_EQ(game.app.questLogScreen, nullptr);
+    }
+}
+
 TEST(AnsiToWide, ChecksItsArgumentsAndAlwaysTerminates) {
     wchar_t buffer[8];
     EXPECT_EQ(AnsiToWide(nullptr, "a", 8), kConvertInvalidArgument);
