@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "frontend/InformationScreen.h"
 #include "frontend/OptionsScreen.h"
 #include "frontend/PageButtons.h"
 #include "frontend/QuestLogScreen.h"
@@ -38,14 +37,6 @@ TEST(PageButtons, ButtonsAndKeysTurnWithinThePagesAndLeave) {
         PageCursor pages{c.page, c.count};
         EXPECT_EQ(TurnPages(pages, c.action, c.backKey, c.enterKey), c.leave);
         EXPECT_EQ(pages.page, c.pageAfter);
-    }
-}
-
-TEST(InformationScreen, EveryPageHasATitleAndLines) {
-    ASSERT_GE(InformationPages().size(), 5u);
-    for (const InformationPage& page : InformationPages()) {
-        EXPECT_FALSE(page.title.empty());
-        EXPECT_FALSE(page.lines.empty());
     }
 }
 
@@ -103,21 +94,6 @@ TEST(OptionsScreen, EachChoiceSetsItsRowOnlyAndReportsAChange) {
     }
     EXPECT_FALSE(screen.Choose(0));
     EXPECT_FALSE(screen.Choose(kOptionsBack));
-}
-
-TEST(OptionsScreen, WriteBackGivesTheWorldEveryOption) {
-    GameState world;
-    OptionsScreen screen;
-    screen.Show(world);
-    for (uint8_t button : {kMusicOff, kSoundsOff, kMapFast, kBattleMoveSlow, kBattleSwingFast}) {
-        screen.Choose(button);
-    }
-    screen.WriteBack(world);
-    EXPECT_EQ(world.musicOn, 0);
-    EXPECT_EQ(world.soundsOn, 0);
-    EXPECT_EQ(world.mapSpeed, kSpeedFast);
-    EXPECT_EQ(world.battleMoveSpeed, kSpeedSlow);
-    EXPECT_EQ(world.battleSwingSpeed, kSpeedFast);
 }
 
 }  // namespace varn
