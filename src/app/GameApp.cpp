@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "battle/BattleScreen.h"
 #include "engine/Owned.h"
 #include "engine/ScreenSize.h"
 #include "engine/DataBlob.h"
@@ -82,6 +83,7 @@ uint32_t GameApp::Cleanup() {
     device.Release();
     backgroundTrack.Release();
 
+    FreeOwned(battleScreen);
     FreeOwned(probeBlob);
     world.reset();
     FreeOwned(loadBlob);

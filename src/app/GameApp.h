@@ -18,6 +18,7 @@
 
 namespace varn {
 
+class BattleScreen;
 class DataBlob;
 class GameState;
 class Settings;
@@ -100,6 +101,7 @@ class GameApp : public AppFramework {
     std::unique_ptr<DataBlob> loadBlob;
     std::unique_ptr<DataBlob> probeBlob;
     std::unique_ptr<GameState> world;
+    std::unique_ptr<BattleScreen> battleScreen;
 
     MouseCursor mouseCursor;
 

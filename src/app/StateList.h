@@ -5,4 +5,5 @@
 // run function in the folder of its screen.
 #define VARN_STATES(X) \
     X(MainMenu)            \
-    X(Map)
+    X(Map)                 \
+    X(Battle)

@@ -63,7 +63,7 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
     return true;
 }
 
-// Checks a bmp or arrow row: "<width>x<height> <frame width>x<frame height> <frames> <key>".
+// Checks a picture row (bmp, arrow, glyphs, figures): "<width>x<height> <frame width>x<frame height> <frames> <key>".
 void CheckPicture(const std::string& kind, std::istringstream& fields, const Bytes& file) {
     int width = 0, height = 0, frameWidth = 0, frameHeight = 0, frames = 0;
     uint32_t key = 0;
@@ -146,7 +146,7 @@ TEST(PlaceholderDataSet, EveryRowBecomesAReadableFileOfItsKindAndSize) {
         ASSERT_TRUE(fs::is_regular_file(gamePath)) << "missing with the manifest's case";
         Bytes file;
         ASSERT_TRUE(platform::ReadWholeFile(gamePath.c_str(), file));
-        if (kind == "bmp" || kind == "arrow") {
+        if (kind == "bmp" || kind == "arrow" || kind == "glyphs" || kind == "figures") {
             CheckPicture(kind, fields, file);
         } else if (kind == "txt") {
             std::string text;
