@@ -24,6 +24,11 @@ void Take(const uint8_t*& data, size_t& size, T& field) {
 
 }  // namespace
 
+// The system font library keeps a cache for the life of the process.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig\n";
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     platform::HeadlessBackend& backend = *platform::Headless();
     backend.Reset();

@@ -66,8 +66,8 @@ void BattleScreen::DrawUnitPanel() {
     if (armyDown[s] != 0) {
         Sprite(main, kSlotDownLabel, 0, 145, 531, 1.0f, 1.0f);
     }
-    Digits(kSlotDigits5, armyDown[s] == 0 ? -1 : armyDown[s], {{166}, {175, 158}, {}, 2},
-           kValueY, 0.5f, 0.7f);
+    Digits(kSlotDigits5, armyDown[s] == 0 ? -1 : armyDown[s], {{166}, {175, 158}, {}, 2}, kValueY,
+           0.5f, 0.7f);
     Sprite(main, kSlotAliveLabel, 0, 235, 531, 1.0f, 1.0f);
     Digits(kSlotDigits4, armyAlive[s], {{256}, {265, 248}, {}, 2}, kValueY, 0.5f, 0.7f);
     Sprite(main, kSlotAttackLabel, 0, 326, 529, 0.9f, 0.9f);

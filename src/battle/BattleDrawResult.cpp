@@ -124,8 +124,8 @@ void BattleScreen::DrawTurnInfo() {
             Number(font.get(), turnsLeft, turnsLeft >= 10 ? 535 : 545, threshold.y, 100, 30,
                    kTurnsCount);
         }
-        Text(font.get(), threshold.label, threshold.labelX, threshold.y, threshold.labelWidth,
-             30, kThresholdLabel);
+        Text(font.get(), threshold.label, threshold.labelX, threshold.y, threshold.labelWidth, 30,
+             kThresholdLabel);
     }
 }
 
@@ -213,13 +213,13 @@ void BattleScreen::DrawSummary() {
         Sprite(armyIcons.get(), armyType[s], 0, 50, y + 10, 0.9f, 0.9f);
         if (armyAlive[s] != 0) {
             const auto hover = static_cast<uint8_t>(5 + 4 * s);
-            drawGain({hover, kSlotTrainingIcon, 160, y + 30, kSlotTrainingLabel, 115, y + 33,
-                      0.8f, 0.9f, 200, 220, y + 30, kArmyGainText},
+            drawGain({hover, kSlotTrainingIcon, 160, y + 30, kSlotTrainingLabel, 115, y + 33, 0.8f,
+                      0.9f, 200, 220, y + 30, kArmyGainText},
                      trainingGainShown[s]);
-            drawGain({static_cast<uint8_t>(hover + 1), kSlotEquipmentIcon, 300, y + 30,
-                      kSlotEquipmentLabel, 248, y + 35, 0.7f, 0.9f, 340, 360, y + 30,
-                      kArmyGainText},
-                     equipmentGainShown[s]);
+            drawGain(
+                {static_cast<uint8_t>(hover + 1), kSlotEquipmentIcon, 300, y + 30,
+                 kSlotEquipmentLabel, 248, y + 35, 0.7f, 0.9f, 340, 360, y + 30, kArmyGainText},
+                equipmentGainShown[s]);
         }
         if (armyCanGrow[s] != 0) {
             Sprite(main, kSlotGrowArrow, 0, 20, y + 45, 0.8f, 1.1f);

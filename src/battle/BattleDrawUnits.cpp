@@ -48,8 +48,8 @@ void BattleScreen::DrawUnits() {
         } else if (allyStriking != 0 && allyMoving == 0 && a == actingAlly) {
             frame += kStrikeFrames + strikeAnimFrame;
         }
-        Sprite(allySprites.get(), allyKind[a], frame, x + kUnitOffset, y + kUnitOffset,
-               kUnitScale, kUnitScale);
+        Sprite(allySprites.get(), allyKind[a], frame, x + kUnitOffset, y + kUnitOffset, kUnitScale,
+               kUnitScale);
         const DigitPlaces places = {{x + 28}, {x + 32, x + 19}, {0, 0, 0}, 2};
         Digits(kSlotDigits4, allyMen[a], places, y + kNumberDrop, kNumberScale, kNumberScale);
     }
@@ -68,10 +68,7 @@ void BattleScreen::DrawUnits() {
         }
         Sprite(enemySprites.get(), enemyKind[e], frame, x + kUnitOffset, y + kUnitOffset,
                kUnitScale, kUnitScale);
-        const DigitPlaces places = {{x + 28},
-                                    {x + 32, x + 19},
-                                    {x + 38, x + 23, x + 10},
-                                    3};
+        const DigitPlaces places = {{x + 28}, {x + 32, x + 19}, {x + 38, x + 23, x + 10}, 3};
         Digits(kSlotDigits4, enemyMen[e], places, y + kNumberDrop, kNumberScale, kNumberScale);
     }
 
@@ -81,8 +78,7 @@ void BattleScreen::DrawUnits() {
     }
     if (selectedArmy >= 1 && selectedArmy <= kBattleArmySlots) {
         const int s = selectedArmy - 1;
-        Sprite(main, kSlotSelected, 0, armyX[s] - cameraX + 6, armyY[s] - cameraY + 6, 2.1f,
-               2.1f);
+        Sprite(main, kSlotSelected, 0, armyX[s] - cameraX + 6, armyY[s] - cameraY + 6, 2.1f, 2.1f);
     }
 
     if (commanderHealth != 0 && IsFieldCell(commanderCell)) {
@@ -100,8 +96,7 @@ void BattleScreen::DrawUnits() {
                                     {x + 33 + shift, x + 20 + shift},
                                     {x + 41 + shift, x + 28 + shift, x + 15 + shift},
                                     3};
-        Digits(kSlotDigits3, commanderHealth, places, y + kNumberDrop, kNumberScale,
-               kNumberScale);
+        Digits(kSlotDigits3, commanderHealth, places, y + kNumberDrop, kNumberScale, kNumberScale);
     }
 
     for (int s = 0; s < kBattleArmySlots; ++s) {
@@ -116,8 +111,8 @@ void BattleScreen::DrawUnits() {
         } else if (armyStriking != 0 && armyWalking == 0 && s == strikingArmy - 1) {
             frame += kStrikeFrames + strikeAnimFrame;
         }
-        Sprite(armySprites.get(), armyType[s], frame, x + kUnitOffset, y + kUnitOffset,
-               kUnitScale, kUnitScale);
+        Sprite(armySprites.get(), armyType[s], frame, x + kUnitOffset, y + kUnitOffset, kUnitScale,
+               kUnitScale);
         const DigitPlaces places = {{x + 28}, {x + 32, x + 19}, {0, 0, 0}, 2};
         Digits(kSlotDigits4, armyAlive[s], places, y + kNumberDrop, kNumberScale, kNumberScale);
     }
@@ -159,12 +154,12 @@ void BattleScreen::DrawUnits() {
             }
         } else if (enemyStruckTarget <= kBattleArmySlots) {
             const int s = enemyStruckTarget - 1;
-            DrawHitPictures(armyX[s] - cameraX, armyY[s] - cameraY, armyHitAllDown,
-                            armyHitOneDown, armyHitSomeDown);
+            DrawHitPictures(armyX[s] - cameraX, armyY[s] - cameraY, armyHitAllDown, armyHitOneDown,
+                            armyHitSomeDown);
         } else if (enemyStruckTarget - 7 < kBattleAllySlots) {
             const int a = enemyStruckTarget - 7;
-            DrawHitPictures(allyX[a] - cameraX, allyY[a] - cameraY, allyHitAllDown,
-                            allyHitOneDown, allyHitSomeDown);
+            DrawHitPictures(allyX[a] - cameraX, allyY[a] - cameraY, allyHitAllDown, allyHitOneDown,
+                            allyHitSomeDown);
         }
     }
 }

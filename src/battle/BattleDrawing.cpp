@@ -36,15 +36,15 @@ struct Decoration {
 
 // What lies on the plains, each drawn with the tile that holds it.
 constexpr Decoration kPlainsDecorations[] = {
-    {1, 480, 30, 0.9f, 0.8f},    {2, 540, 50, 0.9f, 0.8f},  {3, 840, 80, 0.7f, 0.7f},
-    {5, 1070, 140, 0.7f, 0.7f},  {6, 1450, 110, 0.7f, 0.7f}, {8, 130, 250, 0.5f, 0.7f},
-    {9, 210, 270, 0.7f, 0.7f},   {12, 450, 290, 0.7f, 0.7f}, {11, 650, 310, 0.7f, 0.7f},
-    {10, 690, 340, 0.7f, 0.7f},  {6, 1200, 300, 0.7f, 0.7f}, {7, 1270, 310, 0.7f, 0.7f},
-    {3, 200, 500, 0.7f, 0.6f},   {4, 260, 520, 0.6f, 0.6f},  {2, 650, 430, 0.5f, 0.5f},
-    {1, 700, 540, 0.6f, 0.7f},   {5, 1000, 450, 0.5f, 0.5f}, {6, 1050, 500, 0.6f, 0.6f},
-    {7, 1140, 530, 0.6f, 0.6f},  {5, 200, 820, 0.6f, 0.5f},  {6, 250, 800, 0.4f, 0.5f},
-    {7, 290, 920, 0.6f, 0.7f},   {10, 800, 850, 0.6f, 0.5f}, {6, 890, 930, 0.5f, 0.5f},
-    {7, 930, 880, 0.6f, 0.6f},   {10, 1400, 850, 0.5f, 0.5f}, {11, 1480, 820, 0.4f, 0.5f},
+    {1, 480, 30, 0.9f, 0.8f},   {2, 540, 50, 0.9f, 0.8f},    {3, 840, 80, 0.7f, 0.7f},
+    {5, 1070, 140, 0.7f, 0.7f}, {6, 1450, 110, 0.7f, 0.7f},  {8, 130, 250, 0.5f, 0.7f},
+    {9, 210, 270, 0.7f, 0.7f},  {12, 450, 290, 0.7f, 0.7f},  {11, 650, 310, 0.7f, 0.7f},
+    {10, 690, 340, 0.7f, 0.7f}, {6, 1200, 300, 0.7f, 0.7f},  {7, 1270, 310, 0.7f, 0.7f},
+    {3, 200, 500, 0.7f, 0.6f},  {4, 260, 520, 0.6f, 0.6f},   {2, 650, 430, 0.5f, 0.5f},
+    {1, 700, 540, 0.6f, 0.7f},  {5, 1000, 450, 0.5f, 0.5f},  {6, 1050, 500, 0.6f, 0.6f},
+    {7, 1140, 530, 0.6f, 0.6f}, {5, 200, 820, 0.6f, 0.5f},   {6, 250, 800, 0.4f, 0.5f},
+    {7, 290, 920, 0.6f, 0.7f},  {10, 800, 850, 0.6f, 0.5f},  {6, 890, 930, 0.5f, 0.5f},
+    {7, 930, 880, 0.6f, 0.6f},  {10, 1400, 850, 0.5f, 0.5f}, {11, 1480, 820, 0.4f, 0.5f},
     {7, 1550, 880, 0.6f, 0.6f},
 };
 
@@ -80,8 +80,8 @@ void BattleScreen::Text(Font* textFont, const char* text, int32_t x, int32_t y, 
     }
 }
 
-void BattleScreen::Number(Font* textFont, int32_t value, int32_t x, int32_t y, int32_t w,
-                          int32_t h, uint32_t colour) {
+void BattleScreen::Number(Font* textFont, int32_t value, int32_t x, int32_t y, int32_t w, int32_t h,
+                          uint32_t colour) {
     char text[16];
     std::snprintf(text, sizeof text, "%ld", static_cast<long>(value));
     Text(textFont, text, x, y, w, h, colour);
@@ -96,7 +96,7 @@ void BattleScreen::Digits(int32_t slot, int32_t value, const DigitPlaces& places
     if (count > places.maxDigits) {
         return;
     }
-    const int32_t* xs = count == 1 ? places.one.data()
+    const int32_t* xs = count == 1   ? places.one.data()
                         : count == 2 ? places.two.data()
                                      : places.three.data();
     int32_t rest = value;
@@ -215,8 +215,7 @@ void BattleScreen::DrawGround(int32_t slot, bool decorated) {
             if (!InView(x, y, kTileSize, kTileSize, cameraX, cameraY)) {
                 continue;
             }
-            Sprite(groundSprites.get(), slot, 0, x - cameraX, y - cameraY, kTileScale,
-                   kTileScale);
+            Sprite(groundSprites.get(), slot, 0, x - cameraX, y - cameraY, kTileScale, kTileScale);
             if (!decorated) {
                 continue;
             }
@@ -276,13 +275,13 @@ void BattleScreen::DrawGrid() {
             if (!InView(bx, by, kGridBlock, kGridBlock, cameraX, cameraY)) {
                 continue;
             }
-            for (int32_t y = std::max(by, kBattleCellSize); y < by + kGridBlock; y +=
-                                                                               kBattleCellSize) {
+            for (int32_t y = std::max(by, kBattleCellSize); y < by + kGridBlock;
+                 y += kBattleCellSize) {
                 Sprite(mainSprites.get(), kSlotGridAcross, 0, bx - cameraX, y - cameraY,
                        kSegmentScale, 1.0f);
             }
-            for (int32_t x = std::max(bx, kBattleCellSize); x < bx + kGridBlock; x +=
-                                                                               kBattleCellSize) {
+            for (int32_t x = std::max(bx, kBattleCellSize); x < bx + kGridBlock;
+                 x += kBattleCellSize) {
                 Sprite(mainSprites.get(), kSlotGridDown, 0, x - cameraX, by - cameraY, 1.0f,
                        kSegmentScale);
             }

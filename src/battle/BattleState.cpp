@@ -118,20 +118,18 @@ void GameApp::RunBattleState() {
     if (frameTimingOn != 0) {
         const uint8_t step = stepTimers[0]->steps;
         if (keyboard.KeyPressed(kKeyRight) != 0 || keyboard.KeyPressed(kKeyNumpad6) != 0) {
-            b.cameraX = b.cameraX < kCameraMaxX ? std::min(b.cameraX + step, kCameraMaxX)
-                                                : b.cameraX;
+            b.cameraX =
+                b.cameraX < kCameraMaxX ? std::min(b.cameraX + step, kCameraMaxX) : b.cameraX;
         }
         if (keyboard.KeyPressed(kKeyLeft) != 0 || keyboard.KeyPressed(kKeyNumpad4) != 0) {
-            b.cameraX = b.cameraX > kCameraMin ? std::max(b.cameraX - step, kCameraMin)
-                                               : b.cameraX;
+            b.cameraX = b.cameraX > kCameraMin ? std::max(b.cameraX - step, kCameraMin) : b.cameraX;
         }
         if (keyboard.KeyPressed(kKeyUp) != 0 || keyboard.KeyPressed(kKeyNumpad8) != 0) {
-            b.cameraY = b.cameraY > kCameraMin ? std::max(b.cameraY - step, kCameraMin)
-                                               : b.cameraY;
+            b.cameraY = b.cameraY > kCameraMin ? std::max(b.cameraY - step, kCameraMin) : b.cameraY;
         }
         if (keyboard.KeyPressed(kKeyDown) != 0 || keyboard.KeyPressed(kKeyNumpad2) != 0) {
-            b.cameraY = b.cameraY < kCameraMaxY ? std::min(b.cameraY + step, kCameraMaxY)
-                                                : b.cameraY;
+            b.cameraY =
+                b.cameraY < kCameraMaxY ? std::min(b.cameraY + step, kCameraMaxY) : b.cameraY;
         }
     }
     b.ScrollCamera(mouseCursor, stepTimers[0]->steps);
@@ -281,8 +279,7 @@ void GameApp::RunBattleState() {
             battleResult[2] = b.commanderHero;
         }
         if (world->routePending == 1) {
-            world->SetRoute(static_cast<uint8_t>(b.battleId), b.commanderIsPlayer,
-                            b.commanderHero);
+            world->SetRoute(static_cast<uint8_t>(b.battleId), b.commanderIsPlayer, b.commanderHero);
             battleToMap = 1;
         }
     }

@@ -63,17 +63,17 @@ int32_t SavedCell(int32_t cell) {
 // The rows of the enemies and of the allies in the order the snapshot keeps them.
 template <typename Screen>
 auto EnemyRows(Screen& screen) {
-    return std::array{&screen.enemyFacing, &screen.enemyKind,    &screen.enemyMen,
-                      &screen.enemyAttack, &screen.enemyDefence, &screen.enemyDone,
-                      &screen.enemyMoves,  &screen.enemyLight,   &screen.enemySerious,
+    return std::array{&screen.enemyFacing,   &screen.enemyKind,    &screen.enemyMen,
+                      &screen.enemyAttack,   &screen.enemyDefence, &screen.enemyDone,
+                      &screen.enemyMoves,    &screen.enemyLight,   &screen.enemySerious,
                       &screen.enemyCritical, &screen.enemyDown};
 }
 template <typename Screen>
 auto AllyRows(Screen& screen) {
-    return std::array{&screen.allyFacing,  &screen.allyKind,     &screen.allyMen,
-                      &screen.allyLight,   &screen.allySerious,  &screen.allyCritical,
-                      &screen.allyDown,    &screen.allyAttack,   &screen.allyDefence,
-                      &screen.allyDone,    &screen.allyMoves};
+    return std::array{&screen.allyFacing, &screen.allyKind,    &screen.allyMen,
+                      &screen.allyLight,  &screen.allySerious, &screen.allyCritical,
+                      &screen.allyDown,   &screen.allyAttack,  &screen.allyDefence,
+                      &screen.allyDone,   &screen.allyMoves};
 }
 
 }  // namespace

@@ -29,8 +29,8 @@ TEST(BattleGrid, CellsMapToTheirTopLeftPixelsRowByRow) {
 
 TEST(BattleGrid, APointOnACellEdgeBelongsToTheCellRightOrBelowAndOutsideChangesNothing) {
     const CellCase cases[] = {
-        {79, 79, 1}, {80, 79, 2}, {79, 80, 21}, {80, 80, 22}, {1599, 1199, 300}, {0, 0, 1},
-        {-1, 0, 77}, {1600, 0, 77}, {0, 1200, 77},
+        {79, 79, 1}, {80, 79, 2}, {79, 80, 21},  {80, 80, 22},  {1599, 1199, 300},
+        {0, 0, 1},   {-1, 0, 77}, {1600, 0, 77}, {0, 1200, 77},
     };
     for (const CellCase& c : cases) {
         BattleScreen screen;
@@ -243,10 +243,10 @@ TEST(BattleCamera, EdgesScrollWithinTheLimitsAndACornerScrollsBothWays) {
         int32_t y;
     };
     const ScrollCase cases[] = {
-        {400, 594, 0, 0, 10, 0, 10},      {400, 595, 0, 730, 10, 0, 734},
-        {400, 6, 0, -20, 10, 0, -26},     {400, 7, 0, 0, 10, 0, 0},
-        {794, 300, 820, 0, 10, 826, 0},   {6, 300, -30, 0, 10, -30, 0},
-        {2, 598, 100, 100, 20, 80, 120},  {400, 300, 5, 5, 255, 5, 5},
+        {400, 594, 0, 0, 10, 0, 10},     {400, 595, 0, 730, 10, 0, 734},
+        {400, 6, 0, -20, 10, 0, -26},    {400, 7, 0, 0, 10, 0, 0},
+        {794, 300, 820, 0, 10, 826, 0},  {6, 300, -30, 0, 10, -30, 0},
+        {2, 598, 100, 100, 20, 80, 120}, {400, 300, 5, 5, 255, 5, 5},
     };
     for (const ScrollCase& c : cases) {
         BattleScreen screen;

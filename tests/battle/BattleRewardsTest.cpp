@@ -21,7 +21,7 @@ TEST(VictoryGrade, TurnsBelowEachThresholdGradeTheVictory) {
     const std::pair<uint8_t, uint8_t> cases[] = {{1, 3}, {5, 3}, {6, 2}, {9, 2}, {10, 1}, {40, 1}};
     for (const auto& [turn, grade] : cases) {
         BattleScreen screen;
-    MakeWinnable(screen, 5, turn);
+        MakeWinnable(screen, 5, turn);
         int32_t gold = 0;
         screen.GrantVictoryRewards(gold);
         EXPECT_EQ(screen.victoryGrade, grade) << +turn;
@@ -37,7 +37,7 @@ TEST(VictoryRewards, EachBattleTakesItsRowTheRestTheDefaultAndInvasionsTheirOwn)
         int32_t firstTraining;
     };
     const RowCase cases[] = {
-        {1, 100, 60, 5}, {2, 80, 80, 5},  {6, 100, 40, 4},  {10, 100, 70, 5}, {26, 120, 100, 5},
+        {1, 100, 60, 5}, {2, 80, 80, 5},   {6, 100, 40, 4},   {10, 100, 70, 5},  {26, 120, 100, 5},
         {8, 100, 80, 5}, {80, 100, 80, 5}, {81, 100, 200, 9}, {93, 100, 200, 9}, {53, 120, 110, 5},
     };
     for (const RowCase& c : cases) {
@@ -78,9 +78,9 @@ TEST(VictoryRewards, AFallenCommanderGainsNoExperience) {
 
 TEST(Levels, ThresholdsSkipLevelTwentyNineAndStopAtSeventy) {
     const std::pair<int32_t, int> cases[] = {
-        {0, 0},     {49, 0},    {50, 1},    {159, 2},   {160, 3},   {400, 6},  {499, 6},
-        {500, 7},   {2600, 28}, {2699, 28}, {2700, 30}, {2800, 31}, {6699, 69}, {6700, 70},
-        {99999, 70},
+        {0, 0},     {49, 0},    {50, 1},    {159, 2},   {160, 3},
+        {400, 6},   {499, 6},   {500, 7},   {2600, 28}, {2699, 28},
+        {2700, 30}, {2800, 31}, {6699, 69}, {6700, 70}, {99999, 70},
     };
     for (const auto& [experience, level] : cases) {
         EXPECT_EQ(LevelForExperience(experience), level) << experience;
@@ -156,9 +156,9 @@ TEST(CarriedLosses, AveragesAreCarriedAndATraceOfWoundsCarriesOneLevel) {
         uint8_t carriedWounds;
     };
     const LossCase cases[] = {
-        {5, 35, 10, 7, 2}, {5, 3, 0, 0, 1}, {5, 0, 3, 0, 1}, {5, 0, 0, 0, 0},
-        {0, 30, 30, 0, 0},   // a battle counting no enemies carries nothing
-        {1, 600, 0, 255, 0}, // an average past a byte is stored as 255
+        {5, 35, 10, 7, 2},   {5, 3, 0, 0, 1},   {5, 0, 3, 0, 1},
+        {5, 0, 0, 0, 0},     {0, 30, 30, 0, 0},  // a battle counting no enemies carries nothing
+        {1, 600, 0, 255, 0},                     // an average past a byte is stored as 255
     };
     for (const LossCase& c : cases) {
         BattleScreen screen;
@@ -177,7 +177,7 @@ TEST(CarriedLosses, AveragesAreCarriedAndATraceOfWoundsCarriesOneLevel) {
 
 TEST(CarriedLosses, WoundLevelsSpreadLightFirst) {
     const std::pair<uint8_t, CarriedWounds> cases[] = {
-        {0, {0, 0, 0}},  {1, {1, 0, 0}},   {4, {3, 1, 0}},    {7, {3, 3, 1}},    {9, {3, 3, 3}},
+        {0, {0, 0, 0}},  {1, {1, 0, 0}},  {4, {3, 1, 0}},   {7, {3, 3, 1}},    {9, {3, 3, 3}},
         {10, {4, 3, 3}}, {11, {4, 4, 3}}, {28, {10, 9, 9}}, {29, {10, 10, 9}}, {31, {10, 10, 10}},
     };
     for (const auto& [level, wounds] : cases) {

@@ -79,7 +79,8 @@ TEST(BattleDrawing, UnitNumbersShowTheMenDigitByDigitAndAHundredOnlyUnderEnemies
         }
         armyDigits += d.set == screen.mainSprites.get() && d.slot == kSlotDigits4 && d.y == 467;
     }
-    EXPECT_EQ(enemyDigits, (std::vector<std::pair<int32_t, int32_t>>{{198, 3}, {183, 2}, {170, 1}}));
+    EXPECT_EQ(enemyDigits,
+              (std::vector<std::pair<int32_t, int32_t>>{{198, 3}, {183, 2}, {170, 1}}));
     EXPECT_EQ(armyDigits, 0);
 }
 
@@ -123,8 +124,8 @@ TEST(BattleDrawing, TheTurnLinesCountDownAndTheLastReadsLast) {
     EXPECT_TRUE(HasText(log, "2"));
     EXPECT_TRUE(HasText(log, "last"));
     EXPECT_EQ(screen.turnsLeft, 1);
-    const auto ten = std::find_if(log.begin(), log.end(),
-                                  [](const BattleDraw& d) { return d.text == "10"; });
+    const auto ten =
+        std::find_if(log.begin(), log.end(), [](const BattleDraw& d) { return d.text == "10"; });
     EXPECT_EQ(ten->x, 535);
 }
 

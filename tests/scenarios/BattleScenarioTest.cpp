@@ -148,8 +148,8 @@ TEST(BattleScenario, ASavedBattleComesBackWithItsTurnPositionsMovesAndAllyNames)
         WriteBattleBack(screen, game.world(), false);
         game.world().resumeBattle = 1;
         game.world().inBattle = 0;
-        WriteSaveImage(game.world(), std::span<uint8_t, kSaveImageSize>(image.data(),
-                                                                        kSaveImageSize));
+        WriteSaveImage(game.world(),
+                       std::span<uint8_t, kSaveImageSize>(image.data(), kSaveImageSize));
     }
     BattleGame loaded;
     ASSERT_TRUE(ReadSaveImage(image, loaded.world()));

@@ -66,8 +66,8 @@ std::string LowerCase(std::string text) {
 
 bool KindFromName(const std::string& name, RowKind& kind) {
     static const std::map<std::string, RowKind> kinds = {
-        {"bmp", RowKind::Picture},     {"arrow", RowKind::Arrow},   {"glyphs", RowKind::Glyphs},
-        {"figures", RowKind::Figures}, {"wav", RowKind::Sound},     {"mid", RowKind::Music},
+        {"bmp", RowKind::Picture},     {"arrow", RowKind::Arrow}, {"glyphs", RowKind::Glyphs},
+        {"figures", RowKind::Figures}, {"wav", RowKind::Sound},   {"mid", RowKind::Music},
         {"mp3", RowKind::Mp3},         {"txt", RowKind::Text}};
     auto found = kinds.find(name);
     if (found == kinds.end()) {
