@@ -15,4 +15,5 @@
     X(LoadGame)            \
     X(SaveQuit)            \
     X(RecordScore)         \
-    X(HallOfFame)
+    X(HallOfFame)          \
+    X(Battle)

@@ -48,7 +48,7 @@ std::map<std::string, ManifestPicture> ManifestRows() {
         }
         ManifestPicture& row = rows[Normalised(path)];
         std::string size;
-        if ((kind == "bmp" || kind == "arrow" || kind == "ground") && fields >> size) {
+        if (kind != "wav" && kind != "mid" && kind != "mp3" && kind != "txt" && fields >> size) {
             std::sscanf(size.c_str(), "%dx%d", &row.width, &row.height);
         }
     }
