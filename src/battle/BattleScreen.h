@@ -546,15 +546,6 @@ class BattleScreen {
     void ComputeEnemyLosses();
     void ApplyCarryOverWounds();
 
-    // Where the frame hands over to the battle rules. The player's strike, cell click, target
-    // check and walk; without rules a cell click is dropped.
-    void RunPlayerCommand(uint8_t steps);
-    // The allies' and enemies' strikes, plans, walks and camera; without rules each computer
-    // phase ends at once and the turn still advances.
-    void RunComputerPhase(uint8_t steps);
-    // End of the player's turn: every ally and enemy may act again, the allies first.
-    void BeginComputerPhases();
-    void ClearPlanAndSelection();
     // The strike marks and the no-moves flag that the drawing shows, kept with the rules so that
     // a battle runs the same undrawn.
     void UpdateStrikeMarks();

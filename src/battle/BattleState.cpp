@@ -36,35 +36,6 @@ bool ComputerActs(const BattleScreen& b) {
     return b.enemyPhase != 0 || b.allyPhase != 0;
 }
 
-void CancelOrders(BattleScreen& b) {
-    b.commanderOrder = 0;
-    b.armyOrderPlanned = 0;
-    b.armyGo = 0;
-    b.armyWalking = 0;
-}
-
-// Enter or a right click sends the planned unit off, or strikes the enemy next to it.
-void TakeGoOrder(BattleScreen& b) {
-    if (b.commanderOrder == 1) {
-        b.commanderOrder = 2;
-    }
-    if (b.armyOrderPlanned != 0) {
-        b.armyGo = b.armyOrderPlanned;
-        b.armyOrderPlanned = 0;
-    }
-    if (b.pathLength == 0 || b.moveRefused != 0) {
-        CancelOrders(b);
-    }
-    if (b.attackPlanned != 0) {
-        b.strikeOrdered = 1;
-    }
-    if (b.strikeImmediate != 0) {
-        b.strikeImmediate = 0;
-        b.strikeOrdered = 1;
-        b.strikeNow = 1;
-    }
-}
-
 }  // namespace
 
 void GameApp::RunBattleState() {
@@ -146,7 +117,7 @@ void GameApp::RunBattleState() {
         } else if (b.won == 2) {
             b.won = 3;
         }
-        TakeGoOrder(b);
+        b.GiveGoOrder();
         b.retreatAsked = 0;
         leave = leave || b.retreatConfirmed != 0 || b.lost != 0;
         b.showTurnInfo = 0;
@@ -161,13 +132,9 @@ void GameApp::RunBattleState() {
             b.ClickCell(mouseCursor.x, mouseCursor.y, mouse);
         }
         if (!ComputerActs(b) && b.ClickSideButtons(mouseCursor.x, mouseCursor.y, mouse) != 0 &&
-            b.pressedId == kSideEndTurn && b.commanderOrder == 0 && b.armyGo == 0 &&
+            b.pressedId == kSideEndTurn && b.commanderOrder <= 1 && b.armyGo == 0 &&
             b.armyWalking == 0) {
-            b.ClearPlanAndSelection();
-            CancelOrders(b);
-            b.GiveFreshMoves();
-            b.enemyMoves.fill(kTurnMoves);
-            b.allyMoves.fill(kTurnMoves);
+            b.PressEndTurn();
         }
     }
 
@@ -196,12 +163,7 @@ void GameApp::RunBattleState() {
             case kSideEndTurn:
                 if (b.commanderOrder <= 1 && b.armyGo == 0 && b.armyWalking == 0 && phasesIdle) {
                     battleFlag = 1;
-                    b.pathTargetFound = 0;
-                    b.attackPlanned = 0;
-                    b.moveRefused = 0;
-                    if (b.battleOver == 0) {
-                        b.BeginComputerPhases();
-                    }
+                    b.EndPlayerTurn();
                 }
                 break;
             case kSideRetreatNo:
@@ -238,8 +200,10 @@ void GameApp::RunBattleState() {
     stepTimers[0]->steps = stepTimers[0]->StepsAveraged(kScrollRate, static_cast<int32_t>(frameMs));
     stepTimers[1]->steps = stepTimers[1]->StepsAveraged(WalkRate(world->battleMoveSpeed),
                                                         static_cast<int32_t>(frameMs));
-    b.RunPlayerCommand(stepTimers[1]->steps);
-    b.RunComputerPhase(stepTimers[1]->steps);
+    const uint8_t moveSteps = stepTimers[1]->steps;
+    b.RunPlayerTurn(moveSteps);
+    b.RunAllyPhase(moveSteps);
+    b.RunEnemyPhase(moveSteps);
 
     b.Animate(platform::TimeGetTime());
     if (b.battleOver == 0) {

@@ -151,6 +151,7 @@ TEST_F(BattleGolden, FieldWithTheGridAndTheRetreatQuestion) {
 }
 
 TEST_F(BattleGolden, DefeatBox) {
+    game.KeepOneDistantEnemy(2);
     game.EndTurnsUntilLost();
     game.MoveTo(790, 590);
     ExpectMatchesGolden(Presented(), "battle-defeat");

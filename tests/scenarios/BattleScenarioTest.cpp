@@ -9,14 +9,6 @@
 
 namespace varn {
 
-namespace {
-
-uint8_t LastTurnOf(uint8_t battle) {
-    return FindPlayerSideRow(battle)->lastTurn;
-}
-
-}  // namespace
-
 TEST(BattleScenario, EndingEveryTurnLosesByTimeAndTheLossReachesTheMap) {
     BattleGame game;
     game.world().fame = 5;
@@ -27,9 +19,10 @@ TEST(BattleScenario, EndingEveryTurnLosesByTimeAndTheLossReachesTheMap) {
     EXPECT_EQ(game.screen().turn, 1);
     EXPECT_EQ(game.screen().showTurnInfo, 1);
 
+    EXPECT_GE(game.KeepOneDistantEnemy(3), 9);
     game.EndTurnsUntilLost();
     ASSERT_EQ(game.screen().lost, 1);
-    EXPECT_EQ(game.screen().turn, LastTurnOf(1));
+    EXPECT_EQ(game.screen().turn, 3);
     EXPECT_EQ(game.app.battleResult[0], 1);
     EXPECT_EQ(game.app.battleResult[1], 1);
     EXPECT_EQ(game.app.battleResult[2], 0);
@@ -103,6 +96,7 @@ TEST(BattleScenario, ClearingTheEnemiesWinsPaysAndShowsTheSummaryBeforeLeaving) 
 TEST(BattleScenario, AnEnemysAttackLostMovesTheCommanderByItsRouteOnce) {
     BattleGame game;
     game.EnterBattle(5, 0, true);
+    game.KeepOneDistantEnemy(2);
     game.EndTurnsUntilLost();
     ASSERT_EQ(game.screen().lost, 1);
     EXPECT_EQ(game.world().routePending, 2);
@@ -136,7 +130,7 @@ TEST(BattleScenario, ASavedBattleComesBackWithItsTurnPositionsMovesAndAllyNames)
         BattleGame game;
         game.world().Quest(5) = 2;  // the village's men fight beside the player
         game.EnterBattle(2);
-        game.ClickSideButton(kSideEndTurn);
+        game.EndTurn();
         ASSERT_EQ(game.screen().turn, 2);
         BattleScreen& screen = game.screen();
         ASSERT_EQ(screen.allyPresent[0], 1);
@@ -164,8 +158,9 @@ TEST(BattleScenario, ASavedBattleComesBackWithItsTurnPositionsMovesAndAllyNames)
     // Leaving it for good frees the screen and ends the resumed game's battle.
     loaded.app.optionsFromBattle = 1;
     loaded.ClickAway();
-    loaded.EndTurnsUntilLost();
-    loaded.ClickAway();
+    loaded.ClickSideButton(kSideRetreat);
+    loaded.ClickSideButton(kSideRetreatYes);
+    loaded.PressKey(kKeyReturn);
     EXPECT_TRUE(loaded.OnMap());
     EXPECT_FALSE(loaded.app.battleScreen);
     EXPECT_EQ(loaded.world().resumeBattle, 0);

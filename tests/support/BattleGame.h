@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "app/GameApp.h"
 #include "battle/BattleScreen.h"
 #include "battle/BattleSideButtons.h"
@@ -8,6 +11,11 @@
 #include "world/GameState.h"
 
 namespace varn {
+
+// Steps between two cells when a step may go diagonally.
+inline int32_t DistanceInCells(int32_t a, int32_t b) {
+    return std::max(std::abs(CellColumn(a) - CellColumn(b)), std::abs(CellRow(a) - CellRow(b)));
+}
 
 // A new game on the headless backend that enters a battle the way the map hands one over, with
 // helpers that press keys, move the pointer and click as a player would, one frame each step.
@@ -60,10 +68,60 @@ class BattleGame : public HeadlessGame {
     // Clicks on an empty spot of the field, which answers whatever box asks for a click.
     void ClickAway() { Click(300, 150); }
 
-    // Ends turns until the battle is lost by time or the limit is reached.
+    // Frames while the allies or the enemies act, up to the limit; the number run. The clock
+    // moves 100 ms a frame meanwhile, so walks and swings take few frames.
+    int RunComputerTurn(int frameLimit = 5000) {
+        const uint32_t frameMs = backend().presentAdvanceMs;
+        backend().presentAdvanceMs = 100;
+        int frames = 0;
+        while (frames < frameLimit && app.battleScreen &&
+               (screen().allyPhase != 0 || screen().enemyPhase != 0)) {
+            RunFrames(1);
+            ++frames;
+        }
+        backend().presentAdvanceMs = frameMs;
+        return frames;
+    }
+    // The end-of-turn button, then the allies' and the enemies' turn.
+    void EndTurn() {
+        ClickSideButton(kSideEndTurn);
+        RunComputerTurn();
+    }
+    // Leaves one enemy, enemy 0, in the corner farthest from the party, and ends the battle by
+    // time after the given turn; the distance in cells to the nearest of the party, which a
+    // turn's seven steps do not cover from 9 on.
+    int32_t KeepOneDistantEnemy(uint8_t lastTurn) {
+        BattleScreen& s = screen();
+        int32_t bestCell = 0;
+        int32_t bestDistance = -1;
+        for (const int32_t corner :
+             {1, kBattleColumns, kBattleCellCount - kBattleColumns + 1, kBattleCellCount}) {
+            int32_t nearest = DistanceInCells(corner, s.commanderCell);
+            for (int slot = 0; slot < kBattleArmySlots; ++slot) {
+                if (s.armyPresent[slot] != 0) {
+                    nearest = std::min(nearest, DistanceInCells(corner, s.armyCell[slot]));
+                }
+            }
+            if (nearest > bestDistance) {
+                bestCell = corner;
+                bestDistance = nearest;
+            }
+        }
+        s.enemyPresent.fill(0);
+        s.enemyPresent[0] = 1;
+        s.enemyMen[0] = 10;
+        s.enemyCell[0] = bestCell;
+        s.enemyX[0] = CellPixelX(bestCell);
+        s.enemyY[0] = CellPixelY(bestCell);
+        s.occupancy.fill(kOccupantFree);
+        s.BuildOccupancy();
+        s.lastTurn = lastTurn;
+        return bestDistance;
+    }
+    // Ends turns until the battle is lost or the limit is reached.
     void EndTurnsUntilLost(int limit = 100) {
         for (int i = 0; i < limit && app.battleScreen && screen().lost == 0; ++i) {
-            ClickSideButton(kSideEndTurn);
+            EndTurn();
         }
     }
 };
