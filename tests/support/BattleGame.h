@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 #include "app/GameApp.h"
 #include "battle/BattleScreen.h"
@@ -68,19 +69,39 @@ class BattleGame : public HeadlessGame {
     // Clicks on an empty spot of the field, which answers whatever box asks for a click.
     void ClickAway() { Click(300, 150); }
 
-    // Frames while the allies or the enemies act, up to the limit; the number run. The clock
-    // moves 100 ms a frame meanwhile, so walks and swings take few frames.
-    int RunComputerTurn(int frameLimit = 5000) {
+    // Frames while busy() holds, up to the limit; the number run. The clock moves 100 ms a
+    // frame meanwhile, so walks and swings take few frames.
+    int RunFastWhile(const std::function<bool()>& busy, int frameLimit = 5000) {
         const uint32_t frameMs = backend().presentAdvanceMs;
         backend().presentAdvanceMs = 100;
         int frames = 0;
-        while (frames < frameLimit && app.battleScreen &&
-               (screen().allyPhase != 0 || screen().enemyPhase != 0)) {
+        while (frames < frameLimit && app.battleScreen && busy()) {
             RunFrames(1);
             ++frames;
         }
         backend().presentAdvanceMs = frameMs;
         return frames;
+    }
+    // The allies' and the enemies' turn.
+    int RunComputerTurn() {
+        return RunFastWhile([this] { return screen().allyPhase != 0 || screen().enemyPhase != 0; });
+    }
+    // Until the player's unit sent off has walked and struck.
+    int RunPlayerUnit() {
+        return RunFastWhile([this] {
+            const BattleScreen& s = screen();
+            return s.commanderOrder >= 2 || s.armyGo != 0 || s.armyWalking != 0 ||
+                   s.strikeNow != 0 || s.strikeAnimOn != 0;
+        });
+    }
+    // Clicks the middle of a field cell, the camera first brought over it.
+    void ClickFieldCell(int32_t cell) {
+        BattleScreen& s = screen();
+        const int32_t x = CellPixelX(cell) + kBattleCellSize / 2;
+        const int32_t y = CellPixelY(cell) + kBattleCellSize / 2;
+        s.cameraX = std::clamp(x - 350, kCameraMin, kCameraMaxX);
+        s.cameraY = std::clamp(y - 300, kCameraMin, kCameraMaxY);
+        Click(x - s.cameraX, y - s.cameraY);
     }
     // The end-of-turn button, then the allies' and the enemies' turn.
     void EndTurn() {
@@ -107,16 +128,23 @@ class BattleGame : public HeadlessGame {
                 bestDistance = nearest;
             }
         }
-        s.enemyPresent.fill(0);
-        s.enemyPresent[0] = 1;
-        s.enemyMen[0] = 10;
-        s.enemyCell[0] = bestCell;
-        s.enemyX[0] = CellPixelX(bestCell);
-        s.enemyY[0] = CellPixelY(bestCell);
-        s.occupancy.fill(kOccupantFree);
-        s.BuildOccupancy();
+        KeepOneEnemyAt(bestCell);
         s.lastTurn = lastTurn;
         return bestDistance;
+    }
+    // Every enemy but enemy 0 leaves the field; enemy 0 stands at the cell.
+    void KeepOneEnemyAt(int32_t cell, uint8_t men = 10, uint8_t attack = 10, uint8_t defence = 10) {
+        BattleScreen& s = screen();
+        s.enemyPresent.fill(0);
+        s.enemyPresent[0] = 1;
+        s.enemyMen[0] = men;
+        s.enemyAttack[0] = attack;
+        s.enemyDefence[0] = defence;
+        s.enemyCell[0] = cell;
+        s.enemyX[0] = CellPixelX(cell);
+        s.enemyY[0] = CellPixelY(cell);
+        s.occupancy.fill(kOccupantFree);
+        s.BuildOccupancy();
     }
     // Ends turns until the battle is lost or the limit is reached.
     void EndTurnsUntilLost(int limit = 100) {
