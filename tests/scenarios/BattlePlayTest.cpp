@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "support/BattleGame.h"
 
@@ -22,6 +24,90 @@ int32_t TwoCellsBesideTheCommander(const BattleScreen& s) {
     const int32_t cell = CellColumn(s.commanderCell) < kBattleColumns / 2 ? s.commanderCell + 2
                                                                           : s.commanderCell - 2;
     return s.occupancy[cell] == kOccupantFree ? cell : kNoBattleCell;
+}
+
+// The units and the turn of a battle folded into one number.
+uint64_t Fingerprint(const BattleScreen& s) {
+    uint64_t hash = 1469598103934665603ull;
+    auto fold = [&hash](const auto& values) {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(&values);
+        for (size_t i = 0; i < sizeof(values); ++i) {
+            hash = (hash ^ bytes[i]) * 1099511628211ull;
+        }
+    };
+    fold(s.turn);
+    fold(s.allyPhase);
+    fold(s.enemyPhase);
+    fold(s.actingEnemy);
+    fold(s.cameraX);
+    fold(s.cameraY);
+    fold(s.commanderX);
+    fold(s.commanderY);
+    fold(s.commanderHealth);
+    fold(s.armyX);
+    fold(s.armyY);
+    fold(s.armyAlive);
+    fold(s.armyLight);
+    fold(s.enemyPresent);
+    fold(s.enemyX);
+    fold(s.enemyY);
+    fold(s.enemyMen);
+    fold(s.enemyLight);
+    fold(s.allyX);
+    fold(s.allyY);
+    fold(s.allyMen);
+    fold(s.occupancy);
+    fold(s.strikeAnimFrame);
+    fold(s.damageLevel);
+    return hash;
+}
+
+int32_t NearestEnemyCell(const BattleScreen& s, int32_t from) {
+    int32_t best = kNoBattleCell;
+    for (int e = 0; e < kBattleEnemySlots; ++e) {
+        if (s.enemyPresent[e] != 0 &&
+            (best == kNoBattleCell ||
+             DistanceInCells(from, s.enemyCell[e]) < DistanceInCells(from, best))) {
+            best = s.enemyCell[e];
+        }
+    }
+    return best;
+}
+
+// A fixed script played through the battle state: each turn every unit of the party that can
+// act is clicked, sent toward the nearest enemy with Enter and left to strike, then the turn
+// ends. The fingerprint of every frame, in order.
+std::vector<uint64_t> PlayScript(uint8_t battle, int turns) {
+    BattleGame game;
+    game.world().Quest(5) = 2;  // the village's men fight beside the party in battle 2
+    game.world().battleMoveSpeed = 3;
+    game.world().battleSwingSpeed = 3;
+    HeadlessGame::backend().presentAdvanceMs = 100;
+    std::vector<uint64_t> frames;
+    game.afterFrame = [&] {
+        if (game.app.battleScreen) {
+            frames.push_back(Fingerprint(game.screen()));
+        }
+    };
+    game.EnterBattle(battle);
+    game.ClickAway();
+    BattleScreen& s = game.screen();
+    for (int turn = 0; turn < turns && s.battleOver == 0; ++turn) {
+        for (int unit = 0; unit <= kBattleArmySlots && s.battleOver == 0; ++unit) {
+            const bool able = unit == 0 ? s.commanderHealth > 0 : s.armyPresent[unit - 1] != 0;
+            if (!able) {
+                continue;
+            }
+            const int32_t cell = unit == 0 ? s.commanderCell : s.armyCell[unit - 1];
+            game.ClickFieldCell(cell);
+            game.ClickFieldCell(NearestEnemyCell(s, cell));
+            game.PressKey(kKeyReturn);
+            game.RunPlayerUnit();
+        }
+        game.EndTurn();
+        game.ClickAway();
+    }
+    return frames;
 }
 
 }  // namespace
@@ -128,6 +214,17 @@ TEST(BattlePlay, TheEnemiesStrikesBeatAWeakPartyBeforeTheLastTurn) {
     ASSERT_TRUE(game.OnMap());
     EXPECT_EQ(game.world().fame, 0) << "-3, not below 0";
     EXPECT_EQ(game.world().playerStats.health, 1) << "a fallen commander comes back with 1";
+}
+
+TEST(BattlePlay, TheSameScriptPlaysTheSameBattleFrameByFrame) {
+    // Battle 2 with its allies: the party, the allies and the enemies all act in one turn.
+    const std::vector<uint64_t> first = PlayScript(2, 1);
+    const std::vector<uint64_t> second = PlayScript(2, 1);
+    ASSERT_EQ(first.size(), second.size());
+    const auto differs = std::mismatch(first.begin(), first.end(), second.begin());
+    EXPECT_EQ(differs.first, first.end())
+        << "frame " << (differs.first - first.begin()) << " differs";
+    EXPECT_GT(std::set<uint64_t>(first.begin(), first.end()).size(), 100u) << "the battle moved";
 }
 
 }  // namespace varn
