@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "battle/BattlePictures.h"
@@ -30,6 +31,26 @@ int CountSlot(const std::vector<BattleDraw>& log, const SpriteSet* set, int32_t 
 bool HasText(const std::vector<BattleDraw>& log, const std::string& text) {
     return std::any_of(log.begin(), log.end(),
                        [&](const BattleDraw& d) { return d.set == nullptr && d.text == text; });
+}
+
+// A free cell beside `cell` (the eight around it), none beside the commander when asked.
+int32_t FreeCellBeside(const BattleScreen& s, int32_t cell, bool awayFromTheCommander) {
+    for (const int32_t step : {1, -1, kBattleColumns, -kBattleColumns, kBattleColumns + 1,
+                               kBattleColumns - 1, -kBattleColumns + 1, -kBattleColumns - 1}) {
+        const int32_t near = cell + step;
+        if (IsFieldCell(near) && DistanceInCells(near, cell) == 1 &&
+            s.occupancy[near] == kOccupantFree &&
+            !(awayFromTheCommander && DistanceInCells(near, s.commanderCell) <= 1)) {
+            return near;
+        }
+    }
+    return kNoBattleCell;
+}
+
+// Three cells beside the commander on its row, toward the middle of the field.
+int32_t ThreeCellsBesideTheCommander(const BattleScreen& s) {
+    return CellColumn(s.commanderCell) < kBattleColumns / 2 ? s.commanderCell + 3
+                                                            : s.commanderCell - 3;
 }
 
 }  // namespace
@@ -165,6 +186,73 @@ TEST_F(BattleGolden, VictoryBoxAndSummary) {
     game.ClickAway();
     game.MoveTo(790, 590);
     ExpectMatchesGolden(Presented(), "battle-summary");
+}
+
+TEST_F(BattleGolden, APlannedPathWithItsTargetMark) {
+    game.ClickAway();
+    BattleScreen& s = game.screen();
+    const int32_t enemyCell = ThreeCellsBesideTheCommander(s);
+    game.KeepOneEnemyAt(enemyCell);
+    game.ClickFieldCell(s.commanderCell);
+    game.ClickFieldCell(enemyCell);
+    ASSERT_EQ(s.attackPlanned, 1);
+    ASSERT_EQ(s.pathLength, 2);
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-planned-path");
+}
+
+TEST_F(BattleGolden, ARefusedMove) {
+    game.ClickAway();
+    BattleScreen& s = game.screen();
+    // An enemy behind one of the party's armies: the path would have to end on the army.
+    const int32_t toward = CellColumn(s.commanderCell) < kBattleColumns / 2 ? 1 : -1;
+    const int32_t armyCell = s.commanderCell + toward;
+    const int32_t enemyCell = s.commanderCell + 2 * toward;
+    game.KeepOneEnemyAt(enemyCell);
+    s.occupancy[s.armyCell[0]] = kOccupantFree;
+    s.armyCell[0] = armyCell;
+    s.armyX[0] = CellPixelX(armyCell);
+    s.armyY[0] = CellPixelY(armyCell);
+    s.occupancy[armyCell] = kOccupantFirstArmy;
+    game.ClickFieldCell(s.commanderCell);
+    game.ClickFieldCell(enemyCell);
+    ASSERT_EQ(s.moveRefused, 1);
+    ASSERT_EQ(std::tuple(s.refusedX, s.refusedY), std::tuple(s.armyX[0], s.armyY[0]));
+    ASSERT_EQ(s.noMovesLeft, 0);
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-refused-move");
+}
+
+TEST_F(BattleGolden, AStrikeReportOnAnEnemy) {
+    game.ClickAway();
+    BattleScreen& s = game.screen();
+    const int32_t enemyCell = FreeCellBeside(s, s.commanderCell, false);
+    ASSERT_NE(enemyCell, kNoBattleCell);
+    game.KeepOneEnemyAt(enemyCell, 30, 10, 10);
+    game.ClickFieldCell(s.commanderCell);
+    game.ClickFieldCell(enemyCell);
+    game.PressKey(kKeyReturn);
+    ASSERT_EQ(s.strikeReportOn, 1);
+    ASSERT_EQ(s.strikeAnimOn, 1);
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-strike-on-enemy");
+}
+
+TEST_F(BattleGolden, AStrikeReportOnAnArmySlot) {
+    game.ClickAway();
+    BattleScreen& s = game.screen();
+    const int32_t enemyCell = FreeCellBeside(s, s.armyCell[0], true);
+    ASSERT_NE(enemyCell, kNoBattleCell);
+    game.KeepOneEnemyAt(enemyCell, 30, 10, 10);
+    game.ClickSideButton(kSideEndTurn);
+    game.MoveTo(790, 590);
+    for (int frame = 0; frame < 200 && s.armyHit == 0; ++frame) {
+        game.RunFrames(1);
+    }
+    ASSERT_EQ(s.armyHit, 1);
+    EXPECT_EQ(s.hitArmy, 0);
+    game.RunFrames(1);
+    ExpectMatchesGolden(Presented(), "battle-strike-on-army");
 }
 
 }  // namespace varn
