@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <iterator>
 
+#include "battle/BattleScreen.h"
 #include "engine/DataBlob.h"
 #include "engine/GameAssets.h"
 #include "engine/Owned.h"
@@ -92,6 +93,7 @@ uint32_t GameApp::Cleanup() {
     backgroundTrack.Release();
 
     // The save-slot screen is left to its own states, which always release it on leaving.
+    FreeOwned(battleScreen);
     FreeOwned(probeBlob);
     FreeOwned(creditsScreen);
     FreeOwned(hallOfFameScreen);

@@ -19,6 +19,7 @@
 
 namespace varn {
 
+class BattleScreen;
 class CreditsScreen;
 class DataBlob;
 class GameState;
@@ -138,6 +139,7 @@ class GameApp : public AppFramework {
     std::unique_ptr<HallOfFameScreen> hallOfFameScreen;
     std::unique_ptr<SaveSlotScreen> saveSlotScreen;
     std::unique_ptr<MainMenuScreen> mainMenuScreen;
+    std::unique_ptr<BattleScreen> battleScreen;
 
     MouseCursor mouseCursor;
 

@@ -1,5 +1,8 @@
 #include "app/PictureTables.h"
 
+#include <vector>
+
+#include "battle/BattlePictures.h"
 #include "engine/MouseCursor.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
@@ -14,14 +17,14 @@
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
 #include "map/ControlPanel.h"
-#include "map/MapViewPictures.h"
 #include "map/MapFoundPictures.h"
+#include "map/MapViewPictures.h"
 #include "map/MapScreen.h"
 
 namespace varn {
 
 std::span<const NamedPictureTable> AllPictureTables() {
-    static constexpr NamedPictureTable kTables[] = {
+    static constexpr NamedPictureTable kScreenTables[] = {
         {"mouse pointer", kCursorPictures},
         {"main menu", kMainMenuPictures},
         {"save slots", kSaveSlotPictures},
@@ -37,12 +40,19 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"quest log", kQuestLogPictures},
         {"map view", kMapViewPictures},
         {"control panel", kPanelPictures},
-        {"mouse pointer", kCursorPictures},      {"map screen", kMapScreenPictures},
+        {"map screen", kMapScreenPictures},
         {"map screen units", kMapUnitPictures},  {"map screen enemies", kMapEnemyPictures},
         {"map found gems", kFoundGemPictures},   {"map found artifacts", kFoundArtifactPictures},
         {"map found items", kFoundItemPictures},
     };
-    return kTables;
+    static const std::vector<NamedPictureTable> tables = [] {
+        std::vector<NamedPictureTable> all(std::begin(kScreenTables), std::end(kScreenTables));
+        for (const NamedPictureTable& table : BattlePictureTables()) {
+            all.push_back(table);
+        }
+        return all;
+    }();
+    return tables;
 }
 
 }  // namespace varn

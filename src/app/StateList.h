@@ -19,4 +19,5 @@
     X(Information)         \
     X(Credits)             \
     X(Options)             \
-    X(QuestLog)
+    X(QuestLog)            \
+    X(Battle)

@@ -3,9 +3,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "battle/BattleGrid.h"
 #include "engine/Font.h"
+#include "engine/InputDevice.h"
+#include "engine/MouseCursor.h"
 #include "engine/SpriteSet.h"
 #include "world/Glyph.h"
 
@@ -48,6 +53,17 @@ constexpr std::array<uint8_t, N> FilledWith(uint8_t value) {
     values.fill(value);
     return values;
 }
+
+// One picture or text the battle drew: the set (null for text) or font, slot, frame and the
+// screen position; text carries its words.
+struct BattleDraw {
+    const SpriteSet* set;
+    int32_t slot;
+    int32_t frame;
+    int32_t x;
+    int32_t y;
+    std::string text;
+};
 
 // The screen of one battle: a private copy of everything the battle works on. The battle state
 // fills it from the world record and the scenario tables and writes the results back; the screen
@@ -315,11 +331,7 @@ class BattleScreen {
     // Before a strike that follows a move: is the target still next to the striker and alive?
     void CheckStrikeAdjacency();
 
-    // Grid services these rules lean on (the grid's own, kept here until the two meet):
-    // the cell of (targetX, targetY) into the phase's target cell; the occupant codes of every
-    // present unit; the strike swing's frames and its end, measured against nowMs.
-    void MouseToCell();
-    void BuildOccupancy();
+    // The strike-flash part of Animate: the swing's frames and its end, against nowMs.
     void AdvanceStrikeSwing(uint32_t nowMs);
 
     // Selection and path of the player's turn.
@@ -500,6 +512,119 @@ class BattleScreen {
     uint8_t allyMoveAbort = 0;
     uint8_t allyFollowCamera = 0;
     // ---- End of the rules ----------------------------------------------------------------------
+
+    // ---- Battle state, grid, input, rewards and drawing -------------------------------------
+
+    // Loaders (each creates its sets with the alpha test on) and their release.
+    void InitMainSprites(GraphicsDevice* device);
+    void InitGround(GraphicsDevice* device);
+    void InitPortrait(GraphicsDevice* device);
+    void InitHeroMarker(GraphicsDevice* device);
+    void InitArmySprites(GraphicsDevice* device);
+    void InitEnemySprites(GraphicsDevice* device);
+    void Free();
+
+    // Grid, occupancy, timers and the end test.
+    void CellsToPixels();
+    void BuildOccupancy();
+    void MouseToCell();
+    void Animate(uint32_t nowMs);
+    void CheckBattleEnd();
+
+    // Mouse and camera.
+    void ResetHover();
+    void HoverSideButtons(int32_t x, int32_t y);
+    int ClickSideButtons(int32_t x, int32_t y, const InputDevice& mouse);
+    void HoverDialogGrid(int32_t x, int32_t y);
+    int ClickCell(int32_t x, int32_t y, const InputDevice& mouse);
+    void ScrollCamera(const MouseCursor& cursor, uint8_t step);
+    // Side button 1..7 can be hovered and pressed now.
+    bool SideButtonAvailable(uint8_t id) const;
+
+    // Victory, defeat and the losses an enemy carries between fights of one battle.
+    void GrantVictoryRewards(int32_t& gold);
+    void ComputeEnemyLosses();
+    void ApplyCarryOverWounds();
+
+    // The strike marks and the no-moves flag that the drawing shows, kept with the rules so that
+    // a battle runs the same undrawn.
+    void UpdateStrikeMarks();
+
+    // The whole frame's drawing: the field and its panels while won is below 3, then the result.
+    void Draw();
+    // Drawing, in the frame's order.
+    void DrawBorder();
+    void DrawGroundBlackZima();
+    void DrawGroundGrey();
+    void DrawGroundDesert();
+    void DrawGroundGrass();
+    void DrawGroundBrown();
+    void DrawGroundPlains();
+    void DrawGrid();
+    void DrawUnits();
+    void DrawUnitPanel();
+    void DrawCommanderPanel();
+    void DrawNamePanel();
+    void DrawActiveUnitPanel();
+    void DrawSideButtons();
+    void DrawTurnInfo();
+    void DrawResult();
+
+    // Enemy over which the hit pictures are drawn; follows targetEnemy at each new strike.
+    uint8_t hitEnemy = 0;
+
+    // The victory's rewards, kept for the result box and the summary.
+    int32_t goldReward = 0;
+    int32_t goldRewardShown = 0;
+    int32_t commanderExpGain = 0;
+    std::array<int32_t, kBattleArmySlots> armyTrainingGain{};
+    std::array<int32_t, kBattleArmySlots> armyEquipmentGain{};
+    // Army slots in order of their combats, most first.
+    std::array<uint8_t, kBattleArmySlots> combatRank{};
+    uint8_t levelBefore = 0;
+    uint8_t levelsGained = 0;
+    std::array<int32_t, kBattleArmySlots> trainingBefore{};
+    std::array<int32_t, kBattleArmySlots> equipmentBefore{};
+    std::array<int32_t, kBattleArmySlots> menBefore{};
+    std::array<int32_t, kBattleArmySlots> menAfter{};
+    std::array<int32_t, kBattleArmySlots> menGained{};
+    std::array<int32_t, kBattleArmySlots> attackGained{};
+    std::array<int32_t, kBattleArmySlots> defenceGained{};
+    std::array<int32_t, kBattleArmySlots> trainingGainShown{};
+    std::array<int32_t, kBattleArmySlots> equipmentGainShown{};
+    // Written by the drawing.
+    uint8_t turnsLeft = 0;
+    std::array<uint8_t, kBattleArmySlots> armyCanGrow{};
+    std::array<uint8_t, kBattleArmySlots> armyFullSize{};
+
+    // When set, every picture and text the drawing puts on the screen is also recorded here.
+    std::vector<BattleDraw>* drawLog = nullptr;
+
+  private:
+    // Digit positions of a number by its count of digits (units first); 0 slots: not drawn.
+    struct DigitPlaces {
+        std::array<int32_t, 1> one;
+        std::array<int32_t, 2> two;
+        std::array<int32_t, 3> three;
+        int maxDigits;
+    };
+
+    void Sprite(SpriteSet* set, int32_t slot, int32_t frame, int32_t x, int32_t y, float scaleX,
+                float scaleY);
+    void Text(Font* textFont, const char* text, int32_t x, int32_t y, int32_t w, int32_t h,
+              uint32_t colour);
+    void Number(Font* textFont, int32_t value, int32_t x, int32_t y, int32_t w, int32_t h,
+                uint32_t colour);
+    void Digits(int32_t slot, int32_t value, const DigitPlaces& places, int32_t y, float scaleX,
+                float scaleY);
+    void Name(const GlyphString& name, int32_t x0, int32_t y, float scaleY);
+    void DrawGround(int32_t slot, bool decorated);
+    void DrawPanelStrips(bool nameBar);
+    void DrawMoveHint(uint8_t movesCommitted);
+    void DrawWoundReport(int32_t light, int32_t serious, int32_t critical, int32_t oneDown,
+                         int32_t someDown, int32_t allDown);
+    void DrawHitPictures(int32_t x, int32_t y, int32_t allDown, int32_t oneDown, int32_t someDown);
+    void DrawSummary();
 };
 
 }  // namespace varn

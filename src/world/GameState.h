@@ -109,6 +109,8 @@ struct GameStateData {
     // 1 = a battle was started from the map; 2 = a snapshot of the map's enemy phase waits to be
     // taken back at the next map creation; 0 = taken back. Not saved.
     uint8_t mapSnapshotState;
+    // Set when a battle ends: the next map creation restarts the background track. Not saved.
+    uint8_t restartMusicOnMap;
     int32_t fame;
     uint8_t currentEntity;
     uint8_t pickNextArmy;

@@ -41,8 +41,8 @@ class BattleSimulation {
     }
 
     BattleScreen& screen() { return *screen_; }
-    bool Won() const { return won_; }
-    bool Decided() const { return won_ || lost_; }
+    bool Won() const { return screen_->won != 0; }
+    bool Decided() const { return screen_->battleOver != 0; }
 
     // One frame; the battle state's order of the rules' entries.
     void Frame() {
@@ -60,9 +60,18 @@ class BattleSimulation {
         s.RunPlayerTurn(kMoveSteps);
         s.RunAllyPhase(kMoveSteps);
         s.RunEnemyPhase(kMoveSteps);
-        s.AdvanceStrikeSwing(now_);
+        s.Animate(now_);
+        if (!s.battleOver) {
+            s.CheckBattleEnd();
+        }
+        s.UpdateStrikeMarks();
+        // Defeat by time, as the battle state tests it.
+        if (!s.won && s.turn == s.lastTurn && s.allyPhase == 0) {
+            s.lost = 1;
+            s.enemyPhase = 0;
+            s.battleOver = 1;
+        }
         now_ += kFrameMs;
-        CheckEnd();
     }
 
     // Frames until the battle is decided or the limit is reached.
@@ -155,26 +164,11 @@ class BattleSimulation {
         }
     }
 
-    void CheckEnd() {
-        const BattleScreen& s = *screen_;
-        const bool enemyLeft = std::ranges::any_of(s.enemyPresent, [](uint8_t p) { return p; });
-        if (!enemyLeft) {
-            won_ = true;
-            return;
-        }
-        const bool armyLeft = std::ranges::any_of(s.armyAlive, [](uint8_t m) { return m; });
-        const bool allyLeft = std::ranges::any_of(s.allyMen, [](uint8_t m) { return m; });
-        lost_ = (s.commanderHealth == 0 && !armyLeft && !allyLeft) ||
-                (s.turn == s.lastTurn && s.allyPhase == 0);
-    }
-
     std::unique_ptr<BattleScreen> screen_;
     uint32_t now_ = 1000;
     bool refreshPending_ = false;
     int nextUnit_ = 0;
     Step step_ = Step::Select;
-    bool won_ = false;
-    bool lost_ = false;
 };
 
 }  // namespace varn

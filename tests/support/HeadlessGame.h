@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "app/GameApp.h"
 #include "platform/HeadlessBackend.h"
 #include "support/GameData.h"
@@ -22,8 +24,14 @@ class HeadlessGame {
     void RunFrames(int count) {
         for (int i = 0; i < count; ++i) {
             app.Frame();
+            if (afterFrame) {
+                afterFrame();
+            }
         }
     }
+
+    // Called after every frame the helpers run, when set.
+    std::function<void()> afterFrame;
 
     GameDataDir data;  // first: the app loads from it
     GameApp app;

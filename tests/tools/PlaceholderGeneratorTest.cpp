@@ -63,7 +63,8 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
     return true;
 }
 
-// Checks a picture row: "<width>x<height> <frame width>x<frame height> <frames> <key>".
+// Checks a picture row (bmp, arrow, ground, glyphs, figures): "<width>x<height> <frame width>x<frame
+// height> <frames> <key>".
 void CheckPicture(const std::string& kind, std::istringstream& fields, const Bytes& file) {
     int width = 0, height = 0, frameWidth = 0, frameHeight = 0, frames = 0;
     uint32_t key = 0;
@@ -146,7 +147,8 @@ TEST(PlaceholderDataSet, EveryRowBecomesAReadableFileOfItsKindAndSize) {
         ASSERT_TRUE(fs::is_regular_file(gamePath)) << "missing with the manifest's case";
         Bytes file;
         ASSERT_TRUE(platform::ReadWholeFile(gamePath.c_str(), file));
-        if (kind == "bmp" || kind == "arrow" || kind == "ground") {
+        if (kind == "bmp" || kind == "arrow" || kind == "ground" || kind == "glyphs" ||
+            kind == "figures") {
             CheckPicture(kind, fields, file);
         } else if (kind == "txt") {
             std::string text;

@@ -55,6 +55,8 @@ bool WriteRow(const ManifestRow& row, const fs::path& target, Ordinals& ordinals
     switch (row.kind) {
         case RowKind::Picture:
         case RowKind::Arrow:
+        case RowKind::Glyphs:
+        case RowKind::Figures:
             return WriteFile(target, DrawPicture(row).EncodeBmp(), error);
         case RowKind::Ground:
             return WriteFile(target, DrawGround(row).EncodeBmp(), error);

@@ -68,9 +68,9 @@ std::string LowerCase(std::string text) {
 
 bool KindFromName(const std::string& name, RowKind& kind) {
     static const std::map<std::string, RowKind> kinds = {
-        {"bmp", RowKind::Picture}, {"arrow", RowKind::Arrow}, {"ground", RowKind::Ground},
-        {"wav", RowKind::Sound},   {"mid", RowKind::Music},   {"mp3", RowKind::Mp3},
-        {"txt", RowKind::Text}};
+        {"bmp", RowKind::Picture},     {"arrow", RowKind::Arrow}, {"ground", RowKind::Ground},
+        {"glyphs", RowKind::Glyphs},   {"figures", RowKind::Figures}, {"wav", RowKind::Sound},
+        {"mid", RowKind::Music},       {"mp3", RowKind::Mp3},     {"txt", RowKind::Text}};
     auto found = kinds.find(name);
     if (found == kinds.end()) {
         return false;
@@ -137,7 +137,8 @@ std::string CheckGamePath(const std::string& gamePath) {
 std::string ParseRow(std::string_view line, ManifestRow& row) {
     std::string kindName = NextField(line);
     if (!KindFromName(kindName, row.kind)) {
-        return "unknown kind '" + kindName + "' (bmp, arrow, ground, wav, mid, mp3 or txt)";
+        return "unknown kind '" + kindName +
+               "' (bmp, arrow, ground, glyphs, figures, wav, mid, mp3 or txt)";
     }
     row.gamePath = NextField(line);
     std::string pathError = CheckGamePath(row.gamePath);
@@ -148,7 +149,15 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
         case RowKind::Picture:
         case RowKind::Arrow:
         case RowKind::Ground:
+        case RowKind::Figures:
             return ParsePictureFields(line, row);
+        case RowKind::Glyphs: {
+            std::string error = ParsePictureFields(line, row);
+            if (error.empty() && row.label.size() != static_cast<size_t>(row.frameCount)) {
+                error = "a glyph sheet needs one character per frame";
+            }
+            return error;
+        }
         case RowKind::Text:
             row.text = Trim(line);
             return {};

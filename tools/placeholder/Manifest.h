@@ -13,6 +13,8 @@ enum class RowKind {
     Picture,  // framed tiles with label and frame number
     Arrow,    // a pointer arrow whose tip is the top-left pixel
     Ground,   // seamless pieces of one kind of ground, for the map's mosaic
+    Glyphs,   // one large character per frame: a letter or digit sheet
+    Figures,  // a unit's walking and striking frames: label, facing and step per frame
     Sound,    // a short tone as 16-bit PCM WAV
     Music,    // a short tune as a standard MIDI file
     Mp3,      // a short tone encoded by lame

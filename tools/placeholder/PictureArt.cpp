@@ -111,6 +111,42 @@ void DrawTile(Canvas& canvas, const ManifestRow& row, int frame, int left, int t
     DrawText(canvas, tileLeft + (tileWidth - TextWidth(number, scale)) / 2, y, number, scale, kInk);
 }
 
+// Frame k of a glyph sheet: the row's k-th character, as large as the tile allows; '~' leaves
+// the frame empty.
+void DrawGlyphTile(Canvas& canvas, const ManifestRow& row, int frame, int left, int top) {
+    const char character = row.label[static_cast<size_t>(frame)];
+    if (character == '~') {
+        return;  // a blank glyph: nothing but the key, so it draws nothing
+    }
+    canvas.FillRect(left + 1, top + 1, row.frameWidth - 2, row.frameHeight - 2,
+                    TileColour(row, frame));
+    const std::string text(1, character);
+    int scale = std::max(1, std::min((row.frameWidth - 2) / kGlyphCellWidth,
+                                     (row.frameHeight - 2) / kGlyphCellHeight));
+    scale = std::min(scale, kMaxTextScale);
+    DrawText(canvas, left + (row.frameWidth - TextWidth(text, scale)) / 2,
+             top + (row.frameHeight - (kGlyphCellHeight - 1) * scale) / 2, text, scale, kInk);
+}
+
+// A figure sheet holds four steps per facing: frames 0..31 walk, 32..63 strike. Each tile names
+// the unit, its facing and its step, so a drawn frame can be read off the screen.
+void DrawFigureTile(Canvas& canvas, const ManifestRow& row, int frame, int left, int top) {
+    static constexpr const char* kFacings[] = {"UP", "UR", "RT", "DR", "DN", "DL", "LT", "UL"};
+    canvas.FillRect(left + 1, top + 1, row.frameWidth - 2, row.frameHeight - 2,
+                    TileColour(row, frame % 32));
+    canvas.OutlineRect(left + 1, top + 1, row.frameWidth - 2, row.frameHeight - 2, kOutline);
+    const std::string lines[] = {
+        FitText(row.label, row.frameWidth - 4, 1),
+        kFacings[(frame / 4) % 8],
+        std::string(frame >= 32 ? "S" : "W") + std::to_string(frame % 4),
+    };
+    int y = top + (row.frameHeight - 3 * kGlyphCellHeight) / 2;
+    for (const std::string& line : lines) {
+        DrawText(canvas, left + (row.frameWidth - TextWidth(line, 1)) / 2, y, line, 1, kInk);
+        y += kGlyphCellHeight;
+    }
+}
+
 bool InsideArrow(double x, double y) {
     bool inside = false;
     constexpr size_t kCorners = std::size(kArrowOutline);
@@ -156,6 +192,10 @@ Canvas DrawPicture(const ManifestRow& row) {
         int top = (frame / framesPerRow) * row.frameHeight;
         if (row.kind == RowKind::Arrow) {
             DrawArrow(canvas, row, left, top);
+        } else if (row.kind == RowKind::Glyphs) {
+            DrawGlyphTile(canvas, row, frame, left, top);
+        } else if (row.kind == RowKind::Figures) {
+            DrawFigureTile(canvas, row, frame, left, top);
         } else {
             DrawTile(canvas, row, frame, left, top);
         }

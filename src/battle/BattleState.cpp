@@ -1,0 +1,273 @@
+#include <algorithm>
+
+#include "app/GameApp.h"
+#include "battle/BattleScreen.h"
+#include "battle/BattleSideButtons.h"
+#include "battle/BattleWorld.h"
+#include "battle/scenarios/VictoryConsequences.h"
+#include "engine/KeyCodes.h"
+#include "engine/Owned.h"
+#include "engine/StepTimer.h"
+#include "world/GameState.h"
+
+namespace varn {
+
+namespace {
+
+constexpr int32_t kScrollRate = 500;
+constexpr uint8_t kLeftButton = 0;
+constexpr uint8_t kRightButton = 1;
+
+int32_t WalkRate(uint8_t battleMoveSpeed) {
+    return battleMoveSpeed == 1 ? 150 : battleMoveSpeed == 3 ? 320 : 200;
+}
+
+bool ButtonsUp(const InputDevice& mouse) {
+    constexpr uint8_t kDown = 0x80;
+    return (mouse.mouseState.buttons[kLeftButton] & kDown) == 0 &&
+           (mouse.mouseState.buttons[kRightButton] & kDown) == 0;
+}
+
+bool FreshPress(const InputDevice& mouse) {
+    return mouse.ButtonPressed(kLeftButton) != 0 || mouse.ButtonPressed(kRightButton) != 0;
+}
+
+bool ComputerActs(const BattleScreen& b) {
+    return b.enemyPhase != 0 || b.allyPhase != 0;
+}
+
+}  // namespace
+
+void GameApp::RunBattleState() {
+    OpenFrame();
+    if (!battleScreen) {
+        if (!HasBattleScenario(world->battleId)) {
+            // No scenario: nothing to fight, nothing paid or written.
+            SwitchState(MapStateThunk, kPhaseWriteBack);
+            CloseFrame(FrameRateRow::None);
+            return;
+        }
+        battleScreen = CreateBattleScreen(*world, device);
+    }
+    BattleScreen& b = *battleScreen;
+    InputDevice& mouse = mouseCursor.mouse;
+
+    if (world->musicOn != 0) {
+        UpkeepTrack();
+    }
+    for (int t = 0; t < 2; ++t) {
+        if (!stepTimers[t]) {
+            stepTimers[t] = std::make_unique<StepTimer>();
+            stepTimers[t]->seed = world->timerSpeed;
+        }
+    }
+    static constexpr int32_t kSwingPeriods[] = {200, 100, 50};
+    if (world->battleSwingSpeed >= 1 && world->battleSwingSpeed <= 3) {
+        b.animStepMs = kSwingPeriods[world->battleSwingSpeed - 1];
+    }
+
+    if (battleFlag != 0 && !ComputerActs(b)) {
+        battleFlag = 0;
+        b.GiveFreshMoves();
+    }
+    if (world->soundsOn != 0) {
+        if (b.pickSoundPending != 0) {
+            sound.SetVolume(100);
+            sound.Play("Data\\Pick.wav", 100, 1);
+            b.pickSoundPending = 0;
+        }
+        if (b.smashSoundState == 1) {
+            sound.SetVolume(100);
+            sound.Play("Data\\Smash.wav", 80, 1);
+            b.smashSoundState = 2;
+        }
+    }
+
+    // Escape and Backspace lead to the save-and-quit question once it exists.
+    PollKeyboard();
+    PollKeyboard();
+    if (frameTimingOn != 0) {
+        const uint8_t step = stepTimers[0]->steps;
+        if (keyboard.KeyPressed(kKeyRight) != 0 || keyboard.KeyPressed(kKeyNumpad6) != 0) {
+            b.cameraX =
+                b.cameraX < kCameraMaxX ? std::min(b.cameraX + step, kCameraMaxX) : b.cameraX;
+        }
+        if (keyboard.KeyPressed(kKeyLeft) != 0 || keyboard.KeyPressed(kKeyNumpad4) != 0) {
+            b.cameraX = b.cameraX > kCameraMin ? std::max(b.cameraX - step, kCameraMin) : b.cameraX;
+        }
+        if (keyboard.KeyPressed(kKeyUp) != 0 || keyboard.KeyPressed(kKeyNumpad8) != 0) {
+            b.cameraY = b.cameraY > kCameraMin ? std::max(b.cameraY - step, kCameraMin) : b.cameraY;
+        }
+        if (keyboard.KeyPressed(kKeyDown) != 0 || keyboard.KeyPressed(kKeyNumpad2) != 0) {
+            b.cameraY =
+                b.cameraY < kCameraMaxY ? std::min(b.cameraY + step, kCameraMaxY) : b.cameraY;
+        }
+    }
+    b.ScrollCamera(mouseCursor, stepTimers[0]->steps);
+
+    bool leave = false;
+    if (mouse.ButtonPressed(kRightButton) != 0) {
+        // Taken once, so the same click cannot also answer the result box below.
+        rightClicked = 1;
+        mouse.SetLatch(kRightButton, 1);
+    }
+    if (KeyOnce(kKeyReturn) || rightClicked != 0) {
+        if (b.won == 3) {
+            leave = true;
+        } else if (b.won == 2) {
+            b.won = 3;
+        }
+        b.GiveGoOrder();
+        b.retreatAsked = 0;
+        leave = leave || b.retreatConfirmed != 0 || b.lost != 0;
+        b.showTurnInfo = 0;
+    }
+
+    if (b.mouseFree != 0) {
+        b.HoverSideButtons(mouseCursor.x, mouseCursor.y);
+        if (b.won != 0) {
+            b.HoverDialogGrid(mouseCursor.x, mouseCursor.y);
+        }
+        if (rightClicked == 0 && b.hoverId == 0 && b.retreatConfirmed == 0) {
+            b.ClickCell(mouseCursor.x, mouseCursor.y, mouse);
+        }
+        if (!ComputerActs(b) && b.ClickSideButtons(mouseCursor.x, mouseCursor.y, mouse) != 0 &&
+            b.pressedId == kSideEndTurn && b.commanderOrder <= 1 && b.armyGo == 0 &&
+            b.armyWalking == 0) {
+            b.PressEndTurn();
+        }
+    }
+
+    if (b.clickArmed != 0 && FreshPress(mouse)) {
+        b.clickArmed = 0;
+        if (b.won == 3) {
+            leave = true;
+        } else if (b.won != 0) {
+            b.won = 3;
+        }
+        b.retreatAsked = 0;
+        if (b.retreatConfirmed == 2) {
+            leave = true;
+        } else if (b.retreatConfirmed == 1) {
+            b.retreatConfirmed = 2;
+        }
+        leave = leave || b.lost != 0;
+        b.showTurnInfo = 0;
+    }
+
+    if (b.mouseFree != 0 && b.pressedId != 0 &&
+        (b.hoverId != b.pressedId || IsMouseIdle(mouse) != 0)) {
+        const uint8_t action = b.pressedId;
+        const bool phasesIdle = !ComputerActs(b);
+        switch (action) {
+            case kSideEndTurn:
+                if (b.commanderOrder <= 1 && b.armyGo == 0 && b.armyWalking == 0 && phasesIdle) {
+                    battleFlag = 1;
+                    b.EndPlayerTurn();
+                }
+                break;
+            case kSideRetreatNo:
+                if (phasesIdle) {
+                    b.retreatAsked = 0;
+                }
+                break;
+            case kSideGrid:
+                b.gridOn = b.gridOn != 0 ? 0 : 1;
+                break;
+            default:
+                // Retreat and Yes acted at the press; the save-and-quit question and the
+                // options join when those screens exist.
+                break;
+        }
+        const bool answer = action == kSideRetreatYes || action == kSideRetreatNo;
+        b.buttonState[answer ? uint8_t{kSideRetreat} : action] = 0;
+        b.mouseHeld = 0;
+        b.pressedId = 0;
+    }
+
+    if (b.mouseFree == 0 && IsMouseIdle(mouse) != 0) {
+        b.mouseFree = 1;
+    }
+    if (ButtonsUp(mouse)) {
+        b.pressedId = 0;
+        b.mouseHeld = 0;
+        if (b.won >= 2 || b.retreatAsked != 0 || b.retreatConfirmed != 0 || b.lost != 0 ||
+            b.showTurnInfo != 0) {
+            b.clickArmed = 1;
+        }
+    }
+
+    stepTimers[0]->steps = stepTimers[0]->StepsAveraged(kScrollRate, static_cast<int32_t>(frameMs));
+    stepTimers[1]->steps = stepTimers[1]->StepsAveraged(WalkRate(world->battleMoveSpeed),
+                                                        static_cast<int32_t>(frameMs));
+    const uint8_t moveSteps = stepTimers[1]->steps;
+    b.RunPlayerTurn(moveSteps);
+    b.RunAllyPhase(moveSteps);
+    b.RunEnemyPhase(moveSteps);
+
+    b.Animate(platform::TimeGetTime());
+    if (b.battleOver == 0) {
+        b.CheckBattleEnd();
+    }
+    if (b.won == 1) {
+        if (world->musicOn != 0) {
+            music.Stop();
+            music.Load("Data\\Music3.mid");
+            music.SetVolume(70);
+            music.Play(40, 1);
+            // The track stays marked as playing, so the upkeep leaves it silent until the map.
+            backgroundTrack.Stop();
+        }
+        b.GrantVictoryRewards(world->gold);
+        b.won = 2;
+        ApplyVictoryConsequences(b, *world, endOfGame);
+    }
+
+    b.UpdateStrikeMarks();
+    b.Draw();
+
+    if (b.won == 0 && b.turn == b.lastTurn && b.allyPhase == 0) {
+        b.lost = 1;
+        b.enemyPhase = 0;
+        b.battleOver = 1;
+    }
+    if (b.lost != 0 || b.retreatChosen != 0) {
+        if (b.lossPending != 0) {
+            b.lossPending = 0;
+            b.ComputeEnemyLosses();
+            world->battleId = static_cast<uint8_t>(b.battleId);
+            world->CarryA(b.battleId) = b.carriedWounds;
+            world->CarryB(b.battleId) = b.carriedDown;
+            battleResult[0] = 1;
+            battleResult[1] = b.commanderIsPlayer;
+            battleResult[2] = b.commanderHero;
+        }
+        if (world->routePending == 1) {
+            world->SetRoute(static_cast<uint8_t>(b.battleId), b.commanderIsPlayer, b.commanderHero);
+            battleToMap = 1;
+        }
+    }
+    if (leave) {
+        SwitchState(MapStateThunk, kPhaseWriteBack);
+    }
+
+    b.ResetHover();
+    rightClicked = 0;
+    CloseFrame(FrameRateRow::None, [&] {
+        if (statePhase != kPhaseWriteBack || !battleScreen) {
+            return;
+        }
+        const bool finalLeave = stateHandler == MapStateThunk;
+        WriteBattleBack(*battleScreen, *world, finalLeave);
+        if (finalLeave) {
+            world->commanderIsPlayer = 0;
+            world->commanderHero = 0;
+            FreeOwned(battleScreen);
+            world->restartMusicOnMap = 1;
+            world->resumeBattle = 0;
+            optionsFromBattle = 0;
+        }
+    });
+}
+
+}  // namespace varn

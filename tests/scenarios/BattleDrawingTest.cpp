@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "battle/BattlePictures.h"
+#include "support/BattleGame.h"
+#include "support/GoldenImage.h"
+
+namespace varn {
+
+namespace {
+
+// The frame's draws, recorded while one more frame runs.
+std::vector<BattleDraw> RecordFrame(BattleGame& game) {
+    std::vector<BattleDraw> log;
+    game.screen().drawLog = &log;
+    game.RunFrames(1);
+    game.screen().drawLog = nullptr;
+    return log;
+}
+
+int CountSlot(const std::vector<BattleDraw>& log, const SpriteSet* set, int32_t slot) {
+    return static_cast<int>(std::count_if(log.begin(), log.end(), [&](const BattleDraw& d) {
+        return d.set == set && d.slot == slot;
+    }));
+}
+
+bool HasText(const std::vector<BattleDraw>& log, const std::string& text) {
+    return std::any_of(log.begin(), log.end(),
+                       [&](const BattleDraw& d) { return d.set == nullptr && d.text == text; });
+}
+
+// A free cell beside `cell` (the eight around it), none beside the commander when asked.
+int32_t FreeCellBeside(const BattleScreen& s, int32_t cell, bool awayFromTheCommander) {
+    for (const int32_t step : {1, -1, kBattleColumns, -kBattleColumns, kBattleColumns + 1,
+                               kBattleColumns - 1, -kBattleColumns + 1, -kBattleColumns - 1}) {
+        const int32_t near = cell + step;
+        if (IsFieldCell(near) && DistanceInCells(near, cell) == 1 &&
+            s.occupancy[near] == kOccupantFree &&
+            !(awayFromTheCommander && DistanceInCells(near, s.commanderCell) <= 1)) {
+            return near;
+        }
+    }
+    return kNoBattleCell;
+}
+
+// Three cells beside the commander on its row, toward the middle of the field.
+int32_t ThreeCellsBesideTheCommander(const BattleScreen& s) {
+    return CellColumn(s.commanderCell) < kBattleColumns / 2 ? s.commanderCell + 3
+                                                            : s.commanderCell - 3;
+}
+
+}  // namespace
+
+TEST(BattleDrawing, EachBattleNumberDrawsItsOwnGroundAndOnlyThePlainsAreDecorated) {
+    const std::pair<uint8_t, int32_t> cases[] = {
+        {1, kGroundPlains}, {81, kGroundPlains}, {73, kGroundBlackZima}, {62, kGroundGrey},
+        {93, kGroundGrey},  {54, kGroundDesert}, {17, kGroundGrass},     {44, kGroundBrown},
+    };
+    for (const auto& [battle, ground] : cases) {
+        SCOPED_TRACE(+battle);
+        BattleGame game;
+        game.EnterBattle(battle);
+        const std::vector<BattleDraw> log = RecordFrame(game);
+        const SpriteSet* grounds = game.screen().groundSprites.get();
+        for (int32_t slot : {kGroundPlains, kGroundBlackZima, kGroundGrey, kGroundDesert,
+                             kGroundGrass, kGroundBrown}) {
+            EXPECT_EQ(CountSlot(log, grounds, slot) > 0, slot == ground) << slot;
+        }
+        EXPECT_EQ(CountSlot(log, grounds, kGroundExtras) > 0, ground == kGroundPlains);
+    }
+}
+
+TEST(BattleDrawing, UnitNumbersShowTheMenDigitByDigitAndAHundredOnlyUnderEnemies) {
+    BattleGame game;
+    game.EnterBattle(1);
+    BattleScreen& screen = game.screen();
+    screen.cameraX = 0;
+    screen.cameraY = 0;
+    screen.enemyPresent.fill(0);
+    screen.enemyPresent[0] = 1;
+    screen.enemyX[0] = 160;
+    screen.enemyY[0] = 80;
+    screen.enemyMen[0] = 123;
+    screen.armyPresent.fill(0);
+    screen.armyPresent[0] = 1;
+    screen.armyX[0] = 400;
+    screen.armyY[0] = 400;
+    screen.armyAlive[0] = 100;
+    screen.allyPresent.fill(0);
+    const std::vector<BattleDraw> log = RecordFrame(game);
+    std::vector<std::pair<int32_t, int32_t>> enemyDigits;
+    int armyDigits = 0;
+    for (const BattleDraw& d : log) {
+        if (d.set == screen.mainSprites.get() && d.slot == kSlotDigits4 && d.y == 80 + 67) {
+            enemyDigits.emplace_back(d.x, d.frame);
+        }
+        armyDigits += d.set == screen.mainSprites.get() && d.slot == kSlotDigits4 && d.y == 467;
+    }
+    EXPECT_EQ(enemyDigits,
+              (std::vector<std::pair<int32_t, int32_t>>{{198, 3}, {183, 2}, {170, 1}}));
+    EXPECT_EQ(armyDigits, 0);
+}
+
+TEST(BattleDrawing, HitPicturesShowHowHardTheEnemyWasStruck) {
+    struct HitCase {
+        int32_t allDown;
+        uint8_t someDown;
+        int hurt;
+        int some;
+        int all;
+    };
+    const HitCase cases[] = {{0, 0, 1, 0, 0}, {0, 1, 1, 1, 0}, {1, 1, 0, 0, 1}};
+    for (const HitCase& c : cases) {
+        BattleGame game;
+        game.EnterBattle(1);
+        BattleScreen& screen = game.screen();
+        screen.hitEnemy = 0;
+        screen.targetEnemy = 0;
+        screen.armyStriking = 1;
+        screen.reportAllDown = c.allDown;
+        screen.reportSomeDown = c.someDown;
+        const std::vector<BattleDraw> log = RecordFrame(game);
+        const SpriteSet* main = screen.mainSprites.get();
+        EXPECT_EQ(CountSlot(log, main, kSlotHurt), c.hurt);
+        EXPECT_EQ(CountSlot(log, main, kSlotSomeDown), c.some);
+        EXPECT_EQ(CountSlot(log, main, kSlotAllDown), c.all);
+        EXPECT_EQ(screen.hitFlashOn, 1) << "a strike restarts the hit timer";
+    }
+}
+
+TEST(BattleDrawing, TheTurnLinesCountDownAndTheLastReadsLast) {
+    BattleGame game;
+    game.EnterBattle(1);
+    BattleScreen& screen = game.screen();
+    screen.brilliantTurns = 12;
+    screen.greatTurns = 4;
+    screen.lastTurn = 3;
+    screen.turn = 2;
+    const std::vector<BattleDraw> log = RecordFrame(game);
+    EXPECT_TRUE(HasText(log, "10"));
+    EXPECT_TRUE(HasText(log, "2"));
+    EXPECT_TRUE(HasText(log, "last"));
+    EXPECT_EQ(screen.turnsLeft, 1);
+    const auto ten =
+        std::find_if(log.begin(), log.end(), [](const BattleDraw& d) { return d.text == "10"; });
+    EXPECT_EQ(ten->x, 535);
+}
+
+class BattleGolden : public testing::Test {
+  protected:
+    void SetUp() override {
+        game.EnterBattle(1);
+        game.MoveTo(790, 590);
+    }
+    const platform::BackBuffer& Presented() { return HeadlessGame::backend().presented; }
+    BattleGame game;
+};
+
+TEST_F(BattleGolden, OpeningFrameWithTheTurnBanner) {
+    ExpectMatchesGolden(Presented(), "battle-opening");
+}
+
+TEST_F(BattleGolden, FieldWithTheGridAndTheRetreatQuestion) {
+    game.ClickSideButton(kSideGrid);
+    game.ClickSideButton(kSideRetreat);
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-retreat-question");
+}
+
+TEST_F(BattleGolden, DefeatBox) {
+    game.KeepOneDistantEnemy(2);
+    game.EndTurnsUntilLost();
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-defeat");
+}
+
+TEST_F(BattleGolden, VictoryBoxAndSummary) {
+    game.ClickAway();
+    game.screen().enemyPresent.fill(0);
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-victory");
+    game.ClickAway();
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-summary");
+}
+
+TEST_F(BattleGolden, APlannedPathWithItsTargetMark) {
+    game.ClickAway();
+    BattleScreen& s = game.screen();
+    const int32_t enemyCell = ThreeCellsBesideTheCommander(s);
+    game.KeepOneEnemyAt(enemyCell);
+    game.ClickFieldCell(s.commanderCell);
+    game.ClickFieldCell(enemyCell);
+    ASSERT_EQ(s.attackPlanned, 1);
+    ASSERT_EQ(s.pathLength, 2);
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-planned-path");
+}
+
+TEST_F(BattleGolden, ARefusedMove) {
+    game.ClickAway();
+    BattleScreen& s = game.screen();
+    // An enemy behind one of the party's armies: the path would have to end on the army.
+    const int32_t toward = CellColumn(s.commanderCell) < kBattleColumns / 2 ? 1 : -1;
+    const int32_t armyCell = s.commanderCell + toward;
+    const int32_t enemyCell = s.commanderCell + 2 * toward;
+    game.KeepOneEnemyAt(enemyCell);
+    s.occupancy[s.armyCell[0]] = kOccupantFree;
+    s.armyCell[0] = armyCell;
+    s.armyX[0] = CellPixelX(armyCell);
+    s.armyY[0] = CellPixelY(armyCell);
+    s.occupancy[armyCell] = kOccupantFirstArmy;
+    game.ClickFieldCell(s.commanderCell);
+    game.ClickFieldCell(enemyCell);
+    ASSERT_EQ(s.moveRefused, 1);
+    ASSERT_EQ(std::tuple(s.refusedX, s.refusedY), std::tuple(s.armyX[0], s.armyY[0]));
+    ASSERT_EQ(s.noMovesLeft, 0);
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-refused-move");
+}
+
+TEST_F(BattleGolden, AStrikeReportOnAnEnemy) {
+    game.ClickAway();
+    BattleScreen& s = game.screen();
+    const int32_t enemyCell = FreeCellBeside(s, s.commanderCell, false);
+    ASSERT_NE(enemyCell, kNoBattleCell);
+    game.KeepOneEnemyAt(enemyCell, 30, 10, 10);
+    game.ClickFieldCell(s.commanderCell);
+    game.ClickFieldCell(enemyCell);
+    game.PressKey(kKeyReturn);
+    ASSERT_EQ(s.strikeReportOn, 1);
+    ASSERT_EQ(s.strikeAnimOn, 1);
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-strike-on-enemy");
+}
+
+TEST_F(BattleGolden, AStrikeReportOnAnArmySlot) {
+    game.ClickAway();
+    BattleScreen& s = game.screen();
+    const int32_t enemyCell = FreeCellBeside(s, s.armyCell[0], true);
+    ASSERT_NE(enemyCell, kNoBattleCell);
+    game.KeepOneEnemyAt(enemyCell, 30, 10, 10);
+    game.ClickSideButton(kSideEndTurn);
+    game.MoveTo(790, 590);
+    for (int frame = 0; frame < 200 && s.armyHit == 0; ++frame) {
+        game.RunFrames(1);
+    }
+    ASSERT_EQ(s.armyHit, 1);
+    EXPECT_EQ(s.hitArmy, 0);
+    game.RunFrames(1);
+    ExpectMatchesGolden(Presented(), "battle-strike-on-army");
+}
+
+}  // namespace varn
