@@ -382,34 +382,36 @@ void HandleMousePress(GameApp& app) {
     screen.ClickPanelButtons(app.mouseCursor.x, app.mouseCursor.y, mouse);
 }
 
+// Each latch asks whether the mouse is idle only while it waits: the question latches both
+// buttons, which would swallow a press in the next frame.
 void TakeReleases(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    const bool idle = IsMouseIdle(app.mouseCursor.mouse) != 0;
-    if (!idle) {
-        return;
-    }
-    if (screen.foundBoxRelease != 0) {
+    InputDevice& mouse = app.mouseCursor.mouse;
+    auto released = [&mouse](bool waiting) { return waiting && IsMouseIdle(mouse) != 0; };
+    if (released(screen.foundBoxRelease != 0)) {
         screen.foundBoxRelease = 0;
         screen.foundBox = 0;
         screen.storeFound = 1;
     }
-    if (screen.bagFullRelease != 0) {
+    if (released(screen.bagFullRelease != 0)) {
         screen.bagFullRelease = 0;
         screen.bagFull = 0;
     }
-    if (screen.captionRelease == 3) {
+    if (released(screen.captionRelease == 3)) {
         screen.captionRelease = 0;
         screen.showCaption = 0;
         screen.lookMode = kLookClosing;
-    } else if (screen.captionRelease == 1) {
+    } else if (released(screen.captionRelease == 1)) {
         screen.captionRelease = 2;
     }
-    if (screen.cantTradeRelease == 1) {
+    if (released(screen.cantTradeRelease == 1)) {
         screen.cantTradeRelease = 2;
-    } else if (screen.cantTradeRelease == 3) {
+    } else if (released(screen.cantTradeRelease == 3)) {
         screen.cantTradeRelease = 0;
     }
-    app.mapView->clickHold = 0;
+    if (released(app.mapView->clickHold != 0)) {
+        app.mapView->clickHold = 0;
+    }
 }
 
 // What the walker found on the cell it arrived on, besides the treasure itself.
