@@ -75,8 +75,7 @@ void BM_BusiestMapStateFrame(benchmark::State& state) {
     screen.PlaceObjects();
     screen.playerSelected = 1;
     uint8_t clicked = 1;
-    screen.ClickCell(screen.playerCell + 7 + 350, clicked, screen.walkX + 280,
-                     screen.walkY + 280);
+    screen.ClickCell(screen.playerCell + 7 + 350, clicked, screen.walkX + 280, screen.walkY + 280);
     screen.foundItem = screen.foundGem = screen.foundArtifact = 1;
     screen.foundItemIndex = 1;
     screen.foundBox = 1;

@@ -43,47 +43,30 @@ struct DatedRow {
     uint8_t questIs;
     DayTest test;
     int32_t day;
-    int army;  // -1 none
+    int army;              // -1 none
     uint8_t questBecomes;  // 0 unchanged
     uint8_t event;         // 0 none
     bool hideDayBox;
 };
 
 constexpr DatedRow kDatedRows[] = {
-    {6, 0, DayTest::After, 10, 80, 2, 0, false},
-    {77, 0, DayTest::Equals, 19, -1, 2, 3, true},
-    {77, 2, DayTest::After, 22, 81, 4, 0, false},
-    {78, 0, DayTest::Equals, 20, -1, 2, 6, true},
-    {78, 2, DayTest::After, 26, 82, 4, 0, false},
-    {80, 0, DayTest::Equals, 31, -1, 2, 9, true},
-    {80, 2, DayTest::Equals, 37, -1, 0, 13, true},
-    {80, 2, DayTest::After, 37, 83, 4, 10, false},
-    {84, 0, DayTest::Equals, 33, -1, 2, 11, true},
-    {84, 2, DayTest::Equals, 39, -1, 0, 14, true},
-    {84, 2, DayTest::After, 39, 84, 4, 10, false},
-    {86, 0, DayTest::Equals, 36, -1, 2, 12, true},
-    {86, 2, DayTest::Equals, 42, -1, 0, 15, true},
-    {86, 2, DayTest::Equals, 43, -1, 0, 16, true},
-    {86, 2, DayTest::After, 43, 85, 4, 10, false},
-    {92, 0, DayTest::Equals, 46, -1, 2, 17, true},
-    {92, 2, DayTest::Equals, 53, -1, 0, 18, true},
-    {92, 2, DayTest::Equals, 59, -1, 0, 19, true},
-    {92, 2, DayTest::After, 59, 86, 4, 10, false},
-    {93, 0, DayTest::Equals, 52, -1, 2, 20, true},
-    {93, 2, DayTest::Equals, 58, -1, 0, 21, true},
-    {93, 2, DayTest::Equals, 61, -1, 0, 22, true},
-    {93, 2, DayTest::After, 61, 87, 4, 10, false},
-    {94, 0, DayTest::Equals, 57, -1, 2, 23, true},
-    {94, 2, DayTest::Equals, 63, -1, 0, 24, true},
-    {94, 2, DayTest::After, 63, 88, 4, 10, false},
-    {95, 0, DayTest::Equals, 65, -1, 1, 25, true},
-    {0, 0, DayTest::Equals, 76, -1, 0, 27, true},
-    {95, 1, DayTest::After, 65, 89, 2, 0, false},
-    {96, 0, DayTest::After, 91, 90, 2, 0, false},
-    {100, 0, DayTest::Equals, 102, -1, 1, 30, true},
-    {99, 0, DayTest::Equals, 108, -1, 1, 31, true},
-    {97, 0, DayTest::After, 110, 91, 2, 0, true},
-    {98, 0, DayTest::Equals, 121, -1, 1, 34, true},
+    {6, 0, DayTest::After, 10, 80, 2, 0, false},     {77, 0, DayTest::Equals, 19, -1, 2, 3, true},
+    {77, 2, DayTest::After, 22, 81, 4, 0, false},    {78, 0, DayTest::Equals, 20, -1, 2, 6, true},
+    {78, 2, DayTest::After, 26, 82, 4, 0, false},    {80, 0, DayTest::Equals, 31, -1, 2, 9, true},
+    {80, 2, DayTest::Equals, 37, -1, 0, 13, true},   {80, 2, DayTest::After, 37, 83, 4, 10, false},
+    {84, 0, DayTest::Equals, 33, -1, 2, 11, true},   {84, 2, DayTest::Equals, 39, -1, 0, 14, true},
+    {84, 2, DayTest::After, 39, 84, 4, 10, false},   {86, 0, DayTest::Equals, 36, -1, 2, 12, true},
+    {86, 2, DayTest::Equals, 42, -1, 0, 15, true},   {86, 2, DayTest::Equals, 43, -1, 0, 16, true},
+    {86, 2, DayTest::After, 43, 85, 4, 10, false},   {92, 0, DayTest::Equals, 46, -1, 2, 17, true},
+    {92, 2, DayTest::Equals, 53, -1, 0, 18, true},   {92, 2, DayTest::Equals, 59, -1, 0, 19, true},
+    {92, 2, DayTest::After, 59, 86, 4, 10, false},   {93, 0, DayTest::Equals, 52, -1, 2, 20, true},
+    {93, 2, DayTest::Equals, 58, -1, 0, 21, true},   {93, 2, DayTest::Equals, 61, -1, 0, 22, true},
+    {93, 2, DayTest::After, 61, 87, 4, 10, false},   {94, 0, DayTest::Equals, 57, -1, 2, 23, true},
+    {94, 2, DayTest::Equals, 63, -1, 0, 24, true},   {94, 2, DayTest::After, 63, 88, 4, 10, false},
+    {95, 0, DayTest::Equals, 65, -1, 1, 25, true},   {0, 0, DayTest::Equals, 76, -1, 0, 27, true},
+    {95, 1, DayTest::After, 65, 89, 2, 0, false},    {96, 0, DayTest::After, 91, 90, 2, 0, false},
+    {100, 0, DayTest::Equals, 102, -1, 1, 30, true}, {99, 0, DayTest::Equals, 108, -1, 1, 31, true},
+    {97, 0, DayTest::After, 110, 91, 2, 0, true},    {98, 0, DayTest::Equals, 121, -1, 1, 34, true},
     {98, 1, DayTest::After, 122, 92, 2, 0, true},
 };
 
@@ -156,7 +139,8 @@ void RunDatedRows(GameApp& app) {
     GameState& world = *app.world;
     MapScreen& screen = *app.mapScreen;
     for (const DatedRow& row : kDatedRows) {
-        const uint8_t state = row.quest == 0 ? world.Trigger(kTowerTrigger) : world.Quest(row.quest);
+        const uint8_t state =
+            row.quest == 0 ? world.Trigger(kTowerTrigger) : world.Quest(row.quest);
         const bool onDay = row.test == DayTest::Equals ? world.day == row.day : world.day > row.day;
         if (state != row.questIs || !onDay) {
             continue;

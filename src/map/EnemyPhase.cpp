@@ -56,8 +56,9 @@ constexpr int32_t kWeakenedGold = 200;
 constexpr int32_t kUnopposedFame = 3;
 
 const Invader* FindInvader(int army) {
-    const auto* found = std::find_if(std::begin(kInvaders), std::end(kInvaders),
-                                     [army](const Invader& invader) { return invader.army == army; });
+    const auto* found =
+        std::find_if(std::begin(kInvaders), std::end(kInvaders),
+                     [army](const Invader& invader) { return invader.army == army; });
     return found == std::end(kInvaders) ? nullptr : found;
 }
 

@@ -6,8 +6,8 @@ namespace varn {
 
 // Every battle the map starts, the player's attack, a fixed place's enemy or an invader that
 // reaches a character, is handed over here.
-void GameApp::StartBattleFromMap(uint8_t battleId, uint8_t commanderIsPlayer,
-                                 uint8_t commanderHero, bool enemyAttacks) {
+void GameApp::StartBattleFromMap(uint8_t battleId, uint8_t commanderIsPlayer, uint8_t commanderHero,
+                                 bool enemyAttacks) {
     world->commanderIsPlayer = commanderIsPlayer;
     world->commanderHero = commanderHero;
     world->inBattle = 1;

@@ -166,9 +166,8 @@ void WriteBagsBack(GameApp& app) {
 
 void EnterHouses(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    const CharacterId visitor = screen.playerArrived != 0
-                                    ? kPlayerCharacter
-                                    : CharacterOfHeroIndex(screen.arrivedHero);
+    const CharacterId visitor =
+        screen.playerArrived != 0 ? kPlayerCharacter : CharacterOfHeroIndex(screen.arrivedHero);
     const bool free = screen.playerAttack == 0 && screen.tradeMode != kTradeChosen &&
                       screen.tradeMode != kTradeMeeting;
     if (free) {

@@ -50,7 +50,13 @@ bool AnySelected(const MapScreen& screen) {
 }
 
 // When "message 3" (not needed yet) shows for a quest object whose quest is not accepted.
-enum class NotYet : uint8_t { Never, Offered, OfferedOrLocked, OfferedOrLockedIf9, OfferedOrLockedIf7 };
+enum class NotYet : uint8_t {
+    Never,
+    Offered,
+    OfferedOrLocked,
+    OfferedOrLockedIf9,
+    OfferedOrLockedIf7
+};
 
 struct QuestObject {
     MapObjectCode code;
@@ -222,8 +228,10 @@ void CentreOnSelection(GameApp& app) {
 // The next of the player's characters: the player, then each joined hero, then the player again.
 void SelectNextCharacter(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    const CharacterId current = screen.playerSelected != 0 ? kPlayerCharacter
-                                                            : CharacterOfHeroIndex(static_cast<HeroIndex>(screen.heroSelected - 1));
+    const CharacterId current =
+        screen.playerSelected != 0
+            ? kPlayerCharacter
+            : CharacterOfHeroIndex(static_cast<HeroIndex>(screen.heroSelected - 1));
     ClickOwnCell(app, current);
     CharacterId next = kPlayerCharacter;
     const int firstHero = current == kPlayerCharacter ? 0 : current - 1;
@@ -265,8 +273,8 @@ void ActOnBarButton(GameApp& app, uint8_t button) {
             break;
         case kBarTrade:
             screen.tradeMode = screen.tradeMode == kTradeArmed ? kTradeOff
-                               : tradeOff                       ? kTradeArmed
-                                                                : screen.tradeMode;
+                               : tradeOff                      ? kTradeArmed
+                                                               : screen.tradeMode;
             screen.lookMode = 0;
             break;
         case kBarAttack:
@@ -339,8 +347,7 @@ void ClickRegions(GameApp& app) {
     for (size_t region = 0; region < kRegions.size(); ++region) {
         if (MapRegionInView(MapRegionNumber(static_cast<int>(region + 1)), view.scrollX,
                             view.scrollY)) {
-            (view.*kRegions[region])(app.mouseCursor.x, app.mouseCursor.y,
-                                     app.mouseCursor.mouse);
+            (view.*kRegions[region])(app.mouseCursor.x, app.mouseCursor.y, app.mouseCursor.mouse);
         }
     }
 }
@@ -449,8 +456,8 @@ void Arrive(GameApp& app) {
 void DrawPathAndWalk(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
     MapView& view = *app.mapView;
-    const int32_t cell = MapCellAt(app.mouseCursor.x + view.scrollX,
-                                   app.mouseCursor.y + view.scrollY);
+    const int32_t cell =
+        MapCellAt(app.mouseCursor.x + view.scrollX, app.mouseCursor.y + view.scrollY);
     if (cell == kNoMapCell || !MapCellCorner(cell, screen.cursorCellX, screen.cursorCellY)) {
         screen.cursorCellX = screen.cursorCellY = kOffMapX;
     }

@@ -107,9 +107,8 @@ enum BarButton : uint8_t {
     kBarNext = 6,
 };
 inline constexpr ButtonRect kBarButtons[] = {
-    {kBarMove, 391, 530, 64, 58},   {kBarTrade, 460, 530, 64, 58},
-    {kBarAttack, 529, 530, 64, 58}, {kBarLook, 598, 530, 64, 58},
-    {kBarCentre, 667, 530, 64, 58}, {kBarNext, 736, 530, 64, 58},
+    {kBarMove, 391, 530, 64, 58}, {kBarTrade, 460, 530, 64, 58},  {kBarAttack, 529, 530, 64, 58},
+    {kBarLook, 598, 530, 64, 58}, {kBarCentre, 667, 530, 64, 58}, {kBarNext, 736, 530, 64, 58},
 };
 
 // One of the invaders' fixed routes: the head where an invader joins it, then its points.

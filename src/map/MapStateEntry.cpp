@@ -253,8 +253,7 @@ void WriteSnapshot(MapScreen& screen, GameState& world) {
     world.moverRouteIndex = screen.moverRouteIndex;
     world.moverLegValues() = {screen.moverX, screen.moverY, screen.moverGoalX, screen.moverGoalY,
                               screen.moverArrivalCell};
-    world.moverLegBytes() = {screen.enemyWalkStart, screen.enemyWalking,
-                             screen.enemyMetCharacter};
+    world.moverLegBytes() = {screen.enemyWalkStart, screen.enemyWalking, screen.enemyMetCharacter};
     world.movingParty = screen.movingParty;
     world.movingPartyByte() = screen.enemyPointReached;
     for (int army = kFirstMovingArmy; army < kMapArmyCount; ++army) {
