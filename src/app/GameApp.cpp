@@ -23,6 +23,9 @@
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
+#include "map/ControlPanel.h"
+#include "map/MapScreen.h"
+#include "map/MapView.h"
 #include "platform/PixelFormat.h"
 #include "world/GameState.h"
 
@@ -111,6 +114,9 @@ uint32_t GameApp::Cleanup() {
     FreeOwned(portraitScreen);
     FreeOwned(questLogScreen);
     FreeOwned(saveQuitDialog);
+    FreeOwned(mapScreen);
+    FreeOwned(mapView);
+    FreeOwned(controlPanel);
     settings.reset();
     FreeOwned(saveBlob);
     return 1;

@@ -21,11 +21,14 @@ namespace varn {
 
 class BattleScreen;
 class CreditsScreen;
+class ControlPanel;
 class DataBlob;
 class GameState;
 class HallOfFameScreen;
 class InformationScreen;
 class MainMenuScreen;
+class MapScreen;
+class MapView;
 class NameEntryScreen;
 class NameLetters;
 class OptionsScreen;
@@ -121,6 +124,11 @@ class GameApp : public AppFramework {
     void FreeMapAndBattleScreens();
     void ReleaseMapView();
 
+    // The map's battles, whoever starts them: the hand-over into the world and the switch
+    // (MapBattle.cpp).
+    void StartBattleFromMap(uint8_t battleId, uint8_t commanderIsPlayer, uint8_t commanderHero,
+                            bool enemyAttacks);
+
     // Engine objects, constructed in this order and destroyed in reverse.
     Font font;
     GraphicsDevice device;
@@ -152,6 +160,12 @@ class GameApp : public AppFramework {
     std::unique_ptr<QuestLogScreen> questLogScreen;
     std::unique_ptr<SaveQuitDialog> saveQuitDialog;
     std::unique_ptr<Settings> settings;
+
+    // The kingdom map: the panel and the view live from their first use to the end of a game;
+    // the map screen from the map's entry to its leave step.
+    std::unique_ptr<ControlPanel> controlPanel;
+    std::unique_ptr<MapView> mapView;
+    std::unique_ptr<MapScreen> mapScreen;
 
     // The background MP3 and the last event it reported.
     BackgroundTrack backgroundTrack;

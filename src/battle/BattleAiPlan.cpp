@@ -244,7 +244,7 @@ void ComputerSide::PlanMove() {
         }
         --moves[unit];
         s.stepPending[index] = 1;
-        s.stepCount = static_cast<uint8_t>(std::min(s.stepCount + 1, kPathPoints - 1));
+        s.stepCount = static_cast<uint8_t>(std::min(s.stepCount + 1, kBattlePathPoints - 1));
 
         const int hostile = HostileAt(x, y);
         if (hostile >= 0) {

@@ -90,7 +90,7 @@ void PlanPath(BattleScreen& s) {
         s.pathPointOn[s.pathLength] = 1;
         s.pathX[s.pathLength] = x;
         s.pathY[s.pathLength] = y;
-        if (s.pathLength < kPathPoints - 1) {
+        if (s.pathLength < kBattlePathPoints - 1) {
             ++s.pathLength;
         }
         if (const int e = EnemyOn(s, x, y); e >= 0) {

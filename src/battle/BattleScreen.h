@@ -37,7 +37,7 @@ inline constexpr int32_t kOccupantFirstEnemy = 120;
 inline constexpr int32_t kOccupantFirstSpecial = 250;
 
 // Sizes and markers of the rules' working tables.
-inline constexpr int kPathPoints = 10;
+inline constexpr int kBattlePathPoints = 10;
 inline constexpr int kPlanSteps = 7;
 inline constexpr int kEnemyTargets = 30;
 inline constexpr int kEnemyCandidates = 8 * kEnemyTargets;
@@ -341,9 +341,9 @@ class BattleScreen {
     // 0 idle, 1 start requested, 2..8 next step to plan.
     uint8_t planStep = 0;
     uint8_t pathLength = 0;
-    std::array<uint8_t, kPathPoints> pathPointOn{};
-    std::array<int32_t, kPathPoints> pathX{};
-    std::array<int32_t, kPathPoints> pathY{};
+    std::array<uint8_t, kBattlePathPoints> pathPointOn{};
+    std::array<int32_t, kBattlePathPoints> pathX{};
+    std::array<int32_t, kBattlePathPoints> pathY{};
     // Whole cells still to go while planning; direction flags of the current step while walking.
     // Shared by the player's units and both computer sides: only one plans or walks at a time.
     uint8_t stepsRight = 0;
@@ -431,9 +431,9 @@ class BattleScreen {
     uint8_t targetCount = 0;
     // The enemy's strike target stands next to it.
     uint8_t strikeAdjacent = 0;
-    std::array<int32_t, kPathPoints> stepX{};
-    std::array<int32_t, kPathPoints> stepY{};
-    std::array<uint8_t, kPathPoints> stepPending{};
+    std::array<int32_t, kBattlePathPoints> stepX{};
+    std::array<int32_t, kBattlePathPoints> stepY{};
+    std::array<uint8_t, kBattlePathPoints> stepPending{};
     uint8_t stepCount = 0;
     uint8_t planBackOff = 0;
     uint8_t planDropped = 0;

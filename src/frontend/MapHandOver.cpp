@@ -1,37 +1,45 @@
-#include "app/GameApp.h"
-#include "world/GameState.h"
+#include <algorithm>
 
-// The places where the front end meets the kingdom map. The map state, the map view, the control
-// panel and the battle are not part of the game yet; each function below says what it does until
-// they are, and is the one place that changes when they arrive.
+#include "app/GameApp.h"
+#include "engine/Owned.h"
+#include "map/ControlPanel.h"
+#include "map/MapScreen.h"
+#include "map/MapStateSteps.h"
+#include "map/MapView.h"
+#include "world/GameState.h"
+#include "world/MapCells.h"
+
+// The places where the front end meets the kingdom map.
 
 namespace varn {
 
-// The opening story and a successful load end here. Until the map state exists the road ends at
-// the main menu, which discards the game as a save-and-quit would, so that the menu always
-// starts from a fresh world. A loaded world with resumeBattle set goes on to the battle instead.
+// The opening story, a successful load and a plain save end here. A game saved during a battle
+// goes back into it from here once the battle state is part of the game.
 void GameApp::EnterMap() {
-    SwitchState(MainMenuStateThunk, kPhaseAfterSaveQuit);
+    SwitchState(MapStateThunk, kPhaseSwitch);
 }
 
-// The portrait choice creates the control panel when there is none and shows
-// world->playerPortrait on it. Without a panel the choice lives in the world alone.
-void GameApp::ShowPortraitOnPanel() {}
+// The portrait choice shows the player's face on the panel, making the panel when there is none.
+void GameApp::ShowPortraitOnPanel() {
+    CreateScreen(controlPanel, device);
+    controlPanel->portrait = world->playerPortrait;
+}
 
-// A load creates the panel when there is none; when there is no map view it shows the portrait
-// on the panel, brings the quests up to date, creates the map view, gives it the world's
-// battleTrigger and scrolls it to mapScrollX / mapScrollY. Without either, only the quests are
-// brought up to date.
+// A loaded game is shown afresh: the map screen is rebuilt from the loaded world at the map's
+// entry, and the view gets the loaded place flags and the scroll the game was saved at.
 void GameApp::PrepareMapAfterLoad() {
-    world->UpdateQuests();
+    FreeOwned(mapScreen);
+    ReleaseMapView();
+    CreateMapView(*this);
+    // A damaged save's scroll is brought back within the map.
+    mapView->scrollX = std::clamp(mapScrollX, kMapScrollMinX, kCentreMaxX);
+    mapView->scrollY = std::clamp(mapScrollY, kMapScrollMinY, kMapScrollMaxY);
 }
 
-// The save-and-quit question's No goes back to where the question was asked: the battle, with
-// phase 1 and saveQuitFromBattle cleared, or the map, whose screen still exists. Until they
-// exist it ends where EnterMap does.
+// The question's No goes back to where it was asked: the map, whose screen still exists.
 void GameApp::ReturnFromSaveQuit() {
     saveQuitFromBattle = 0;
-    EnterMap();
+    SwitchState(MapStateThunk, kPhaseSwitch);
 }
 
 // The options go back to where they were opened, whose screen was kept: the battle goes on
@@ -44,10 +52,12 @@ void GameApp::ReturnFromOptions() {
     SwitchState(MapStateThunk, kPhaseSwitch);
 }
 
-// Save-and-quit frees the battle screen and the map screen; there are none yet.
-void GameApp::FreeMapAndBattleScreens() {}
+void GameApp::FreeMapAndBattleScreens() {
+    FreeOwned(mapScreen);
+}
 
-// A game that is saved and quit, ended or discarded releases the map view; there is none yet.
-void GameApp::ReleaseMapView() {}
+void GameApp::ReleaseMapView() {
+    FreeOwned(mapView);
+}
 
 }  // namespace varn

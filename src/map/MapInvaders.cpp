@@ -151,7 +151,8 @@ void MapScreen::BuildRoutes() {
 void MapScreen::NextMovingArmy() {
     int found = -1;
     for (int army = kFirstMovingArmy; army < kMapArmyCount && found < 0; ++army) {
-        if (armyActive[army] != 0 && armyDone[army] == 0) {
+        // An army with no step left today has nothing to move; picking it would plan nothing.
+        if (armyActive[army] != 0 && armyDone[army] == 0 && armyMoves[army] != 0) {
             found = army;
         }
     }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "engine/ButtonBar.h"
 #include "engine/Font.h"
 #include "engine/PictureTable.h"
 #include "engine/SpriteSet.h"
@@ -16,6 +17,7 @@
 namespace varn {
 
 class GraphicsDevice;
+class InputDevice;
 
 inline constexpr PictureLoad kMapScreenPictures[] = {
     {0, "Art\\Map\\Dude.bmp", 32, 64, 0xFF000000},
@@ -91,6 +93,23 @@ inline constexpr uint8_t kMovesPerDay = 7;
 inline constexpr uint8_t kArmyMovesPerDay = 4;
 inline constexpr CharacterId kNoMeeting = 100;
 inline constexpr int32_t kOffMapX = 10000;
+inline constexpr int kBarButtonCount = 6;
+inline constexpr int kPanelArmyBytes = 18;
+inline constexpr int kPanelCharacters = 1 + kHeroCount;
+
+// The bottom bar of the selected character, in the order its buttons are tested.
+enum BarButton : uint8_t {
+    kBarMove = 1,
+    kBarTrade = 2,
+    kBarAttack = 3,
+    kBarLook = 4,
+    kBarCentre = 5,
+    kBarNext = 6,
+};
+inline constexpr ButtonRect kBarButtons[] = {
+    {kBarMove, 391, 530, 64, 58}, {kBarTrade, 460, 530, 64, 58},  {kBarAttack, 529, 530, 64, 58},
+    {kBarLook, 598, 530, 64, 58}, {kBarCentre, 667, 530, 64, 58}, {kBarNext, 736, 530, 64, 58},
+};
 
 // One of the invaders' fixed routes: the head where an invader joins it, then its points.
 struct InvaderRoute {
@@ -149,12 +168,18 @@ class MapScreen {
     void DrawGoldPiles(int32_t scrollX, int32_t scrollY);
     void DrawObjects(int32_t scrollX, int32_t scrollY);
     void DrawSelection(int32_t scrollX, int32_t scrollY);
+    void DrawHeroPanel();
     void DrawObjectCaption();
     void DrawFameReward(uint8_t showDayBox);
     // panelSprites is the control panel's set (slot 10 day digits, slot 11 fame digits); null
     // draws no panel digits.
     void DrawEventMessage(int32_t goldX, int32_t goldY, uint8_t showDayBox, uint32_t gold,
                           SpriteSet* panelSprites, uint8_t showFamePanel);
+
+    // The bottom bar: hover every frame, press in the player's turn, hover cleared after drawing.
+    void HoverPanelButtons(int32_t mouseX, int32_t mouseY);
+    int ClickPanelButtons(int32_t mouseX, int32_t mouseY, const InputDevice& mouse);
+    void ResetHover() { barHover = 0; }
 
     // Pictures.
     std::unique_ptr<SpriteSet> sprites;
@@ -409,6 +434,54 @@ class MapScreen {
     std::array<int32_t, kSiteCellSlots> siteCells{};
     std::array<int32_t, kGoldMineCells.size()> goldMineCells{};
     std::array<int32_t, kIronMineCells.size()> ironMineCells{};
+
+    // The bottom bar: each button 0 normal, 1 hovered, 2 pressed; hovered and pressed ids 1..6.
+    std::array<uint8_t, kBarButtonCount> barButtonState{};
+    uint8_t barHover = 0;
+    uint8_t barPressed = 0;
+    uint8_t barMouseDown = 0;
+
+    // Mouse latches of the map state. Caption and Can't Trade releases: 0, 1 pressed, 2 armed,
+    // 3 closing.
+    uint8_t clicksAllowed = 0;
+    uint8_t boxClickArmed = 0;
+    uint8_t boxClickTaken = 0;
+    uint8_t lookClick = 0;
+    uint8_t foundBoxRelease = 0;
+    uint8_t bagFullRelease = 0;
+    uint8_t captionRelease = 0;
+    uint8_t cantTradeRelease = 0;
+
+    // The end of day and the enemy phase.
+    std::array<uint8_t, 100> fameRewardOrdered{};
+    // Hero number the view centres on when the fame box closes; 0 none.
+    uint8_t focusHero = 0;
+    std::array<uint8_t, kMapArmyCount> armyAtGoal{};
+    uint8_t checkDefenders = 0;
+    uint8_t enemyMoved = 0;
+
+    // The player's battle.
+    uint8_t attackCommand = 0;
+    uint8_t battleNumber = 0;
+    uint8_t commanderIsPlayer = 0;
+    uint8_t commanderHero = 0;
+    uint8_t battleByte2 = 0;
+
+    // The parties' tables, carried between entries unchanged.
+    uint8_t movingParty = 0;
+    std::array<uint8_t, kPartyCount> partyBytesA{};
+    std::array<int32_t, kPartyCount> partyValues{};
+    std::array<int32_t, kPartyCount> partyX{};
+    std::array<int32_t, kPartyCount> partyY{};
+    std::array<uint8_t, kPartyCount> partyBytesB{};
+
+    // Copies of the world taken at creation.
+    std::array<uint8_t, kPlaceCount> triggerCopy{};
+    uint8_t playerHealthLow = 0;
+    uint8_t portraitVariant = 0;
+    // Per character (the player, then heroes 1..10): present, position and unit type of the six
+    // army slots.
+    std::array<std::array<uint8_t, kPanelArmyBytes>, kPanelCharacters> panelArmies{};
 
   private:
     // Path drawing and walking.

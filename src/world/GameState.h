@@ -23,6 +23,8 @@ inline constexpr int kRouteCellCount = 11;
 inline constexpr int kRoutePointCount = 50;
 inline constexpr int kWealthEntryCount = 30;
 inline constexpr int kPlaceListSize = 10;
+inline constexpr int kFirstMovingArmyEntity = 80;
+inline constexpr int kMovingArmyCount = kMapEntityCount - kFirstMovingArmyEntity;
 
 // Every field of the world record. Kept apart from GameState so that it can be value-initialised
 // (zero bytes, padding included) and copied whole; the save image lists the same fields in the
@@ -106,11 +108,6 @@ struct GameStateData {
     uint8_t mapBattleByte;
     uint8_t battleReturnByte;
     uint8_t mapStateByte;
-    // 1 = a battle was started from the map; 2 = a snapshot of the map's enemy phase waits to be
-    // taken back at the next map creation; 0 = taken back. Not saved.
-    uint8_t mapSnapshotState;
-    // Set when a battle ends: the next map creation restarts the background track. Not saved.
-    uint8_t restartMusicOnMap;
     int32_t fame;
     uint8_t currentEntity;
     uint8_t pickNextArmy;
@@ -229,6 +226,24 @@ struct GameStateData {
     uint8_t mapSpeed;
     uint8_t battleMoveSpeed;
     uint8_t battleSwingSpeed;
+
+    // The map state's own bytes, saved past the front end's scroll position.
+    // 1 = a battle was started from the map; 2 = the map was left and its snapshot waits to be
+    // taken back at the next map creation; 0 = taken back.
+    uint8_t mapSnapshotState;
+    // Set when a battle ends: the next map creation restarts the background track.
+    uint8_t restartMusicOnMap;
+    uint8_t villageOrTowerEntered;
+    // The fame box of the last end of day: reward k granted, and its line 0..5.
+    std::array<uint8_t, 100> fameRewardGiven;
+    std::array<uint8_t, 100> fameRewardSlot;
+    // Hero number 1..10 the view centres on when the fame box closes; 0 none.
+    uint8_t fameFocusHero;
+    // Frames of the enemy phases in which an army moved.
+    int32_t enemyMoveFrames;
+    // Moving armies 80..99 at entry army - 80: done for today, so a phase resumed after a
+    // battle moves none of them twice.
+    std::array<uint8_t, kMovingArmyCount> movingArmyDone;
 
     bool operator==(const GameStateData&) const = default;
 };

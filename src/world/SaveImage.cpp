@@ -55,6 +55,10 @@ bool ByteFits(uint32_t value, SlotCheck check) {
             return InRange(value, 1, 3);
         case SlotCheck::Glyph:
             return IsValidGlyph(static_cast<GlyphCode>(value));
+        case SlotCheck::SnapshotState:
+            return value <= 2;
+        case SlotCheck::FameLine:
+            return value <= 5;
         case SlotCheck::MapCell:
             return false;
     }
@@ -70,7 +74,7 @@ bool IntFits(int32_t value, SlotCheck check) {
 
 class SlotWriter {
   public:
-    explicit SlotWriter(std::span<uint8_t> image) : image_(image) {}
+    SlotWriter(std::span<uint8_t> image, size_t offset) : image_(image), offset_(offset) {}
 
     void Int(int32_t value, SlotCheck) { Put(static_cast<uint32_t>(value)); }
     void Byte(uint8_t value, SlotCheck) { Put(value); }
@@ -82,13 +86,13 @@ class SlotWriter {
     }
 
     std::span<uint8_t> image_;
-    size_t offset_ = 0;
+    size_t offset_;
 };
 
 // Reads into a copy of the record; the first value out of range spoils the whole read.
 class SlotReader {
   public:
-    explicit SlotReader(std::span<const uint8_t> image) : image_(image) {}
+    SlotReader(std::span<const uint8_t> image, size_t offset) : image_(image), offset_(offset) {}
 
     void Int(int32_t& value, SlotCheck check) {
         const auto slot = static_cast<int32_t>(Take());
@@ -111,7 +115,7 @@ class SlotReader {
     }
 
     std::span<const uint8_t> image_;
-    size_t offset_ = 0;
+    size_t offset_;
     bool valid_ = true;
 };
 
@@ -119,8 +123,10 @@ class SlotReader {
 
 void WriteSaveImage(const GameState& state, std::span<uint8_t, kSaveImageSize> image) {
     std::fill(image.begin(), image.end(), uint8_t{0});
-    SlotWriter writer(image);
+    SlotWriter writer(image, 0);
     save_layout::VisitSavedFields(writer, static_cast<const GameStateData&>(state));
+    SlotWriter mapWriter(image, kSaveMapStateOffset);
+    save_layout::VisitMapStateFields(mapWriter, static_cast<const GameStateData&>(state));
 }
 
 bool ReadSaveImage(std::span<const uint8_t> image, GameState& state) {
@@ -128,9 +134,11 @@ bool ReadSaveImage(std::span<const uint8_t> image, GameState& state) {
         return false;
     }
     GameStateData loaded = state;
-    SlotReader reader(image);
+    SlotReader reader(image, 0);
     save_layout::VisitSavedFields(reader, loaded);
-    if (!reader.Valid()) {
+    SlotReader mapReader(image, kSaveMapStateOffset);
+    save_layout::VisitMapStateFields(mapReader, loaded);
+    if (!reader.Valid() || !mapReader.Valid()) {
         return false;
     }
     static_cast<GameStateData&>(state) = loaded;

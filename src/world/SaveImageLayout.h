@@ -30,7 +30,9 @@ enum class SlotCheck : uint8_t {
     BodyVariant,  // 0..2
     Speed,        // 1..3
     Glyph,
-    MapCell,  // 0..10800
+    MapCell,        // 0..10800
+    SnapshotState,  // 0..2
+    FameLine,       // 0..5
 };
 
 namespace save_layout {
@@ -292,6 +294,19 @@ void VisitSavedFields(Visitor& visit, Data& d) {
     visit.Byte(d.mapSpeed, SlotCheck::Speed);
     visit.Byte(d.battleMoveSpeed, SlotCheck::Speed);
     visit.Byte(d.battleSwingSpeed, SlotCheck::Speed);
+}
+
+// The map state's fields, in their own block of slots past the scroll position.
+template <typename Visitor, typename Data>
+void VisitMapStateFields(Visitor& visit, Data& d) {
+    visit.Byte(d.mapSnapshotState, SlotCheck::SnapshotState);
+    visit.Byte(d.restartMusicOnMap, SlotCheck::Flag);
+    visit.Byte(d.villageOrTowerEntered, SlotCheck::Flag);
+    Bytes(visit, d.fameRewardGiven, SlotCheck::Flag);
+    Bytes(visit, d.fameRewardSlot, SlotCheck::FameLine);
+    visit.Byte(d.fameFocusHero, SlotCheck::HeroNumber);
+    visit.Int(d.enemyMoveFrames, SlotCheck::Any);
+    Bytes(visit, d.movingArmyDone, SlotCheck::Flag);
 }
 
 }  // namespace save_layout

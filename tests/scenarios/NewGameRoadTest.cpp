@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "frontend/MainMenuScreen.h"
+#include "map/ControlPanel.h"
+#include "map/MapScreen.h"
+#include "map/MapView.h"
 #include "frontend/PortraitScreen.h"
 #include "frontend/SaveSlotScreen.h"
 #include "scenarios/FrontEndDriver.h"
@@ -59,10 +62,16 @@ TEST(NewGameRoad, SlotNamePortraitAndStoryLeadToTheMap) {
     player.Frame();
     player.Backend().SetKey(kKeyReturn, true);
     player.Frame();
-    // The opening story's end is the hand-over to the map.
-    EXPECT_TRUE(IsAt(app, MainMenuStateThunk));
-    EXPECT_EQ(app.statePhase, kPhaseAfterSaveQuit);
+    // The opening story's end is the hand-over to the map, which builds itself on its first
+    // frame with the chosen face on the panel.
+    EXPECT_TRUE(IsAt(app, MapStateThunk));
     EXPECT_EQ(app.storyScreen, nullptr);
+    player.Frame();
+    ASSERT_NE(app.mapScreen, nullptr);
+    ASSERT_NE(app.mapView, nullptr);
+    ASSERT_NE(app.controlPanel, nullptr);
+    EXPECT_EQ(app.controlPanel->portrait, 1);
+    EXPECT_EQ(app.mapScreen->playerCell, app.world->playerMapCell);
     EXPECT_EQ(app.world->playerName, EncodeGlyphs("Ann Lee"));
 }
 

@@ -126,8 +126,8 @@ TEST(NewGame, FollowsTheTablesAndNoItemIsOwnedTwice) {
 
 TEST(NewGame, TwoFreshRecordsAreEqualByteForByte) {
     // Built over different garbage: value-initialisation must clear every field and the padding.
-    // The record ends with a byte; the base's tail padding may hold the derived class's member.
-    constexpr size_t kRecordBytes = offsetof(GameStateData, battleSwingSpeed) + 1;
+    // The record ends with bytes; the base's tail padding may hold the derived class's member.
+    constexpr size_t kRecordBytes = offsetof(GameStateData, movingArmyDone) + kMovingArmyCount;
     static_assert(sizeof(GameStateData) - kRecordBytes < alignof(GameStateData));
     std::vector<std::vector<unsigned char>> records;
     for (int garbage : {0xA5, 0x5A}) {

@@ -116,6 +116,41 @@ TEST(SaveImageRefusal, BadImagesAreRefusedWholeWithTheRecordUntouched) {
     EXPECT_TRUE(read(with(first(SlotCheck::MapCell), 10800)));
 }
 
+// The map state's block sits past the scroll position, comes back whole, and its checks refuse
+// a load like any other slot's.
+TEST(SaveImage, MapStateBlockFollowsTheScrollPositionAndComesBack) {
+    GameState world;
+    world.mapSnapshotState = 2;
+    world.restartMusicOnMap = 1;
+    world.villageOrTowerEntered = 1;
+    world.fameRewardGiven[22] = 1;
+    world.fameRewardSlot[22] = 5;
+    world.fameFocusHero = 10;
+    world.enemyMoveFrames = 123456;
+    world.movingArmyDone[19] = 1;
+    const std::vector<uint8_t> image = ImageOf(world);
+    EXPECT_EQ(ReadImageSlot(image, kSaveMapStateOffset), 2u);
+    EXPECT_EQ(ReadImageSlot(image, kSaveScrollXOffset), 0u);
+    EXPECT_EQ(ReadImageSlot(image, kSaveMapStateOffset + kSaveMapStateBytes - kImageSlotSize), 1u);
+    EXPECT_EQ(std::count(image.begin() + kSaveMapStateOffset + kSaveMapStateBytes, image.end(), 0),
+              static_cast<ptrdiff_t>(kSaveImageSize - kSaveMapStateOffset - kSaveMapStateBytes));
+    GameState loaded;
+    ASSERT_TRUE(ReadSaveImage(image, loaded));
+    EXPECT_TRUE(static_cast<const GameStateData&>(loaded) == world);
+
+    const struct {
+        size_t slot;
+        uint32_t value;
+    } kRefused[] = {{0, 3}, {1, 2}, {3, 2}, {103, 6}, {203, 11}, {224, 2}};
+    for (const auto& bad : kRefused) {
+        std::vector<uint8_t> changed = image;
+        WriteImageSlot(changed, kSaveMapStateOffset + bad.slot * kImageSlotSize, bad.value);
+        GameState untouched;
+        EXPECT_FALSE(ReadSaveImage(changed, untouched)) << "slot " << bad.slot;
+        EXPECT_TRUE(static_cast<const GameStateData&>(untouched) == GameState());
+    }
+}
+
 }  // namespace
 
 }  // namespace varn

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "world/CharacterRecords.h"
+
+namespace varn {
+
+class GameApp;
+class MapScreen;
+class MapView;
+
+// The steps of the kingdom map's frame, in the files of their jobs. Each works on the map's
+// objects of the GameApp, which exist from the entry's creation step on.
+
+// Phase byte of the enemy phase (MapScreen::enemyPhase).
+enum EnemyPhase : uint8_t {
+    kEnemyPhaseOff = 0,
+    kEnemyPhasePick = 1,
+    kEnemyPhasePlan = 2,
+    kEnemyPhaseWalk = 3,
+    kEnemyPhaseSettle = 200,
+    kEnemyPhaseGone = 201,
+};
+
+// GameState::mapSnapshotState.
+inline constexpr uint8_t kSnapshotBattleStarted = 1;
+inline constexpr uint8_t kSnapshotWaiting = 2;
+
+// Step timers of the map: [0] scrolling, [1] walking.
+inline constexpr size_t kScrollTimer = 0;
+inline constexpr size_t kWalkTimer = 1;
+
+// Centring on a character may go a little further right and less far down than scrolling.
+inline constexpr int32_t kCentreMaxX = 2976;
+inline constexpr int32_t kCentreMaxY = 1426;
+
+// MapStateEntry.cpp: creation of the map's objects with the copy from the world, the snapshot
+// taken back, the leave step with the copy back.
+void CreateMapObjects(GameApp& app);
+void LeaveMap(GameApp& app);
+// The panel's portrait, the quests and a fresh map view, as at the first entry and after a load.
+void CreateMapView(GameApp& app);
+
+// MapInput.cpp: keys, scrolling, the mouse on the map, the panel and the bottom bar, the step
+// timers, the path and the walk with its arrival, up to the enemy phase.
+void RunMapInput(GameApp& app);
+// The view centred on a world position less an offset, within the centring limits.
+void CentreView(MapView& view, int32_t x, int32_t y, int32_t offsetX, int32_t offsetY);
+// What Enter and a right click do: start a walk, close the boxes in turn.
+void ConfirmOnMap(GameApp& app);
+
+// MapHandOffs.cpp: after the enemy phase, the trade, battle, found-item, caption, bag and house
+// steps; after the animations the caption rules.
+void RunMapHandOffs(GameApp& app);
+void HoldCaptionAfterAnimations(GameApp& app);
+
+// The houses a walker can reach.
+enum class MapHouse : uint8_t { Town, Village, Palace, Temple, Castle, Tower };
+
+// The one place each where the map hands over to a state not yet part of the game: the house's
+// hand-over bytes, and the meeting refused when either partner has no moves left.
+void EnterHouseFromMap(GameApp& app, MapHouse house, CharacterId visitor);
+void StartMeetingFromMap(GameApp& app);
+
+// DayCycle.cpp: the end of a day, in the frame the end-of-day button is released.
+void EndDay(GameApp& app);
+
+// EnemyPhase.cpp: the enemy phase's steps, the invaders' settlement and the battle an invader
+// starts; the recovery once the phase is over.
+void RunEnemyPhase(GameApp& app);
+void RunRecovery(GameApp& app);
+
+// MapStateDraw.cpp: the map in its order, then the pointer after the state clock.
+void DrawMap(GameApp& app);
+void DrawMapPointer(GameApp& app);
+
+}  // namespace varn
