@@ -54,8 +54,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Take(data, size, world.snapAllyRows);
     Take(data, size, world.playerArmy.unitType);
     for (int i = 0; i < 50; ++i) {
-        world.snapEnemyX[i] = (world.snapEnemyCell[i] - 1) % 20 * 80;
-        world.snapEnemyY[i] = (world.snapEnemyCell[i] - 1) / 20 * 80;
+        // A cell far outside the field still gives a position the record can hold.
+        const int64_t cell = int64_t{world.snapEnemyCell[i]} - 1;
+        world.snapEnemyX[i] = static_cast<int32_t>(cell % 20 * 80);
+        world.snapEnemyY[i] = static_cast<int32_t>(cell / 20 % 1000 * 80);
     }
     world.inBattle = 0;
     world.resumeBattle = 1;
