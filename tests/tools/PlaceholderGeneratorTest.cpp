@@ -102,8 +102,12 @@ void CheckPicture(const std::string& kind, std::istringstream& fields, const Byt
                                         pixels.back() == key));
         distinct.insert(pixels);
     }
-    EXPECT_TRUE(kind == "arrow" || distinct.size() == static_cast<size_t>(frames))
-        << "frames differ";
+    // Blank glyphs ('~') are the key alone, so they are alike; every other frame differs.
+    std::string label;
+    fields >> label;
+    const long blanks = kind == "glyphs" ? std::count(label.begin(), label.end(), '~') : 0;
+    const size_t expected = static_cast<size_t>(frames - (blanks > 1 ? blanks - 1 : 0));
+    EXPECT_TRUE(kind == "arrow" || distinct.size() == expected) << "frames differ";
 }
 
 void CheckSound(const std::string& kind, const Bytes& file) {
