@@ -67,7 +67,21 @@ class BattleGame : public HeadlessGame {
         RunFrames(1);
     }
     // Clicks on an empty spot of the field, which answers whatever box asks for a click.
-    void ClickAway() { Click(300, 150); }
+    void ClickAway() {
+        PressAway();
+        LetGo();
+    }
+    // The click's two halves: the press, in whose frame a box is answered and the battle may
+    // leave, and the release, which is already the next state's first frame.
+    void PressAway() {
+        MoveTo(300, 150);
+        backend().SetButton(0, true);
+        RunFrames(1);
+    }
+    void LetGo() {
+        backend().SetButton(0, false);
+        RunFrames(1);
+    }
 
     // Frames while busy() holds, up to the limit; the number run. The clock moves 100 ms a
     // frame meanwhile, so walks and swings take few frames.
