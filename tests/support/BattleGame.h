@@ -100,12 +100,13 @@ class BattleGame : public HeadlessGame {
     int RunComputerTurn() {
         return RunFastWhile([this] { return screen().allyPhase != 0 || screen().enemyPhase != 0; });
     }
-    // Until the player's unit sent off has walked and struck.
+    // Until the player's unit sent off has walked and struck. A walk's end marks a strike as due
+    // whether or not one was ordered: only an ordered one is waited for.
     int RunPlayerUnit() {
         return RunFastWhile([this] {
             const BattleScreen& s = screen();
             return s.commanderOrder >= 2 || s.armyGo != 0 || s.armyWalking != 0 ||
-                   s.strikeNow != 0 || s.strikeAnimOn != 0;
+                   (s.strikeNow != 0 && s.strikeOrdered == 1) || s.strikeAnimOn != 0;
         });
     }
     // Clicks the middle of a field cell, the camera first brought over it.
