@@ -140,7 +140,13 @@ TEST(MapBattleRoadLoss, WalkingIntoAnArmyHandsItsBattleOverAndALossCostsTheDay) 
             ASSERT_EQ(game.screen().lost, 1);
             game.ClickAway();
         } else {
-            road.Retreat();
+            game.ClickSideButton(kSideRetreat);
+            game.ClickSideButton(kSideRetreatYes);
+            // A battle left cannot be saved to be resumed.
+            game.PressKey(kKeyEscape);
+            EXPECT_TRUE(game.InBattle());
+            EXPECT_EQ(game.app.saveQuitFromBattle, 0);
+            game.PressKey(kKeyReturn);
         }
 
         ASSERT_TRUE(game.OnMap());
@@ -280,6 +286,9 @@ TEST_F(MapBattleRoad, ABattleLeftForTheOptionsOrTheQuestionGoesOnOrComesBackWhen
     game.ClickFieldCell(screen.commanderCell);
     game.ClickFieldCell(aside);
     game.PressKey(kKeyReturn);
+    ASSERT_GE(screen.commanderOrder, 2);
+    game.PressKey(kKeyEscape);
+    EXPECT_TRUE(game.InBattle()) << "not asked while a unit walks";
     game.RunPlayerUnit();
     ASSERT_EQ(screen.commanderCell, aside);
 

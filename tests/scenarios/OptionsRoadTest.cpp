@@ -97,12 +97,14 @@ TEST(OptionsRoad, OpenedFromTheBattleTheHandOverIsSpentOnTheWayBack) {
     GameApp& app = game.app;
     player.Frame();
     app.optionsFromBattle = 1;
-    app.SwitchState(OptionsStateThunk, 3);
+    app.SwitchState(OptionsStateThunk, kPhaseKeepScreen);
     player.Frame();
     ASSERT_NE(app.optionsScreen, nullptr);
     player.Click(kOptionsButtons, kBattleSwingSlow);
-    player.PressKey(kKeyEscape);
-    EXPECT_FALSE(app.stateHandler == OptionsStateThunk);
+    FrontEndDriver::Backend().SetKey(kKeyEscape, true);
+    player.Frame();
+    FrontEndDriver::Backend().SetKey(kKeyEscape, false);
+    EXPECT_TRUE(app.stateHandler == BattleStateThunk);
     EXPECT_EQ(app.optionsFromBattle, 0);
     EXPECT_EQ(app.world->battleSwingSpeed, kSpeedSlow);
 }
