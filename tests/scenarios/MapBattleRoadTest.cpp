@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "battle/scenarios/ScenarioTables.h"
 #include "frontend/MainMenuScreen.h"
 #include "frontend/OptionsScreen.h"
@@ -356,6 +358,32 @@ TEST_F(MapBattleRoad, ABattleLeftForTheOptionsOrTheQuestionGoesOnOrComesBackWhen
     player.Frame();
     ASSERT_TRUE(game.app.mapScreen);
     EXPECT_NE(Screen().armyActive[kAllyArmy], 0);
+}
+
+TEST_F(MapBattleRoad, ABattleWhoseSaveFailsComesBackFromItsSnapshot) {
+    std::filesystem::create_directory("Saves/4.save");  // nothing can replace it
+    World().saveSlot = 4;
+    Enter();
+    AttackArmy(kNearArmy);
+    OpenTheField();
+    const int32_t commanderCell = game.screen().commanderCell;
+    const auto enemyCells = game.screen().enemyCell;
+    game.PressKey(kKeyEscape);
+    front.Click(kSaveQuitButtons, kSaveQuitYes);
+    game.RunFrames(1);
+    // The save step gave the question back with its notice; the battle screen is gone.
+    ASSERT_TRUE(game.app.stateHandler == SaveQuitStateThunk);
+    EXPECT_EQ(game.app.notice, "The game could not be saved in slot 4.");
+    EXPECT_FALSE(game.app.battleScreen);
+
+    front.Click(kSaveQuitButtons, kSaveQuitNo);
+    ASSERT_TRUE(game.InBattle());
+    game.RunFrames(1);
+    ASSERT_TRUE(game.app.battleScreen);
+    EXPECT_EQ(game.screen().battleId, kNearBattle);
+    EXPECT_EQ(game.screen().commanderCell, commanderCell);
+    EXPECT_EQ(game.screen().enemyCell, enemyCells);
+    EXPECT_EQ(World().resumeBattle, 0);
 }
 
 }  // namespace varn
