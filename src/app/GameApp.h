@@ -45,6 +45,7 @@ enum StatePhase : uint8_t {
     kPhaseRunning = 0,
     kPhaseSwitch = 1,
     kPhaseWriteBack = 2,
+    kPhaseKeepScreen = 3,  // the leaving state neither writes back nor frees its screen
     kPhaseNewGame = 5,
     kPhaseAfterSaveQuit = 13,
 };
@@ -128,6 +129,8 @@ class GameApp : public AppFramework {
     // (MapBattle.cpp).
     void StartBattleFromMap(uint8_t battleId, uint8_t commanderIsPlayer, uint8_t commanderHero,
                             bool enemyAttacks);
+    // The save-and-quit question opened from the battle (BattleState.cpp).
+    void AskSaveAndQuitInBattle();
 
     // Engine objects, constructed in this order and destroyed in reverse.
     Font font;

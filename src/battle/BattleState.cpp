@@ -36,7 +36,23 @@ bool ComputerActs(const BattleScreen& b) {
     return b.enemyPhase != 0 || b.allyPhase != 0;
 }
 
+// Neither a unit of the player's sent off nor a computer phase under way.
+bool PlayerIdle(const BattleScreen& b) {
+    return b.commanderOrder <= 1 && b.armyGo == 0 && b.armyWalking == 0 && !ComputerActs(b);
+}
+
 }  // namespace
+
+// The battle is suspended for the question: its leave step writes the snapshot, and its screen
+// stays for a No; a save made now comes back into this battle when loaded.
+void GameApp::AskSaveAndQuitInBattle() {
+    saveQuitFromBattle = 1;
+    saveQuitFromMap = 0;
+    world->resumeBattle = 1;
+    world->inBattle = 0;
+    world->quitFromBattle = 1;
+    SwitchState(SaveQuitStateThunk, kPhaseWriteBack);
+}
 
 void GameApp::RunBattleState() {
     OpenFrame();
@@ -83,8 +99,11 @@ void GameApp::RunBattleState() {
         }
     }
 
-    // Escape and Backspace lead to the save-and-quit question once it exists.
     PollKeyboard();
+    // Not while a unit of the player's moves, nor once the battle is decided.
+    if (PlayerIdle(b) && b.SideButtonAvailable(kSideQuit) && BackKeyOnce()) {
+        AskSaveAndQuitInBattle();
+    }
     PollKeyboard();
     if (frameTimingOn != 0) {
         const uint8_t step = stepTimers[0]->steps;
@@ -174,9 +193,21 @@ void GameApp::RunBattleState() {
             case kSideGrid:
                 b.gridOn = b.gridOn != 0 ? 0 : 1;
                 break;
+            case kSideQuit:
+                if (phasesIdle && b.SideButtonAvailable(kSideQuit)) {
+                    AskSaveAndQuitInBattle();
+                }
+                break;
+            case kSideOptions:
+                if (phasesIdle) {
+                    // The battle waits as it is: no leave step, the screen kept.
+                    optionsFromMap = 0;
+                    optionsFromBattle = 1;
+                    SwitchState(OptionsStateThunk, kPhaseKeepScreen);
+                }
+                break;
             default:
-                // Retreat and Yes acted at the press; the save-and-quit question and the
-                // options join when those screens exist.
+                // Retreat and Yes acted at the press.
                 break;
         }
         const bool answer = action == kSideRetreatYes || action == kSideRetreatNo;

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "app/GameApp.h"
+#include "battle/BattleScreen.h"
 #include "engine/Owned.h"
 #include "map/ControlPanel.h"
 #include "map/MapScreen.h"
@@ -14,9 +15,9 @@
 namespace varn {
 
 // The opening story, a successful load and a plain save end here. A game saved during a battle
-// goes back into it from here once the battle state is part of the game.
+// goes back into it: the battle rebuilds itself from its scenario and the snapshot.
 void GameApp::EnterMap() {
-    SwitchState(MapStateThunk, kPhaseSwitch);
+    SwitchState(world->resumeBattle != 0 ? BattleStateThunk : MapStateThunk, kPhaseSwitch);
 }
 
 // The portrait choice shows the player's face on the panel, making the panel when there is none.
@@ -28,7 +29,7 @@ void GameApp::ShowPortraitOnPanel() {
 // A loaded game is shown afresh: the map screen is rebuilt from the loaded world at the map's
 // entry, and the view gets the loaded place flags and the scroll the game was saved at.
 void GameApp::PrepareMapAfterLoad() {
-    FreeOwned(mapScreen);
+    FreeMapAndBattleScreens();
     ReleaseMapView();
     CreateMapView(*this);
     // A damaged save's scroll is brought back within the map.
@@ -36,24 +37,29 @@ void GameApp::PrepareMapAfterLoad() {
     mapView->scrollY = std::clamp(mapScrollY, kMapScrollMinY, kMapScrollMaxY);
 }
 
-// The question's No goes back to where it was asked: the map, whose screen still exists.
+// The question's No goes back to where it was asked, whose screen still exists: the battle goes
+// on as it was, the map likewise.
 void GameApp::ReturnFromSaveQuit() {
+    const bool fromBattle = saveQuitFromBattle != 0;
     saveQuitFromBattle = 0;
-    SwitchState(MapStateThunk, kPhaseSwitch);
+    SwitchState(fromBattle ? BattleStateThunk : MapStateThunk, kPhaseSwitch);
 }
 
-// The options go back to where they were opened, whose screen was kept: the battle goes on
-// with phase 1, the map with phase 1 as from any screen of its panel. Until the battle state
-// exists every return is to the map. The hand-over bytes are spent here: a battle that still saw
-// optionsFromBattle set when it ends would keep its screen.
+// The options go back to where they were opened: the battle, whose screen was kept, goes on
+// with phase 1, the map with phase 1 as from any screen of its panel. The hand-over bytes are
+// spent here: a battle that still saw optionsFromBattle set when it ends would keep its screen.
 void GameApp::ReturnFromOptions() {
+    const bool fromBattle = optionsFromBattle != 0;
     optionsFromMap = 0;
     optionsFromBattle = 0;
-    SwitchState(MapStateThunk, kPhaseSwitch);
+    SwitchState(fromBattle ? BattleStateThunk : MapStateThunk, kPhaseSwitch);
 }
 
+// A battle discarded here is over without its leave step: the save made just before keeps what
+// it needs to resume it.
 void GameApp::FreeMapAndBattleScreens() {
     FreeOwned(mapScreen);
+    FreeOwned(battleScreen);
 }
 
 void GameApp::ReleaseMapView() {

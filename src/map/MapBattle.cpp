@@ -16,9 +16,8 @@ void GameApp::StartBattleFromMap(uint8_t battleId, uint8_t commanderIsPlayer, ui
         world->routePending = 1;
         world->mapSnapshotState = kSnapshotBattleStarted;
     }
-    // The battle state takes over here (BattleStateThunk, phase 1, after which the map's leave
-    // step writes the map back in this frame) once it is part of the game; until then the map
-    // stays where it is.
+    // The map's leave step writes the map back at the end of this frame.
+    SwitchState(BattleStateThunk, kPhaseSwitch);
 }
 
 }  // namespace varn

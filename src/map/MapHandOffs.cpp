@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <iterator>
-#include <utility>
 
 #include "app/GameApp.h"
 #include "map/ControlPanel.h"
@@ -19,7 +18,6 @@ namespace {
 constexpr uint8_t kTradeArmed = 1;
 constexpr uint8_t kTradeChosen = 2;
 constexpr uint8_t kTradeReached = 3;
-constexpr uint8_t kTradeMeeting = 7;
 constexpr uint8_t kLookArmed = 1;
 constexpr uint8_t kLookShown = 2;
 constexpr uint8_t kQuestAccepted = 2;
@@ -166,27 +164,14 @@ void WriteBagsBack(GameApp& app) {
 
 void EnterHouses(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    const CharacterId visitor =
-        screen.playerArrived != 0 ? kPlayerCharacter : CharacterOfHeroIndex(screen.arrivedHero);
-    const bool free = screen.playerAttack == 0 && screen.tradeMode != kTradeChosen &&
-                      screen.tradeMode != kTradeMeeting;
-    if (free) {
-        // Later arrivals win when several come in one frame.
-        const std::pair<uint8_t, MapHouse> arrivals[] = {
-            {screen.townEntered, MapHouse::Town},     {screen.villageEntered, MapHouse::Village},
-            {screen.palaceEntered, MapHouse::Palace}, {screen.templeEntered, MapHouse::Temple},
-            {screen.castleEntered, MapHouse::Castle}, {screen.towerEntered, MapHouse::Tower},
-        };
-        for (const auto& [entered, house] : arrivals) {
-            if (entered != 0) {
-                EnterHouseFromMap(app, house, visitor);
-            }
-        }
-    }
+    // The house states take the walker in here once they are part of the game (the visitor and
+    // the house's number into the world, phase 1; later arrivals in the order town, village,
+    // palace, temple, castle, tower win). Until then a reached house is passed by and the world
+    // keeps no trace of it.
     if (app.statePhase != kPhaseRunning) {
         screen.showCaption = 0;
     }
-    // Whether or not a house opened, a reached house is not reached again a frame later.
+    // A reached house is not reached again a frame later.
     screen.townEntered = 0;
     screen.villageEntered = 0;
     screen.palaceEntered = 0;
@@ -196,23 +181,6 @@ void EnterHouses(GameApp& app) {
 }
 
 }  // namespace
-
-void EnterHouseFromMap(GameApp& app, MapHouse house, CharacterId visitor) {
-    GameState& world = *app.world;
-    const MapScreen& screen = *app.mapScreen;
-    world.houseVisitor = visitor;
-    if (house == MapHouse::Town) {
-        world.townNumber = screen.townNumber;
-    }
-    if (house == MapHouse::Village) {
-        world.villageNumber = screen.villageNumber;
-    }
-    if (house == MapHouse::Village || house == MapHouse::Tower) {
-        world.villageOrTowerEntered = 1;
-    }
-    // The house states switch here (TownStateThunk .. TowerStateThunk, phase 1) once they are
-    // part of the game; until then the map stays.
-}
 
 void StartMeetingFromMap(GameApp& app) {
     MapScreen& screen = *app.mapScreen;

@@ -329,9 +329,17 @@ void TakePanelAction(GameApp& app) {
         case kQuitButton:
             OpenSaveQuit(app);
             break;
+        case kQuestLogButton:
+            app.SwitchState(QuestLogStateThunk, kPhaseSwitch);
+            break;
+        case kOptionsButton:
+            app.optionsFromMap = 1;
+            app.optionsFromBattle = 0;
+            app.SwitchState(OptionsStateThunk, kPhaseSwitch);
+            break;
         default:
-            // You, Heroes, Wealth, the quest log and the options lead to their states once those
-            // states are part of the game.
+            // You, Heroes and Wealth lead to their states once those states are part of the
+            // game; until then their press is spent here and nothing else happens.
             break;
     }
 }

@@ -56,12 +56,8 @@ void ConfirmOnMap(GameApp& app);
 void RunMapHandOffs(GameApp& app);
 void HoldCaptionAfterAnimations(GameApp& app);
 
-// The houses a walker can reach.
-enum class MapHouse : uint8_t { Town, Village, Palace, Temple, Castle, Tower };
-
-// The one place each where the map hands over to a state not yet part of the game: the house's
-// hand-over bytes, and the meeting refused when either partner has no moves left.
-void EnterHouseFromMap(GameApp& app, MapHouse house, CharacterId visitor);
+// The one place where the map hands over to the meeting, not yet part of the game; the meeting
+// refused when either partner has no moves left.
 void StartMeetingFromMap(GameApp& app);
 
 // DayCycle.cpp: the end of a day, in the frame the end-of-day button is released.

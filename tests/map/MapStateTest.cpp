@@ -91,16 +91,18 @@ TEST_F(MapState, ArrivalFlagsAndTheLookClickLastOneFrame) {
     player.Frame();
     EXPECT_EQ(Screen().palaceEntered, 0);
     EXPECT_EQ(Screen().lookClick, 0);
-    // A village reached by hero 3 hands the village and the visitor over.
+    // A village reached by hero 3, while the village has no state to enter: passed by, with no
+    // hand-over left behind in the world.
     Screen().tradeMode = 0;
     Screen().villageEntered = 1;
     Screen().villageNumber = 4;
     Screen().playerArrived = 0;
     Screen().arrivedHero = 2;
+    const GameStateData before = World();
     player.Frame();
-    EXPECT_EQ(World().villageNumber, 4);
-    EXPECT_EQ(World().houseVisitor, 4);
-    EXPECT_EQ(World().villageOrTowerEntered, 1);
+    EXPECT_TRUE(static_cast<const GameStateData&>(World()) == before);
+    EXPECT_TRUE(game.app.stateHandler == MapStateThunk);
+    EXPECT_EQ(game.app.statePhase, kPhaseRunning);
     EXPECT_EQ(Screen().villageEntered, 0);
 }
 

@@ -4,6 +4,7 @@
 
 #include "battle/BattleWorld.h"
 #include "battle/scenarios/ScenarioTables.h"
+#include "map/MapScreen.h"
 #include "support/BattleGame.h"
 #include "world/SaveImage.h"
 
@@ -28,14 +29,26 @@ TEST(BattleScenario, EndingEveryTurnLosesByTimeAndTheLossReachesTheMap) {
     EXPECT_EQ(game.app.battleResult[2], 0);
     EXPECT_EQ(game.app.battleToMap, 0) << "the player started it: no route";
 
-    game.ClickAway();
-    EXPECT_TRUE(game.OnMap());
+    // What the battle hands over, in the frame it leaves.
+    game.PressAway();
+    ASSERT_TRUE(game.OnMap());
     EXPECT_FALSE(game.app.battleScreen);
     EXPECT_EQ(game.world().fame, 2);
     EXPECT_EQ(game.world().playerStats.health, health);
     EXPECT_EQ(game.world().mapSnapshotState, 2);
     EXPECT_EQ(game.world().restartMusicOnMap, 1);
     EXPECT_EQ(game.world().commanderIsPlayer, 0);
+
+    // What the map makes of it on its first frame.
+    game.LetGo();
+    ASSERT_TRUE(game.app.mapScreen);
+    EXPECT_EQ(game.world().mapSnapshotState, 0) << "the snapshot was taken back";
+    EXPECT_EQ(game.world().restartMusicOnMap, 0);
+    EXPECT_EQ(game.app.mp3State, 2);
+    EXPECT_TRUE(HeadlessGame::backend().audio.trackRunning);
+    EXPECT_EQ(game.app.mapScreen->fameShown, 2);
+    EXPECT_EQ(game.app.mapScreen->playerMoves, 0) << "the lost battle took the day's moves";
+    EXPECT_EQ(game.app.battleResult[0], 0);
 }
 
 TEST(BattleScenario, ARetreatCostsOneFameAndTheEnemyKeepsItsLosses) {
@@ -101,9 +114,18 @@ TEST(BattleScenario, AnEnemysAttackLostMovesTheCommanderByItsRouteOnce) {
     ASSERT_EQ(game.screen().lost, 1);
     EXPECT_EQ(game.world().routePending, 2);
     EXPECT_EQ(game.app.battleToMap, 1);
-    game.ClickAway();
-    EXPECT_TRUE(game.OnMap());
-    EXPECT_EQ(game.world().mapSnapshotState, 2) << "the map takes its enemy phase back";
+    const uint8_t moves = game.world().playerMovesLeft;
+    ASSERT_NE(moves, 0);
+    game.PressAway();
+    ASSERT_TRUE(game.OnMap());
+    EXPECT_EQ(game.world().mapSnapshotState, 2) << "the map is to take its enemy phase back";
+
+    game.LetGo();
+    ASSERT_TRUE(game.app.mapScreen);
+    EXPECT_EQ(game.world().mapSnapshotState, 0);
+    EXPECT_EQ(game.world().routePending, 2) << "routed once";
+    EXPECT_EQ(game.app.battleToMap, 0);
+    EXPECT_EQ(game.app.mapScreen->playerMoves, moves) << "moved by its route: the moves stay";
 }
 
 TEST(BattleScenario, ABattleNumberWithoutAScenarioGoesBackToTheMapUntouched) {

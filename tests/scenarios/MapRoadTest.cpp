@@ -4,7 +4,10 @@
 #include <tuple>
 
 #include "engine/Owned.h"
+#include "frontend/OptionsScreen.h"
+#include "frontend/SaveQuitDialog.h"
 #include "map/MapPlaceTables.h"
+#include "scenarios/FrontEndDriver.h"
 #include "scenarios/MapDriver.h"
 #include "support/GoldenImage.h"
 #include "world/MapCells.h"
@@ -148,6 +151,58 @@ TEST_F(MapRoad, LeavingAndEnteringAgainLeavesTheWorldAsItWas) {
     EXPECT_EQ(Screen().armyX[80], first.mapEntityA[80]);
     const GameStateData second = LeaveBySaveQuit();
     EXPECT_TRUE(first == second);
+}
+
+TEST_F(MapRoad, ThePanelLeadsToTheOptionsTheQuestLogAndTheQuestionAndBack) {
+    Enter();
+    GameApp& app = game.app;
+    FrontEndDriver front(game);
+
+    // The character screens are not part of the game yet: their buttons are spent and nothing
+    // else happens.
+    const GameStateData before = World();
+    const MapScreen* kept = app.mapScreen.get();
+    for (const uint8_t id : {kYouButton, kHeroesButton, kWealthButton}) {
+        SCOPED_TRACE(+id);
+        player.ClickPanel(id);
+        EXPECT_TRUE(app.stateHandler == MapStateThunk);
+        EXPECT_EQ(app.statePhase, kPhaseRunning);
+        EXPECT_EQ(app.mapScreen.get(), kept);
+        EXPECT_EQ(app.controlPanel->buttons.pressedId, 0);
+    }
+    EXPECT_TRUE(static_cast<const GameStateData&>(World()) == before);
+
+    // The options: the map is written back and built again on the way back.
+    player.ClickPanel(kOptionsButton);
+    ASSERT_TRUE(app.stateHandler == OptionsStateThunk);
+    EXPECT_EQ(app.optionsFromMap, 1);
+    EXPECT_EQ(app.mapScreen, nullptr);
+    EXPECT_EQ(World().mapSnapshotState, kSnapshotWaiting);
+    front.Click(kOptionsButtons, kMapFast);
+    front.Click(kOptionsButtons, kOptionsBack);
+    ASSERT_TRUE(app.stateHandler == MapStateThunk);
+    player.Frame();
+    ASSERT_NE(app.mapScreen, nullptr);
+    EXPECT_EQ(World().mapSpeed, kSpeedFast);
+    EXPECT_EQ(app.optionsFromMap, 0);
+
+    // The quest log, and Escape back.
+    player.ClickPanel(kQuestLogButton);
+    ASSERT_TRUE(app.stateHandler == QuestLogStateThunk);
+    player.PressKey(kKeyEscape);
+    ASSERT_TRUE(app.stateHandler == MapStateThunk);
+    EXPECT_NE(app.mapScreen, nullptr);
+
+    // The save-and-quit question keeps the map screen, and No finds it as it was.
+    kept = app.mapScreen.get();
+    player.ClickPanel(kQuitButton);
+    ASSERT_TRUE(app.stateHandler == SaveQuitStateThunk);
+    EXPECT_EQ(app.saveQuitFromMap, 1);
+    EXPECT_EQ(app.mapScreen.get(), kept);
+    front.Click(kSaveQuitButtons, kSaveQuitNo);
+    ASSERT_TRUE(app.stateHandler == MapStateThunk);
+    EXPECT_EQ(app.mapScreen.get(), kept);
+    EXPECT_EQ(World().quitFromBattle, 0);
 }
 
 TEST_F(MapRoad, NewGameMapFrameMatchesItsGoldenImage) {

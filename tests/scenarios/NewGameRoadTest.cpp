@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "frontend/MainMenuScreen.h"
+#include "frontend/PortraitScreen.h"
+#include "frontend/SaveSlotScreen.h"
 #include "map/ControlPanel.h"
 #include "map/MapScreen.h"
 #include "map/MapView.h"
-#include "frontend/PortraitScreen.h"
-#include "frontend/SaveSlotScreen.h"
 #include "scenarios/FrontEndDriver.h"
 #include "world/GameState.h"
 

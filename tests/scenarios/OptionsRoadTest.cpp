@@ -97,12 +97,14 @@ TEST(OptionsRoad, OpenedFromTheBattleTheHandOverIsSpentOnTheWayBack) {
     GameApp& app = game.app;
     player.Frame();
     app.optionsFromBattle = 1;
-    app.SwitchState(OptionsStateThunk, 3);
+    app.SwitchState(OptionsStateThunk, kPhaseKeepScreen);
     player.Frame();
     ASSERT_NE(app.optionsScreen, nullptr);
     player.Click(kOptionsButtons, kBattleSwingSlow);
-    player.PressKey(kKeyEscape);
-    EXPECT_FALSE(app.stateHandler == OptionsStateThunk);
+    FrontEndDriver::Backend().SetKey(kKeyEscape, true);
+    player.Frame();
+    FrontEndDriver::Backend().SetKey(kKeyEscape, false);
+    EXPECT_TRUE(app.stateHandler == BattleStateThunk);
     EXPECT_EQ(app.optionsFromBattle, 0);
     EXPECT_EQ(app.world->battleSwingSpeed, kSpeedSlow);
 }
@@ -165,25 +167,31 @@ TEST(OptionsRoad, MusicOffStopsThePlayingTrackAndOnStartsItInPlaceOfTheTune) {
     EXPECT_FALSE(Audio().musicPlaying);
 }
 
+// The map keeps the track up in every frame while the music is on, so the options are reached
+// with it playing; a track that ends while they are open is taken up again by the next change.
 TEST(OptionsRoad, TheTrackFollowsTheMusicOptionOnEveryChange) {
+    enum class Track { Silent, Playing, EndedBeforeTheMap, EndsInTheOptions };
     struct Case {
         const char* name;
         uint8_t musicOn;
-        bool trackPlaying;
-        bool trackFinished;
+        Track track;
         uint8_t button;
         bool runningAfter;
-        int runsAdded;
+        int runsByTheMap;
+        int runsByTheChange;
     };
     const Case cases[] = {
         // A change while the track plays leaves it alone.
-        {"playing, sounds off", 1, true, false, kSoundsOff, true, 0},
-        // A track that ended is taken up again from its start, as the map's upkeep does.
-        {"ended, map speed", 1, true, true, kMapFast, true, 1},
-        {"silent, sounds off", 1, false, false, kSoundsOff, true, 1},
-        // With the music off no change starts it, and a track still playing is stopped.
-        {"music off, speed", 0, false, false, kBattleMoveFast, false, 0},
-        {"music off but playing", 0, true, false, kBattleMoveFast, false, 0},
+        {"playing, sounds off", 1, Track::Playing, kSoundsOff, true, 0, 0},
+        // The map's upkeep takes up a track that ended or never started, before the options.
+        {"ended before the map, map speed", 1, Track::EndedBeforeTheMap, kMapFast, true, 1, 0},
+        {"silent before the map, sounds off", 1, Track::Silent, kSoundsOff, true, 1, 0},
+        // Ended while the options are open: the change takes it up from its start.
+        {"ends in the options, map speed", 1, Track::EndsInTheOptions, kMapFast, true, 0, 1},
+        // With the music off the map leaves it, no change starts it, and a track still playing
+        // is stopped.
+        {"music off, speed", 0, Track::Silent, kBattleMoveFast, false, 0, 0},
+        {"music off but playing", 0, Track::Playing, kBattleMoveFast, false, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -191,19 +199,24 @@ TEST(OptionsRoad, TheTrackFollowsTheMusicOptionOnEveryChange) {
         FrontEndDriver player(game);
         GameApp& app = game.app;
         player.Frame();
-        if (c.trackPlaying) {
+        if (c.track != Track::Silent) {
             app.UpkeepTrack();
         }
-        if (c.trackFinished) {
+        if (c.track == Track::EndedBeforeTheMap) {
             HeadlessGame::backend().audio.FinishTrack();
         }
         app.world->musicOn = c.musicOn;
+        const int runsBefore = CountOf("audio.RunTrack()");
         OpenOptionsFromTheMap(app, player);
+        EXPECT_EQ(CountOf("audio.RunTrack()") - runsBefore, c.runsByTheMap);
+        if (c.track == Track::EndsInTheOptions) {
+            HeadlessGame::backend().audio.FinishTrack();
+        }
         const int runs = CountOf("audio.RunTrack()");
         player.Click(kOptionsButtons, c.button);
         EXPECT_EQ(Audio().trackRunning, c.runningAfter);
         EXPECT_EQ(app.mp3State, c.runningAfter ? 2 : 0);
-        EXPECT_EQ(CountOf("audio.RunTrack()") - runs, c.runsAdded);
+        EXPECT_EQ(CountOf("audio.RunTrack()") - runs, c.runsByTheChange);
     }
 }
 

@@ -67,7 +67,21 @@ class BattleGame : public HeadlessGame {
         RunFrames(1);
     }
     // Clicks on an empty spot of the field, which answers whatever box asks for a click.
-    void ClickAway() { Click(300, 150); }
+    void ClickAway() {
+        PressAway();
+        LetGo();
+    }
+    // The click's two halves: the press, in whose frame a box is answered and the battle may
+    // leave, and the release, which is already the next state's first frame.
+    void PressAway() {
+        MoveTo(300, 150);
+        backend().SetButton(0, true);
+        RunFrames(1);
+    }
+    void LetGo() {
+        backend().SetButton(0, false);
+        RunFrames(1);
+    }
 
     // Frames while busy() holds, up to the limit; the number run. The clock moves 100 ms a
     // frame meanwhile, so walks and swings take few frames.
@@ -86,12 +100,13 @@ class BattleGame : public HeadlessGame {
     int RunComputerTurn() {
         return RunFastWhile([this] { return screen().allyPhase != 0 || screen().enemyPhase != 0; });
     }
-    // Until the player's unit sent off has walked and struck.
+    // Until the player's unit sent off has walked and struck. A walk's end marks a strike as due
+    // whether or not one was ordered: only an ordered one is waited for.
     int RunPlayerUnit() {
         return RunFastWhile([this] {
             const BattleScreen& s = screen();
             return s.commanderOrder >= 2 || s.armyGo != 0 || s.armyWalking != 0 ||
-                   s.strikeNow != 0 || s.strikeAnimOn != 0;
+                   (s.strikeNow != 0 && s.strikeOrdered == 1) || s.strikeAnimOn != 0;
         });
     }
     // Clicks the middle of a field cell, the camera first brought over it.
