@@ -9,6 +9,7 @@
 #include "app/StateThunks.h"
 #include "engine/AudioSystem.h"
 #include "engine/BackgroundTrack.h"
+#include "engine/ButtonBar.h"
 #include "engine/Font.h"
 #include "engine/GraphicsDevice.h"
 #include "engine/InputDevice.h"
@@ -82,6 +83,8 @@ class GameApp : public AppFramework {
     void PollKeyboard();
     bool KeyOnce(uint8_t key);
     bool BackKeyOnce();  // Escape or Backspace
+    // A screen's buttons against the pointer: hover, press, and the id to act on this frame.
+    uint8_t PollButtons(ButtonBar& buttons);
 
     // The steps of the frame, for the states whose order differs from the common one.
     void BeginFrameTiming();

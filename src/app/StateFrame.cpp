@@ -39,6 +39,12 @@ bool GameApp::BackKeyOnce() {
     return KeyOnce(kKeyEscape) || KeyOnce(kKeyBack);
 }
 
+uint8_t GameApp::PollButtons(ButtonBar& buttons) {
+    buttons.Hover(mouseCursor.x, mouseCursor.y);
+    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
+    return buttons.TakeAction(mouseCursor.mouse);
+}
+
 void GameApp::BeginFrameTiming() {
     if (frameTimingOn != 0) {
         frameStart = platform::TimeGetTime();

@@ -10,9 +10,7 @@ void GameApp::RunCreditsState() {
     PollKeyboard();
     bool back = BackKeyOnce();
     ButtonBar& buttons = creditsScreen->buttons;
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    back = buttons.TakeAction(mouseCursor.mouse) == kCreditsBack || back;
+    back = PollButtons(buttons) == kCreditsBack || back;
     if (back) {
         SwitchState(MainMenuStateThunk, kPhaseSwitch);
     }

@@ -21,9 +21,7 @@ void GameApp::RunHallOfFameState() {
     const bool backKey = BackKeyOnce();
     const bool enterKey = KeyOnce(kKeyReturn);
     ButtonBar& buttons = hallOfFameScreen->buttons;
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    if (buttons.TakeAction(mouseCursor.mouse) == kHallBack || backKey || enterKey) {
+    if (PollButtons(buttons) == kHallBack || backKey || enterKey) {
         SwitchState(MainMenuStateThunk, kPhaseSwitch);
     }
     hallOfFameScreen->Draw();

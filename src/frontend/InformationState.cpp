@@ -12,9 +12,7 @@ void GameApp::RunInformationState() {
     const bool backKey = BackKeyOnce();
     const bool enterKey = KeyOnce(kKeyReturn);
     ButtonBar& buttons = infoScreen->buttons;
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    const uint8_t action = buttons.TakeAction(mouseCursor.mouse);
+    const uint8_t action = PollButtons(buttons);
     if (TurnPages(infoScreen->pages, action, backKey, enterKey)) {
         SwitchState(MainMenuStateThunk, kPhaseSwitch);
     }

@@ -33,9 +33,7 @@ void GameApp::RunMainMenuState() {
         quit = 1;
     }
     ButtonBar& buttons = mainMenuScreen->buttons;
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    switch (buttons.TakeAction(mouseCursor.mouse)) {
+    switch (PollButtons(buttons)) {
         case kMenuNewGame:
             statePhase = kPhaseNewGame;
             break;

@@ -38,9 +38,7 @@ void GameApp::RunNameEntryState() {
         }
     }
     ButtonBar& buttons = nameEntryScreen->buttons;
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    switch (buttons.TakeAction(mouseCursor.mouse)) {
+    switch (PollButtons(buttons)) {
         case kNameConfirm:
             confirm = true;
             break;

@@ -15,9 +15,7 @@ void GameApp::RunOptionsState() {
     const bool backKey = BackKeyOnce();
     const bool enterKey = KeyOnce(kKeyReturn);
     ButtonBar& buttons = optionsScreen->buttons;
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    const uint8_t action = buttons.TakeAction(mouseCursor.mouse);
+    const uint8_t action = PollButtons(buttons);
     const bool changed = optionsScreen->Choose(action);
     // The track follows the music option at once: off silences it, and a change while it is on
     // takes the track up as the map's upkeep does (starting it when it was off).

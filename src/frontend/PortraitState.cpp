@@ -30,9 +30,7 @@ void GameApp::RunPortraitState() {
     bool back = BackKeyOnce();
     bool confirm = KeyOnce(kKeyReturn);
     ButtonBar& buttons = portraitScreen->buttons;
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    switch (const uint8_t action = buttons.TakeAction(mouseCursor.mouse)) {
+    switch (const uint8_t action = PollButtons(buttons)) {
         case kPortraitFirst:
         case kPortraitSecond:
             portraitScreen->chosenPortrait = action;

@@ -15,9 +15,7 @@ void GameApp::RunQuestLogState() {
     const bool backKey = BackKeyOnce();
     const bool enterKey = KeyOnce(kKeyReturn);
     ButtonBar& buttons = questLogScreen->buttons;
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    const uint8_t action = buttons.TakeAction(mouseCursor.mouse);
+    const uint8_t action = PollButtons(buttons);
     if (TurnPages(questLogScreen->pages, action, backKey, enterKey)) {
         SwitchState(MapStateThunk, kPhaseSwitch);
     }

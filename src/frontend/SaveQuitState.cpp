@@ -22,9 +22,7 @@ void GameApp::RunSaveQuitState() {
     bool no = BackKeyOnce();
     bool yes = KeyOnce(kKeyReturn);
     ButtonBar& buttons = saveQuitDialog->buttons;
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    switch (buttons.TakeAction(mouseCursor.mouse)) {
+    switch (PollButtons(buttons)) {
         case kSaveQuitYes:
             yes = true;
             break;

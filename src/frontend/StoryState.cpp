@@ -26,9 +26,7 @@ void GameApp::RunStoryState() {
     const bool enterKey = KeyOnce(kKeyReturn);
     bool done = backKey || enterKey;
     ButtonBar& buttons = storyScreen->buttons;
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    done = buttons.TakeAction(mouseCursor.mouse) == kStoryNext || done;
+    done = PollButtons(buttons) == kStoryNext || done;
     if (done) {
         if (storyScreen->page == kStoryOpening) {
             EnterMap();
