@@ -23,6 +23,7 @@
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
+#include "houses/HouseScreen.h"
 #include "map/ControlPanel.h"
 #include "map/MapScreen.h"
 #include "map/MapView.h"
@@ -117,6 +118,12 @@ uint32_t GameApp::Cleanup() {
     FreeOwned(mapScreen);
     FreeOwned(mapView);
     FreeOwned(controlPanel);
+    FreeHouseScreen(villageScreen);
+    FreeHouseScreen(townScreen);
+    FreeHouseScreen(castleScreen);
+    FreeHouseScreen(palaceScreen);
+    FreeHouseScreen(templeScreen);
+    FreeHouseScreen(towerScreen);
     settings.reset();
     FreeOwned(saveBlob);
     return 1;

@@ -21,6 +21,7 @@
 namespace varn {
 
 class BattleScreen;
+class CastleScreen;
 class CreditsScreen;
 class ControlPanel;
 class DataBlob;
@@ -33,6 +34,7 @@ class MapView;
 class NameEntryScreen;
 class NameLetters;
 class OptionsScreen;
+class PalaceScreen;
 class PortraitScreen;
 class QuestLogScreen;
 class SaveQuitDialog;
@@ -40,6 +42,10 @@ class SaveSlotScreen;
 class Settings;
 class StepTimer;
 class StoryScreen;
+class TempleScreen;
+class TowerScreen;
+class TownScreen;
+class VillageScreen;
 
 // Values of GameApp::statePhase a switch stores; each state tests only those it uses.
 enum StatePhase : uint8_t {
@@ -172,6 +178,14 @@ class GameApp : public AppFramework {
     std::unique_ptr<ControlPanel> controlPanel;
     std::unique_ptr<MapView> mapView;
     std::unique_ptr<MapScreen> mapScreen;
+
+    // The screen of a visit to a house, from the visit's first frame to its leave step.
+    std::unique_ptr<VillageScreen> villageScreen;
+    std::unique_ptr<TownScreen> townScreen;
+    std::unique_ptr<CastleScreen> castleScreen;
+    std::unique_ptr<PalaceScreen> palaceScreen;
+    std::unique_ptr<TempleScreen> templeScreen;
+    std::unique_ptr<TowerScreen> towerScreen;
 
     // The background MP3 and the last event it reported.
     BackgroundTrack backgroundTrack;
