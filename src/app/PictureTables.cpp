@@ -16,10 +16,11 @@
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
+#include "houses/HousePictures.h"
 #include "map/ControlPanel.h"
 #include "map/MapFoundPictures.h"
-#include "map/MapViewPictures.h"
 #include "map/MapScreen.h"
+#include "map/MapViewPictures.h"
 
 namespace varn {
 
@@ -41,9 +42,25 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"map view", kMapViewPictures},
         {"control panel", kPanelPictures},
         {"map screen", kMapScreenPictures},
-        {"map screen units", kMapUnitPictures},  {"map screen enemies", kMapEnemyPictures},
-        {"map found gems", kFoundGemPictures},   {"map found artifacts", kFoundArtifactPictures},
+        {"map screen units", kMapUnitPictures},
+        {"map screen enemies", kMapEnemyPictures},
+        {"map found gems", kFoundGemPictures},
+        {"map found artifacts", kFoundArtifactPictures},
         {"map found items", kFoundItemPictures},
+        {"house controls", kHouseMainPictures},
+        {"house joined heal label", kJoinedHealLabelPictures},
+        {"house capital letters", kHouseCapitalLetters},
+        {"house small letters", kHouseSmallLetters},
+        {"house portraits", kHousePortraitPictures},
+        {"house army icons", kHouseArmyIconPictures},
+        {"house captions", kHouseCaptionPictures},
+        {"house recruit pictures", kHouseRecruitPictures},
+        {"village pictures", kVillagePictures},
+        {"village names", kVillageNamePictures},
+        {"town pictures", kTownPictures},
+        {"town names", kTownNamePictures},
+        {"single house pictures", kSingleHousePictures},
+        {"single house names", kSingleHouseNamePictures},
     };
     static const std::vector<NamedPictureTable> tables = [] {
         std::vector<NamedPictureTable> all(std::begin(kScreenTables), std::end(kScreenTables));
