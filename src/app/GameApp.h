@@ -27,14 +27,17 @@ class ControlPanel;
 class DataBlob;
 class GameState;
 class HallOfFameScreen;
+class HeroScreen;
 class InformationScreen;
 class MainMenuScreen;
 class MapScreen;
 class MapView;
 class NameEntryScreen;
+class NameScreen;
 class NameLetters;
 class OptionsScreen;
 class PalaceScreen;
+class PaperDollArt;
 class PortraitScreen;
 class QuestLogScreen;
 class SaveQuitDialog;
@@ -46,6 +49,8 @@ class TempleScreen;
 class TowerScreen;
 class TownScreen;
 class VillageScreen;
+class WealthScreen;
+class YouScreen;
 
 // Values of GameApp::statePhase a switch stores; each state tests only those it uses.
 enum StatePhase : uint8_t {
@@ -186,6 +191,13 @@ class GameApp : public AppFramework {
     std::unique_ptr<PalaceScreen> palaceScreen;
     std::unique_ptr<TempleScreen> templeScreen;
     std::unique_ptr<TowerScreen> towerScreen;
+    // The character screens and the rename; the paper-doll art lives from its first use to the
+    // end of the run.
+    std::unique_ptr<PaperDollArt> paperDollArt;
+    std::unique_ptr<HeroScreen> heroScreen;
+    std::unique_ptr<YouScreen> youScreen;
+    std::unique_ptr<WealthScreen> wealthScreen;
+    std::unique_ptr<NameScreen> nameScreen;
 
     // The background MP3 and the last event it reported.
     BackgroundTrack backgroundTrack;

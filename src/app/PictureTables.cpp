@@ -3,6 +3,11 @@
 #include <vector>
 
 #include "battle/BattlePictures.h"
+#include "characters/ArmyPanel.h"
+#include "characters/CharacterScreen.h"
+#include "characters/NameScreen.h"
+#include "characters/PaperDollArt.h"
+#include "characters/WealthScreen.h"
 #include "engine/MouseCursor.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
@@ -61,6 +66,15 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"town names", kTownNamePictures},
         {"single house pictures", kSingleHousePictures},
         {"single house names", kSingleHouseNamePictures},
+        {"paper-doll bodies", kDollBodyPictures},
+        {"paper-doll bare parts", kDollBarePartPictures},
+        {"character screens", kCharacterPictures},
+        {"army panel units", kArmyUnitPictures},
+        {"wealth screen", kWealthPictures},
+        {"wealth villages", kWealthVillagePictures},
+        {"wealth towns and mines", kWealthTownPictures},
+        {"rename", kNameScreenPictures},
+        {"rename background", kNameScreenTextures},
     };
     static const std::vector<NamedPictureTable> tables = [] {
         std::vector<NamedPictureTable> all(std::begin(kScreenTables), std::end(kScreenTables));

@@ -21,6 +21,10 @@
     X(Options)         \
     X(QuestLog)        \
     X(Battle)          \
+    X(You)             \
+    X(Heroes)          \
+    X(Wealth)          \
+    X(Rename)          \
     X(Village)         \
     X(Town)            \
     X(Castle)          \

@@ -203,8 +203,9 @@ void HouseScreen::DrawArmies(int32_t x, int32_t y) {
     }
     DrawBox(160, 100, 4.6f, 2.7f);
     Sprite(armyIcons.get(), army.unitType[shown], 0, 270, 140, 0.89f, 0.89f);
-    Sprite(main, kDisbandSlot, buttonFrame[ButtonFrameEntry(kDisbandButton)], 340, 142, 1.4f, 1.0f);
-    Sprite(main, kNameSlot, buttonFrame[ButtonFrameEntry(kNameButton)], 186, 142, 1.2f, 1.0f);
+    Sprite(main, kDisbandButtonSlot, buttonFrame[ButtonFrameEntry(kDisbandButton)], 340, 142, 1.4f,
+           1.0f);
+    Sprite(main, kNameButtonSlot, buttonFrame[ButtonFrameEntry(kNameButton)], 186, 142, 1.2f, 1.0f);
     DrawGlyphName(army.name[shown], army.armyNameLength[shown], true);
     DrawStats(army.attack[shown], army.defence[shown], army.training[shown], army.equipment[shown],
               x, y);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "characters/RenameReturns.h"
 #include "engine/PictureTable.h"
 #include "houses/HousePictures.h"
 #include "houses/HouseScreen.h"
@@ -107,7 +108,7 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      {682, 174, 0.9f, 0.9f},
      kVillageOffers,
      kVillageJoiningQuests,
-     1},
+     kRenameToVillage},
     {HouseKind::Town,
      kVillageTownMainSlots,
      40,
@@ -119,7 +120,7 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      kPlainRecruitIcon,
      kTownOffers,
      kTownJoiningQuests,
-     4},
+     kRenameToTown},
     {HouseKind::Castle,
      kSingleHouseMainSlots,
      40,
@@ -131,7 +132,7 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      kPlainRecruitIcon,
      kTownOffers,
      {},
-     7},
+     kRenameToCastle},
     {HouseKind::Palace,
      kSingleHouseMainSlots,
      30,
@@ -143,7 +144,7 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      kPlainRecruitIcon,
      kPalaceOffers,
      {},
-     6},
+     kRenameToPalace},
     {HouseKind::Temple,
      kSingleHouseMainSlots,
      40,
@@ -155,7 +156,7 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      kPlainRecruitIcon,
      kTempleOffers,
      {},
-     5},
+     kRenameToTemple},
     {HouseKind::Tower,
      kSingleHouseMainSlots,
      40,
@@ -167,7 +168,7 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      kPlainRecruitIcon,
      kTownOffers,
      {},
-     8},
+     kRenameToTower},
 };
 
 constexpr const HouseKindFacts& FactsOf(HouseKind kind) {

@@ -33,9 +33,9 @@ void HouseScreen::DrawActionMessages() {
     if (disbandQuestion != 0) {
         DrawBox(180, 300, 4.0f, 1.8f);
         line("Disband?", 250, 320);
-        Sprite(main, kYesSlot, buttonFrame[ButtonFrameEntry(kDisbandYesButton)], 230, 370, 1.0f,
-               1.0f);
-        Sprite(main, kNoSlot, buttonFrame[ButtonFrameEntry(kDisbandNoButton)], 340, 370, 1.0f,
+        Sprite(main, kYesButtonSlot, buttonFrame[ButtonFrameEntry(kDisbandYesButton)], 230, 370,
+               1.0f, 1.0f);
+        Sprite(main, kNoButtonSlot, buttonFrame[ButtonFrameEntry(kDisbandNoButton)], 340, 370, 1.0f,
                1.0f);
     }
     if (healFailShown != 0 && noGoldForHeal == 0) {

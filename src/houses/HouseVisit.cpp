@@ -300,6 +300,7 @@ void VisitFrame::HandOverArmyName() {
     }
     app_.renameArmySlot = static_cast<uint8_t>(index + 1);
     app_.renameOwner = s.visitor;
+    app_.SwitchState(RenameStateThunk, kPhaseSwitch);
     s.clickHit = 0;
     s.pressedId = 0;
 }
