@@ -42,6 +42,13 @@ struct ChainQuest {
 
 using QuestChain = std::array<ChainQuest, kChainLength>;
 
+// The four dialogue flags of a chain quest, in the order of its display slot's flags.
+enum class QuestMoment : uint8_t { Offer, Gift, Reminder, Reward };
+
+constexpr int DisplayFlag(const ChainQuest& link, QuestMoment moment) {
+    return 4 * link.slot + static_cast<int>(moment);
+}
+
 // Villages 1..9 and towns 1..4 at entry number - 1.
 extern const std::array<QuestChain, 9> kVillageChains;
 extern const std::array<QuestChain, 4> kTownChains;

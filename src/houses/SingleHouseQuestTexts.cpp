@@ -44,13 +44,9 @@ constexpr QuestTexts FirstQuestLayout(QuestTexts quest, float reminderScaleX) {
     return quest;
 }
 
+// The castle speaks through the palace guards in the palace's wider box, so that their first
+// line is not cut short.
 constexpr Notice kPalaceGuardsNotice{
-    {130, 230, 6.3f, 1.6f},
-    2,
-    {{{165, 258, 350, 30, "The palace guards are getting ready for "},
-      {165, 284, 350, 30, "a possible attack. No quests till then. "}}}};
-
-constexpr Notice kPalaceGuardsWideNotice{
     {130, 230, 6.9f, 1.6f},
     2,
     {{{165, 258, 380, 30, "The palace guards are getting ready for "},
@@ -59,7 +55,7 @@ constexpr Notice kPalaceGuardsWideNotice{
 constexpr Notice kTempleNotice{{130, 230, 5.8f, 1.5f},
                                2,
                                {{{165, 258, 300, 30, "Good luck with your quests."},
-                                 {165, 278, 300, 30, "We need peace and quiet now..."}}}};
+                                 {165, 278, 320, 30, "We need peace and quiet now..."}}}};
 
 constexpr Notice kTowerNotice{{130, 230, 6.6f, 2.0f},
                               3,
@@ -158,7 +154,7 @@ constexpr HouseTexts PalaceTexts() {
               "Attack the Black Zima Castle. ",
               {"We are grateful for your help!", "Here is 110 gold. ", "Also take this armor. "},
               {"I'm giving you 62 gold. ", "Also take this shield. "})}},
-        {kPalaceDefenceQuest, kSolved, &kPalaceGuardsWideNotice, nullptr},
+        {kPalaceDefenceQuest, kSolved, &kPalaceGuardsNotice, nullptr},
         nullptr,
         nullptr};
     texts.quests[0] = FirstQuestLayout(texts.quests[0], 6.3f);
