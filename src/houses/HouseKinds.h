@@ -34,12 +34,6 @@ struct Placement {
     float scaleY;
 };
 
-// A quest that, solved and waiting for its reward, makes a house join when the player talks.
-struct JoiningQuest {
-    uint8_t quest;
-    uint8_t house;
-};
-
 // Everything in which the six kinds of house differ.
 struct HouseKindFacts {
     HouseKind kind;
@@ -53,7 +47,6 @@ struct HouseKindFacts {
     Placement caption;
     Placement recruitIcon;
     std::array<RecruitRow, kRecruitOfferCount> offers;
-    std::span<const JoiningQuest> joiningQuests;
     // The code the rename state returns with.
     uint8_t renameReturn;
 };
@@ -90,12 +83,6 @@ inline constexpr std::array<RecruitRow, kRecruitOfferCount> kTempleOffers{{
     {UnitType::GoldenInfantry, 58, 58, 50, 50, 10, 3000, 3000, "Holy Champions"},
 }};
 
-// Tested in this order on Talk.
-inline constexpr JoiningQuest kVillageJoiningQuests[] = {
-    {5, 1}, {29, 2}, {28, 3}, {62, 7}, {65, 8}, {73, 5}, {49, 6}, {48, 4},
-};
-inline constexpr JoiningQuest kTownJoiningQuests[] = {{3, 2}, {38, 3}, {13, 1}, {46, 4}};
-
 inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
     {HouseKind::Village,
      kVillageTownMainSlots,
@@ -107,7 +94,6 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      {240, 50, 0.9f, 0.8f},
      {682, 174, 0.9f, 0.9f},
      kVillageOffers,
-     kVillageJoiningQuests,
      kRenameToVillage},
     {HouseKind::Town,
      kVillageTownMainSlots,
@@ -119,7 +105,6 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      {250, 50, 0.9f, 0.8f},
      kPlainRecruitIcon,
      kTownOffers,
-     kTownJoiningQuests,
      kRenameToTown},
     {HouseKind::Castle,
      kSingleHouseMainSlots,
@@ -131,7 +116,6 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      {310, 5, 1.0f, 1.0f},
      kPlainRecruitIcon,
      kTownOffers,
-     {},
      kRenameToCastle},
     {HouseKind::Palace,
      kSingleHouseMainSlots,
@@ -143,7 +127,6 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      {320, 20, 1.0f, 1.0f},
      kPlainRecruitIcon,
      kPalaceOffers,
-     {},
      kRenameToPalace},
     {HouseKind::Temple,
      kSingleHouseMainSlots,
@@ -155,7 +138,6 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      {320, 20, 1.0f, 1.0f},
      kPlainRecruitIcon,
      kTempleOffers,
-     {},
      kRenameToTemple},
     {HouseKind::Tower,
      kSingleHouseMainSlots,
@@ -167,7 +149,6 @@ inline constexpr HouseKindFacts kHouseKinds[kHouseKindCount] = {
      {130, 5, 1.0f, 1.0f},
      kPlainRecruitIcon,
      kTownOffers,
-     {},
      kRenameToTower},
 };
 

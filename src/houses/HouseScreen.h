@@ -151,12 +151,6 @@ class HouseScreen {
     void ReturnHeldItems();
     void GiveReward(int32_t* gold);
 
-    // The kind's quest progress, run at the visit's four quest moments (creation, Talk, accept
-    // Yes, leaving), and its quest dialogue, drawn every frame. A house with no quest chains of
-    // its own says and changes nothing.
-    virtual void UpdateQuests() {}
-    virtual void DrawQuests() {}
-
     // Healing, recruiting and disbanding.
     void CheckHealNeed(int32_t gold);
     void InitRecruitTable(int32_t day);
@@ -326,31 +320,73 @@ class VillageScreen final : public HouseScreen {
   public:
     static constexpr HouseKind kKind = HouseKind::Village;
     VillageScreen() : HouseScreen(kKind) {}
+    // Quest progress and talk dialogue of village k; each acts only while the screen
+    // shows village k.
+    void UpdateQuestsVillage1();
+    void UpdateQuestsVillage2();
+    void UpdateQuestsVillage3();
+    void UpdateQuestsVillage4();
+    void UpdateQuestsVillage5();
+    void UpdateQuestsVillage6();
+    void UpdateQuestsVillage7();
+    void UpdateQuestsVillage8();
+    void UpdateQuestsVillage9();
+    void DrawQuestsVillage1();
+    void DrawQuestsVillage2();
+    void DrawQuestsVillage3();
+    void DrawQuestsVillage4();
+    void DrawQuestsVillage5();
+    void DrawQuestsVillage6();
+    void DrawQuestsVillage7();
+    void DrawQuestsVillage8();
+    void DrawQuestsVillage9();
 };
 class TownScreen final : public HouseScreen {
   public:
     static constexpr HouseKind kKind = HouseKind::Town;
     TownScreen() : HouseScreen(kKind) {}
+    // Quest progress and talk dialogue of town k; each acts only while the screen
+    // shows town k.
+    void UpdateQuestsTown1();
+    void UpdateQuestsTown2();
+    void UpdateQuestsTown3();
+    void UpdateQuestsTown4();
+    void DrawQuestsTown1();
+    void DrawQuestsTown2();
+    void DrawQuestsTown3();
+    void DrawQuestsTown4();
 };
 class CastleScreen final : public HouseScreen {
   public:
     static constexpr HouseKind kKind = HouseKind::Castle;
     CastleScreen() : HouseScreen(kKind) {}
+    // The house's quest progress and talk dialogue.
+    void UpdateQuests();
+    void DrawQuests();
 };
 class PalaceScreen final : public HouseScreen {
   public:
     static constexpr HouseKind kKind = HouseKind::Palace;
     PalaceScreen() : HouseScreen(kKind) {}
+    // The house's quest progress and talk dialogue.
+    void UpdateQuests();
+    void DrawQuests();
 };
 class TempleScreen final : public HouseScreen {
   public:
     static constexpr HouseKind kKind = HouseKind::Temple;
     TempleScreen() : HouseScreen(kKind) {}
+    // The house's quest progress and talk dialogue.
+    void UpdateQuests();
+    void DrawQuests();
 };
 class TowerScreen final : public HouseScreen {
   public:
     static constexpr HouseKind kKind = HouseKind::Tower;
     TowerScreen() : HouseScreen(kKind) {}
+    // The house's quest progress and talk dialogue.
+    void UpdateQuests();
+    void DrawQuests();
 };
 
 // Releases a house screen still alive and clears its owner.

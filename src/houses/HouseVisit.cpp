@@ -6,6 +6,8 @@
 #include "engine/KeyCodes.h"
 #include "houses/HouseCopies.h"
 #include "houses/HouseKinds.h"
+#include "houses/HouseQuests.h"
+#include "houses/QuestEngine.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -14,12 +16,6 @@ namespace {
 
 constexpr uint8_t kQuestAccepted = 2;
 constexpr uint8_t kQuestInProgress = 4;
-constexpr uint8_t kQuestGoalMet = 5;
-constexpr uint8_t kQuestRewardReady = 6;
-// A village's quest that joins the second village as soon as it is past its goal, wherever the
-// player is.
-constexpr int kSecondVillageQuest = 29;
-constexpr int kSecondVillage = 2;
 constexpr int32_t kPanelX = 170;
 constexpr int32_t kPanelY = 200;
 
@@ -54,7 +50,7 @@ void VisitFrame::Create() {
     screen_.questState = world_.questState;
     // Quest moment: creation.
     screen_.CheckHeldItemFlags();
-    screen_.UpdateQuests();
+    RunQuestUpdaters(screen_);
     screen_.LoadRewardItemArt(device);
     screen_.InitRecruitTable(world_.day);
     screen_.day = world_.day;
@@ -254,20 +250,14 @@ void VisitFrame::Talk() {
     HouseScreen& s = screen_;
     s.talkOpen = 1;
     CloseRecruitPanel();
-    // A quest solved and waiting for its reward makes its house join, whichever house of the
-    // kind the player talks in; the quest progress below still sees it waiting.
-    for (const JoiningQuest& joining : FactsOf(s.Kind()).joiningQuests) {
-        uint8_t* joined = JoinedFlag(joining.house);
-        if (joined != nullptr && s.Quest(joining.quest) == kQuestRewardReady) {
-            *joined = 1;
-        }
-    }
+    // The quest progress below still sees the joining quests waiting for their rewards.
+    JoinPlacesOnTalk(s, world_);
     s.disbandQuestion = 0;
     s.selectedArmy = 0;
     s.acceptedNow = 0;
     // Quest moment: Talk.
     s.CheckHeldItemFlags();
-    s.UpdateQuests();
+    RunQuestUpdaters(s);
     s.LoadRewardItemArt(&app_.device);
     if (s.offeredQuest != 0 && s.Quest(s.offeredQuest) == kQuestInProgress) {
         s.reminderShown = 1;
@@ -285,9 +275,9 @@ void VisitFrame::AcceptQuest() {
     s.acceptedNow = 1;
     // Quest moment: accept Yes, which pays the gift the progress puts in place.
     s.CheckHeldItemFlags();
-    s.UpdateQuests();
+    RunQuestUpdaters(s);
     s.LoadRewardItemArt(&app_.device);
-    s.GiveReward(&world_.gold);
+    PayQuestGifts(s, &world_.gold);
 }
 
 void VisitFrame::HandOverArmyName() {
@@ -349,9 +339,7 @@ void VisitFrame::Join() {
             s.recruitPrice[k] = facts.offers[k].joinedPrice;
         }
     }
-    if (s.Kind() == HouseKind::Village && s.Quest(kSecondVillageQuest) > kQuestGoalMet) {
-        world_.VillageJoined(kSecondVillage) = 1;
-    }
+    ApplyVillage2JoinRule(s, world_);
 }
 
 void VisitFrame::Heal() {
@@ -399,7 +387,7 @@ void VisitFrame::PayAndLatchFame() {
     Heal();
     if (s.rewardPending != 0) {
         s.rewardPending = 0;
-        s.GiveReward(&world_.gold);
+        PayQuestRewards(s, &world_.gold);
     }
     ApplyFameLatches();
 }
@@ -422,8 +410,7 @@ void VisitFrame::Draw() {
     s.DrawArmies(kPanelX, kPanelY);
     s.DrawActionMessages();
     s.DrawRecruitPanel(kPanelX, kPanelY, world_.gold);
-    s.DrawQuests();
-    s.DrawStoreMessages();
+    DrawQuestDialogues(s);
     s.DrawEntryMessages();
     s.ClearHover();
 }
@@ -432,7 +419,7 @@ void VisitFrame::Leave() {
     HouseScreen& s = screen_;
     // Quest moment: leaving.
     s.CheckHeldItemFlags();
-    s.UpdateQuests();
+    RunQuestUpdaters(s);
     // A fame change shown in this last frame is not lost with the screen.
     ApplyFameLatches();
     WriteVisitBack(s, world_);

@@ -312,4 +312,22 @@ TEST_F(HouseVisitRoad, AHouseNobodyCouldReachSendsBackToTheMapUntouched) {
     EXPECT_NE(game.app.mapScreen, nullptr);
 }
 
+TEST_F(HouseVisitRoad, ThePlayerWalksIntoAVillageRecruitsAndTheMapKeepsTheNewGold) {
+    // The start stands three cells below the first village's middle cell.
+    World().gold = 500;
+    player.DrawPlayerPath(-720, 480);
+    player.PressKey(kKeyReturn);
+    ASSERT_TRUE(player.RunUntil([&] { return player.House() != nullptr; }, 600));
+    EXPECT_EQ(House().Kind(), HouseKind::Village);
+    EXPECT_EQ(House().houseNumber, 1);
+    EXPECT_EQ(House().visitor, kPlayerCharacter);
+    Recruit(1);
+    EXPECT_EQ(World().gold, 380);
+    player.Click(kMenuX, kLeaveY);
+    player.Frames(3);
+    ASSERT_NE(game.app.mapScreen, nullptr);
+    EXPECT_TRUE(game.app.stateHandler == MapStateThunk);
+    EXPECT_EQ(World().gold, 380);
+}
+
 }  // namespace varn
