@@ -10,67 +10,175 @@ namespace varn {
 
 namespace {
 
+using namespace saved_rules;
+
+constexpr uint8_t kEnemyPhasePlan = 2;
 constexpr CharacterId kNoMeetingCharacter = 100;
 
-bool InRange(uint32_t value, uint32_t low, uint32_t high) {
-    return value >= low && value <= high;
+// The union of the map's regions.
+constexpr MapRegion Extent() {
+    MapRegion extent = kMapRegions[0];
+    int32_t right = extent.Right();
+    int32_t bottom = extent.Bottom();
+    for (const MapRegion& region : kMapRegions) {
+        extent.left = std::min(extent.left, region.left);
+        extent.top = std::min(extent.top, region.top);
+        right = std::max(right, region.Right());
+        bottom = std::max(bottom, region.Bottom());
+    }
+    extent.columns = (right - extent.left) / kMapCellSize;
+    extent.rows = (bottom - extent.top) / kMapCellSize;
+    return extent;
+}
+constexpr MapRegion kMapExtent = Extent();
+
+// Ranges that depend on another field.
+bool FieldsAgree(const GameStateData& d) {
+    // An enemy phase that plans or walks does so for a moving army.
+    const bool moving = d.mapPhase == kEnemyPhasePlan || d.mapPhase == kEnemyPhaseWalk;
+    return !moving || d.currentEntity != 0;
 }
 
-// Byte fields are checked after their slot is known to fit a byte.
-bool ByteFits(uint32_t value, SlotCheck check) {
+}  // namespace
+
+SlotRange RangeOf(SlotCheck check) {
+    static constexpr int64_t kCeiling = kSavedValueCeiling;
     switch (check) {
         case SlotCheck::Any:
-            return true;
+            return {INT32_MIN, UINT32_MAX};
         case SlotCheck::Flag:
-            return value <= 1;
+            return {0, 1};
         case SlotCheck::Quest:
-            return IsValidQuestState(static_cast<uint8_t>(value));
+            return {0, 7};
         case SlotCheck::Character:
-            return value <= 1 + kHeroCount;
+            return {0, 1 + kHeroCount};
         case SlotCheck::MeetingCharacter:
-            return value <= 1 + kHeroCount || value == kNoMeetingCharacter;
+            return {0, kNoMeetingCharacter};
         case SlotCheck::HeroNumber:
-            return value <= kHeroCount;
+        case SlotCheck::HeroTally:
+            return {0, kHeroCount};
         case SlotCheck::TownNumber:
-            return InRange(value, 1, kTownCount);
+            return {1, kTownCount};
         case SlotCheck::VillageNumber:
-            return InRange(value, 1, kVillageCount);
+            return {1, kVillageCount};
         case SlotCheck::Item:
-            return value <= kLastItemId;
+            return {0, kLastItemId};
         case SlotCheck::ItemIndex:
-            return value < kLastItemId;
+            return {0, kLastItemId - 1};
         case SlotCheck::ItemCell:
-            return value < kItemCellCount;
+            return {0, kItemCellCount - 1};
         case SlotCheck::ArmySlot:
-            return value < kArmySlotCount;
+            return {0, kArmySlotCount - 1};
         case SlotCheck::UnitType:
-            return IsKnownUnitType(static_cast<uint8_t>(value));
+            return {0, kLastUnitType};
         case SlotCheck::UnitId:
-            return value == 0 || IsKnownUnitType(static_cast<uint8_t>(value - 1));
+            return {0, kLastUnitType + 1};
         case SlotCheck::Direction:
-            return value <= 7;
+            return {0, 7};
         case SlotCheck::BodyVariant:
-            return value <= 2;
+            return {0, 2};
         case SlotCheck::Speed:
-            return InRange(value, 1, 3);
+            return {1, 3};
         case SlotCheck::Glyph:
-            return IsValidGlyph(static_cast<GlyphCode>(value));
-        case SlotCheck::SnapshotState:
-            return value <= 2;
-        case SlotCheck::FameLine:
-            return value <= 5;
+            return {0, kGlyphLast};
         case SlotCheck::MapCell:
-            return false;
+            return {kNoMapCell, kMapCellCount};
+        case SlotCheck::SnapshotState:
+            return {0, 2};
+        case SlotCheck::FameLine:
+            return {0, 5};
+        case SlotCheck::Counter:
+            return {0, kCeiling};
+        case SlotCheck::Stat:
+            return {-kCeiling, kCeiling};
+        case SlotCheck::MapX:
+            return {kMapExtent.left, kMapExtent.Right()};
+        case SlotCheck::MapY:
+            return {kMapExtent.top, kMapExtent.Bottom()};
+        case SlotCheck::ScrollX:
+            return {kMapExtent.left - kMapViewWidth, kMapExtent.Right()};
+        case SlotCheck::ScrollY:
+            return {kMapExtent.top - kMapViewHeight, kMapExtent.Bottom()};
+        case SlotCheck::BattleX:
+            return {0, kBattleFieldWidth - 1};
+        case SlotCheck::BattleY:
+            return {0, kBattleFieldHeight - 1};
+        case SlotCheck::BattleCell:
+            return {0, kBattleCells};
+        case SlotCheck::MovingArmy:
+            return {0, kMapEntityCount - 1};
+        case SlotCheck::Invader:
+            return {0, kLastInvader};
+        case SlotCheck::BattleNumber:
+            return {0, kLastBattle};
+        case SlotCheck::EnemyPhase:
+            return {0, kEnemyPhaseGone};
+        case SlotCheck::RoutePoint:
+            return {0, kRoutePointCount};
+        case SlotCheck::PlanPoint:
+            return {0, kEnemyPlanPoints};
+        case SlotCheck::GoalCell:
+            return {0, kLargestGoalCells};
+        case SlotCheck::ArmyMoves:
+            return {0, kArmyMovesPerDay};
+        case SlotCheck::Moves:
+            return {0, kMovesPerDay};
+        case SlotCheck::RouteStep:
+        case SlotCheck::SiteState:
+            return {0, 2};
+        case SlotCheck::Party:
+            return {0, 1 + kPartyCount};
+        case SlotCheck::SaveSlot:
+            return {0, kSaveSlotCount};
+        case SlotCheck::StoryMode:
+            return {0, kStoryModes - 1};
+        case SlotCheck::Portrait:
+            return {0, kPortraits - 1};
+        case SlotCheck::WealthSlot:
+            return {0, kWealthEntryCount};
+        case SlotCheck::DailyIncome:
+            return {0, kHighestDailyIncome};
+        case SlotCheck::RouteCounter:
+            return {0, kRouteCounterSet};
+        case SlotCheck::EnemyKind:
+            return {0, kEnemyKinds - 1};
+        case SlotCheck::AllyKind:
+            return {0, kAllyKinds - 1};
     }
-    return false;
+    return {1, 0};
 }
 
-bool IntFits(int32_t value, SlotCheck check) {
-    if (check == SlotCheck::MapCell) {
-        return value >= kNoMapCell && value <= kMapCellCount;
+bool SlotFits(int64_t value, SlotCheck check) {
+    const SlotRange range = RangeOf(check);
+    if (value < range.low || value > range.high) {
+        return false;
     }
-    return check == SlotCheck::Any;
+    const auto byte = static_cast<uint8_t>(value);
+    switch (check) {
+        case SlotCheck::Quest:
+            return IsValidQuestState(byte);
+        case SlotCheck::MeetingCharacter:
+            return value <= 1 + kHeroCount || value == kNoMeetingCharacter;
+        case SlotCheck::UnitType:
+            return IsKnownUnitType(byte);
+        case SlotCheck::UnitId:
+            return value == 0 || IsKnownUnitType(static_cast<uint8_t>(value - 1));
+        case SlotCheck::Glyph:
+            return IsValidGlyph(static_cast<GlyphCode>(value));
+        case SlotCheck::MovingArmy:
+            return value == 0 || value >= kFirstMovingArmyEntity;
+        case SlotCheck::Invader:
+            return value == 0 || value >= kFirstInvader;
+        case SlotCheck::EnemyPhase:
+            return value <= kEnemyPhaseWalk || value >= kEnemyPhaseSettle;
+        case SlotCheck::RouteCounter:
+            return value == 0 || value == kRouteCounterSet;
+        default:
+            return true;
+    }
 }
+
+namespace {
 
 class SlotWriter {
   public:
@@ -96,12 +204,12 @@ class SlotReader {
 
     void Int(int32_t& value, SlotCheck check) {
         const auto slot = static_cast<int32_t>(Take());
-        valid_ = valid_ && IntFits(slot, check);
+        valid_ = valid_ && SlotFits(slot, check);
         value = slot;
     }
     void Byte(uint8_t& value, SlotCheck check) {
         const uint32_t slot = Take();
-        valid_ = valid_ && slot <= UINT8_MAX && ByteFits(slot, check);
+        valid_ = valid_ && slot <= UINT8_MAX && SlotFits(slot, check);
         value = static_cast<uint8_t>(slot);
     }
 
@@ -138,7 +246,10 @@ bool ReadSaveImage(std::span<const uint8_t> image, GameState& state) {
     save_layout::VisitSavedFields(reader, loaded);
     SlotReader mapReader(image, kSaveMapStateOffset);
     save_layout::VisitMapStateFields(mapReader, loaded);
-    if (!reader.Valid() || !mapReader.Valid()) {
+    const auto scrollX = static_cast<int32_t>(ReadImageSlot(image, kSaveScrollXOffset));
+    const auto scrollY = static_cast<int32_t>(ReadImageSlot(image, kSaveScrollYOffset));
+    if (!reader.Valid() || !mapReader.Valid() || !SlotFits(scrollX, SlotCheck::ScrollX) ||
+        !SlotFits(scrollY, SlotCheck::ScrollY) || !FieldsAgree(loaded)) {
         return false;
     }
     static_cast<GameStateData&>(state) = loaded;
