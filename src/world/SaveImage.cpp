@@ -12,7 +12,6 @@ namespace {
 
 using namespace saved_rules;
 
-constexpr uint8_t kEnemyPhasePlan = 2;
 constexpr CharacterId kNoMeetingCharacter = 100;
 
 // The union of the map's regions.
@@ -32,11 +31,21 @@ constexpr MapRegion Extent() {
 }
 constexpr MapRegion kMapExtent = Extent();
 
+// A unit present on the battle field stands on one of its cells; one that is not may keep none.
+template <size_t N>
+bool PresentUnitsStand(const std::array<uint8_t, N>& present, const std::array<int32_t, N>& cells) {
+    for (size_t k = 0; k < N; ++k) {
+        if (present[k] != 0 && cells[k] == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Ranges that depend on another field.
 bool FieldsAgree(const GameStateData& d) {
-    // An enemy phase that plans or walks does so for a moving army.
-    const bool moving = d.mapPhase == kEnemyPhasePlan || d.mapPhase == kEnemyPhaseWalk;
-    return !moving || d.currentEntity != 0;
+    return PresentUnitsStand(d.snapEnemyPresent, d.snapEnemyCell) &&
+           PresentUnitsStand(d.snapAllyPresent, d.snapAllyCell);
 }
 
 }  // namespace
@@ -111,8 +120,8 @@ SlotRange RangeOf(SlotCheck check) {
             return {0, kLastInvader};
         case SlotCheck::BattleNumber:
             return {0, kLastBattle};
-        case SlotCheck::EnemyPhase:
-            return {0, kEnemyPhaseGone};
+        case SlotCheck::MapPhase:
+            return {0, 0};
         case SlotCheck::RoutePoint:
             return {0, kRoutePointCount};
         case SlotCheck::PlanPoint:
@@ -169,8 +178,6 @@ bool SlotFits(int64_t value, SlotCheck check) {
             return value == 0 || value >= kFirstMovingArmyEntity;
         case SlotCheck::Invader:
             return value == 0 || value >= kFirstInvader;
-        case SlotCheck::EnemyPhase:
-            return value <= kEnemyPhaseWalk || value >= kEnemyPhaseSettle;
         case SlotCheck::RouteCounter:
             return value == 0 || value == kRouteCounterSet;
         default:

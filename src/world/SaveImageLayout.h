@@ -48,7 +48,7 @@ enum class SlotCheck : uint8_t {
     MovingArmy,    // 0 none, or an army that moves in the enemy phase, 80..99
     Invader,       // 0 none, or an invader 80..92
     BattleNumber,  // BattleId 0..93
-    EnemyPhase,    // 0 off, 1 pick, 2 plan, 3 walk, 200 settle, 201 gone
+    MapPhase,      // 0: the map's phase is cleared at every leave, and a save follows one
     RoutePoint,    // an index or a count of an invader's route points, 0..50
     PlanPoint,     // an index or a count of an enemy's planned points, 0..7
     GoalCell,      // a count of the cells of an invader's goal, 0..22
@@ -74,9 +74,6 @@ namespace saved_rules {
 inline constexpr int kFirstInvader = 80;
 inline constexpr int kLastInvader = 92;
 inline constexpr int kLastBattle = 93;
-inline constexpr uint8_t kEnemyPhaseWalk = 3;
-inline constexpr uint8_t kEnemyPhaseSettle = 200;
-inline constexpr uint8_t kEnemyPhaseGone = 201;
 inline constexpr int kEnemyPlanPoints = 7;
 inline constexpr int kLargestGoalCells = 22;  // the castle's
 inline constexpr int kArmyMovesPerDay = 4;
@@ -97,7 +94,7 @@ inline constexpr int kBattleCells = 20 * 15;
 inline constexpr int32_t kSavedValueCeiling = 100'000'000;
 
 // The lowest and the highest value of a check. Checks that leave gaps inside (Quest, UnitType,
-// UnitId, Glyph, MeetingCharacter, MovingArmy, Invader, EnemyPhase, RouteCounter) are tested
+// UnitId, Glyph, MeetingCharacter, MovingArmy, Invader, RouteCounter) are tested
 // further by SlotFits.
 struct SlotRange {
     int64_t low;
@@ -253,7 +250,7 @@ void VisitSavedFields(Visitor& visit, Data& d) {
     Bytes(visit, d.hofUsed, SlotCheck::Flag);
     Ints(visit, d.hofScore);
     Bytes(visit, d.eventDone, SlotCheck::Flag);
-    visit.Byte(d.mapPhase, SlotCheck::EnemyPhase);
+    visit.Byte(d.mapPhase, SlotCheck::MapPhase);
     Bytes(visit, d.battleSiteActive, SlotCheck::SiteState);
     Ints(visit, d.mapEntityA, SlotCheck::MapX);
     Ints(visit, d.mapEntityB, SlotCheck::MapY);

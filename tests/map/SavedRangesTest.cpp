@@ -27,9 +27,6 @@ TEST(SavedRanges, TheWorldsCopyOfTheMapsAndTheBattlesRulesIsTheirs) {
     EXPECT_EQ(rules::kLastInvader, kLastInvader);
     EXPECT_EQ(kFirstMovingArmyEntity, kFirstMovingArmy);
     EXPECT_EQ(kMapEntityCount, kMapArmyCount);
-    EXPECT_EQ(rules::kEnemyPhaseWalk, kEnemyPhaseWalk);
-    EXPECT_EQ(rules::kEnemyPhaseSettle, kEnemyPhaseSettle);
-    EXPECT_EQ(rules::kEnemyPhaseGone, kEnemyPhaseGone);
     EXPECT_EQ(rules::kEnemyPlanPoints, kEnemyPlanPoints);
     EXPECT_EQ(rules::kArmyMovesPerDay, kArmyMovesPerDay);
     EXPECT_EQ(rules::kMovesPerDay, kMovesPerDay);

@@ -49,7 +49,7 @@ const struct {
     {C::MovingArmy, {1, 79}},
     {C::Invader, {1, 79}},
     {C::BattleNumber, {}},
-    {C::EnemyPhase, {4, 199}},
+    {C::MapPhase, {}},
     {C::RoutePoint, {}},
     {C::PlanPoint, {}},
     {C::GoalCell, {}},
@@ -112,15 +112,16 @@ struct DistinctFiller {
 };
 
 struct DistinctGame {
-    // The name columns past the heroes are not saved: give them a fresh game's. An enemy phase
-    // that plans or walks has a mover.
+    // The name columns past the heroes are not saved: give them a fresh game's. Units on the
+    // battle field stand on its cells: here none is on it.
     DistinctGame() {
         save_layout::VisitSavedFields(filler, static_cast<GameStateData&>(world));
         filler.recordSlots = filler.slot;
         filler.slot = kSaveMapStateOffset / kImageSlotSize;
         save_layout::VisitMapStateFields(filler, static_cast<GameStateData&>(world));
         world.heroNames.rows[0][10] = world.heroNames.rows[0][11] = kGlyphCursor;
-        world.currentEntity = 85;
+        world.snapEnemyPresent.fill(0);
+        world.snapAllyPresent.fill(0);
     }
     DistinctFiller filler;
     GameState world;
@@ -220,8 +221,9 @@ TEST(SaveImageRefusal, ByteFieldsRefuseWhatNoByteHoldsAndTheLastSlotIsChecked) {
     EXPECT_FALSE(ReadSaveImage(With(image, kSaveImageRecordBytes / kImageSlotSize - 1, 9), world));
 }
 
-// The scroll position is the front end's, yet a view far off the map is no game's.
-TEST(SaveImageRefusal, ScrollOffTheMapAndAPhaseWithoutAMoverAreRefused) {
+// The scroll position is the front end's, yet a view far off the map is no game's; a unit on
+// the battle field stands on a cell of it.
+TEST(SaveImageRefusal, ScrollOffTheMapAndAUnitOffTheFieldAreRefused) {
     const DistinctGame distinct;
     const std::vector<uint8_t> image = ImageOf(distinct.world);
     const size_t scrollX = kSaveScrollXOffset / kImageSlotSize;
@@ -235,17 +237,17 @@ TEST(SaveImageRefusal, ScrollOffTheMapAndAPhaseWithoutAMoverAreRefused) {
         EXPECT_FALSE(ReadSaveImage(With(image, slot, range.high + 1), world));
         EXPECT_FALSE(ReadSaveImage(With(image, slot, INT32_MIN), world));
     }
-    // A phase that plans or walks needs a moving army; picking and settling do not.
-    GameState phase;
-    for (uint8_t mapPhase : {0, 1, 2, 3, 200, 201}) {
-        phase.mapPhase = mapPhase;
-        for (uint8_t mover : {0, 80, 99}) {
-            phase.currentEntity = mover;
-            const bool expected = mover != 0 || mapPhase == 0 || mapPhase == 1 || mapPhase >= 200;
-            EXPECT_EQ(ReadSaveImage(ImageOf(phase), world), expected)
-                << "phase " << int{mapPhase} << " mover " << int{mover};
-        }
-    }
+    GameState battle;
+    battle.snapEnemyPresent[49] = 1;
+    battle.snapAllyPresent[19] = 1;
+    battle.snapAllyCell[19] = 300;
+    EXPECT_FALSE(ReadSaveImage(ImageOf(battle), world));
+    battle.snapEnemyCell[49] = 1;
+    EXPECT_TRUE(ReadSaveImage(ImageOf(battle), world));
+    battle.snapAllyCell[19] = 0;
+    EXPECT_FALSE(ReadSaveImage(ImageOf(battle), world));
+    battle.snapAllyPresent[19] = 0;
+    EXPECT_TRUE(ReadSaveImage(ImageOf(battle), world));
 }
 
 // The map state's block sits past the scroll position, comes back whole, and its checks refuse
