@@ -6,106 +6,13 @@
 #include <type_traits>
 
 #include "world/GameState.h"
+#include "world/SaveRanges.h"
 
 namespace varn {
 
 // The order of the save image's slots, written once for both directions. A visitor sees every
 // saved field as Int(value, check) or Byte(value, check); the record's pointers and the hero-name
 // columns past the ten heroes are not saved.
-
-// What a slot may hold besides its width: the range the game's own rules give the field.
-enum class SlotCheck : uint8_t {
-    Any,               // a field the game never reads, or one whose every value is sound
-    Flag,              // 0 or 1
-    Quest,             // QuestState
-    Character,         // CharacterId 0..11
-    MeetingCharacter,  // CharacterId or 100 for none
-    HeroNumber,        // 0..10
-    TownNumber,        // 1..4
-    VillageNumber,     // 1..9
-    Item,              // ItemId 0..250
-    ItemIndex,         // ItemId - 1
-    ItemCell,          // 0..30
-    ArmySlot,          // 0..5
-    UnitType,
-    UnitId,       // 0 or UnitType + 1
-    Direction,    // 0..7
-    BodyVariant,  // 0..2
-    Speed,        // 1..3
-    Glyph,
-    MapCell,        // 0..10800
-    SnapshotState,  // 0..2
-    FameLine,       // 0..5
-    Counter,        // 0..kSavedValueCeiling: gold, fame, the day, scores
-    Stat,           // within kSavedValueCeiling either side of 0
-    MapX,           // a world position on the kingdom map
-    MapY,
-    ScrollX,  // the map view's corner: the view overlaps the map
-    ScrollY,
-    BattleX,  // a pixel position on the battle field
-    BattleY,
-    BattleCell,    // 0..300
-    MovingArmy,    // 0 none, or an army that moves in the enemy phase, 80..99
-    Invader,       // 0 none, or an invader 80..92
-    BattleNumber,  // BattleId 0..93
-    MapPhase,      // 0: the map's phase is cleared at every leave, and a save follows one
-    RoutePoint,    // an index or a count of an invader's route points, 0..50
-    PlanPoint,     // an index or a count of an enemy's planned points, 0..7
-    GoalCell,      // a count of the cells of an invader's goal, 0..22
-    ArmyMoves,     // an enemy army's moves left today, 0..4
-    Moves,         // a character's moves left today, 0..7
-    HeroTally,     // heroes counted, 0..10
-    RouteStep,     // 0 none, 1 pending, 2 done
-    SiteState,     // 0 gone, 1 released, 2 placed
-    Party,         // 0 none, 1 the player's, 2..8 the others
-    SaveSlot,      // 0 none, 1..5
-    StoryMode,     // 0..4
-    Portrait,      // 0..1
-    WealthSlot,    // 0 none, or a gem or artifact slot or index + 1, 1..30
-    DailyIncome,   // 0..540
-    RouteCounter,  // 0 or 22
-    EnemyKind,     // 0..10
-    AllyKind,      // 0..2
-};
-
-// The map's and the battle's rules that bound saved fields, as the world sees them; a test holds
-// them to the map's and the battle's own.
-namespace saved_rules {
-inline constexpr int kFirstInvader = 80;
-inline constexpr int kLastInvader = 92;
-inline constexpr int kLastBattle = 93;
-inline constexpr int kEnemyPlanPoints = 7;
-inline constexpr int kLargestGoalCells = 22;  // the castle's
-inline constexpr int kArmyMovesPerDay = 4;
-inline constexpr int kMovesPerDay = 7;
-inline constexpr int kHighestDailyIncome = 540;
-inline constexpr int kRouteCounterSet = 22;
-inline constexpr int kEnemyKinds = 11;
-inline constexpr int kAllyKinds = 3;
-inline constexpr int kLastUnitType = 21;
-inline constexpr int kPortraits = 2;
-inline constexpr int kStoryModes = 5;
-inline constexpr int kBattleFieldWidth = 20 * 80;
-inline constexpr int kBattleFieldHeight = 15 * 80;
-inline constexpr int kBattleCells = 20 * 15;
-}  // namespace saved_rules
-
-// Far above anything a game reaches, and low enough that sums of such values stay in 32 bits.
-inline constexpr int32_t kSavedValueCeiling = 100'000'000;
-
-// The lowest and the highest value of a check. Checks that leave gaps inside (Quest, UnitType,
-// UnitId, Glyph, MeetingCharacter, MovingArmy, Invader, RouteCounter) are tested
-// further by SlotFits.
-struct SlotRange {
-    int64_t low;
-    int64_t high;
-};
-
-SlotRange RangeOf(SlotCheck check);
-
-// Whether a slot's value is one its field may hold; the byte fields' slots are first held to a
-// byte by the reader.
-bool SlotFits(int64_t value, SlotCheck check);
 
 namespace save_layout {
 

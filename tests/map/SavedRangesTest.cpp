@@ -12,7 +12,7 @@
 #include "map/MapPlaceTables.h"
 #include "map/MapScreen.h"
 #include "map/MapStateSteps.h"
-#include "world/SaveImageLayout.h"
+#include "world/SaveRanges.h"
 
 namespace varn {
 
