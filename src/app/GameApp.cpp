@@ -11,6 +11,8 @@
 #include "engine/ScreenSize.h"
 #include "engine/Settings.h"
 #include "engine/StepTimer.h"
+#include "exchange/ArmyExchangeScreen.h"
+#include "exchange/MeetingScreen.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
 #include "frontend/InformationScreen.h"
@@ -119,6 +121,8 @@ uint32_t GameApp::Cleanup() {
     FreeOwned(controlPanel);
     settings.reset();
     FreeOwned(saveBlob);
+    FreeOwned(armyExchangeScreen);
+    FreeOwned(meetingScreen);
     return 1;
 }
 

@@ -20,6 +20,7 @@
 
 namespace varn {
 
+class ArmyExchangeScreen;
 class BattleScreen;
 class CreditsScreen;
 class ControlPanel;
@@ -30,6 +31,7 @@ class InformationScreen;
 class MainMenuScreen;
 class MapScreen;
 class MapView;
+class MeetingScreen;
 class NameEntryScreen;
 class NameLetters;
 class OptionsScreen;
@@ -172,6 +174,10 @@ class GameApp : public AppFramework {
     std::unique_ptr<ControlPanel> controlPanel;
     std::unique_ptr<MapView> mapView;
     std::unique_ptr<MapScreen> mapScreen;
+
+    // The meeting of two of the player's characters, kept while either exchange is open.
+    std::unique_ptr<ArmyExchangeScreen> armyExchangeScreen;
+    std::unique_ptr<MeetingScreen> meetingScreen;
 
     // The background MP3 and the last event it reported.
     BackgroundTrack backgroundTrack;

@@ -4,6 +4,9 @@
 
 #include "battle/BattlePictures.h"
 #include "engine/MouseCursor.h"
+#include "exchange/ArmyExchangeScreen.h"
+#include "exchange/ExchangePictures.h"
+#include "exchange/MeetingScreen.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
 #include "frontend/InformationScreen.h"
@@ -18,8 +21,8 @@
 #include "frontend/StoryScreen.h"
 #include "map/ControlPanel.h"
 #include "map/MapFoundPictures.h"
-#include "map/MapViewPictures.h"
 #include "map/MapScreen.h"
+#include "map/MapViewPictures.h"
 
 namespace varn {
 
@@ -41,9 +44,14 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"map view", kMapViewPictures},
         {"control panel", kPanelPictures},
         {"map screen", kMapScreenPictures},
-        {"map screen units", kMapUnitPictures},  {"map screen enemies", kMapEnemyPictures},
-        {"map found gems", kFoundGemPictures},   {"map found artifacts", kFoundArtifactPictures},
+        {"map screen units", kMapUnitPictures},
+        {"map screen enemies", kMapEnemyPictures},
+        {"map found gems", kFoundGemPictures},
+        {"map found artifacts", kFoundArtifactPictures},
         {"map found items", kFoundItemPictures},
+        {"meeting", kMeetingPictures},
+        {"exchange name letters", kNameLetterPictures},
+        {"army exchange", kArmyTradePictures},
     };
     static const std::vector<NamedPictureTable> tables = [] {
         std::vector<NamedPictureTable> all(std::begin(kScreenTables), std::end(kScreenTables));

@@ -106,6 +106,7 @@ void GameApp::RunMapState() {
     controlPanel->Animate();
     HoldCaptionAfterAnimations(*this);
     RunRecovery(*this);
+    RefuseMeetingWithoutMoves(*this);
 
     DrawMap(*this);
     mapScreen->ResetHover();
