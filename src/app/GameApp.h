@@ -27,14 +27,17 @@ class ControlPanel;
 class DataBlob;
 class GameState;
 class HallOfFameScreen;
+class HeroScreen;
 class InformationScreen;
 class MainMenuScreen;
 class MapScreen;
 class MapView;
 class MeetingScreen;
 class NameEntryScreen;
+class NameScreen;
 class NameLetters;
 class OptionsScreen;
+class PaperDollArt;
 class PortraitScreen;
 class QuestLogScreen;
 class SaveQuitDialog;
@@ -42,6 +45,8 @@ class SaveSlotScreen;
 class Settings;
 class StepTimer;
 class StoryScreen;
+class WealthScreen;
+class YouScreen;
 
 // Values of GameApp::statePhase a switch stores; each state tests only those it uses.
 enum StatePhase : uint8_t {
@@ -174,6 +179,14 @@ class GameApp : public AppFramework {
     std::unique_ptr<ControlPanel> controlPanel;
     std::unique_ptr<MapView> mapView;
     std::unique_ptr<MapScreen> mapScreen;
+
+    // The character screens and the rename; the paper-doll art lives from its first use to the
+    // end of the run.
+    std::unique_ptr<PaperDollArt> paperDollArt;
+    std::unique_ptr<HeroScreen> heroScreen;
+    std::unique_ptr<YouScreen> youScreen;
+    std::unique_ptr<WealthScreen> wealthScreen;
+    std::unique_ptr<NameScreen> nameScreen;
 
     // The meeting of two of the player's characters, kept while either exchange is open.
     std::unique_ptr<ArmyExchangeScreen> armyExchangeScreen;

@@ -3,6 +3,11 @@
 #include <vector>
 
 #include "battle/BattlePictures.h"
+#include "characters/ArmyPanel.h"
+#include "characters/CharacterScreen.h"
+#include "characters/NameScreen.h"
+#include "characters/PaperDollArt.h"
+#include "characters/WealthScreen.h"
 #include "engine/MouseCursor.h"
 #include "exchange/ArmyExchangeScreen.h"
 #include "exchange/ExchangePictures.h"
@@ -49,6 +54,15 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"map found gems", kFoundGemPictures},
         {"map found artifacts", kFoundArtifactPictures},
         {"map found items", kFoundItemPictures},
+        {"paper-doll bodies", kDollBodyPictures},
+        {"paper-doll bare parts", kDollBarePartPictures},
+        {"character screens", kCharacterPictures},
+        {"army panel units", kArmyUnitPictures},
+        {"wealth screen", kWealthPictures},
+        {"wealth villages", kWealthVillagePictures},
+        {"wealth towns and mines", kWealthTownPictures},
+        {"rename", kNameScreenPictures},
+        {"rename background", kNameScreenTextures},
         {"meeting", kMeetingPictures},
         {"exchange name letters", kNameLetterPictures},
         {"army exchange", kArmyTradePictures},
