@@ -57,7 +57,6 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"paper-doll bodies", kDollBodyPictures},
         {"paper-doll bare parts", kDollBarePartPictures},
         {"character screens", kCharacterPictures},
-        {"army panel units", kArmyUnitPictures},
         {"wealth screen", kWealthPictures},
         {"wealth villages", kWealthVillagePictures},
         {"wealth towns and mines", kWealthTownPictures},

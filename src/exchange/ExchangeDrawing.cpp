@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/PartyPictures.h"
 #include "engine/SpriteSet.h"
 #include "exchange/ExchangePictures.h"
 #include "world/GameState.h"
@@ -12,7 +13,6 @@ namespace varn {
 namespace {
 
 constexpr uint32_t kOpaque = 0xFFFFFFFF;
-constexpr int32_t kLetterAdvance = 14;
 constexpr int32_t kFirstHeroPortraitSlot = 2;
 
 }  // namespace
@@ -23,9 +23,14 @@ void CharacterCard::CopyFrom(const GameState& world, CharacterId character) {
         return;
     }
     id = character;
-    portraitSlot = character == kPlayerCharacter
-                       ? std::min<int32_t>(world.playerPortrait, 1)
-                       : kFirstHeroPortraitSlot + HeroIndexOfCharacter(character);
+    if (character == kPlayerCharacter) {
+        portraitSlot = std::min<int32_t>(world.playerPortrait, 1);
+        bodyVariant = world.playerPortrait;
+    } else {
+        const HeroIndex hero = HeroIndexOfCharacter(character);
+        portraitSlot = kFirstHeroPortraitSlot + hero;
+        bodyVariant = world.heroBodyVariant[hero];
+    }
     name = NameOf(world, character);
     stats = *StatsOf(world, character);
     armies = *ArmyOf(world, character);
@@ -63,28 +68,6 @@ void DrawExchangeButton(SpriteSet& set, int32_t slot, const ButtonBar& bar, uint
     const ButtonRect* rect = bar.Find(id);
     if (rect != nullptr) {
         set.Draw(slot, bar.Look(id), rect->x, rect->y, kOpaque, 1.0f, 1.0f);
-    }
-}
-
-void DrawGlyphRow(SpriteSet& letters, const GlyphString& name, int32_t x, int32_t y, float scale) {
-    for (int i = 0; i < kGlyphStringLength; ++i) {
-        const GlyphCode code = name[static_cast<size_t>(i)];
-        if (code != kGlyphBlank && code != kGlyphCursor && IsValidGlyph(code)) {
-            letters.Draw(0, code, x + static_cast<int32_t>(kLetterAdvance * scale * i), y, kOpaque,
-                         scale, scale);
-        }
-    }
-}
-
-void DrawGlyphNameCentred(SpriteSet& letters, const GlyphString& name, int32_t centreX, int32_t y) {
-    constexpr int32_t kLetterWidth = 16;
-    const int32_t left = centreX - kLetterAdvance * LastGlyphIndex(name) / 2 - kLetterWidth / 2;
-    DrawGlyphRow(letters, name, left, y, 1.0f);
-}
-
-void DrawUnitFigure(SpriteSet& units, uint8_t unitType, int32_t x, int32_t y, float scale) {
-    if (units.IsLoaded(unitType)) {
-        units.Draw(unitType, kUnitFacingViewer, x, y, kOpaque, scale, scale);
     }
 }
 

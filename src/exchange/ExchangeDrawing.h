@@ -15,11 +15,14 @@ class SpriteSet;
 
 inline constexpr uint32_t kExchangeTextColour = 0xFFE6E6E6;
 inline constexpr uint32_t kExchangeTitleColour = 0xFF82E682;
+// Names stand 14 pixels a letter.
+inline constexpr int32_t kNameLetterSpacing = 14;
 
 // What the exchange screens show of one character, copied from the world.
 struct CharacterCard {
     CharacterId id = kNoCharacter;
     int32_t portraitSlot = 0;
+    uint8_t bodyVariant = 0;
     GlyphString name{};
     CharacterStats stats{};
     ArmyRecord armies{};
@@ -38,13 +41,5 @@ void DrawBox(SpriteSet& set, int32_t slot, int32_t x, int32_t y, int32_t w, int3
 
 // A button's picture in the frame of its look, at its rectangle.
 void DrawExchangeButton(SpriteSet& set, int32_t slot, const ButtonBar& bar, uint8_t id);
-
-// A name from its first letter on, letters 14 pixels apart at scale 1.
-void DrawGlyphRow(SpriteSet& letters, const GlyphString& name, int32_t x, int32_t y, float scale);
-// A name at scale 1 centred on its last letter about centreX.
-void DrawGlyphNameCentred(SpriteSet& letters, const GlyphString& name, int32_t centreX, int32_t y);
-
-// The army's figure facing the viewer; nothing for a type without a figure.
-void DrawUnitFigure(SpriteSet& units, uint8_t unitType, int32_t x, int32_t y, float scale);
 
 }  // namespace varn

@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-#include "exchange/ArmyMoves.h"
+#include "characters/ArmyPanel.h"
+#include "characters/GlyphText.h"
 #include "exchange/ExchangePictures.h"
 
 namespace varn {
@@ -10,21 +11,16 @@ namespace varn {
 namespace {
 
 constexpr int32_t kHalfWidth = 400;
-constexpr int32_t kPortraitX = 26;
-constexpr int32_t kPortraitY = 32;
-constexpr int32_t kStatsX = 176;
-constexpr int32_t kStatsY = 36;
-constexpr int32_t kStatLine = 24;
-constexpr int32_t kNameY = 172;
-constexpr int32_t kArmiesTitleY = 214;
-constexpr int32_t kFirstArmyY = 240;
-constexpr int32_t kArmyRow = 46;
-constexpr int32_t kFigureX = 22;
-constexpr float kFigureScale = 0.7f;
-constexpr int32_t kMenX = 74;
-constexpr int32_t kArmyNameX = 150;
-constexpr float kArmyNameScale = 0.75f;
-constexpr int32_t kTextHeight = 20;
+constexpr int32_t kPortraitX = 16;
+constexpr int32_t kPortraitY = 12;
+constexpr float kPortraitScale = 0.75f;
+constexpr int32_t kStatsX = 128;
+constexpr int32_t kStatsY = 12;
+constexpr int32_t kStatLine = 20;
+constexpr int32_t kNameY = 114;
+constexpr int32_t kArmiesX = 40;
+constexpr int32_t kArmiesY = 152;
+constexpr int32_t kTextHeight = 18;
 
 }  // namespace
 
@@ -61,9 +57,8 @@ void MeetingScreen::Text(const char* text, int32_t x, int32_t y, uint32_t colour
 }
 
 void MeetingScreen::DrawCard(const CharacterCard& card, int32_t left) {
-    portraits.Draw(card.portraitSlot, 0, left + kPortraitX, kPortraitY, 0xFFFFFFFF, 1.0f, 1.0f);
-    DrawGlyphNameCentred(letters, card.name, left + kHalfWidth / 2, kNameY);
-
+    portraits.Draw(card.portraitSlot, 0, left + kPortraitX, kPortraitY, 0xFFFFFFFF, kPortraitScale,
+                   kPortraitScale);
     const CharacterStats& stats = card.stats;
     char line[64];
     int32_t y = kStatsY;
@@ -77,23 +72,10 @@ void MeetingScreen::DrawCard(const CharacterCard& card, int32_t left) {
     statLine("Defence %d", stats.defence);
     statLine("Level %d", static_cast<int>(stats.level));
     statLine("Experience %d", stats.experience);
-
-    Text("Armies", left + kFigureX, kArmiesTitleY, kExchangeTitleColour);
-    bool anyArmy = false;
-    for (int slot = 0; slot < kArmySlotCount; ++slot) {
-        if (!HoldsArmy(card.armies, slot)) {
-            continue;
-        }
-        anyArmy = true;
-        const int32_t rowY = kFirstArmyY + kArmyRow * slot;
-        DrawUnitFigure(units, card.armies.unitType[slot], left + kFigureX, rowY - 6, kFigureScale);
-        std::snprintf(line, sizeof line, "%d men", static_cast<int>(card.armies.alive[slot]));
-        Text(line, left + kMenX, rowY + 8, kExchangeTextColour);
-        DrawGlyphRow(letters, card.armies.name[slot], left + kArmyNameX, rowY + 4, kArmyNameScale);
-    }
-    if (!anyArmy) {
-        Text("No armies", left + kMenX, kFirstArmyY + 8, kExchangeTextColour);
-    }
+    DrawCentredGlyphs(letters, 0, card.name, left + kHalfWidth / 2, kNameY, kNameLetterSpacing,
+                      1.0f);
+    DrawArmyPanel({&units, &letters, 0, &font}, card.armies,
+                  {left + kArmiesX, kArmiesY, 0, kArmyCellHeight}, -1);
 }
 
 void MeetingScreen::Draw() {

@@ -17,8 +17,8 @@ class GraphicsDevice;
 enum MeetingButton : uint8_t { kMeetItemsButton = 1, kMeetArmiesButton = 2, kMeetLeaveButton = 3 };
 
 inline constexpr ButtonRect kMeetingButtons[] = {
-    {kMeetArmiesButton, 336, 540, 128, 32},
-    {kMeetLeaveButton, 476, 540, 128, 32},
+    {kMeetArmiesButton, 336, 560, 128, 32},
+    {kMeetLeaveButton, 476, 560, 128, 32},
 };
 
 // The buttons' pictures, three looks each, in the slot before their id.

@@ -61,9 +61,11 @@ class MeetingRoad : public testing::Test {
         player.Frame();
     }
 
-    static int32_t SlotCentreX(int side) { return kArmyColumnX[side] + kArmySlotWidth / 2; }
+    static int32_t SlotCentreX(int side) {
+        return kArmyTradeColumns[static_cast<size_t>(side)].x + kArmyCellWidth / 2;
+    }
     static int32_t SlotCentreY(int slot) {
-        return kArmyColumnTop + kArmySlotPitch * slot + kArmySlotHeight / 2;
+        return kArmyTradeColumns[0].y + kArmyTradeColumns[0].stepY * slot + kArmyCellHeight / 2;
     }
 
     // Presses on one army slot, moves to another and lets go there.
@@ -158,7 +160,7 @@ TEST_F(MeetingRoad, ArmiesMovedAndSwappedInTheExchangeReachTheWorldThroughTheMee
     // The player's first army into the hero's empty third slot, then the hero's two swapped.
     DragArmy(0, 0, 1, 2);
     DragArmy(1, 0, 1, 1);
-    const ArmyRecord& shown = App().armyExchangeScreen->armies[1];
+    const ArmyRecord& shown = App().armyExchangeScreen->cards[1].armies;
     EXPECT_EQ(shown.alive[2], playerArmies.alive[0]);
     EXPECT_EQ(shown.alive[0], heroArmies.alive[1]);
     EXPECT_EQ(shown.alive[1], heroArmies.alive[0]);
@@ -187,7 +189,7 @@ TEST_F(MeetingRoad, ArmiesMovedAndSwappedInTheExchangeReachTheWorldThroughTheMee
 TEST_F(MeetingRoad, AnArmyLetGoOutsideTheColumnsStaysWhereItWas) {
     MeetDirectly(kPlayerCharacter, kFirstHero);
     ClickButton(kMeetingButtons[0]);
-    const ArmyRecord before = App().armyExchangeScreen->armies[0];
+    const ArmyRecord before = App().armyExchangeScreen->cards[0].armies;
     player.PointAt(SlotCentreX(0), SlotCentreY(0));
     player.Frame();
     MapDriver::Backend().SetButton(0, true);
@@ -196,10 +198,10 @@ TEST_F(MeetingRoad, AnArmyLetGoOutsideTheColumnsStaysWhereItWas) {
     player.Frame();
     MapDriver::Backend().SetButton(0, false);
     player.Frame();
-    EXPECT_EQ(App().armyExchangeScreen->armies[0], before);
+    EXPECT_EQ(App().armyExchangeScreen->cards[0].armies, before);
     // Hero 1's slots hold men but no army: nothing there to pick up.
     DragArmy(1, 0, 0, 5);
-    EXPECT_EQ(App().armyExchangeScreen->armies[0], before);
+    EXPECT_EQ(App().armyExchangeScreen->cards[0].armies, before);
 }
 
 TEST_F(MeetingRoad, GoldenImagesOfTheMeetingAndTheArmyExchange) {
