@@ -123,6 +123,7 @@ uint32_t GameApp::Cleanup() {
 }
 
 uint32_t GameApp::Frame() {
+    switchedThisFrame = false;
     stateHandler(this);
     return quit == 0 ? 1 : 0;
 }

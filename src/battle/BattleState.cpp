@@ -71,10 +71,9 @@ void GameApp::RunBattleState() {
     if (world->musicOn != 0) {
         UpkeepTrack();
     }
-    for (int t = 0; t < 2; ++t) {
-        if (!stepTimers[t]) {
-            stepTimers[t] = std::make_unique<StepTimer>();
-            stepTimers[t]->seed = world->timerSpeed;
+    for (size_t timer : {kScrollTimer, kWalkTimer}) {
+        if (!stepTimers[timer]) {
+            StartStepTimer(timer);
         }
     }
     static constexpr int32_t kSwingPeriods[] = {200, 100, 50};
@@ -106,7 +105,7 @@ void GameApp::RunBattleState() {
     }
     PollKeyboard();
     if (frameTimingOn != 0) {
-        const uint8_t step = stepTimers[0]->steps;
+        const uint8_t step = stepTimers[kScrollTimer]->steps;
         if (keyboard.KeyPressed(kKeyRight) != 0 || keyboard.KeyPressed(kKeyNumpad6) != 0) {
             b.cameraX =
                 b.cameraX < kCameraMaxX ? std::min(b.cameraX + step, kCameraMaxX) : b.cameraX;
@@ -122,7 +121,7 @@ void GameApp::RunBattleState() {
                 b.cameraY < kCameraMaxY ? std::min(b.cameraY + step, kCameraMaxY) : b.cameraY;
         }
     }
-    b.ScrollCamera(mouseCursor, stepTimers[0]->steps);
+    b.ScrollCamera(mouseCursor, stepTimers[kScrollTimer]->steps);
 
     bool leave = false;
     if (mouse.ButtonPressed(kRightButton) != 0) {
@@ -228,10 +227,11 @@ void GameApp::RunBattleState() {
         }
     }
 
-    stepTimers[0]->steps = stepTimers[0]->StepsAveraged(kScrollRate, static_cast<int32_t>(frameMs));
-    stepTimers[1]->steps = stepTimers[1]->StepsAveraged(WalkRate(world->battleMoveSpeed),
-                                                        static_cast<int32_t>(frameMs));
-    const uint8_t moveSteps = stepTimers[1]->steps;
+    stepTimers[kScrollTimer]->steps =
+        stepTimers[kScrollTimer]->StepsAveraged(kScrollRate, static_cast<int32_t>(frameMs));
+    stepTimers[kWalkTimer]->steps = stepTimers[kWalkTimer]->StepsAveraged(
+        WalkRate(world->battleMoveSpeed), static_cast<int32_t>(frameMs));
+    const uint8_t moveSteps = stepTimers[kWalkTimer]->steps;
     b.RunPlayerTurn(moveSteps);
     b.RunAllyPhase(moveSteps);
     b.RunEnemyPhase(moveSteps);
@@ -285,7 +285,7 @@ void GameApp::RunBattleState() {
     b.ResetHover();
     rightClicked = 0;
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseWriteBack || !battleScreen) {
+        if (Leaving() != Leave::WriteBack || !battleScreen) {
             return;
         }
         const bool finalLeave = stateHandler == MapStateThunk;

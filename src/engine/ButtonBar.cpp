@@ -1,5 +1,7 @@
 #include "engine/ButtonBar.h"
 
+#include <utility>
+
 #include "engine/HitTest.h"
 #include "engine/InputDevice.h"
 
@@ -20,9 +22,15 @@ bool FreshPress(const InputDevice& mouse) {
 ButtonBar::ButtonBar(std::span<const ButtonRect> buttons)
     : buttons_(buttons.first(buttons.size() < kMaxButtons ? buttons.size() : kMaxButtons)) {}
 
+uint8_t ButtonBar::Poll(int32_t x, int32_t y, InputDevice& mouse, bool pressesTaken) {
+    Hover(x, y);
+    justPressed = pressesTaken && Click(x, y, mouse) != 0 ? pressedId : 0;
+    return TakeAction(mouse);
+}
+
 void ButtonBar::Hover(int32_t x, int32_t y) {
     for (size_t i = 0; i < buttons_.size(); ++i) {
-        const bool inside = Holds(buttons_[i], x, y);
+        const bool inside = Available(buttons_[i].id) && Holds(buttons_[i], x, y);
         if (inside) {
             hoverId = buttons_[i].id;
         }
@@ -37,10 +45,12 @@ int ButtonBar::Click(int32_t x, int32_t y, const InputDevice& mouse) {
         return 0;
     }
     for (size_t i = 0; i < buttons_.size(); ++i) {
-        if (Holds(buttons_[i], x, y)) {
-            pressedId = buttons_[i].id;
-            looks_[i] = kButtonPressed;
+        const ButtonRect& button = buttons_[i];
+        if (Available(button.id) && Holds(button, x, y)) {
+            pressedId = button.id;
+            looks_[i] = button.heldLook;
             held = 1;
+            pressAction_ = button.actsOnPress ? button.id : 0;
             return 1;
         }
     }
@@ -48,24 +58,34 @@ int ButtonBar::Click(int32_t x, int32_t y, const InputDevice& mouse) {
 }
 
 uint8_t ButtonBar::TakeAction(InputDevice& mouse) {
-    uint8_t action = 0;
-    if (pressedId != 0 && (hoverId != pressedId || IsMouseIdle(mouse) != 0)) {
-        action = pressedId;
-        pressedId = 0;
-        held = 0;
+    if (pressedId != 0 && !Available(pressedId)) {
+        // Gone from the screen while held: its press comes to nothing more.
+        EndPress();
+    }
+    uint8_t action = std::exchange(pressAction_, 0);
+    if (action == 0 && pressedId != 0 && (hoverId != pressedId || IsMouseIdle(mouse) != 0)) {
+        const ButtonRect* button = Find(pressedId);
+        action = button != nullptr && button->actsOnPress ? 0 : pressedId;
+        SetLook(pressedId, kButtonNormal);
+        EndPress();
     }
     // A frame with no fresh press ends a press that was never acted on.
     if (!FreshPress(mouse)) {
-        pressedId = 0;
-        held = 0;
+        EndPress();
     }
     return action;
 }
 
-void ButtonBar::Reset() {
-    hoverId = 0;
+void ButtonBar::EndPress() {
     pressedId = 0;
     held = 0;
+}
+
+void ButtonBar::Reset() {
+    hoverId = 0;
+    EndPress();
+    justPressed = 0;
+    pressAction_ = 0;
     looks_.fill(kButtonNormal);
 }
 

@@ -19,7 +19,7 @@ void GameApp::RunInformationState() {
     infoScreen->Draw();
     buttons.ResetHover();
     CloseFrame(FrameRateRow::Bottom, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(infoScreen);
         }
     });

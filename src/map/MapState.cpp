@@ -80,7 +80,7 @@ void GameApp::RunMapState() {
     if (CreateScreen(controlPanel, device)) {
         controlPanel->portrait = world->playerPortrait;
     }
-    if (statePhase != kPhaseRunning) {
+    if (Entering()) {
         controlPanel->buttons.pressedId = 0;
         EnterState();
         mapEntered = 1;
@@ -122,7 +122,7 @@ void GameApp::RunMapState() {
     }
     DrawMapPointer(*this);
     LeaveForTheEndOfTheGame(*this);
-    if (statePhase == kPhaseSwitch) {
+    if (LeavingFrees()) {
         LeaveMap(*this);
     }
     LeaveForTheEndOfTheGame(*this);
