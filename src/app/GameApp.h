@@ -153,6 +153,7 @@ class GameApp : public AppFramework {
                             bool enemyAttacks);
     // The save-and-quit question opened from the battle (BattleState.cpp).
     void AskSaveAndQuitInBattle();
+    void ActOnSideButton(uint8_t action);
 
     // Engine objects, constructed in this order and destroyed in reverse.
     Font font;

@@ -36,9 +36,14 @@ bool ComputerActs(const BattleScreen& b) {
     return b.enemyPhase != 0 || b.allyPhase != 0;
 }
 
+// No unit of the player's sent off or walking.
+bool PlayerUnitsIdle(const BattleScreen& b) {
+    return b.commanderOrder <= 1 && b.armyGo == 0 && b.armyWalking == 0;
+}
+
 // Neither a unit of the player's sent off nor a computer phase under way.
 bool PlayerIdle(const BattleScreen& b) {
-    return b.commanderOrder <= 1 && b.armyGo == 0 && b.armyWalking == 0 && !ComputerActs(b);
+    return PlayerUnitsIdle(b) && !ComputerActs(b);
 }
 
 }  // namespace
@@ -52,6 +57,51 @@ void GameApp::AskSaveAndQuitInBattle() {
     world->inBattle = 0;
     world->quitFromBattle = 1;
     SwitchState(SaveQuitStateThunk, kPhaseWriteBack);
+}
+
+// A side button's action: the retreat question and its Yes at the press, the others once the
+// press is let go of or the pointer slides off.
+void GameApp::ActOnSideButton(uint8_t action) {
+    BattleScreen& b = *battleScreen;
+    const bool phasesIdle = !ComputerActs(b);
+    switch (action) {
+        case kSideRetreat:
+            b.retreatAsked = 1;
+            break;
+        case kSideRetreatYes:
+            b.retreatConfirmed = 1;
+            b.retreatChosen = 1;
+            break;
+        case kSideEndTurn:
+            if (PlayerIdle(b)) {
+                battleFlag = 1;
+                b.EndPlayerTurn();
+            }
+            break;
+        case kSideRetreatNo:
+            if (phasesIdle) {
+                b.retreatAsked = 0;
+            }
+            break;
+        case kSideGrid:
+            b.gridOn = b.gridOn != 0 ? 0 : 1;
+            break;
+        case kSideQuit:
+            if (phasesIdle && b.SideButtonAvailable(kSideQuit)) {
+                AskSaveAndQuitInBattle();
+            }
+            break;
+        case kSideOptions:
+            if (phasesIdle) {
+                // The battle waits as it is: no leave step, the screen kept.
+                optionsFromMap = 0;
+                optionsFromBattle = 1;
+                SwitchState(OptionsStateThunk, kPhaseKeepScreen);
+            }
+            break;
+        default:
+            break;
+    }
 }
 
 void GameApp::RunBattleState() {
@@ -142,18 +192,19 @@ void GameApp::RunBattleState() {
     }
 
     if (b.mouseFree != 0) {
-        b.HoverSideButtons(mouseCursor.x, mouseCursor.y);
         if (b.won != 0) {
             b.HoverDialogGrid(mouseCursor.x, mouseCursor.y);
         }
-        if (rightClicked == 0 && b.hoverId == 0 && b.retreatConfirmed == 0) {
+        b.HoverUnitPanel(mouseCursor.x, mouseCursor.y);
+        if (rightClicked == 0 && b.sideButtons.At(mouseCursor.x, mouseCursor.y) == 0 &&
+            b.retreatConfirmed == 0) {
             b.ClickCell(mouseCursor.x, mouseCursor.y, mouse);
         }
-        if (!ComputerActs(b) && b.ClickSideButtons(mouseCursor.x, mouseCursor.y, mouse) != 0 &&
-            b.pressedId == kSideEndTurn && b.commanderOrder <= 1 && b.armyGo == 0 &&
-            b.armyWalking == 0) {
+        const uint8_t action = PollButtons(b.sideButtons, !ComputerActs(b));
+        if (b.sideButtons.justPressed == kSideEndTurn && PlayerUnitsIdle(b)) {
             b.PressEndTurn();
         }
+        ActOnSideButton(action);
     }
 
     if (b.clickArmed != 0 && FreshPress(mouse)) {
@@ -173,58 +224,12 @@ void GameApp::RunBattleState() {
         b.showTurnInfo = 0;
     }
 
-    if (b.mouseFree != 0 && b.pressedId != 0 &&
-        (b.hoverId != b.pressedId || IsMouseIdle(mouse) != 0)) {
-        const uint8_t action = b.pressedId;
-        const bool phasesIdle = !ComputerActs(b);
-        switch (action) {
-            case kSideEndTurn:
-                if (b.commanderOrder <= 1 && b.armyGo == 0 && b.armyWalking == 0 && phasesIdle) {
-                    battleFlag = 1;
-                    b.EndPlayerTurn();
-                }
-                break;
-            case kSideRetreatNo:
-                if (phasesIdle) {
-                    b.retreatAsked = 0;
-                }
-                break;
-            case kSideGrid:
-                b.gridOn = b.gridOn != 0 ? 0 : 1;
-                break;
-            case kSideQuit:
-                if (phasesIdle && b.SideButtonAvailable(kSideQuit)) {
-                    AskSaveAndQuitInBattle();
-                }
-                break;
-            case kSideOptions:
-                if (phasesIdle) {
-                    // The battle waits as it is: no leave step, the screen kept.
-                    optionsFromMap = 0;
-                    optionsFromBattle = 1;
-                    SwitchState(OptionsStateThunk, kPhaseKeepScreen);
-                }
-                break;
-            default:
-                // Retreat and Yes acted at the press.
-                break;
-        }
-        const bool answer = action == kSideRetreatYes || action == kSideRetreatNo;
-        b.buttonState[answer ? uint8_t{kSideRetreat} : action] = 0;
-        b.mouseHeld = 0;
-        b.pressedId = 0;
-    }
-
     if (b.mouseFree == 0 && IsMouseIdle(mouse) != 0) {
         b.mouseFree = 1;
     }
-    if (ButtonsUp(mouse)) {
-        b.pressedId = 0;
-        b.mouseHeld = 0;
-        if (b.won >= 2 || b.retreatAsked != 0 || b.retreatConfirmed != 0 || b.lost != 0 ||
-            b.showTurnInfo != 0) {
-            b.clickArmed = 1;
-        }
+    if (ButtonsUp(mouse) && (b.won >= 2 || b.retreatAsked != 0 || b.retreatConfirmed != 0 ||
+                             b.lost != 0 || b.showTurnInfo != 0)) {
+        b.clickArmed = 1;
     }
 
     stepTimers[kScrollTimer]->steps =

@@ -44,14 +44,22 @@ int ButtonBar::Click(int32_t x, int32_t y, const InputDevice& mouse) {
     if (!FreshPress(mouse)) {
         return 0;
     }
-    for (size_t i = 0; i < buttons_.size(); ++i) {
-        const ButtonRect& button = buttons_[i];
+    const uint8_t id = At(x, y);
+    if (id == 0) {
+        return 0;
+    }
+    const ButtonRect& button = *Find(id);
+    pressAction_ = button.actsOnPress ? id : 0;
+    pressedId = id;
+    SetLook(id, button.heldLook);
+    held = 1;
+    return 1;
+}
+
+uint8_t ButtonBar::At(int32_t x, int32_t y) const {
+    for (const ButtonRect& button : buttons_) {
         if (Available(button.id) && Holds(button, x, y)) {
-            pressedId = button.id;
-            looks_[i] = button.heldLook;
-            held = 1;
-            pressAction_ = button.actsOnPress ? button.id : 0;
-            return 1;
+            return button.id;
         }
     }
     return 0;
@@ -60,6 +68,7 @@ int ButtonBar::Click(int32_t x, int32_t y, const InputDevice& mouse) {
 uint8_t ButtonBar::TakeAction(InputDevice& mouse) {
     if (pressedId != 0 && !Available(pressedId)) {
         // Gone from the screen while held: its press comes to nothing more.
+        SetLook(pressedId, kButtonNormal);
         EndPress();
     }
     uint8_t action = std::exchange(pressAction_, 0);

@@ -39,9 +39,11 @@ inline constexpr ButtonScales kLargeButtonScales{0.8f, 0.95f, 1.1f};
 // The buttons of one screen, given as a table, with the press-and-release rule every screen
 // follows: a press of either mouse button over a button marks it pressed; the action comes once
 // both buttons are up again, or at once when the pointer has slid off the pressed button, and
-// the acted button looks normal again. A button that acts on press acts in the frame of the
-// press instead, and not again at the release. Buttons are tested in table order; the first hit
-// wins. A button the screen says is not available neither hovers, nor presses, nor acts.
+// the acted button looks normal again. Nothing uses the press up, so it is seen again in every
+// frame it stays down over the button: a button that acts on press acts in each of those frames
+// (its action must bear repeating), and not at the release. Buttons are tested in table order;
+// the first hit wins. A button the screen says is not available neither hovers, nor presses, nor
+// acts.
 class ButtonBar {
   public:
     static constexpr int kMaxButtons = 24;
@@ -68,6 +70,8 @@ class ButtonBar {
     uint8_t Look(uint8_t id) const;
     void SetLook(uint8_t id, uint8_t look);
     const ButtonRect* Find(uint8_t id) const;
+    // The available button a press at x, y would take (the first in table order), or 0.
+    uint8_t At(int32_t x, int32_t y) const;
     std::span<const ButtonRect> Buttons() const { return buttons_; }
     bool Available(uint8_t id) const { return !available || available(id); }
 
@@ -76,7 +80,7 @@ class ButtonBar {
 
     uint8_t hoverId = 0;
     uint8_t pressedId = 0;
-    // The button a press went down on in this frame's Poll, 0 for none.
+    // The button a press is seen on in this frame's Poll (held ones too), 0 for none.
     uint8_t justPressed = 0;
     uint8_t held = 0;
 

@@ -108,7 +108,7 @@ void GameApp::RunMapState() {
     RunRecovery(*this);
 
     DrawMap(*this);
-    mapScreen->ResetHover();
+    mapScreen->barButtons.ResetHover();
     controlPanel->ResetHover();
     // A right click confirms once: held down, it is not taken again in the next frames.
     if (rightClicked != 0) {
