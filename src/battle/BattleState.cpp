@@ -102,6 +102,12 @@ void GameApp::ActOnSideButton(uint8_t action) {
         default:
             break;
     }
+    // The acted button is drawn normal at once; an answer to the question clears the retreat
+    // button's look instead and leaves its own to the next hover.
+    const bool answer = action == kSideRetreatYes || action == kSideRetreatNo;
+    if (action != 0 && action != kSideRetreat) {
+        b.sideButtons.SetLook(answer ? uint8_t{kSideRetreat} : action, kButtonNormal);
+    }
 }
 
 void GameApp::RunBattleState() {

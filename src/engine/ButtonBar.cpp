@@ -75,7 +75,6 @@ uint8_t ButtonBar::TakeAction(InputDevice& mouse) {
     if (action == 0 && pressedId != 0 && (hoverId != pressedId || IsMouseIdle(mouse) != 0)) {
         const ButtonRect* button = Find(pressedId);
         action = button != nullptr && button->actsOnPress ? 0 : pressedId;
-        SetLook(pressedId, kButtonNormal);
         EndPress();
     }
     // A frame with no fresh press ends a press that was never acted on.

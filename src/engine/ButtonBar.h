@@ -38,12 +38,12 @@ inline constexpr ButtonScales kLargeButtonScales{0.8f, 0.95f, 1.1f};
 
 // The buttons of one screen, given as a table, with the press-and-release rule every screen
 // follows: a press of either mouse button over a button marks it pressed; the action comes once
-// both buttons are up again, or at once when the pointer has slid off the pressed button, and
-// the acted button looks normal again. Nothing uses the press up, so it is seen again in every
-// frame it stays down over the button: a button that acts on press acts in each of those frames
-// (its action must bear repeating), and not at the release. Buttons are tested in table order;
-// the first hit wins. A button the screen says is not available neither hovers, nor presses, nor
-// acts.
+// both buttons are up again, or at once when the pointer has slid off the pressed button; the
+// acted button keeps its look until the next hover. Nothing uses the press up, so it is seen again
+// in every frame it stays down over the button: a button that acts on press acts in each of those
+// frames (its action must bear repeating), and not at the release. Buttons are tested in table
+// order; the first hit wins. A button the screen says is not available neither hovers, nor presses,
+// nor acts.
 class ButtonBar {
   public:
     static constexpr int kMaxButtons = 24;

@@ -131,13 +131,6 @@ TEST_F(RuledButtonsTest, AButtonThatActsOnPressActsWhileHeldButNotAtTheRelease) 
     EXPECT_EQ(ruled.pressedId, 0);
 }
 
-TEST_F(RuledButtonsTest, TheActedButtonLooksNormalInItsOwnFrame) {
-    Poll(10, 10, true);
-    EXPECT_EQ(ruled.Look(kPlain), kButtonPressed);
-    EXPECT_EQ(Poll(10, 10, false), kPlain);
-    EXPECT_EQ(ruled.Look(kPlain), kButtonNormal);
-}
-
 TEST_F(RuledButtonsTest, AButtonTheScreenDoesNotOfferNeitherHoversNorPressesNorActs) {
     bool shown = false;
     ruled.available = [&shown](uint8_t id) { return id != kShown || shown; };
