@@ -26,6 +26,7 @@
 #include "frontend/OptionsScreen.h"
 #include "frontend/PortraitScreen.h"
 #include "frontend/QuestLogScreen.h"
+#include "frontend/SaveFiles.h"
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
@@ -82,6 +83,7 @@ uint32_t GameApp::Init() {
         settings = std::make_unique<Settings>();
         settings->Load();
     }
+    RemoveLeftoverSaveTemporaries();
     if (!world) {
         world = std::make_unique<GameState>();
         RunNewGameSetUp(*world);
@@ -136,6 +138,7 @@ uint32_t GameApp::Cleanup() {
 }
 
 uint32_t GameApp::Frame() {
+    switchedThisFrame = false;
     stateHandler(this);
     return quit == 0 ? 1 : 0;
 }

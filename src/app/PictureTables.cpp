@@ -60,7 +60,6 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"wealth screen", kWealthPictures},
         {"wealth villages", kWealthVillagePictures},
         {"wealth towns and mines", kWealthTownPictures},
-        {"rename", kNameScreenPictures},
         {"rename background", kNameScreenTextures},
         {"meeting", kMeetingPictures},
         {"exchange name letters", kNameLetterPictures},

@@ -169,7 +169,7 @@ void EnterHouses(GameApp& app) {
     // the house's number into the world, phase 1; later arrivals in the order town, village,
     // palace, temple, castle, tower win). Until then a reached house is passed by and the world
     // keeps no trace of it.
-    if (app.statePhase != kPhaseRunning) {
+    if (app.Leaving() != Leave::Stay) {
         screen.showCaption = 0;
     }
     // A reached house is not reached again a frame later.

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "app/StepTimerSlots.h"
 #include "world/CharacterRecords.h"
 
 namespace varn {
@@ -27,10 +28,6 @@ enum EnemyPhase : uint8_t {
 // GameState::mapSnapshotState.
 inline constexpr uint8_t kSnapshotBattleStarted = 1;
 inline constexpr uint8_t kSnapshotWaiting = 2;
-
-// Step timers of the map: [0] scrolling, [1] walking.
-inline constexpr size_t kScrollTimer = 0;
-inline constexpr size_t kWalkTimer = 1;
 
 // Centring on a character may go a little further right and less far down than scrolling.
 inline constexpr int32_t kCentreMaxX = 2976;
