@@ -30,4 +30,6 @@
     X(Castle)          \
     X(Palace)          \
     X(Temple)          \
-    X(Tower)
+    X(Tower)           \
+    X(Meeting)         \
+    X(ArmyTrade)

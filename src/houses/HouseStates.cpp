@@ -31,7 +31,7 @@ void RunVisit(GameApp& app, std::unique_ptr<Screen>& owner) {
     frame.PayAndLatchFame();
     frame.Draw();
     app.CloseFrame(FrameRateRow::None, [&] {
-        if (app.statePhase == kPhaseSwitch) {
+        if (app.LeavingFrees()) {
             frame.Leave();
             FreeHouseScreen(owner);
         }

@@ -192,7 +192,7 @@ void EnterHouses(GameApp& app) {
     if (enter(screen.towerEntered, TowerStateThunk)) {
         world.villageOrTowerEntered = 1;
     }
-    if (app.statePhase != kPhaseRunning) {
+    if (app.Leaving() != Leave::Stay) {
         screen.showCaption = 0;
     }
     // A reached house is not reached again a frame later.
@@ -207,14 +207,20 @@ void EnterHouses(GameApp& app) {
 }  // namespace
 
 void StartMeetingFromMap(GameApp& app) {
+    app.SwitchState(MeetingStateThunk, kPhaseSwitch);
+}
+
+void RefuseMeetingWithoutMoves(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
+    if (app.stateHandler != MeetingStateThunk || app.statePhase != kPhaseSwitch) {
+        return;
+    }
     // A character with no moves left cannot trade; the box says so until Enter or a click.
     if (MovesOf(screen, screen.meetFirst) == 0 || MovesOf(screen, screen.meetSecond) == 0) {
         screen.tradeFailed = 1;
+        app.SwitchState(MapStateThunk, kPhaseRunning, false);
+        screen.tradeMode = 0;
     }
-    // The meeting state switches here (MeetingStateThunk, phase 1, the pair handed over by the
-    // leave step) once it is part of the game; until then the trade ends on the map.
-    screen.tradeMode = 0;
 }
 
 void RunMapHandOffs(GameApp& app) {
@@ -232,6 +238,7 @@ void RunMapHandOffs(GameApp& app) {
         }
     }
     if (screen.tradeMode == kTradeReached) {
+        screen.tradeMode = kTradeMeeting;
         StartMeetingFromMap(app);
     }
     FindPlaceBattle(app);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "houses/HouseScreen.h"
@@ -13,10 +14,23 @@ namespace {
 class HouseLoading : public testing::Test {
   protected:
     // What the game loaded to start is not the houses'.
-    HouseLoading() { Asked().clear(); }
+    HouseLoading() { Forget(); }
 
-    // The files a load asked for, in order, from now on.
-    std::vector<std::string>& Asked() { return HeadlessGame::backend().filesAsked; }
+    void Forget() { HeadlessGame::backend().log.clear(); }
+    // The pictures loaded since the last Forget, in order, each as its path, or as "path, key"
+    // with keys.
+    std::vector<std::string> Loaded(bool withKeys = false) const {
+        constexpr std::string_view kLoad = "texture.Load(";
+        std::vector<std::string> loaded;
+        for (const std::string& line : HeadlessGame::backend().log) {
+            if (line.rfind(kLoad, 0) != 0) {
+                continue;
+            }
+            std::string load = line.substr(kLoad.size(), line.size() - kLoad.size() - 1);
+            loaded.push_back(withKeys ? load : load.substr(0, load.find(',')));
+        }
+        return loaded;
+    }
     GraphicsDevice* Device() { return &game.app.device; }
 
     HeadlessGame game;
@@ -78,14 +92,16 @@ TEST_F(HouseLoading, EachKindLoadsItsOwnArtAfterTheControlsInItsOrder) {
         screen.InitMainSprites(Device());
         ASSERT_EQ(screen.mainSprites->count, k.mainSlots);
         // The controls in slot order, the heal price 2 label last where the set has room.
-        EXPECT_EQ(Asked().front(), "Art\\House\\Button1.bmp");
-        EXPECT_EQ(Asked()[Asked().size() - 3],
+        const std::vector<std::string> controls = Loaded();
+        ASSERT_EQ(controls.size(), k.mainSlots == 33 ? 34u : 33u);
+        EXPECT_EQ(controls.front(), "Art\\House\\Button1.bmp");
+        EXPECT_EQ(controls[controls.size() - 3],
                   k.mainSlots == 33 ? "Art\\House\\Write6.bmp" : "Art\\You\\Training.bmp");
-        EXPECT_EQ(Asked().back(), "Art\\Heroes\\Letters1.bmp");
+        EXPECT_EQ(controls.back(), "Art\\Heroes\\Letters1.bmp");
         EXPECT_TRUE(screen.font != nullptr && screen.capitalLetters && screen.smallLetters);
-        Asked().clear();
+        Forget();
         screen.InitHouseArt(Device());
-        EXPECT_EQ(Asked(), k.art);
+        EXPECT_EQ(Loaded(), k.art);
         EXPECT_EQ(screen.mainSprites->IsLoaded(5), k.art.size() == 4);
         screen.InitArmyIcons(Device());
         EXPECT_EQ(screen.armyIcons->count, k.iconSlots);
@@ -94,7 +110,7 @@ TEST_F(HouseLoading, EachKindLoadsItsOwnArtAfterTheControlsInItsOrder) {
         screen.FreeSprites();
         EXPECT_FALSE(screen.mainSprites || screen.houseArt || screen.armyIcons || screen.font ||
                      screen.capitalLetters || screen.smallLetters);
-        Asked().clear();
+        Forget();
     }
 }
 
@@ -114,16 +130,16 @@ TEST_F(HouseLoading, ThePortraitIsTheVisitorsFace) {
         {0, 0, nullptr},
     };
     for (const auto& face : kFaces) {
-        Asked().clear();
+        Forget();
         TowerScreen screen;
         screen.visitor = face.visitor;
         screen.portrait = face.portrait;
         screen.InitPortraits(Device());
         ASSERT_TRUE(screen.portraitSprites);
         if (face.file == nullptr) {
-            EXPECT_TRUE(Asked().empty()) << static_cast<int>(face.visitor);
+            EXPECT_TRUE(Loaded().empty()) << static_cast<int>(face.visitor);
         } else {
-            EXPECT_EQ(Asked(), std::vector<std::string>{face.file});
+            EXPECT_EQ(Loaded(), std::vector<std::string>{face.file});
         }
         screen.FreeSprites();
         EXPECT_FALSE(screen.portraitSprites);
@@ -135,20 +151,20 @@ TEST_F(HouseLoading, ItemArtHoldsEveryFlaggedItemThatHasAPicture) {
     screen.LoadRewardItemArt(Device());
     ASSERT_TRUE(screen.itemArt);
     EXPECT_EQ(screen.itemArt->count, 250);
-    EXPECT_TRUE(Asked().empty());
-    // ItemId 200 names no item; 181 and 250 do.
+    EXPECT_TRUE(Loaded().empty());
+    // ItemId 200 names no item; 181 and 250 do, 181 keyed black.
     screen.rewardItemFlag[180] = 1;
     screen.rewardItemFlag[199] = 1;
     screen.rewardItemFlag[249] = 1;
     screen.LoadRewardItemArt(Device());
-    EXPECT_EQ(Asked(),
-              (std::vector<std::string>{"Art\\Items\\Item181.bmp", "Art\\Items\\Item250.bmp"}));
+    EXPECT_EQ(Loaded(true), (std::vector<std::string>{"Art\\Items\\Item181.bmp, 0xFF000000",
+                                                      "Art\\Items\\Item250.bmp, 0xFFFF0000"}));
     EXPECT_TRUE(screen.itemArt->IsLoaded(249));
     // A second load keeps one set with everything flagged so far.
-    Asked().clear();
+    Forget();
     screen.rewardItemFlag[0] = 1;
     screen.LoadRewardItemArt(Device());
-    EXPECT_EQ(Asked().size(), 3u);
+    EXPECT_EQ(Loaded().size(), 3u);
     EXPECT_TRUE(screen.itemArt->IsLoaded(0));
     EXPECT_TRUE(screen.itemArt->IsLoaded(180));
     EXPECT_FALSE(screen.itemArt->IsLoaded(199));
