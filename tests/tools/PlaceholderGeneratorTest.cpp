@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -63,8 +64,25 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
     return true;
 }
 
-// Checks a picture row (bmp, arrow, ground, glyphs, figures): "<width>x<height> <frame width>x<frame
-// height> <frames> <key>".
+bool IsPictureKind(const std::string& kind) {
+    static const std::set<std::string> kinds = {"box",  "button",  "bmp",   "back",   "words",
+                                                "icon", "figures", "arrow", "ground", "glyphs"};
+    return kinds.count(kind) != 0;
+}
+
+// The n-th of the words parted by '|', or the whole label when it has none.
+std::string WordOf(const std::string& label, int frame) {
+    if (label.find('|') == std::string::npos) {
+        return label;
+    }
+    std::istringstream words(label);
+    std::string word;
+    for (int n = 0; n <= frame && std::getline(words, word, '|'); ++n) {
+    }
+    return word;
+}
+
+// Checks a picture row: "<width>x<height> <frame width>x<frame height> <frames> <key>".
 void CheckPicture(const std::string& kind, std::istringstream& fields, const Bytes& file) {
     int width = 0, height = 0, frameWidth = 0, frameHeight = 0, frames = 0;
     uint32_t key = 0;
@@ -102,11 +120,17 @@ void CheckPicture(const std::string& kind, std::istringstream& fields, const Byt
                                         pixels.back() == key));
         distinct.insert(pixels);
     }
-    // Blank glyphs ('~') are the key alone, so they are alike; every other frame differs.
+    // Frames showing the same character or word (a blank glyph, an empty word) are alike; every
+    // other frame differs.
     std::string label;
-    fields >> label;
-    const long blanks = kind == "glyphs" ? std::count(label.begin(), label.end(), '~') : 0;
-    const size_t expected = static_cast<size_t>(frames - (blanks > 1 ? blanks - 1 : 0));
+    std::getline(fields >> std::ws, label);
+    std::set<std::string> shown;
+    for (int frame = 0; frame < frames; ++frame) {
+        shown.insert(kind == "glyphs"  ? label.substr(static_cast<size_t>(frame), 1)
+                     : kind == "words" ? WordOf(label, frame)
+                                       : std::to_string(frame));
+    }
+    const size_t expected = shown.size();
     EXPECT_TRUE(kind == "arrow" || distinct.size() == expected) << "frames differ";
 }
 
@@ -132,7 +156,73 @@ void CheckSound(const std::string& kind, const Bytes& file) {
     }
 }
 
+// The colours of text in the set: the ink of glyphs, words and captions and its shadow.
+constexpr uint32_t kInkColours[] = {0xECE2C4, 0x16121A};
+
+// Which picture rows of the manifest are boxes and backgrounds, by game path.
+std::vector<std::string> PlainRows() {
+    std::vector<std::string> paths;
+    std::ifstream manifest(kManifest);
+    for (std::string line; std::getline(manifest, line);) {
+        std::istringstream fields(line);
+        std::string kind, gamePath;
+        if (fields >> kind >> gamePath && (kind == "box" || kind == "back")) {
+            std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
+            paths.push_back(gamePath);
+        }
+    }
+    return paths;
+}
+
+// The pixels of a picture in ink colours.
+size_t InkPixels(const std::string& path) {
+    Bytes file;
+    platform::ArgbImage picture;
+    if (!platform::ReadWholeFile(path.c_str(), file) ||
+        !platform::DecodeBmp(file.data(), file.size(), picture)) {
+        ADD_FAILURE() << path << " cannot be read";
+        return 0;
+    }
+    return static_cast<size_t>(
+        std::count_if(picture.pixels.begin(), picture.pixels.end(), [](uint32_t pixel) {
+            return std::find(std::begin(kInkColours), std::end(kInkColours), pixel & 0xFFFFFF) !=
+                   std::end(kInkColours);
+        }));
+}
+
 }  // namespace
+
+// The game writes its own text over boxes and backgrounds: the set leaves them without any, and
+// only the developers' labels put text on them.
+TEST(PlaceholderDataSet, BoxesAndBackgroundsCarryNoText) {
+    TempWorkingDir output;
+    ASSERT_EQ(RunTool(std::string("'") + kManifest + "' plain").status, 0);
+    ASSERT_EQ(RunTool(std::string("--labels '") + kManifest + "' labelled").status, 0);
+    const std::vector<std::string> plain = PlainRows();
+    ASSERT_GT(plain.size(), 20u);
+    for (const std::string& path : plain) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(InkPixels("plain/" + path), 0u);
+        if (!path.starts_with("Art/Fight/Grid")) {  // a line has no room for a label
+            EXPECT_GT(InkPixels("labelled/" + path), 0u);
+        }
+    }
+}
+
+// The whole set is made quickly and stays small. The release figure is in the benchmarks; this
+// bound leaves room for the sanitizers of a debug build.
+TEST(PlaceholderDataSet, TheWholeSetIsMadeQuicklyAndStaysSmall) {
+    TempWorkingDir output;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(RunTool(std::string("'") + kManifest + "' .").status, 0);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(took.count(), 2.0);
+    uintmax_t bytes = 0;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(".")) {
+        bytes += entry.is_regular_file() ? entry.file_size() : 0;
+    }
+    EXPECT_LT(bytes, 20u * 1024 * 1024);
+}
 
 TEST(PlaceholderDataSet, EveryRowBecomesAReadableFileOfItsKindAndSize) {
     TempWorkingDir output;
@@ -151,8 +241,7 @@ TEST(PlaceholderDataSet, EveryRowBecomesAReadableFileOfItsKindAndSize) {
         ASSERT_TRUE(fs::is_regular_file(gamePath)) << "missing with the manifest's case";
         Bytes file;
         ASSERT_TRUE(platform::ReadWholeFile(gamePath.c_str(), file));
-        if (kind == "bmp" || kind == "arrow" || kind == "ground" || kind == "glyphs" ||
-            kind == "figures") {
+        if (IsPictureKind(kind)) {
             CheckPicture(kind, fields, file);
         } else if (kind == "txt") {
             std::string text;
@@ -175,6 +264,9 @@ TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) 
         "bmp Art\\A.bmp 64x64 32x32 1 FF123456 a key no load uses\n",
         "ground Art\\A.bmp 64x64 64x64 1 0 lava a kind the generator lacks\n",
         "ground Art\\A.bmp 64x64 64x64 1 FF000000 grass keyed ground\n",
+        "icon Art\\A.bmp 64x64 64x64 1 0 dragon/foe a shape the generator lacks\n",
+        "icon Art\\A.bmp 64x64 64x64 1 0 person/friend a side that is none of the three\n",
+        "figures Art\\A.bmp 64x64 64x64 1 0 beast/ours\n",
         "wav ..\\Escape.wav\n",
         "wav \\Data\\Root.wav\n",
         // The game finds files whatever their case, so these two rows name one file.
