@@ -1,0 +1,307 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "engine/Font.h"
+#include "engine/SpriteSet.h"
+#include "world/CharacterRecords.h"
+#include "world/GameState.h"
+#include "world/Glyph.h"
+
+namespace varn {
+
+class GraphicsDevice;
+class InputDevice;
+
+// The six kinds of house a character of the player can visit.
+enum class HouseKind : uint8_t { Village, Town, Castle, Palace, Temple, Tower };
+inline constexpr int kHouseKindCount = 6;
+
+// The twelve buttons of a house screen by id.
+enum HouseButton : uint8_t {
+    kNoHouseButton = 0,
+    kLeaveButton = 1,
+    kHealButton = 2,
+    kRecruitButton = 3,
+    kTalkButton = 4,
+    kDisbandButton = 5,
+    kDisbandYesButton = 6,
+    kDisbandNoButton = 7,
+    kRecruitYesButton = 8,
+    kRecruitNoButton = 9,
+    kAcceptYesButton = 10,
+    kAcceptNoButton = 11,
+    kNameButton = 12,
+};
+inline constexpr int kHouseButtonCount = 12;
+
+// Entry of HouseScreen::buttonFrame that shows button `id`: the four menu buttons first, then
+// Name, then Disband and the three Yes/No pairs.
+constexpr int ButtonFrameEntry(uint8_t id) {
+    return id <= kTalkButton ? id - 1 : id == kNameButton ? 4 : id;
+}
+
+inline constexpr int kRecruitOfferCount = 5;
+inline constexpr int kOfferTableSize = 10;
+inline constexpr int kQuestDisplayCount = 100;
+// The last display flag: the house has nothing to tell.
+inline constexpr int kNothingToTellFlag = kQuestDisplayCount - 1;
+// Wide enough for any 32-bit number printed in decimal, sign included.
+inline constexpr int kNumberTextSize = 16;
+inline constexpr int32_t kHealPrice = 10;
+inline constexpr int32_t kJoinedHealPrice = 2;
+
+// Colours of the house texts: titles and refusals, and everything else.
+inline constexpr uint32_t kHouseTitleColour = 0xFF82E682;
+inline constexpr uint32_t kHouseTextColour = 0xFFE6E6E6;
+
+// The visitor's six army slots as parallel arrays, slot i at entry i.
+struct HouseArmies {
+    std::array<uint8_t, kArmySlotCount> present{};
+    // UnitType + 1.
+    std::array<uint8_t, kArmySlotCount> unitId{};
+    // The slot number the panel shows the army at.
+    std::array<uint8_t, kArmySlotCount> position{};
+    std::array<uint8_t, kArmySlotCount> unitType{};
+    std::array<uint8_t, kArmySlotCount> alive{};
+    // Men alive before the entry upkeep recomputed them.
+    std::array<uint8_t, kArmySlotCount> previousAlive{};
+    std::array<uint8_t, kArmySlotCount> light{};
+    std::array<uint8_t, kArmySlotCount> serious{};
+    std::array<uint8_t, kArmySlotCount> critical{};
+    std::array<uint8_t, kArmySlotCount> down{};
+    std::array<int32_t, kArmySlotCount> attack{};
+    std::array<int32_t, kArmySlotCount> defence{};
+    std::array<int32_t, kArmySlotCount> training{};
+    std::array<int32_t, kArmySlotCount> equipment{};
+    // Index of the last non-zero glyph of each name.
+    std::array<uint8_t, kArmySlotCount> armyNameLength{};
+    std::array<GlyphString, kArmySlotCount> name{};
+};
+
+// The screen of one visit to a house: a private copy of the visitor, the quest states and the
+// house's holding store, and the working state of the buttons, boxes and quest dialogues. The
+// house's state fills it from the world record and writes it back when the visit ends; the
+// screen's operations never read the world.
+class HouseScreen {
+  public:
+    explicit HouseScreen(HouseKind kind);
+    virtual ~HouseScreen();
+    HouseScreen(const HouseScreen&) = delete;
+    HouseScreen& operator=(const HouseScreen&) = delete;
+
+    HouseKind Kind() const { return kind_; }
+
+    // Quest q (1..100) at entry q - 1; a number out of range reads 0 and takes no write.
+    uint8_t& Quest(int quest);
+    uint8_t Quest(int quest) const;
+
+    // Loading, in this order on the visit's first frame; portrait and visitor set before.
+    void InitMainSprites(GraphicsDevice* device);
+    // The kind's own art: caption, Recruit picture, house picture, name picture.
+    void InitHouseArt(GraphicsDevice* device);
+    void InitPortraits(GraphicsDevice* device);
+    void InitArmyIcons(GraphicsDevice* device);
+    // Rebuilds itemArt from every item flagged in rewardItemFlag so far.
+    void LoadRewardItemArt(GraphicsDevice* device);
+    // Releases every sprite set and the font that is present.
+    void FreeSprites();
+
+    // Drawing, in this order every frame (the quest dialogue between the recruit panel and
+    // the entry messages).
+    void DrawBackground() const;
+    void DrawArmies(int32_t x, int32_t y);
+    void DrawActionMessages();
+    void DrawRecruitPanel(int32_t x, int32_t y, int32_t gold);
+    void DrawEntryMessages();
+    // The holding-store lines that close every quest dialogue.
+    void DrawStoreMessages() const;
+    void LayoutNames();
+
+    // Pieces every box of the screen is made of.
+    void DrawBox(int32_t x, int32_t y, float scaleX, float scaleY) const;
+    void DrawText(const char* text, int32_t x, int32_t y, int32_t width, int32_t height,
+                  uint32_t colour = kHouseTextColour) const;
+
+    // Entry upkeep, held items and rewards.
+    void UpkeepArmiesOnEntry();
+    void CheckHeldItemFlags();
+    void ReturnHeldItems();
+    void GiveReward(int32_t* gold);
+
+    // Healing, recruiting and disbanding.
+    void CheckHealNeed(int32_t gold);
+    void InitRecruitTable(int32_t day);
+    void ApplyRecruitChoice(int32_t* gold);
+    void ClearDisbandedArmy();
+
+    // Pointer: hover every frame, a press over a button (1) or elsewhere.
+    void OnMouseMove(int32_t x, int32_t y);
+    int OnMouseClick(int32_t x, int32_t y, const InputDevice& mouse);
+    void OnArmyOrOfferClick(int32_t x, int32_t y, const InputDevice& mouse);
+    void ClearHover();
+
+    // Sprite sets and font, all owned; made by the loaders, released by FreeSprites.
+    std::unique_ptr<SpriteSet> mainSprites;
+    std::unique_ptr<SpriteSet> houseArt;
+    std::unique_ptr<SpriteSet> portraitSprites;
+    std::unique_ptr<SpriteSet> armyIcons;
+    std::unique_ptr<SpriteSet> itemArt;
+    std::unique_ptr<SpriteSet> capitalLetters;
+    std::unique_ptr<SpriteSet> smallLetters;
+    std::unique_ptr<Font> font;
+
+    // Scratch of the town's heal of a visiting hero.
+    int32_t healHeroMaxHealth = 0;
+    int32_t healHeroIndex = 0;
+
+    // Fame latches: 1 once the text is shown, 2 once the state changed the fame.
+    uint8_t fameUpLatch = 0;
+    uint8_t fameDownLatch = 0;
+    // Villages and towns: 1 once the joined flag is seen, 2 once the joined prices apply.
+    uint8_t joinState = 0;
+
+    // Entry upkeep.
+    std::array<uint8_t, kArmySlotCount> armyRose{};
+    std::array<uint8_t, kArmySlotCount> armyRaised{};
+    uint8_t raisedMessage = 0;
+    uint8_t messageOpen = 0;
+    uint8_t trainingMessage = 0;
+    std::array<uint8_t, kArmySlotCount> canRise{};
+    std::array<uint8_t, kArmySlotCount> targetAlive{};
+
+    // The visit.
+    // Village 1..9 or town 1..4; 0 in the single houses.
+    uint8_t houseNumber = 0;
+    uint8_t portrait = 0;
+    CharacterId visitor = kNoCharacter;
+    HeroIndex heroIndex = 0;
+    uint8_t newArmySlot = 0;
+    int32_t day = 0;
+
+    // Quests and their dialogue.
+    uint8_t talkOpen = 0;
+    uint8_t displayCount = 0;
+    std::array<uint8_t, kQuestCount> questState{};
+    std::array<uint8_t, kQuestDisplayCount> questDisplay{};
+    uint8_t acceptQuestion = 0;
+    uint8_t offeredQuest = 0;
+    uint8_t acceptedNow = 0;
+    uint8_t giftShown = 0;
+    uint8_t reminderShown = 0;
+    uint8_t acceptedShown = 0;
+    uint8_t goldPending = 0;
+    uint8_t itemPending = 0;
+    uint8_t itemPlaced = 0;
+
+    // Items, by item index (ItemId - 1) where per item.
+    std::array<ItemId, kBagCellCount> bag{};
+    std::array<uint8_t, kItemTableSize> rewardItemFlag{};
+    std::array<uint8_t, kItemTableSize> owned{};
+    // The bag cell + 1 that holds the item.
+    std::array<uint8_t, kItemTableSize> itemCell{};
+    uint8_t bagFull = 0;
+    uint8_t itemIndex = 0;
+    int32_t goldAmount = 0;
+    uint8_t noMoneyForRecruit = 0;
+
+    // The house's holding store.
+    std::array<uint8_t, kHeldSlotsPerHouse> heldFlag{};
+    std::array<uint8_t, kHeldSlotsPerHouse> heldItem{};
+    uint8_t heldPlaced = 0;
+    uint8_t heldAny = 0;
+    uint8_t heldCount = 0;
+    uint8_t returnedMessage = 0;
+    uint8_t manyHeld = 0;
+    uint8_t stillHeldMessage = 0;
+    uint8_t clickLatch = 0;
+
+    // Army panel and healing.
+    // Army slot 1..6 picked in the panel, 0 none.
+    uint8_t selectedArmy = 0;
+    uint8_t noGoldForHeal = 0;
+    uint8_t healRequested = 0;
+    int32_t health = 0;
+    int32_t maxHealth = 0;
+    uint8_t needsHeal = 0;
+    int32_t healPrice = kHealPrice;
+    char healPriceText[kNumberTextSize]{};
+    char goldText[kNumberTextSize]{};
+
+    // Recruiting; offers 1..5 at entries 0..4.
+    uint8_t recruitOpen = 0;
+    std::array<uint8_t, kOfferTableSize> offerEnabled{};
+    uint8_t offerChosen = 0;
+    uint8_t buyNow = 0;
+    uint8_t recruitPlaced = 0;
+    uint8_t offerToBuy = 0;
+    std::array<int32_t, kOfferTableSize> recruitPrice{};
+    std::array<uint8_t, kOfferTableSize> offerUnitType{};
+    std::array<uint8_t, kOfferTableSize> offerAttack{};
+    std::array<uint8_t, kOfferTableSize> offerDefence{};
+    std::array<uint8_t, kOfferTableSize> offerTraining{};
+    std::array<uint8_t, kOfferTableSize> offerEquipment{};
+    std::array<uint8_t, kOfferTableSize> offerAlive{};
+    std::array<uint8_t, kOfferTableSize> offerNameLength{};
+    std::array<GlyphString, kOfferTableSize> offerName{};
+    GlyphString recruitName{};
+    uint8_t recruitNameLength = 0;
+
+    // Result boxes and the disband question.
+    uint8_t healFailShown = 0;
+    uint8_t healDoneShown = 0;
+    uint8_t recruitJoinedShown = 0;
+    uint8_t noRoomShown = 0;
+    uint8_t disbandQuestion = 0;
+    uint8_t disbandSlot = 0;
+
+    HouseArmies army;
+
+    uint8_t rewardPending = 0;
+
+    // Buttons: the look of each (ButtonFrameEntry), the press and the hover.
+    std::array<uint8_t, kHouseButtonCount> buttonFrame{};
+    uint8_t healBoxClose = 0;
+    uint8_t recruitBoxClose = 0;
+    // 5..8: the statistics cell under the pointer, 0 none.
+    uint8_t hoverCell = 0;
+    uint8_t mouseDown = 0;
+    uint8_t clickHit = 0;
+    uint8_t pressedId = 0;
+    uint8_t hoverButton = 0;
+
+  private:
+    HouseKind kind_;
+    // Takes the write to a quest number out of range.
+    uint8_t discardedQuest_ = 0;
+};
+
+// The kinds, one per house state and GameApp owner.
+class VillageScreen final : public HouseScreen {
+  public:
+    VillageScreen() : HouseScreen(HouseKind::Village) {}
+};
+class TownScreen final : public HouseScreen {
+  public:
+    TownScreen() : HouseScreen(HouseKind::Town) {}
+};
+class CastleScreen final : public HouseScreen {
+  public:
+    CastleScreen() : HouseScreen(HouseKind::Castle) {}
+};
+class PalaceScreen final : public HouseScreen {
+  public:
+    PalaceScreen() : HouseScreen(HouseKind::Palace) {}
+};
+class TempleScreen final : public HouseScreen {
+  public:
+    TempleScreen() : HouseScreen(HouseKind::Temple) {}
+};
+class TowerScreen final : public HouseScreen {
+  public:
+    TowerScreen() : HouseScreen(HouseKind::Tower) {}
+};
+
+}  // namespace varn
