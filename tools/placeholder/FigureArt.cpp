@@ -24,15 +24,6 @@ Rgb SideShade(Side side) {
     return side == Side::Ours ? kOursDark : side == Side::Foe ? kFoeDark : kNeutralDark;
 }
 
-// A cell coordinate scaled from a 64-unit design grid.
-struct Grid {
-    const FrameCell& cell;
-    int X(int units) const { return cell.left + units * cell.width / 64; }
-    int Y(int units) const { return cell.top + units * cell.height / 64; }
-    int W(int units) const { return std::max(1, units * cell.width / 64); }
-    int H(int units) const { return std::max(1, units * cell.height / 64); }
-};
-
 }  // namespace
 
 void DrawPerson(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, const Pose& pose) {

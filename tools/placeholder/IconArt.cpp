@@ -15,16 +15,6 @@ namespace {
 
 using namespace palette;
 
-// A cell coordinate scaled from a 64-unit design grid.
-struct Grid {
-    const FrameCell& cell;
-    int X(int units) const { return cell.left + units * cell.width / 64; }
-    int Y(int units) const { return cell.top + units * cell.height / 64; }
-    int W(int units) const { return std::max(1, units * cell.width / 64); }
-    int H(int units) const { return std::max(1, units * cell.height / 64); }
-    Point P(int x, int y) const { return {X(x), Y(y)}; }
-};
-
 Rgb Darker(Rgb colour) {
     auto half = [](uint8_t c) { return static_cast<uint8_t>(std::max(16, c * 3 / 5)); };
     return {half(colour.r), half(colour.g), half(colour.b)};

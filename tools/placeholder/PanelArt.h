@@ -1,5 +1,8 @@
 #pragma once
 
+#include <algorithm>
+#include <string>
+
 #include "Canvas.h"
 #include "Manifest.h"
 
@@ -13,6 +16,16 @@ struct FrameCell {
     int top = 0;
     int width = 0;
     int height = 0;
+};
+
+// Cell coordinates from a 64 x 64 design grid, so that one drawing fits any frame size.
+struct Grid {
+    const FrameCell& cell;
+    int X(int units) const { return cell.left + units * cell.width / 64; }
+    int Y(int units) const { return cell.top + units * cell.height / 64; }
+    int W(int units) const { return std::max(1, units * cell.width / 64); }
+    int H(int units) const { return std::max(1, units * cell.height / 64); }
+    Point P(int x, int y) const { return {X(x), Y(y)}; }
 };
 
 // The raised caption of a button, in ink with a shadow; centred in the cell, shifted down and
