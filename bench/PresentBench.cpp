@@ -1,6 +1,8 @@
 #include <SDL2/SDL.h>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+
 #include "platform/BackBuffer.h"
 #include "platform/Letterbox.h"
 #include "platform/SurfacePresenter.h"
@@ -8,9 +10,9 @@
 namespace varn {
 
 // The present step alone, as the SDL backend does it on a window surface: the 800 x 600 16-bit
-// back buffer converted to the window's 32-bit format, then scaled by nearest pixel into the
-// letterbox. Pushing the surface to the X server is not included. Beside it, for the record, the
-// same picture scaled straight from 16 bits.
+// back buffer compared with the last one shown, and what changed converted to the window's 32-bit
+// format and scaled by nearest pixel into the letterbox in one pass. Pushing the surface to the X
+// server is not included. Beside it, for the record, SDL's own scaled blit from 16 bits.
 
 namespace {
 
@@ -19,10 +21,9 @@ constexpr int kFrameHeight = 600;
 // The window surface's format on a 24-bit X display.
 constexpr uint32_t kWindowFormat = SDL_PIXELFORMAT_RGB888;
 
-platform::BackBuffer MakeFrame() {
+platform::BackBuffer MakeFrame(uint32_t seed) {
     platform::BackBuffer frame;
     frame.Resize(kFrameWidth, kFrameHeight);
-    uint32_t seed = 2024;
     for (uint16_t& pixel : frame.pixels) {
         seed = seed * 1664525u + 1013904223u;
         pixel = static_cast<uint16_t>(seed >> 16);
@@ -30,33 +31,78 @@ platform::BackBuffer MakeFrame() {
     return frame;
 }
 
-void BM_PresentToWindowSurface(benchmark::State& state) {
-    const platform::BackBuffer frame = MakeFrame();
-    SDL_Surface* window = SDL_CreateRGBSurfaceWithFormat(
-        0, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 0, kWindowFormat);
-    if (window == nullptr) {
-        state.SkipWithError("no SDL surface");
-        return;
-    }
+// A window surface of the benchmark's size with the presenter's first frame (and its bars) drawn.
+struct PresentBench {
+    SDL_Surface* window = nullptr;
     platform::SurfacePresenter presenter;
-    presenter.Draw(frame, window);  // the first frame paints the bars as well
+    platform::BackBuffer frame = MakeFrame(2024);
+
+    explicit PresentBench(benchmark::State& state)
+        : window(SDL_CreateRGBSurfaceWithFormat(0, static_cast<int>(state.range(0)),
+                                                static_cast<int>(state.range(1)), 0,
+                                                kWindowFormat)) {
+        if (window == nullptr || !presenter.Draw(frame, window)) {
+            state.SkipWithError("no SDL surface");
+        }
+    }
+    ~PresentBench() { SDL_FreeSurface(window); }
+    PresentBench(const PresentBench&) = delete;
+    PresentBench& operator=(const PresentBench&) = delete;
+};
+
+// Every row of every frame changes: two different frames in turn.
+void BM_PresentWholeFrame(benchmark::State& state) {
+    PresentBench bench(state);
+    platform::BackBuffer frames[2] = {MakeFrame(7), bench.frame};
+    int next = 0;
     for (auto _ : state) {
-        if (!presenter.Draw(frame, window)) {
+        if (!bench.presenter.Draw(frames[next], bench.window)) {
             state.SkipWithError("present failed");
             break;
         }
-        benchmark::DoNotOptimize(window->pixels);
+        next ^= 1;
+        benchmark::DoNotOptimize(bench.window->pixels);
     }
-    SDL_FreeSurface(window);
 }
-BENCHMARK(BM_PresentToWindowSurface)
-    ->Name("Present/WindowSurface")
+BENCHMARK(BM_PresentWholeFrame)
+    ->Name("Present/WholeFrame")
     ->Args({1024, 768})
     ->Args({1920, 1080})
     ->Unit(benchmark::kMicrosecond);
 
+// An idle screen: the same frame again, found unchanged and not drawn.
+void BM_PresentUnchangedFrame(benchmark::State& state) {
+    PresentBench bench(state);
+    for (auto _ : state) {
+        bench.presenter.Draw(bench.frame, bench.window);
+        benchmark::DoNotOptimize(bench.presenter.Changed().data());
+    }
+}
+BENCHMARK(BM_PresentUnchangedFrame)
+    ->Name("Present/UnchangedFrame")
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMicrosecond);
+
+// The pointer moved: a 32 x 32 block changes place.
+void BM_PresentPointerMoved(benchmark::State& state) {
+    PresentBench bench(state);
+    int x = 0;
+    for (auto _ : state) {
+        for (int y = 0; y < 32; ++y) {
+            std::fill_n(bench.frame.Row(300 + y) + x, 32, static_cast<uint16_t>(x));
+        }
+        x = (x + 8) % (kFrameWidth - 32);
+        bench.presenter.Draw(bench.frame, bench.window);
+        benchmark::DoNotOptimize(bench.window->pixels);
+    }
+}
+BENCHMARK(BM_PresentPointerMoved)
+    ->Name("Present/PointerMoved")
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMicrosecond);
+
 void BM_PresentScaledFrom16Bits(benchmark::State& state) {
-    platform::BackBuffer frame = MakeFrame();
+    platform::BackBuffer frame = MakeFrame(2024);
     SDL_Surface* window = SDL_CreateRGBSurfaceWithFormat(
         0, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), 0, kWindowFormat);
     SDL_Surface* source = SDL_CreateRGBSurfaceWithFormatFrom(

@@ -6,6 +6,10 @@
 
 #include "app/MissingData.h"
 #include "battle/BattleScreen.h"
+#include "characters/CharacterScreen.h"
+#include "characters/NameScreen.h"
+#include "characters/PaperDollArt.h"
+#include "characters/WealthScreen.h"
 #include "engine/DataBlob.h"
 #include "engine/GameAssets.h"
 #include "engine/Owned.h"
@@ -106,10 +110,12 @@ uint32_t GameApp::Cleanup() {
     backgroundTrack.Release();
 
     // The save-slot screen is left to its own states, which always release it on leaving.
+    FreeOwned(paperDollArt);
     FreeOwned(battleScreen);
     FreeOwned(probeBlob);
     FreeOwned(creditsScreen);
     FreeOwned(hallOfFameScreen);
+    FreeOwned(heroScreen);
     world.reset();
     FreeOwned(infoScreen);
     FreeOwned(loadBlob);
@@ -119,6 +125,7 @@ uint32_t GameApp::Cleanup() {
     }
     FreeOwned(storyScreen);
     FreeOwned(nameEntryScreen);
+    FreeOwned(nameScreen);
     FreeOwned(nameLetters);
     FreeOwned(optionsScreen);
     FreeOwned(portraitScreen);
@@ -129,6 +136,8 @@ uint32_t GameApp::Cleanup() {
     FreeOwned(controlPanel);
     settings.reset();
     FreeOwned(saveBlob);
+    FreeOwned(wealthScreen);
+    FreeOwned(youScreen);
     return 1;
 }
 

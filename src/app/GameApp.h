@@ -26,13 +26,16 @@ class ControlPanel;
 class DataBlob;
 class GameState;
 class HallOfFameScreen;
+class HeroScreen;
 class InformationScreen;
 class MainMenuScreen;
 class MapScreen;
 class MapView;
 class NameEntryScreen;
+class NameScreen;
 class NameLetters;
 class OptionsScreen;
+class PaperDollArt;
 class PortraitScreen;
 class QuestLogScreen;
 class SaveQuitDialog;
@@ -40,6 +43,8 @@ class SaveSlotScreen;
 class Settings;
 class StepTimer;
 class StoryScreen;
+class WealthScreen;
+class YouScreen;
 
 // Values of GameApp::statePhase a switch stores; each state tests only those it uses.
 enum StatePhase : uint8_t {
@@ -172,6 +177,14 @@ class GameApp : public AppFramework {
     std::unique_ptr<ControlPanel> controlPanel;
     std::unique_ptr<MapView> mapView;
     std::unique_ptr<MapScreen> mapScreen;
+
+    // The character screens and the rename; the paper-doll art lives from its first use to the
+    // end of the run.
+    std::unique_ptr<PaperDollArt> paperDollArt;
+    std::unique_ptr<HeroScreen> heroScreen;
+    std::unique_ptr<YouScreen> youScreen;
+    std::unique_ptr<WealthScreen> wealthScreen;
+    std::unique_ptr<NameScreen> nameScreen;
 
     // The background MP3 and the last event it reported.
     BackgroundTrack backgroundTrack;

@@ -3,6 +3,11 @@
 #include <vector>
 
 #include "battle/BattlePictures.h"
+#include "characters/ArmyPanel.h"
+#include "characters/CharacterScreen.h"
+#include "characters/NameScreen.h"
+#include "characters/PaperDollArt.h"
+#include "characters/WealthScreen.h"
 #include "engine/MouseCursor.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
@@ -18,8 +23,8 @@
 #include "frontend/StoryScreen.h"
 #include "map/ControlPanel.h"
 #include "map/MapFoundPictures.h"
-#include "map/MapViewPictures.h"
 #include "map/MapScreen.h"
+#include "map/MapViewPictures.h"
 
 namespace varn {
 
@@ -41,9 +46,20 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"map view", kMapViewPictures},
         {"control panel", kPanelPictures},
         {"map screen", kMapScreenPictures},
-        {"map screen units", kMapUnitPictures},  {"map screen enemies", kMapEnemyPictures},
-        {"map found gems", kFoundGemPictures},   {"map found artifacts", kFoundArtifactPictures},
+        {"map screen units", kMapUnitPictures},
+        {"map screen enemies", kMapEnemyPictures},
+        {"map found gems", kFoundGemPictures},
+        {"map found artifacts", kFoundArtifactPictures},
         {"map found items", kFoundItemPictures},
+        {"paper-doll bodies", kDollBodyPictures},
+        {"paper-doll bare parts", kDollBarePartPictures},
+        {"character screens", kCharacterPictures},
+        {"army panel units", kArmyUnitPictures},
+        {"wealth screen", kWealthPictures},
+        {"wealth villages", kWealthVillagePictures},
+        {"wealth towns and mines", kWealthTownPictures},
+        {"rename", kNameScreenPictures},
+        {"rename background", kNameScreenTextures},
     };
     static const std::vector<NamedPictureTable> tables = [] {
         std::vector<NamedPictureTable> all(std::begin(kScreenTables), std::end(kScreenTables));

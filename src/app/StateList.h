@@ -20,4 +20,8 @@
     X(Credits)             \
     X(Options)             \
     X(QuestLog)            \
-    X(Battle)
+    X(Battle)              \
+    X(You)                 \
+    X(Heroes)              \
+    X(Wealth)              \
+    X(Rename)

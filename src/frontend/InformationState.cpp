@@ -1,4 +1,5 @@
 #include "app/GameApp.h"
+#include "characters/PaperDollArt.h"
 #include "engine/KeyCodes.h"
 #include "engine/Owned.h"
 #include "frontend/InformationScreen.h"
@@ -8,6 +9,7 @@ namespace varn {
 void GameApp::RunInformationState() {
     OpenFrame();
     CreateScreen(infoScreen, device);
+    CreateScreen(paperDollArt, device);
     PollKeyboard();
     const bool backKey = BackKeyOnce();
     const bool enterKey = KeyOnce(kKeyReturn);

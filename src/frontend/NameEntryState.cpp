@@ -4,6 +4,7 @@
 #include "engine/StepTimer.h"
 #include "frontend/NameEntryScreen.h"
 #include "frontend/NameLetters.h"
+#include "frontend/NameTyping.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -24,19 +25,9 @@ void GameApp::RunNameEntryState() {
         nameLetters->Start(GlyphString{});
     }
     PollKeyboard();
-    // While a name is typed Backspace erases; only Escape goes back.
-    bool back = KeyOnce(kKeyEscape);
-    bool confirm = KeyOnce(kKeyReturn);
-    if (KeyOnce(kKeyBack)) {
-        nameLetters->Erase();
-    }
-    const bool shift =
-        keyboard.KeyPressed(kKeyLeftShift) != 0 || keyboard.KeyPressed(kKeyRightShift) != 0;
-    for (const TypingKey& typing : kTypingKeys) {
-        if (KeyOnce(typing.key)) {
-            nameLetters->Type(GlyphOfTypedCharacter(typing.character, shift));
-        }
-    }
+    const NameTyping typed = TypeName(*this, *nameLetters);
+    bool back = typed.back;
+    bool confirm = typed.confirm;
     ButtonBar& buttons = nameEntryScreen->buttons;
     switch (PollButtons(buttons)) {
         case kNameConfirm:

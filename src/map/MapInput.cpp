@@ -337,9 +337,16 @@ void TakePanelAction(GameApp& app) {
             app.optionsFromBattle = 0;
             app.SwitchState(OptionsStateThunk, kPhaseSwitch);
             break;
+        case kYouButton:
+            app.SwitchState(YouStateThunk, kPhaseSwitch);
+            break;
+        case kHeroesButton:
+            app.SwitchState(HeroesStateThunk, kPhaseSwitch);
+            break;
+        case kWealthButton:
+            app.SwitchState(WealthStateThunk, kPhaseSwitch);
+            break;
         default:
-            // You, Heroes and Wealth lead to their states once those states are part of the
-            // game; until then their press is spent here and nothing else happens.
             break;
     }
 }

@@ -2,6 +2,7 @@
 #include <iterator>
 
 #include "app/GameApp.h"
+#include "characters/PaperDollArt.h"
 #include "engine/Owned.h"
 #include "map/ControlPanel.h"
 #include "map/MapScreen.h"
@@ -80,6 +81,7 @@ void GameApp::RunMapState() {
     if (CreateScreen(controlPanel, device)) {
         controlPanel->portrait = world->playerPortrait;
     }
+    CreateScreen(paperDollArt, device);
     if (statePhase != kPhaseRunning) {
         controlPanel->buttons.pressedId = 0;
         EnterState();

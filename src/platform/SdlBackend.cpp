@@ -3,6 +3,9 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
 
 #include "platform/FirstFrameStamp.h"
 #include "platform/KeyTable.h"
@@ -15,7 +18,11 @@ namespace varn {
 namespace platform {
 
 SdlBackend::SdlBackend() {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A measured run is ended by a signal and must still write its report: SDL turns the signal
+    // into a closing of the window.
+    if (presentReport_.empty()) {
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    }
     SDL_InitSubSystem(SDL_INIT_TIMER | SDL_INIT_EVENTS);
 }
 
@@ -30,6 +37,12 @@ SdlBackend::~SdlBackend() {
         window_ = nullptr;
     }
     SDL_Quit();
+    if (!presentReport_.empty()) {
+        if (std::FILE* file = std::fopen(presentReport_.c_str(), "w")) {
+            std::fputs(presentTimes_.Report().c_str(), file);
+            std::fclose(file);
+        }
+    }
 }
 
 uint32_t SdlBackend::Milliseconds() {
@@ -104,7 +117,11 @@ Message SdlBackend::PeekMessage() {
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) {
                 return Message::Destroy;
             }
-            if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+            if (presenter_ && (event.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                               event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                               event.window.event == SDL_WINDOWEVENT_RESTORED)) {
+                presenter_->Forget();  // the window's picture is gone or stale
+            } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
                 foreground_ = false;
             } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 foreground_ = true;
@@ -166,21 +183,39 @@ bool SdlBackend::Present(const BackBuffer& frame) {
     if (!presenter_) {
         return false;
     }
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
     if (surface == nullptr || !presenter_->Draw(frame, surface)) {
         return false;
     }
+    const Clock::time_point drawn = Clock::now();
     pointerMotion_.Fit(frame.width, frame.height, presenter_->Picture());
     pacer_.WaitForFrame();
-    const PictureRect& changed = presenter_->Changed();
-    if (changed.width > 0 && changed.height > 0) {
-        const SDL_Rect rect{changed.x, changed.y, changed.width, changed.height};
-        if (SDL_UpdateWindowSurfaceRects(window_, &rect, 1) != 0) {
-            return false;
-        }
+    const Clock::time_point due = Clock::now();
+    if (!PushChanges()) {
+        return false;
+    }
+    if (!presentReport_.empty()) {
+        presentTimes_.Add(drawn - start, (drawn - start) + (Clock::now() - due),
+                          !presenter_->Changed().empty());
     }
     StampFirstFrame();
     return true;
+}
+
+// An unchanged frame pushes nothing: the window keeps showing it.
+bool SdlBackend::PushChanges() {
+    const std::vector<PictureRect>& changed = presenter_->Changed();
+    if (changed.empty()) {
+        return true;
+    }
+    std::vector<SDL_Rect> rects;
+    rects.reserve(changed.size());
+    for (const PictureRect& rect : changed) {
+        rects.push_back(SDL_Rect{rect.x, rect.y, rect.width, rect.height});
+    }
+    return SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size())) == 0;
 }
 
 bool SdlBackend::IsForeground() const {

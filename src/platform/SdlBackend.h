@@ -1,10 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "platform/Backend.h"
 #include "platform/FramePacer.h"
 #include "platform/Letterbox.h"
+#include "platform/PresentTimes.h"
 #include "platform/SurfacePresenter.h"
 
 struct SDL_Window;
@@ -48,6 +50,8 @@ class SdlBackend : public Backend {
     AudioDevice& Audio() override;
 
   private:
+    bool PushChanges();
+
     SDL_Window* window_ = nullptr;
     std::unique_ptr<SurfacePresenter> presenter_;  // set while the display is open
     SteadyPacingClock pacingClock_;
@@ -58,6 +62,8 @@ class SdlBackend : public Backend {
     bool quitPosted_ = false;
     bool foreground_ = true;
     int32_t wheel_ = 0;
+    std::string presentReport_ = PresentTimes::RequestedReport();  // empty: not measured
+    PresentTimes presentTimes_;
 };
 
 }  // namespace platform

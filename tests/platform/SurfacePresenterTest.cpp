@@ -6,18 +6,11 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/SurfaceFixtures.h"
+
 namespace varn {
 
 namespace {
-
-struct SurfaceFree {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using Surface = std::unique_ptr<SDL_Surface, SurfaceFree>;
-
-Surface MakeSurface(int width, int height, uint32_t format) {
-    return Surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 0, format));
-}
 
 SDL_Color PixelAt(SDL_Surface* surface, int x, int y) {
     const auto* row = static_cast<const uint8_t*>(surface->pixels) + y * surface->pitch;
@@ -43,22 +36,9 @@ void ExpectBlack(SDL_Color shown) {
     EXPECT_EQ(shown.b, 0);
 }
 
-platform::BackBuffer SmallFrame() {
-    // Each channel alone, its lowest bit alone, white, black and mixtures.
-    platform::BackBuffer frame;
-    frame.Resize(4, 3);
-    const uint16_t pixels[] = {0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0800, 0x0020,
-                               0x0001, 0x0000, 0x8410, 0x1234, 0xABCD, 0x7BEF};
-    std::copy(std::begin(pixels), std::end(pixels), frame.pixels.begin());
-    return frame;
-}
-
 TEST(SurfacePresenterTest, FrameReachesSurfacesOfEachLayoutPixelForPixel) {
-    const uint32_t formats[] = {SDL_PIXELFORMAT_RGB888,   SDL_PIXELFORMAT_ARGB8888,
-                                SDL_PIXELFORMAT_ABGR8888, SDL_PIXELFORMAT_BGR888,
-                                SDL_PIXELFORMAT_RGB24,    SDL_PIXELFORMAT_RGB565};
     const platform::BackBuffer frame = SmallFrame();
-    for (uint32_t format : formats) {
+    for (uint32_t format : kWindowFormats) {
         SCOPED_TRACE(SDL_GetPixelFormatName(format));
         Surface target = MakeSurface(4, 3, format);
         ASSERT_NE(target, nullptr);
@@ -120,24 +100,6 @@ TEST(SurfacePresenterTest, EachShownPixelIsTheFramePixelNearestItsCentre) {
             }
         }
     }
-}
-
-TEST(SurfacePresenterTest, OnlyTheFirstFrameOnASurfaceRepaintsItWhole) {
-    const platform::BackBuffer frame = SmallFrame();
-    Surface target = MakeSurface(10, 6, SDL_PIXELFORMAT_RGB888);
-    Surface resized = MakeSurface(12, 6, SDL_PIXELFORMAT_RGB888);
-    ASSERT_NE(target, nullptr);
-    ASSERT_NE(resized, nullptr);
-    platform::SurfacePresenter presenter;
-
-    ASSERT_TRUE(presenter.Draw(frame, target.get()));
-    EXPECT_EQ(presenter.Changed(), (platform::PictureRect{0, 0, 10, 6}));
-    ASSERT_TRUE(presenter.Draw(frame, target.get()));
-    EXPECT_EQ(presenter.Changed(), (platform::PictureRect{1, 0, 8, 6}));
-
-    ASSERT_TRUE(presenter.Draw(frame, resized.get()));
-    EXPECT_EQ(presenter.Changed(), (platform::PictureRect{0, 0, 12, 6}));
-    EXPECT_EQ(presenter.Picture(), (platform::PictureRect{2, 0, 8, 6}));
 }
 
 TEST(SurfacePresenterTest, RefusesWhatItCannotShow) {

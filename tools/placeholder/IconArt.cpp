@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "Palette.h"
 #include "PixelFont.h"
@@ -179,6 +180,56 @@ const std::map<std::string, ThingPainter>& Painters() {
              c.FillRect(g.X(12), g.Y(26), g.W(40), g.H(2), kOutline);
              c.FillRect(g.X(31), g.Y(6), g.W(2), g.H(20), kOutline);
              c.FillRect(g.X(14), g.Y(10), g.W(16), g.H(15), kFoe);  // the left button
+         }},
+        {"helmet",
+         [](Canvas& c, const Grid& g, Rgb tint, int) {
+             c.FillEllipse(g.X(8), g.Y(8), g.W(48), g.H(64), Darker(tint));
+             c.FillEllipse(g.X(10), g.Y(10), g.W(44), g.H(60), tint);
+             c.FillRect(g.X(8), g.Y(40), g.W(48), g.H(24), Darker(tint));
+             c.FillRect(g.X(12), g.Y(42), g.W(40), g.H(6), kMetal);
+         }},
+        {"armor",
+         [](Canvas& c, const Grid& g, Rgb tint, int) {
+             const std::vector<Point> tunic = {g.P(4, 14),  g.P(20, 4),  g.P(44, 4),  g.P(60, 14),
+                                               g.P(54, 30), g.P(48, 26), g.P(48, 60), g.P(16, 60),
+                                               g.P(16, 26), g.P(10, 30)};
+             c.FillPolygon(tunic, tint);
+             c.FillRect(g.X(16), g.Y(54), g.W(32), g.H(6), Darker(tint));
+             c.FillEllipse(g.X(26), g.Y(2), g.W(12), g.H(8), Darker(tint));
+         }},
+        {"belt",
+         [](Canvas& c, const Grid& g, Rgb tint, int) {
+             c.FillRect(g.X(0), g.Y(16), g.W(64), g.H(32), Darker(tint));
+             c.FillRect(g.X(0), g.Y(20), g.W(64), g.H(24), tint);
+             c.FillRect(g.X(26), g.Y(12), g.W(12), g.H(40), kGold);
+             c.FillRect(g.X(29), g.Y(20), g.W(6), g.H(24), kGoldDark);
+         }},
+        {"pants",
+         [](Canvas& c, const Grid& g, Rgb tint, int) {
+             c.FillPolygon({g.P(10, 2), g.P(54, 2), g.P(58, 62), g.P(36, 62), g.P(32, 18),
+                            g.P(28, 62), g.P(6, 62)},
+                           tint);
+             c.FillRect(g.X(10), g.Y(2), g.W(44), g.H(4), Darker(tint));
+         }},
+        {"shoe",
+         [](Canvas& c, const Grid& g, Rgb tint, int) {
+             c.FillPolygon(
+                 {g.P(16, 4), g.P(40, 4), g.P(40, 40), g.P(60, 48), g.P(60, 60), g.P(16, 60)},
+                 tint);
+             c.FillRect(g.X(16), g.Y(54), g.W(44), g.H(6), Darker(tint));
+         }},
+        {"glove",
+         [](Canvas& c, const Grid& g, Rgb tint, int) {
+             c.FillEllipse(g.X(12), g.Y(4), g.W(40), g.H(44), tint);
+             c.FillRect(g.X(16), g.Y(36), g.W(32), g.H(26), Darker(tint));
+             c.FillEllipse(g.X(44), g.Y(20), g.W(14), g.H(22), tint);
+         }},
+        {"skin",
+         [](Canvas& c, const Grid& g, Rgb, int frame) {
+             // A bare part of the body; a pair's frames lean left and right.
+             const int lean = frame % 2 == 0 ? 0 : 4;
+             c.FillEllipse(g.X(8 + lean), g.Y(4), g.W(44), g.H(56), Darker(kSkin));
+             c.FillEllipse(g.X(10 + lean), g.Y(6), g.W(40), g.H(52), kSkin);
          }},
         {"wound",
          [](Canvas& c, const Grid& g, Rgb, int frame) {

@@ -1,0 +1,60 @@
+#include "characters/ArmyPanel.h"
+
+#include <cstdio>
+
+#include "characters/ArmySlots.h"
+#include "characters/GlyphText.h"
+#include "engine/Font.h"
+#include "engine/HitTest.h"
+#include "engine/SpriteSet.h"
+
+namespace varn {
+
+namespace {
+
+constexpr uint32_t kArmyTextColour = 0xFFE6E6E6;
+constexpr uint32_t kSelectedColour = 0xFF82E682;
+constexpr uint32_t kEmptyColour = 0xFF8C8C8C;
+// The figure faces the viewer: facing 4 (down), first walking step.
+constexpr int32_t kFacingViewerFrame = 16;
+constexpr float kFigureScale = 0.75f;
+constexpr float kNameScale = 0.5f;
+constexpr int32_t kNameSpacing = 7;
+
+}  // namespace
+
+int ArmySlotAt(const ArmyPanelLayout& layout, int32_t x, int32_t y) {
+    for (int slot = 0; slot < kArmySlotCount; ++slot) {
+        if (PointInRect(layout.x + slot * layout.stepX, layout.y + slot * layout.stepY,
+                        kArmyCellWidth, kArmyCellHeight, x, y) != 0) {
+            return slot;
+        }
+    }
+    return -1;
+}
+
+void DrawArmyPanel(const ArmyPanelArt& art, const ArmyRecord& army, const ArmyPanelLayout& layout,
+                   int selectedSlot) {
+    char text[48];
+    for (int slot = 0; slot < kArmySlotCount; ++slot) {
+        const int32_t x = layout.x + slot * layout.stepX;
+        const int32_t y = layout.y + slot * layout.stepY;
+        const auto entry = static_cast<size_t>(slot);
+        if (!HasArmy(army, slot)) {
+            art.font->DrawText("No army", x + 56, y + 20, 0, 0, kEmptyColour, 0);
+            continue;
+        }
+        art.units->Draw(army.unitType[entry], kFacingViewerFrame, x, y, 0xFFFFFFFF, kFigureScale,
+                        kFigureScale);
+        const uint32_t colour = slot == selectedSlot ? kSelectedColour : kArmyTextColour;
+        std::snprintf(text, sizeof text, "%d men", army.alive[entry]);
+        art.font->DrawText(text, x + 56, y + 2, 0, 0, colour, 0);
+        const int wounded = army.light[entry] + army.serious[entry] + army.critical[entry];
+        std::snprintf(text, sizeof text, "%d wounded", wounded);
+        art.font->DrawText(text, x + 56, y + 22, 0, 0, colour, 0);
+        DrawGlyphRow(*art.letters, art.letterSlot, army.name[entry], x + 4, y + 46, kNameSpacing,
+                     kNameScale);
+    }
+}
+
+}  // namespace varn

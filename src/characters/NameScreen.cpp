@@ -1,0 +1,42 @@
+#include "characters/NameScreen.h"
+
+#include "engine/ScreenSize.h"
+#include "frontend/FrontEndDrawing.h"
+#include "platform/PixelFormat.h"
+
+namespace varn {
+
+namespace {
+
+constexpr int32_t kNameCentre = 400;
+constexpr int32_t kNameY = 284;
+
+}  // namespace
+
+void NameScreen::Init(GraphicsDevice* device) {
+    art.Init(device, kNameScreenPictures);
+    background.Load(device, kNameScreenTextures[0].file, kNameScreenTextures[0].colourKey,
+                    platform::kFormatA1R5G5B5);
+    letters.Init(device);
+}
+
+void NameScreen::Free() {
+    art.Free();
+    background.Release();
+    letters.Free();
+}
+
+void NameScreen::Draw(bool hero) {
+    if (background.width > 0 && background.height > 0) {
+        background.Draw(0, 0, 0, 0, 0, 0, static_cast<float>(kScreenWidth) / background.width,
+                        static_cast<float>(kScreenHeight) / background.height, 0xFFFFFFFF);
+    }
+    art.Text(hero ? "Type the hero's new name and press Enter"
+                  : "Type the army's new name and press Enter",
+             210, 200, kTitleColour);
+    letters.Draw(kNameCentre, kNameY, true);
+    DrawButton(art.sprites, kRenameConfirmSlot, buttons, kRenameConfirm, kLargeButtonScales);
+    DrawButton(art.sprites, kRenameBackSlot, buttons, kRenameBack, kLargeButtonScales);
+}
+
+}  // namespace varn
