@@ -282,26 +282,68 @@ class HouseScreen {
 class VillageScreen final : public HouseScreen {
   public:
     VillageScreen() : HouseScreen(HouseKind::Village) {}
+    // Quest progress and talk dialogue of village k; each acts only while the screen
+    // shows village k.
+    void UpdateQuestsVillage1();
+    void UpdateQuestsVillage2();
+    void UpdateQuestsVillage3();
+    void UpdateQuestsVillage4();
+    void UpdateQuestsVillage5();
+    void UpdateQuestsVillage6();
+    void UpdateQuestsVillage7();
+    void UpdateQuestsVillage8();
+    void UpdateQuestsVillage9();
+    void DrawQuestsVillage1();
+    void DrawQuestsVillage2();
+    void DrawQuestsVillage3();
+    void DrawQuestsVillage4();
+    void DrawQuestsVillage5();
+    void DrawQuestsVillage6();
+    void DrawQuestsVillage7();
+    void DrawQuestsVillage8();
+    void DrawQuestsVillage9();
 };
 class TownScreen final : public HouseScreen {
   public:
     TownScreen() : HouseScreen(HouseKind::Town) {}
+    // Quest progress and talk dialogue of town k; each acts only while the screen
+    // shows town k.
+    void UpdateQuestsTown1();
+    void UpdateQuestsTown2();
+    void UpdateQuestsTown3();
+    void UpdateQuestsTown4();
+    void DrawQuestsTown1();
+    void DrawQuestsTown2();
+    void DrawQuestsTown3();
+    void DrawQuestsTown4();
 };
 class CastleScreen final : public HouseScreen {
   public:
     CastleScreen() : HouseScreen(HouseKind::Castle) {}
+    // The house's quest progress and talk dialogue.
+    void UpdateQuests();
+    void DrawQuests();
 };
 class PalaceScreen final : public HouseScreen {
   public:
     PalaceScreen() : HouseScreen(HouseKind::Palace) {}
+    // The house's quest progress and talk dialogue.
+    void UpdateQuests();
+    void DrawQuests();
 };
 class TempleScreen final : public HouseScreen {
   public:
     TempleScreen() : HouseScreen(HouseKind::Temple) {}
+    // The house's quest progress and talk dialogue.
+    void UpdateQuests();
+    void DrawQuests();
 };
 class TowerScreen final : public HouseScreen {
   public:
     TowerScreen() : HouseScreen(HouseKind::Tower) {}
+    // The house's quest progress and talk dialogue.
+    void UpdateQuests();
+    void DrawQuests();
 };
 
 }  // namespace varn
