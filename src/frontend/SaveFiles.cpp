@@ -74,6 +74,13 @@ bool LoadHallOfFame(DataBlob& blob, GameState& world) {
     return read;
 }
 
+void RemoveLeftoverSaveTemporaries() {
+    for (int slot = 1; slot <= kSaveSlotCount; ++slot) {
+        platform::RemoveLeftoverTemporary(SaveSlotPath(slot).c_str());
+    }
+    platform::RemoveLeftoverTemporary(kHallOfFamePath);
+}
+
 uint8_t FirstFreeSlot(const std::array<uint8_t, kSaveSlotCount>& slotEmpty) {
     for (int slot = 1; slot <= kSaveSlotCount; ++slot) {
         if (slotEmpty[static_cast<size_t>(slot - 1)] != 0) {
