@@ -135,9 +135,10 @@ TEST(SaveLoadRoad, TheSlotsSayWhatTheLoadMakesOfThem) {
     EXPECT_EQ(app.world->day, 17);
 }
 
-// A game loaded from a slot is saved back into that slot, whatever slot its image names.
+// A game loaded from a slot is saved back into that slot, whatever slot its image names (none,
+// another or the same).
 TEST(SaveLoadRoad, AGameLoadedFromASlotIsSavedBackIntoIt) {
-    for (const uint8_t imageSlot : {3, 0, 6, 200}) {
+    for (const uint8_t imageSlot : {3, 0, 1}) {
         SCOPED_TRACE(int{imageSlot});
         HeadlessGame game;
         FrontEndDriver player(game);

@@ -97,12 +97,22 @@ void DrawBeast(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, const
     }
 }
 
-void DrawFace(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint) {
+void DrawFace(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, int look) {
     const Grid g{cell};
     canvas.FillRect(g.X(4), g.Y(4), g.W(56), g.H(56), tint);
     canvas.FillEllipse(g.X(10), g.Y(40), g.W(44), g.H(40), SideColour(side));
+    if (look % 3 == 1) {
+        canvas.FillEllipse(g.X(16), g.Y(8), g.W(32), g.H(40), kWood);  // long hair
+    }
     canvas.FillEllipse(g.X(20), g.Y(12), g.W(24), g.H(30), kSkin);
-    canvas.FillRect(g.X(20), g.Y(10), g.W(24), g.H(8), SideShade(side));
+    if (look % 3 == 0) {
+        canvas.FillRect(g.X(20), g.Y(10), g.W(24), g.H(8), SideShade(side));  // helmet
+    } else {
+        canvas.FillEllipse(g.X(20), g.Y(8), g.W(24), g.H(12), kWood);
+    }
+    if (look % 3 == 2) {
+        canvas.FillEllipse(g.X(22), g.Y(30), g.W(20), g.H(14), kFur);  // beard
+    }
     canvas.FillRect(g.X(26), g.Y(24), g.W(3), g.H(3), kOutline);
     canvas.FillRect(g.X(35), g.Y(24), g.W(3), g.H(3), kOutline);
     canvas.FillRect(g.X(28), g.Y(34), g.W(8), g.H(2), kOutline);

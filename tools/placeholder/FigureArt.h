@@ -24,8 +24,9 @@ struct Pose {
 void DrawPerson(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, const Pose& pose);
 // A four-legged beast with its side's collar.
 void DrawBeast(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, const Pose& pose);
-// A head and shoulders before a tinted ground, as a portrait.
-void DrawFace(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint);
+// A head and shoulders before a tinted ground, as a portrait; look 0..2 picks a helmet, long hair
+// or a beard, so that portraits differ by more than their ground.
+void DrawFace(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, int look);
 
 }  // namespace placeholder
 

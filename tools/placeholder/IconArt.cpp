@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "Palette.h"
@@ -242,6 +243,12 @@ const std::map<std::string, ThingPainter>& Painters() {
 }
 
 }  // namespace
+
+bool IsAnimatedShape(const std::string& shape) {
+    static const std::set<std::string> animated = {"coins", "chest", "flag", "mark",  "bush",
+                                                   "ruin",  "fire",  "dot",  "wound", "skin"};
+    return animated.count(shape) != 0;
+}
 
 bool IsThingShape(const std::string& shape) {
     return Painters().count(shape) != 0 || shape == "symbol";

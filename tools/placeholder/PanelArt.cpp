@@ -13,8 +13,6 @@ namespace {
 
 using namespace palette;
 
-constexpr int kMaxGlyphScale = 8;
-
 // The largest scale at which text fits the given room; 0 when even the smallest does not.
 int FittingScale(const std::string& text, int width, int height, int maxScale) {
     int scale = maxScale;
@@ -111,7 +109,8 @@ void DrawButtonFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keye
     if (keyed) {
         CutCorners(canvas, cell, key);
     }
-    DrawCaption(canvas, cell, caption, pressed, kMaxGlyphScale);
+    // One letter size for every button of a height, so the buttons of a screen match.
+    DrawCaption(canvas, cell, caption, pressed, std::max(1, (cell.height + 8) / 20));
 }
 
 void DrawBackFrame(Canvas& canvas, const FrameCell& cell) {

@@ -90,8 +90,13 @@ void DrawIcon(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, int
         pose = {(frame % kWalkFrames) / kFramesPerFacing, frame % kFramesPerFacing,
                 frame >= kWalkFrames};
     }
-    // A sheet's frames are told apart by pose, an icon's by tint.
-    const Rgb frameTint = TintOf(row.label, row.kind == RowKind::Figures ? 0 : frame);
+    // A sheet's frames are told apart by pose, an animated thing's by its steps, an icon's by
+    // tint; a flag flies its side's colour.
+    const bool steady = row.kind == RowKind::Figures || IsAnimatedShape(row.shape);
+    Rgb frameTint = TintOf(row.label, steady ? 0 : frame);
+    if (row.shape == "flag" && row.side != "neutral") {
+        frameTint = row.side == "ours" ? kOurs : kFoe;
+    }
     // Frames past eight of one icon step aside so that every frame differs.
     FrameCell placed = cell;
     if (row.kind == RowKind::Icon) {
@@ -103,7 +108,8 @@ void DrawIcon(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, int
     } else if (row.shape == "beast") {
         DrawBeast(canvas, placed, SideOf(row.side), frameTint, pose);
     } else if (row.shape == "face") {
-        DrawFace(canvas, placed, SideOf(row.side), frameTint);
+        DrawFace(canvas, placed, SideOf(row.side), frameTint,
+                 static_cast<int>(NameHash(row.label) % 3));
     } else {
         DrawThing(canvas, placed, row.shape, frameTint, frame, row.label);
     }
