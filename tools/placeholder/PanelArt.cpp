@@ -73,7 +73,9 @@ void DrawCaption(Canvas& canvas, const FrameCell& cell, const std::string& capti
 void DrawBoxFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed) {
     const Rgb key = canvas.At(cell.left, cell.top);
     if (cell.width < 4 || cell.height < 4) {
-        canvas.FillRect(cell.left, cell.top, cell.width, cell.height, kFrameLight);
+        // No room for a frame: a line shows the frame's colour, a stretched speck the fill.
+        const bool line = cell.width == 1 || cell.height == 1;
+        canvas.FillRect(cell.left, cell.top, cell.width, cell.height, line ? kFrameLight : kPanel);
         return;
     }
     const bool pressed = frame == 2;
