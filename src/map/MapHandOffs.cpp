@@ -15,16 +15,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kTradeArmed = 1;
-constexpr uint8_t kTradeChosen = 2;
-constexpr uint8_t kTradeReached = 3;
-constexpr uint8_t kLookArmed = 1;
-constexpr uint8_t kLookShown = 2;
-constexpr uint8_t kQuestAccepted = 2;
-constexpr uint8_t kQuestInProgress = 4;
-constexpr uint8_t kQuestGoalMet = 5;
-constexpr uint8_t kQuestSolved = 7;
-
 // The fixed places' enemies: the place's enemy byte must be set, and for three of them the
 // place's quest must not be under way (locked or solved).
 struct PlaceBattle {
@@ -190,15 +180,15 @@ void StartMeetingFromMap(GameApp& app) {
     }
     // The meeting state switches here (MeetingStateThunk, phase 1, the pair handed over by the
     // leave step) once it is part of the game; until then the trade ends on the map.
-    screen.tradeMode = 0;
+    screen.tradeMode = kTradeOff;
 }
 
 void RunMapHandOffs(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    if (screen.tradeMode != 0 && screen.arrived != 0) {
-        screen.tradeMode = screen.tradeMode == kTradeArmed    ? 0
-                           : screen.tradeMode == kTradeChosen ? kTradeReached
-                                                              : screen.tradeMode;
+    if (screen.arrived != 0 && screen.tradeMode == kTradeArmed) {
+        screen.tradeMode = kTradeOff;
+    } else if (screen.arrived != 0 && screen.tradeMode == kTradeChosen) {
+        screen.tradeMode = kTradeReached;
     }
     if (screen.arrived != 0) {
         screen.arrived = 0;
