@@ -21,6 +21,7 @@
 
 namespace varn {
 
+class ArmyExchangeScreen;
 class BattleScreen;
 class CreditsScreen;
 class ControlPanel;
@@ -32,6 +33,7 @@ class InformationScreen;
 class MainMenuScreen;
 class MapScreen;
 class MapView;
+class MeetingScreen;
 class NameEntryScreen;
 class NameScreen;
 class NameLetters;
@@ -206,6 +208,10 @@ class GameApp : public AppFramework {
     std::unique_ptr<YouScreen> youScreen;
     std::unique_ptr<WealthScreen> wealthScreen;
     std::unique_ptr<NameScreen> nameScreen;
+
+    // The meeting of two of the player's characters, kept while either exchange is open.
+    std::unique_ptr<ArmyExchangeScreen> armyExchangeScreen;
+    std::unique_ptr<MeetingScreen> meetingScreen;
 
     // The background MP3 and the last event it reported.
     BackgroundTrack backgroundTrack;

@@ -158,7 +158,7 @@ void EnterHouses(GameApp& app) {
     // the house's number into the world, phase 1; later arrivals in the order town, village,
     // palace, temple, castle, tower win). Until then a reached house is passed by and the world
     // keeps no trace of it.
-    if (app.Leaving() != Leave::Stay) {
+    if (app.LeavingFrees()) {
         screen.showCaption = 0;
     }
     // A reached house is not reached again a frame later.
@@ -173,14 +173,20 @@ void EnterHouses(GameApp& app) {
 }  // namespace
 
 void StartMeetingFromMap(GameApp& app) {
+    app.SwitchState(MeetingStateThunk, kPhaseSwitch);
+}
+
+void RefuseMeetingWithoutMoves(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
+    if (app.stateHandler != MeetingStateThunk || app.Leaving() != Leave::Free) {
+        return;
+    }
     // A character with no moves left cannot trade; the box says so until Enter or a click.
     if (MovesOf(screen, screen.meetFirst) == 0 || MovesOf(screen, screen.meetSecond) == 0) {
         screen.tradeFailed = 1;
+        app.SwitchState(MapStateThunk, kPhaseRunning, false);
+        screen.tradeMode = kTradeOff;
     }
-    // The meeting state switches here (MeetingStateThunk, phase 1, the pair handed over by the
-    // leave step) once it is part of the game; until then the trade ends on the map.
-    screen.tradeMode = kTradeOff;
 }
 
 void RunMapHandOffs(GameApp& app) {
@@ -198,6 +204,7 @@ void RunMapHandOffs(GameApp& app) {
         }
     }
     if (screen.tradeMode == kTradeReached) {
+        screen.tradeMode = kTradeMeeting;
         StartMeetingFromMap(app);
     }
     FindPlaceBattle(app);

@@ -104,6 +104,7 @@ enum TradeMode : uint8_t {
     kTradeChosen = 2,
     kTradeReached = 3,
     kTradeLongPath = 4,
+    kTradeMeeting = 7,
 };
 
 // MapScreen::lookMode: the bar's Look button or I arms it, a click on a cell shows its caption,

@@ -108,6 +108,7 @@ void GameApp::RunMapState() {
     controlPanel->Animate();
     HoldCaptionAfterAnimations(*this);
     RunRecovery(*this);
+    RefuseMeetingWithoutMoves(*this);
 
     DrawMap(*this);
     mapScreen->barButtons.ResetHover();

@@ -49,9 +49,11 @@ void ConfirmOnMap(GameApp& app);
 void RunMapHandOffs(GameApp& app);
 void HoldCaptionAfterAnimations(GameApp& app);
 
-// The one place where the map hands over to the meeting, not yet part of the game; the meeting
-// refused when either partner has no moves left.
+// The map's switch to the meeting of the pair meetFirst and meetSecond, which the leave step
+// hands to the world; after the animations the switch is taken back, and the map runs on
+// without an entry, when either partner has no moves left.
 void StartMeetingFromMap(GameApp& app);
+void RefuseMeetingWithoutMoves(GameApp& app);
 
 // DayCycle.cpp: the end of a day, in the frame the end-of-day button is released.
 void EndDay(GameApp& app);
