@@ -14,8 +14,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kQuestAccepted = 2;
-constexpr uint8_t kQuestInProgress = 4;
 constexpr int32_t kPanelX = 170;
 constexpr int32_t kPanelY = 200;
 
