@@ -24,6 +24,7 @@
 #include "frontend/OptionsScreen.h"
 #include "frontend/PortraitScreen.h"
 #include "frontend/QuestLogScreen.h"
+#include "frontend/SaveFiles.h"
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
@@ -80,6 +81,7 @@ uint32_t GameApp::Init() {
         settings = std::make_unique<Settings>();
         settings->Load();
     }
+    RemoveLeftoverSaveTemporaries();
     if (!world) {
         world = std::make_unique<GameState>();
         RunNewGameSetUp(*world);

@@ -58,7 +58,6 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"wealth screen", kWealthPictures},
         {"wealth villages", kWealthVillagePictures},
         {"wealth towns and mines", kWealthTownPictures},
-        {"rename", kNameScreenPictures},
         {"rename background", kNameScreenTextures},
     };
     static const std::vector<NamedPictureTable> tables = [] {

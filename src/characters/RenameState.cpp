@@ -61,10 +61,10 @@ void GameApp::RunRenameState() {
     bool back = typed.back;
     bool confirm = typed.confirm;
     switch (PollButtons(nameScreen->buttons)) {
-        case kRenameConfirm:
+        case kNameConfirm:
             confirm = true;
             break;
-        case kRenameBack:
+        case kNameBack:
             back = true;
             break;
         default:

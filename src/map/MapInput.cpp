@@ -503,8 +503,11 @@ void DrawPathAndWalk(GameApp& app) {
 }  // namespace
 
 void CentreView(MapView& view, int32_t x, int32_t y, int32_t offsetX, int32_t offsetY) {
-    view.scrollX = std::clamp(x - offsetX, kMapScrollMinX, kCentreMaxX);
-    view.scrollY = std::clamp(y - offsetY, kMapScrollMinY, kCentreMaxY);
+    // Wide: the position may be any the world holds.
+    view.scrollX = static_cast<int32_t>(
+        std::clamp<int64_t>(int64_t{x} - offsetX, kMapScrollMinX, kCentreMaxX));
+    view.scrollY = static_cast<int32_t>(
+        std::clamp<int64_t>(int64_t{y} - offsetY, kMapScrollMinY, kCentreMaxY));
 }
 
 void ConfirmOnMap(GameApp& app) {
