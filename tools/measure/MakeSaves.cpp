@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/GameApp.h"
+#include "battle/BattleSideButtons.h"
 #include "engine/KeyCodes.h"
 #include "platform/HeadlessBackend.h"
 #include "world/GameState.h"
@@ -41,6 +42,17 @@ bool SaveOnTheMap(GameApp& app, uint8_t slot) {
     return AnswerYes(app);
 }
 
+// A click as a player makes it: the pointer moved there, the left button pressed and let go.
+void ClickAt(GameApp& app, int32_t x, int32_t y) {
+    platform::HeadlessBackend& backend = *platform::Headless();
+    backend.MoveMouse(x - app.mouseCursor.x, y - app.mouseCursor.y);
+    RunFrames(app, 1);
+    backend.SetButton(0, true);
+    RunFrames(app, 1);
+    backend.SetButton(0, false);
+    RunFrames(app, 2);
+}
+
 bool SaveInABattle(GameApp& app, uint8_t slot, uint8_t battle) {
     app.StartFreshWorld();
     GameState& world = *app.world;
@@ -51,16 +63,15 @@ bool SaveInABattle(GameApp& app, uint8_t slot, uint8_t battle) {
     world.inBattle = 1;
     app.SwitchState(BattleStateThunk, kPhaseSwitch);
     RunFrames(app, 2);
-    // A click on the field answers the battle's opening box: the armies take the field.
-    platform::HeadlessBackend& backend = *platform::Headless();
-    backend.MoveMouse(300 - app.mouseCursor.x, 150 - app.mouseCursor.y);
-    RunFrames(app, 1);
-    backend.SetButton(0, true);
-    RunFrames(app, 1);
-    backend.SetButton(0, false);
-    RunFrames(app, 2);
-    app.AskSaveAndQuitInBattle();
-    return AnswerYes(app);
+    // A click on the field answers the battle's opening box; the side button's Quit asks the
+    // question, and the battle's own leave step keeps it for the save.
+    ClickAt(app, 300, 150);
+    for (const ButtonRect& button : kSideButtons) {
+        if (button.id == kSideQuit) {
+            ClickAt(app, button.x + button.w / 2, button.y + button.h / 2);
+        }
+    }
+    return app.stateHandler == SaveQuitStateThunk && AnswerYes(app);
 }
 
 }  // namespace
