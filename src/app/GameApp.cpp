@@ -15,6 +15,8 @@
 #include "engine/ScreenSize.h"
 #include "engine/Settings.h"
 #include "engine/StepTimer.h"
+#include "exchange/ArmyExchangeScreen.h"
+#include "exchange/MeetingScreen.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
 #include "frontend/InformationScreen.h"
@@ -128,12 +130,15 @@ uint32_t GameApp::Cleanup() {
     FreeOwned(controlPanel);
     settings.reset();
     FreeOwned(saveBlob);
+    FreeOwned(armyExchangeScreen);
+    FreeOwned(meetingScreen);
     FreeOwned(wealthScreen);
     FreeOwned(youScreen);
     return 1;
 }
 
 uint32_t GameApp::Frame() {
+    switchedThisFrame = false;
     stateHandler(this);
     return quit == 0 ? 1 : 0;
 }

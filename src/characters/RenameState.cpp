@@ -79,7 +79,7 @@ void GameApp::RunRenameState() {
     nameScreen->Draw(renameArmy == 0 && renameHero != 0);
     nameScreen->buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(nameScreen);
             renameDone = 1;
             renameReturn = 0;

@@ -115,7 +115,8 @@ void SettleUndefended(GameApp& app, const Invader& invader) {
     }
     if (army >= kFirstSurrenderArmy) {
         app.endOfGame[0] = 1;
-        app.statePhase = kPhaseSwitch;
+        // The game ends here: the map leaves for the final save in this frame.
+        app.SwitchState(SaveGameStateThunk, kPhaseSwitch);
         return;
     }
     const bool weakened = world.CarryA(army + 1) != 0 || world.CarryB(army + 1) != 0;
