@@ -11,13 +11,15 @@
 namespace varn {
 
 // A working folder holding the placeholder data set, generated once per test program: pictures
-// are linked in, the small Data folder is copied so a test may change it, Saves starts empty.
+// (Art and Bitmaps) are linked in, the small Data folder is copied so a test may change it, Saves
+// starts empty.
 class GameDataDir : public TempWorkingDir {
   public:
     GameDataDir() {
         namespace fs = std::filesystem;
         const fs::path& set = SharedSet();
         fs::create_symlink(set / "Art", path() / "Art");
+        fs::create_symlink(set / "Bitmaps", path() / "Bitmaps");
         fs::copy(set / "Data", path() / "Data", fs::copy_options::recursive);
         fs::create_directory(path() / "Saves");
     }
