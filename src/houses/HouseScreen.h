@@ -282,9 +282,6 @@ class HouseScreen {
 class VillageScreen final : public HouseScreen {
   public:
     VillageScreen() : HouseScreen(HouseKind::Village) {}
-    // Every village's quest progress and talk dialogue in village order.
-    void UpdateQuests();
-    void DrawQuests();
     // Quest progress and talk dialogue of village k; each acts only while the screen
     // shows village k.
     void UpdateQuestsVillage1();
@@ -309,9 +306,6 @@ class VillageScreen final : public HouseScreen {
 class TownScreen final : public HouseScreen {
   public:
     TownScreen() : HouseScreen(HouseKind::Town) {}
-    // Every town's quest progress and talk dialogue in town order.
-    void UpdateQuests();
-    void DrawQuests();
     // Quest progress and talk dialogue of town k; each acts only while the screen
     // shows town k.
     void UpdateQuestsTown1();

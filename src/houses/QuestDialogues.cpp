@@ -106,33 +106,29 @@ void TowerScreen::DrawQuests() {
     DrawDialogue(*this, true);
 }
 
-void VillageScreen::DrawQuests() {
-    DrawQuestsVillage1();
-    DrawQuestsVillage2();
-    DrawQuestsVillage3();
-    DrawQuestsVillage4();
-    DrawQuestsVillage5();
-    DrawQuestsVillage6();
-    DrawQuestsVillage7();
-    DrawQuestsVillage8();
-    DrawQuestsVillage9();
-}
-
-void TownScreen::DrawQuests() {
-    DrawQuestsTown1();
-    DrawQuestsTown2();
-    DrawQuestsTown3();
-    DrawQuestsTown4();
-}
-
 void DrawQuestDialogues(HouseScreen& screen) {
     switch (screen.Kind()) {
-        case HouseKind::Village:
-            static_cast<VillageScreen&>(screen).DrawQuests();
+        case HouseKind::Village: {
+            auto& village = static_cast<VillageScreen&>(screen);
+            village.DrawQuestsVillage1();
+            village.DrawQuestsVillage2();
+            village.DrawQuestsVillage3();
+            village.DrawQuestsVillage4();
+            village.DrawQuestsVillage5();
+            village.DrawQuestsVillage6();
+            village.DrawQuestsVillage7();
+            village.DrawQuestsVillage8();
+            village.DrawQuestsVillage9();
             return;
-        case HouseKind::Town:
-            static_cast<TownScreen&>(screen).DrawQuests();
+        }
+        case HouseKind::Town: {
+            auto& town = static_cast<TownScreen&>(screen);
+            town.DrawQuestsTown1();
+            town.DrawQuestsTown2();
+            town.DrawQuestsTown3();
+            town.DrawQuestsTown4();
             return;
+        }
         case HouseKind::Castle:
             static_cast<CastleScreen&>(screen).DrawQuests();
             return;

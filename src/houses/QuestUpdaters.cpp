@@ -82,33 +82,29 @@ void TowerScreen::UpdateQuests() {
     RunQuestProgress(*this, kTowerChain);
 }
 
-void VillageScreen::UpdateQuests() {
-    UpdateQuestsVillage1();
-    UpdateQuestsVillage2();
-    UpdateQuestsVillage3();
-    UpdateQuestsVillage4();
-    UpdateQuestsVillage5();
-    UpdateQuestsVillage6();
-    UpdateQuestsVillage7();
-    UpdateQuestsVillage8();
-    UpdateQuestsVillage9();
-}
-
-void TownScreen::UpdateQuests() {
-    UpdateQuestsTown1();
-    UpdateQuestsTown2();
-    UpdateQuestsTown3();
-    UpdateQuestsTown4();
-}
-
 void RunQuestUpdaters(HouseScreen& screen) {
     switch (screen.Kind()) {
-        case HouseKind::Village:
-            static_cast<VillageScreen&>(screen).UpdateQuests();
+        case HouseKind::Village: {
+            auto& village = static_cast<VillageScreen&>(screen);
+            village.UpdateQuestsVillage1();
+            village.UpdateQuestsVillage2();
+            village.UpdateQuestsVillage3();
+            village.UpdateQuestsVillage4();
+            village.UpdateQuestsVillage5();
+            village.UpdateQuestsVillage6();
+            village.UpdateQuestsVillage7();
+            village.UpdateQuestsVillage8();
+            village.UpdateQuestsVillage9();
             return;
-        case HouseKind::Town:
-            static_cast<TownScreen&>(screen).UpdateQuests();
+        }
+        case HouseKind::Town: {
+            auto& town = static_cast<TownScreen&>(screen);
+            town.UpdateQuestsTown1();
+            town.UpdateQuestsTown2();
+            town.UpdateQuestsTown3();
+            town.UpdateQuestsTown4();
             return;
+        }
         case HouseKind::Castle:
             static_cast<CastleScreen&>(screen).UpdateQuests();
             return;
