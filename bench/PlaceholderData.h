@@ -1,31 +1,18 @@
 #pragma once
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <string>
 
 #include "app/GameApp.h"
 #include "platform/HeadlessBackend.h"
+#include "support/GameData.h"
 
 namespace varn {
 
 // The placeholder set, generated once per benchmark program into a folder that becomes the
-// working directory.
+// working directory; both are removed when the program ends.
 inline void EnterPlaceholderData() {
-    static const std::filesystem::path folder = [] {
-        char pattern[] = "/tmp/varn-bench-XXXXXX";
-        std::filesystem::path made = mkdtemp(pattern);
-        std::string command = std::string("'") + VARN_PLACEHOLDER_TOOL +
-                              "' '" VARN_SOURCE_DIR "/tools/placeholder/manifest.txt' '" +
-                              made.string() + "' > /dev/null";
-        if (std::system(command.c_str()) != 0) {
-            std::abort();
-        }
-        return made;
-    }();
-    std::filesystem::current_path(folder);
+    static const GameDataDir data;
+    std::filesystem::current_path(data.path());
 }
 
 // The application brought up on a fresh headless backend.

@@ -1,6 +1,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "FuzzGame.h"
 #include "app/GameApp.h"
 #include "battle/BattleScreen.h"
 #include "platform/HeadlessBackend.h"
@@ -30,13 +31,10 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    platform::HeadlessBackend& backend = *platform::Headless();
-    backend.Reset();
-    backend.presentAdvanceMs = 16;
+    // A battle won at the end of the game writes the hall of fame.
+    const FuzzWorkingFolder folder;
     GameApp app;
-    backend.CreateMainWindow(app.caption, app.x, app.y, app.width, app.height);
-    app.hWnd = &backend;
-    app.Init();
+    platform::HeadlessBackend& backend = StartHeadlessGame(app, 16);
     GameState& world = *app.world;
     Take(data, size, world.battleId);
     Take(data, size, world.commanderIsPlayer);

@@ -15,6 +15,8 @@
 #include "engine/ScreenSize.h"
 #include "engine/Settings.h"
 #include "engine/StepTimer.h"
+#include "exchange/ArmyExchangeScreen.h"
+#include "exchange/MeetingScreen.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
 #include "frontend/InformationScreen.h"
@@ -24,6 +26,7 @@
 #include "frontend/OptionsScreen.h"
 #include "frontend/PortraitScreen.h"
 #include "frontend/QuestLogScreen.h"
+#include "frontend/SaveFiles.h"
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
@@ -80,6 +83,7 @@ uint32_t GameApp::Init() {
         settings = std::make_unique<Settings>();
         settings->Load();
     }
+    RemoveLeftoverSaveTemporaries();
     if (!world) {
         world = std::make_unique<GameState>();
         RunNewGameSetUp(*world);
@@ -126,12 +130,15 @@ uint32_t GameApp::Cleanup() {
     FreeOwned(controlPanel);
     settings.reset();
     FreeOwned(saveBlob);
+    FreeOwned(armyExchangeScreen);
+    FreeOwned(meetingScreen);
     FreeOwned(wealthScreen);
     FreeOwned(youScreen);
     return 1;
 }
 
 uint32_t GameApp::Frame() {
+    switchedThisFrame = false;
     stateHandler(this);
     return quit == 0 ? 1 : 0;
 }

@@ -7,6 +7,7 @@
 
 #include "app/AppFramework.h"
 #include "app/StateThunks.h"
+#include "app/StepTimerSlots.h"
 #include "engine/AudioSystem.h"
 #include "engine/BackgroundTrack.h"
 #include "engine/ButtonBar.h"
@@ -20,6 +21,7 @@
 
 namespace varn {
 
+class ArmyExchangeScreen;
 class BattleScreen;
 class CreditsScreen;
 class ControlPanel;
@@ -31,6 +33,7 @@ class InformationScreen;
 class MainMenuScreen;
 class MapScreen;
 class MapView;
+class MeetingScreen;
 class NameEntryScreen;
 class NameScreen;
 class NameLetters;
@@ -46,14 +49,24 @@ class StoryScreen;
 class WealthScreen;
 class YouScreen;
 
-// Values of GameApp::statePhase a switch stores; each state tests only those it uses.
+// Values of GameApp::statePhase a switch stores. What each asks of the leaving state is
+// GameApp::Leaving's answer (the table in docs/architecture.md); any value but kPhaseRunning
+// gives the next state its entry block.
 enum StatePhase : uint8_t {
-    kPhaseRunning = 0,
-    kPhaseSwitch = 1,
-    kPhaseWriteBack = 2,
-    kPhaseKeepScreen = 3,  // the leaving state neither writes back nor frees its screen
-    kPhaseNewGame = 5,
-    kPhaseAfterSaveQuit = 13,
+    kPhaseRunning = 0,         // as a switch: the screen stays, the next state has no entry block
+    kPhaseSwitch = 1,          // the leaving state frees its screen
+    kPhaseWriteBack = 2,       // the leaving state writes back and frees its screen
+    kPhaseKeepScreen = 3,      // the leaving state neither writes back nor frees its screen
+    kPhaseNewGame = 5,         // no switch: the main menu's new-game press, taken in the same frame
+    kPhaseAfterSaveQuit = 13,  // frees; the main menu's entry makes a fresh world
+};
+
+// How the current state leaves at the end of this frame.
+enum class Leave : uint8_t {
+    Stay,        // no switch this frame
+    KeepScreen,  // kPhaseRunning, kPhaseKeepScreen: the screen stays for the way back
+    Free,        // kPhaseSwitch, kPhaseAfterSaveQuit: the leave work runs, the screen goes
+    WriteBack,   // kPhaseWriteBack: likewise, for a state that writes back only on this value
 };
 
 // Where a state shows the frame rate when the settings ask for it.
@@ -83,13 +96,21 @@ class GameApp : public AppFramework {
 
     // Stores the next state. Phase 0 keeps the screen and gives the next state no entry block.
     void SwitchState(StateThunk next, uint8_t phase, bool restartStateClock = true);
+    // The one leave test: whether the current state switched in this frame and how it leaves.
+    Leave Leaving() const;
+    // True when this frame's switch takes the state's screen away (Free or WriteBack): the
+    // state writes its edits back and frees what it owns.
+    bool LeavingFrees() const;
+    // The one entry test: a state's first frame after a switch that gave it an entry block.
+    bool Entering() const { return statePhase != kPhaseRunning; }
 
     // Keyboard tests with the pressed-once rule: a press that counts sets its latch.
     void PollKeyboard();
     bool KeyOnce(uint8_t key);
     bool BackKeyOnce();  // Escape or Backspace
-    // A screen's buttons against the pointer: hover, press, and the id to act on this frame.
-    uint8_t PollButtons(ButtonBar& buttons);
+    // A screen's buttons against the pointer: hover, press (unless the state takes no presses
+    // now), and the id to act on this frame.
+    uint8_t PollButtons(ButtonBar& buttons, bool pressesTaken = true);
 
     // The steps of the frame, for the states whose order differs from the common one.
     void BeginFrameTiming();
@@ -139,6 +160,7 @@ class GameApp : public AppFramework {
                             bool enemyAttacks);
     // The save-and-quit question opened from the battle (BattleState.cpp).
     void AskSaveAndQuitInBattle();
+    void ActOnSideButton(uint8_t action);
 
     // Engine objects, constructed in this order and destroyed in reverse.
     Font font;
@@ -162,7 +184,8 @@ class GameApp : public AppFramework {
 
     MouseCursor mouseCursor;
 
-    std::array<std::unique_ptr<StepTimer>, 7> stepTimers;
+    // Indexed by the slots of StepTimerSlots.h.
+    std::array<std::unique_ptr<StepTimer>, kStepTimerCount> stepTimers;
     std::unique_ptr<StoryScreen> storyScreen;
     std::unique_ptr<NameEntryScreen> nameEntryScreen;
     std::unique_ptr<NameLetters> nameLetters;
@@ -186,6 +209,10 @@ class GameApp : public AppFramework {
     std::unique_ptr<WealthScreen> wealthScreen;
     std::unique_ptr<NameScreen> nameScreen;
 
+    // The meeting of two of the player's characters, kept while either exchange is open.
+    std::unique_ptr<ArmyExchangeScreen> armyExchangeScreen;
+    std::unique_ptr<MeetingScreen> meetingScreen;
+
     // The background MP3 and the last event it reported.
     BackgroundTrack backgroundTrack;
     uint8_t mp3State = 0;  // 0 not playing or finished, 2 playing
@@ -194,6 +221,8 @@ class GameApp : public AppFramework {
     int32_t mediaEventParam2 = 0;
 
     StateThunk stateHandler = nullptr;
+    // Set by SwitchState, cleared as each frame begins.
+    bool switchedThisFrame = false;
     uint8_t rightClicked = 0;
     uint8_t endOfGame[3] = {0, 0, 0};
     uint8_t saveAndQuit = 0;
@@ -245,7 +274,7 @@ class GameApp : public AppFramework {
 
 template <typename EntryWork>
 bool GameApp::OpenFrame(EntryWork&& entryWork) {
-    const bool entering = statePhase != kPhaseRunning;
+    const bool entering = Entering();
     if (entering) {
         EnterState();
         entryWork();

@@ -9,6 +9,9 @@
 #include "characters/PaperDollArt.h"
 #include "characters/WealthScreen.h"
 #include "engine/MouseCursor.h"
+#include "exchange/ArmyExchangeScreen.h"
+#include "exchange/ExchangePictures.h"
+#include "exchange/MeetingScreen.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
 #include "frontend/InformationScreen.h"
@@ -54,12 +57,13 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"paper-doll bodies", kDollBodyPictures},
         {"paper-doll bare parts", kDollBarePartPictures},
         {"character screens", kCharacterPictures},
-        {"army panel units", kArmyUnitPictures},
         {"wealth screen", kWealthPictures},
         {"wealth villages", kWealthVillagePictures},
         {"wealth towns and mines", kWealthTownPictures},
-        {"rename", kNameScreenPictures},
         {"rename background", kNameScreenTextures},
+        {"meeting", kMeetingPictures},
+        {"exchange name letters", kNameLetterPictures},
+        {"army exchange", kArmyTradePictures},
     };
     static const std::vector<NamedPictureTable> tables = [] {
         std::vector<NamedPictureTable> all(std::begin(kScreenTables), std::end(kScreenTables));

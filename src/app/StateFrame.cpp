@@ -20,6 +20,27 @@ void GameApp::SwitchState(StateThunk next, uint8_t phase, bool restartStateClock
         stateTimerRestart = 1;
     }
     statePhase = phase;
+    switchedThisFrame = true;
+}
+
+Leave GameApp::Leaving() const {
+    if (!switchedThisFrame) {
+        return Leave::Stay;
+    }
+    switch (statePhase) {
+        case kPhaseRunning:
+        case kPhaseKeepScreen:
+            return Leave::KeepScreen;
+        case kPhaseWriteBack:
+            return Leave::WriteBack;
+        default:
+            return Leave::Free;
+    }
+}
+
+bool GameApp::LeavingFrees() const {
+    const Leave leave = Leaving();
+    return leave == Leave::Free || leave == Leave::WriteBack;
 }
 
 void GameApp::PollKeyboard() {
@@ -39,10 +60,8 @@ bool GameApp::BackKeyOnce() {
     return KeyOnce(kKeyEscape) || KeyOnce(kKeyBack);
 }
 
-uint8_t GameApp::PollButtons(ButtonBar& buttons) {
-    buttons.Hover(mouseCursor.x, mouseCursor.y);
-    buttons.Click(mouseCursor.x, mouseCursor.y, mouseCursor.mouse);
-    return buttons.TakeAction(mouseCursor.mouse);
+uint8_t GameApp::PollButtons(ButtonBar& buttons, bool pressesTaken) {
+    return buttons.Poll(mouseCursor.x, mouseCursor.y, mouseCursor.mouse, pressesTaken);
 }
 
 void GameApp::BeginFrameTiming() {

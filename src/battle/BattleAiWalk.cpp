@@ -9,10 +9,6 @@ namespace varn {
 
 namespace {
 
-constexpr int32_t kCameraMinX = -26;
-constexpr int32_t kCameraMaxX = 826;
-constexpr int32_t kCameraMinY = -26;
-constexpr int32_t kCameraMaxY = 734;
 constexpr int32_t kHalfViewWidth = 400;
 constexpr int32_t kHalfViewHeight = 300;
 // A target well below the unit pulls the view further down, so the unit's panel does not cover it.
@@ -159,8 +155,8 @@ void ComputerSide::CentreCamera() {
     if (s.targetY > fromY + kFarBelow) {
         centreY += kFarBelowShift;
     }
-    s.cameraX = std::clamp(centreX - kHalfViewWidth, kCameraMinX, kCameraMaxX);
-    s.cameraY = std::clamp(centreY - kHalfViewHeight, kCameraMinY, kCameraMaxY);
+    s.cameraX = std::clamp(centreX - kHalfViewWidth, kCameraMin, kCameraMaxX);
+    s.cameraY = std::clamp(centreY - kHalfViewHeight, kCameraMin, kCameraMaxY);
     followCamera = 0;
     if (isEnemySide) {
         s.enemyFollowAdjacent = 0;

@@ -70,22 +70,22 @@ struct Gain {
 
 void BattleScreen::DrawSideButtons() {
     SpriteSet* main = mainSprites.get();
-    Sprite(main, kSlotQuitButton, buttonState[kSideQuit], 710, 20, 1.0f, 1.0f);
-    if (buttonState[kSideOptions] == 0) {
+    Sprite(main, kSlotQuitButton, sideButtons.Look(kSideQuit), 710, 20, 1.0f, 1.0f);
+    if (sideButtons.Look(kSideOptions) == 0) {
         Sprite(main, kSlotOptionsButton, 0, 700, 70, 1.3f, 1.1f);
         Sprite(main, kSlotOptionsIcon, 0, 708, 72, 1.2f, 1.1f);
     } else {
-        Sprite(main, kSlotOptionsButton, buttonState[kSideOptions], 700, 70, 1.3f, 1.1f);
+        Sprite(main, kSlotOptionsButton, sideButtons.Look(kSideOptions), 700, 70, 1.3f, 1.1f);
         Sprite(main, kSlotOptionsLabel, 0, 700, 74, 0.83f, 0.9f);
     }
-    Sprite(main, kSlotGridButton, buttonState[kSideGrid], 700, 130, 1.3f, 1.1f);
-    Sprite(main, kSlotRetreatButton, buttonState[kSideRetreat], 700, 190, 1.3f, 1.1f);
-    Sprite(main, kSlotEndTurnButton, buttonState[kSideEndTurn], 700, 250, 1.3f, 1.2f);
+    Sprite(main, kSlotGridButton, sideButtons.Look(kSideGrid), 700, 130, 1.3f, 1.1f);
+    Sprite(main, kSlotRetreatButton, sideButtons.Look(kSideRetreat), 700, 190, 1.3f, 1.1f);
+    Sprite(main, kSlotEndTurnButton, sideButtons.Look(kSideEndTurn), 700, 250, 1.3f, 1.2f);
     if (retreatAsked != 0) {
         Sprite(main, kSlotBackdrop, 0, 255, 240, 4.5f, 2.25f);
         Text(font.get(), "Retreat from this battle?", 285, 280, 230, 20, kBoxText);
-        Sprite(main, kSlotYes, buttonState[kSideRetreatYes], 330, 335, 1.0f, 1.0f);
-        Sprite(main, kSlotNo, buttonState[kSideRetreatNo], 430, 335, 1.0f, 1.0f);
+        Sprite(main, kSlotYes, sideButtons.Look(kSideRetreatYes), 330, 335, 1.0f, 1.0f);
+        Sprite(main, kSlotNo, sideButtons.Look(kSideRetreatNo), 430, 335, 1.0f, 1.0f);
     }
     if (retreatConfirmed != 0) {
         Sprite(main, kSlotBackdrop, 0, 255, 250, 4.5f, 2.25f);

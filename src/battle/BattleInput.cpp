@@ -54,47 +54,20 @@ bool BattleScreen::SideButtonAvailable(uint8_t id) const {
     }
 }
 
+BattleScreen::BattleScreen() {
+    sideButtons.available = [this](uint8_t id) { return SideButtonAvailable(id); };
+}
+
 void BattleScreen::ResetHover() {
-    hoverId = 0;
+    sideButtons.ResetHover();
     dialogHover = 0;
     unitPanelHover = 0;
 }
 
-void BattleScreen::HoverSideButtons(int32_t x, int32_t y) {
-    for (const ButtonRect& button : kSideButtons) {
-        const bool inside = SideButtonAvailable(button.id) && Inside(button, x, y);
-        if (inside) {
-            hoverId = button.id;
-        }
-        if (mouseHeld == 0) {
-            buttonState[button.id] = inside ? 1 : 0;
-        }
-    }
+void BattleScreen::HoverUnitPanel(int32_t x, int32_t y) {
     if ((commanderSelected != 0 || selectedArmy != 0) && Inside(kUnitPanelArea, x, y)) {
         unitPanelHover = 1;
     }
-}
-
-int BattleScreen::ClickSideButtons(int32_t x, int32_t y, const InputDevice& mouse) {
-    if (!EitherButtonPressed(mouse)) {
-        return 0;
-    }
-    for (const ButtonRect& button : kSideButtons) {
-        if (!SideButtonAvailable(button.id) || !Inside(button, x, y)) {
-            continue;
-        }
-        pressedId = button.id;
-        buttonState[button.id] = button.id == kSideRetreat ? 1 : 2;
-        mouseHeld = 1;
-        if (button.id == kSideRetreat) {
-            retreatAsked = 1;
-        } else if (button.id == kSideRetreatYes) {
-            retreatConfirmed = 1;
-            retreatChosen = 1;
-        }
-        return 1;
-    }
-    return 0;
 }
 
 void BattleScreen::HoverDialogGrid(int32_t x, int32_t y) {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <span>
 
-#include "battle/HeroPortraits.h"
+#include "app/PartyPictures.h"
 #include "engine/PictureTable.h"
 
 namespace varn {
@@ -188,20 +188,7 @@ inline constexpr PictureLoad kCommanderMarkerPictures[] = {
     {0, "Art\\Map\\Dude2.bmp", 32, 64, kKeyBlack},
 };
 
-// Army figures and icons, slot = UnitType; types 7..10 have no icon.
-inline constexpr PictureLoad kArmyFigurePictures[] = {
-    {0, "Art\\Armies\\Peasants1.bmp", 64, 64, kKeyBlack},
-    {1, "Art\\Armies\\Militia1.bmp", 64, 64, kKeyBlack},
-    {2, "Art\\Armies\\Infantry.bmp", 64, 64, kKeyBlack},
-    {3, "Art\\Armies\\GoldenInfantry.bmp", 64, 64, kKeyBlack},
-    {4, "Art\\Armies\\RoyalInfantry.bmp", 64, 64, kKeyBlack},
-    {7, "Art\\Armies\\EliteGuards.bmp", 64, 64, kKeyBlack},
-    {8, "Art\\Armies\\SwordsMen1.bmp", 64, 64, kKeyBlack},
-    {9, "Art\\Armies\\Warriors1.bmp", 64, 64, kKeyBlack},
-    {10, "Art\\Armies\\Priests1.bmp", 64, 64, kKeyBlack},
-    {20, "Art\\Armies\\Dog.bmp", 64, 64, kKeyRed},
-    {21, "Art\\Armies\\Dog2.bmp", 64, 64, kKeyRed},
-};
+// Army icons, slot = UnitType; types 7..10 have no icon. The figures are the party's.
 inline constexpr PictureLoad kArmyIconPictures[] = {
     {0, "Art\\Controls\\Peasants1.bmp", 64, 64, kKeyBlack},
     {1, "Art\\Controls\\Militia.bmp", 64, 64, kKeyBlack},
@@ -240,20 +227,6 @@ inline constexpr PictureLoad kAllyIconPictures[] = {
     {1, "Art\\Controls\\PalaceGuards.bmp", 64, 64, kKeyBlack},
     {2, "Art\\Controls\\CastleGuards.bmp", 64, 64, kKeyBlack},
 };
-
-// The player's portrait by variant 0 or 1; a hero's is kHeroPortraits.
-inline constexpr PictureLoad kPlayerPortraitPictures[] = {
-    {0, "Art\\Heroes\\You1.bmp", kPortraitSize, kPortraitSize, kKeyBlack},
-    {0, "Art\\Heroes\\You2.bmp", kPortraitSize, kPortraitSize, kKeyBlack},
-};
-inline constexpr std::array<PictureLoad, kHeroPortraits.size()> kHeroPortraitPictures = [] {
-    std::array<PictureLoad, kHeroPortraits.size()> loads{};
-    for (size_t i = 0; i < loads.size(); ++i) {
-        loads[i] = {0, kHeroPortraits[i].path, kPortraitSize, kPortraitSize,
-                    kHeroPortraits[i].colourKey};
-    }
-    return loads;
-}();
 
 // Capitals and the further glyphs (codes 28 and up), then the small letters (0, 2..27).
 inline constexpr PictureLoad kLetterSheet1Pictures[] = {

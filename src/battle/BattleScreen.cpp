@@ -1,6 +1,7 @@
 #include "battle/BattleScreen.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "battle/BattlePictures.h"
 #include "engine/Owned.h"
@@ -91,7 +92,7 @@ void BattleScreen::InitPortrait(GraphicsDevice* device) {
         if (portraitVariant < std::size(kPlayerPortraitPictures)) {
             LoadPictures(set, std::span(&kPlayerPortraitPictures[portraitVariant], 1));
         }
-    } else if (commanderHero >= 1 && commanderHero <= kHeroPortraitPictures.size()) {
+    } else if (commanderHero >= 1 && commanderHero <= std::size(kHeroPortraitPictures)) {
         LoadPictures(set, std::span(&kHeroPortraitPictures[commanderHero - 1], 1));
     }
 }
@@ -123,7 +124,7 @@ void BattleScreen::InitEnemySprites(GraphicsDevice* device) {
 }
 
 void BattleScreen::LoadHeroPortrait() {
-    if (joiningHero < 1 || joiningHero > kHeroPortraits.size() || !mainSprites) {
+    if (joiningHero < 1 || joiningHero > std::size(kHeroPortraitPictures) || !mainSprites) {
         return;
     }
     PictureLoad portrait = kHeroPortraitPictures[joiningHero - 1];

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "battle/BattleGrid.h"
+#include "battle/BattleSideButtons.h"
 #include "engine/Font.h"
 #include "engine/InputDevice.h"
 #include "engine/MouseCursor.h"
@@ -23,7 +24,6 @@ inline constexpr int kBattleObstacleSlots = 50;
 inline constexpr int kBattleSpecialSlots = 20;
 inline constexpr int kEnemyKindCount = 11;
 inline constexpr int kAllyKindCount = 3;
-inline constexpr int kSideButtonCount = 7;
 // Moves of every unit at the start of a turn.
 inline constexpr uint8_t kTurnMoves = 7;
 
@@ -70,7 +70,7 @@ struct BattleDraw {
 // never reads the world itself.
 class BattleScreen {
   public:
-    BattleScreen() = default;
+    BattleScreen();
     virtual ~BattleScreen() = default;
     BattleScreen(const BattleScreen&) = delete;
     BattleScreen& operator=(const BattleScreen&) = delete;
@@ -280,9 +280,8 @@ class BattleScreen {
     std::array<uint8_t, kBattleSpecialSlots> specialPresent{};
     std::array<int32_t, kBattleSpecialSlots> specialCell{};
 
-    // Side buttons and clicks. buttonState is indexed by button id 1..7 (entry 0 unused):
-    // 0 normal, 1 hovered, 2 pressed.
-    std::array<uint8_t, kSideButtonCount + 1> buttonState{};
+    // Side buttons and clicks.
+    ButtonBar sideButtons{kSideButtons};
     uint8_t unitPanelHover = 0;
     int32_t clickedCell = 0;
     int32_t clickedX = 0;
@@ -290,10 +289,6 @@ class BattleScreen {
     uint8_t cellClicked = 0;
     // Hover area 1..28 of the victory summary.
     uint8_t dialogHover = 0;
-    uint8_t mouseHeld = 0;
-    // Side button ids 0..7.
-    uint8_t hoverId = 0;
-    uint8_t pressedId = 0;
 
     // ---- Rules: commands, strikes, computer play ----------------------------------------------
     // Entries of the turn loop, called by the battle state in its frame order (each documented
@@ -533,8 +528,8 @@ class BattleScreen {
 
     // Mouse and camera.
     void ResetHover();
-    void HoverSideButtons(int32_t x, int32_t y);
-    int ClickSideButtons(int32_t x, int32_t y, const InputDevice& mouse);
+    // The unit panel's move hint, while a unit is selected.
+    void HoverUnitPanel(int32_t x, int32_t y);
     void HoverDialogGrid(int32_t x, int32_t y);
     int ClickCell(int32_t x, int32_t y, const InputDevice& mouse);
     void ScrollCamera(const MouseCursor& cursor, uint8_t step);

@@ -17,11 +17,15 @@ enum SideButton : uint8_t {
     kSideOptions = 7,
 };
 
-// In the order the hover and click tests try them.
+// In the order the hover and click tests try them. Retreat opens its question at the press and
+// shows hovered while held; Yes confirms at the press.
 inline constexpr ButtonRect kSideButtons[] = {
-    {kSideEndTurn, 700, 250, 83, 38},    {kSideRetreat, 700, 190, 83, 35},
-    {kSideRetreatYes, 330, 335, 32, 32}, {kSideRetreatNo, 430, 335, 32, 32},
-    {kSideGrid, 700, 130, 83, 35},       {kSideQuit, 710, 20, 64, 32},
+    {kSideEndTurn, 700, 250, 83, 38},
+    {kSideRetreat, 700, 190, 83, 35, kButtonHovered, true},
+    {kSideRetreatYes, 330, 335, 32, 32, kButtonPressed, true},
+    {kSideRetreatNo, 430, 335, 32, 32},
+    {kSideGrid, 700, 130, 83, 35},
+    {kSideQuit, 710, 20, 64, 32},
     {kSideOptions, 700, 70, 83, 35},
 };
 

@@ -36,9 +36,14 @@ bool ComputerActs(const BattleScreen& b) {
     return b.enemyPhase != 0 || b.allyPhase != 0;
 }
 
+// No unit of the player's sent off or walking.
+bool PlayerUnitsIdle(const BattleScreen& b) {
+    return b.commanderOrder <= 1 && b.armyGo == 0 && b.armyWalking == 0;
+}
+
 // Neither a unit of the player's sent off nor a computer phase under way.
 bool PlayerIdle(const BattleScreen& b) {
-    return b.commanderOrder <= 1 && b.armyGo == 0 && b.armyWalking == 0 && !ComputerActs(b);
+    return PlayerUnitsIdle(b) && !ComputerActs(b);
 }
 
 }  // namespace
@@ -52,6 +57,57 @@ void GameApp::AskSaveAndQuitInBattle() {
     world->inBattle = 0;
     world->quitFromBattle = 1;
     SwitchState(SaveQuitStateThunk, kPhaseWriteBack);
+}
+
+// A side button's action: the retreat question and its Yes at the press, the others once the
+// press is let go of or the pointer slides off.
+void GameApp::ActOnSideButton(uint8_t action) {
+    BattleScreen& b = *battleScreen;
+    const bool phasesIdle = !ComputerActs(b);
+    switch (action) {
+        case kSideRetreat:
+            b.retreatAsked = 1;
+            break;
+        case kSideRetreatYes:
+            b.retreatConfirmed = 1;
+            b.retreatChosen = 1;
+            break;
+        case kSideEndTurn:
+            if (PlayerIdle(b)) {
+                battleFlag = 1;
+                b.EndPlayerTurn();
+            }
+            break;
+        case kSideRetreatNo:
+            if (phasesIdle) {
+                b.retreatAsked = 0;
+            }
+            break;
+        case kSideGrid:
+            b.gridOn = b.gridOn != 0 ? 0 : 1;
+            break;
+        case kSideQuit:
+            if (phasesIdle && b.SideButtonAvailable(kSideQuit)) {
+                AskSaveAndQuitInBattle();
+            }
+            break;
+        case kSideOptions:
+            if (phasesIdle) {
+                // The battle waits as it is: no leave step, the screen kept.
+                optionsFromMap = 0;
+                optionsFromBattle = 1;
+                SwitchState(OptionsStateThunk, kPhaseKeepScreen);
+            }
+            break;
+        default:
+            break;
+    }
+    // The acted button is drawn normal at once; an answer to the question clears the retreat
+    // button's look instead and leaves its own to the next hover.
+    const bool answer = action == kSideRetreatYes || action == kSideRetreatNo;
+    if (action != 0 && action != kSideRetreat) {
+        b.sideButtons.SetLook(answer ? uint8_t{kSideRetreat} : action, kButtonNormal);
+    }
 }
 
 void GameApp::RunBattleState() {
@@ -71,10 +127,9 @@ void GameApp::RunBattleState() {
     if (world->musicOn != 0) {
         UpkeepTrack();
     }
-    for (int t = 0; t < 2; ++t) {
-        if (!stepTimers[t]) {
-            stepTimers[t] = std::make_unique<StepTimer>();
-            stepTimers[t]->seed = world->timerSpeed;
+    for (size_t timer : {kScrollTimer, kWalkTimer}) {
+        if (!stepTimers[timer]) {
+            StartStepTimer(timer);
         }
     }
     static constexpr int32_t kSwingPeriods[] = {200, 100, 50};
@@ -106,7 +161,7 @@ void GameApp::RunBattleState() {
     }
     PollKeyboard();
     if (frameTimingOn != 0) {
-        const uint8_t step = stepTimers[0]->steps;
+        const uint8_t step = stepTimers[kScrollTimer]->steps;
         if (keyboard.KeyPressed(kKeyRight) != 0 || keyboard.KeyPressed(kKeyNumpad6) != 0) {
             b.cameraX =
                 b.cameraX < kCameraMaxX ? std::min(b.cameraX + step, kCameraMaxX) : b.cameraX;
@@ -122,7 +177,7 @@ void GameApp::RunBattleState() {
                 b.cameraY < kCameraMaxY ? std::min(b.cameraY + step, kCameraMaxY) : b.cameraY;
         }
     }
-    b.ScrollCamera(mouseCursor, stepTimers[0]->steps);
+    b.ScrollCamera(mouseCursor, stepTimers[kScrollTimer]->steps);
 
     bool leave = false;
     if (mouse.ButtonPressed(kRightButton) != 0) {
@@ -143,18 +198,19 @@ void GameApp::RunBattleState() {
     }
 
     if (b.mouseFree != 0) {
-        b.HoverSideButtons(mouseCursor.x, mouseCursor.y);
         if (b.won != 0) {
             b.HoverDialogGrid(mouseCursor.x, mouseCursor.y);
         }
-        if (rightClicked == 0 && b.hoverId == 0 && b.retreatConfirmed == 0) {
+        b.HoverUnitPanel(mouseCursor.x, mouseCursor.y);
+        if (rightClicked == 0 && b.sideButtons.At(mouseCursor.x, mouseCursor.y) == 0 &&
+            b.retreatConfirmed == 0) {
             b.ClickCell(mouseCursor.x, mouseCursor.y, mouse);
         }
-        if (!ComputerActs(b) && b.ClickSideButtons(mouseCursor.x, mouseCursor.y, mouse) != 0 &&
-            b.pressedId == kSideEndTurn && b.commanderOrder <= 1 && b.armyGo == 0 &&
-            b.armyWalking == 0) {
+        const uint8_t action = PollButtons(b.sideButtons, !ComputerActs(b));
+        if (b.sideButtons.justPressed == kSideEndTurn && PlayerUnitsIdle(b)) {
             b.PressEndTurn();
         }
+        ActOnSideButton(action);
     }
 
     if (b.clickArmed != 0 && FreshPress(mouse)) {
@@ -174,64 +230,19 @@ void GameApp::RunBattleState() {
         b.showTurnInfo = 0;
     }
 
-    if (b.mouseFree != 0 && b.pressedId != 0 &&
-        (b.hoverId != b.pressedId || IsMouseIdle(mouse) != 0)) {
-        const uint8_t action = b.pressedId;
-        const bool phasesIdle = !ComputerActs(b);
-        switch (action) {
-            case kSideEndTurn:
-                if (b.commanderOrder <= 1 && b.armyGo == 0 && b.armyWalking == 0 && phasesIdle) {
-                    battleFlag = 1;
-                    b.EndPlayerTurn();
-                }
-                break;
-            case kSideRetreatNo:
-                if (phasesIdle) {
-                    b.retreatAsked = 0;
-                }
-                break;
-            case kSideGrid:
-                b.gridOn = b.gridOn != 0 ? 0 : 1;
-                break;
-            case kSideQuit:
-                if (phasesIdle && b.SideButtonAvailable(kSideQuit)) {
-                    AskSaveAndQuitInBattle();
-                }
-                break;
-            case kSideOptions:
-                if (phasesIdle) {
-                    // The battle waits as it is: no leave step, the screen kept.
-                    optionsFromMap = 0;
-                    optionsFromBattle = 1;
-                    SwitchState(OptionsStateThunk, kPhaseKeepScreen);
-                }
-                break;
-            default:
-                // Retreat and Yes acted at the press.
-                break;
-        }
-        const bool answer = action == kSideRetreatYes || action == kSideRetreatNo;
-        b.buttonState[answer ? uint8_t{kSideRetreat} : action] = 0;
-        b.mouseHeld = 0;
-        b.pressedId = 0;
-    }
-
     if (b.mouseFree == 0 && IsMouseIdle(mouse) != 0) {
         b.mouseFree = 1;
     }
-    if (ButtonsUp(mouse)) {
-        b.pressedId = 0;
-        b.mouseHeld = 0;
-        if (b.won >= 2 || b.retreatAsked != 0 || b.retreatConfirmed != 0 || b.lost != 0 ||
-            b.showTurnInfo != 0) {
-            b.clickArmed = 1;
-        }
+    if (ButtonsUp(mouse) && (b.won >= 2 || b.retreatAsked != 0 || b.retreatConfirmed != 0 ||
+                             b.lost != 0 || b.showTurnInfo != 0)) {
+        b.clickArmed = 1;
     }
 
-    stepTimers[0]->steps = stepTimers[0]->StepsAveraged(kScrollRate, static_cast<int32_t>(frameMs));
-    stepTimers[1]->steps = stepTimers[1]->StepsAveraged(WalkRate(world->battleMoveSpeed),
-                                                        static_cast<int32_t>(frameMs));
-    const uint8_t moveSteps = stepTimers[1]->steps;
+    stepTimers[kScrollTimer]->steps =
+        stepTimers[kScrollTimer]->StepsAveraged(kScrollRate, static_cast<int32_t>(frameMs));
+    stepTimers[kWalkTimer]->steps = stepTimers[kWalkTimer]->StepsAveraged(
+        WalkRate(world->battleMoveSpeed), static_cast<int32_t>(frameMs));
+    const uint8_t moveSteps = stepTimers[kWalkTimer]->steps;
     b.RunPlayerTurn(moveSteps);
     b.RunAllyPhase(moveSteps);
     b.RunEnemyPhase(moveSteps);
@@ -285,7 +296,7 @@ void GameApp::RunBattleState() {
     b.ResetHover();
     rightClicked = 0;
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseWriteBack || !battleScreen) {
+        if (Leaving() != Leave::WriteBack || !battleScreen) {
             return;
         }
         const bool finalLeave = stateHandler == MapStateThunk;

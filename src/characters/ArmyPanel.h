@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "app/PartyPictures.h"
 #include "engine/PictureTable.h"
 #include "world/CharacterRecords.h"
 
@@ -10,20 +11,8 @@ namespace varn {
 class Font;
 class SpriteSet;
 
-// Unit pictures of an army panel: slot = UnitType, a standing figure from the unit's sheet.
-inline constexpr PictureLoad kArmyUnitPictures[] = {
-    {0, "Art\\Armies\\Peasants1.bmp", 64, 64, 0xFF000000},
-    {1, "Art\\Armies\\Militia1.bmp", 64, 64, 0xFF000000},
-    {2, "Art\\Armies\\Infantry.bmp", 64, 64, 0xFF000000},
-    {3, "Art\\Armies\\GoldenInfantry.bmp", 64, 64, 0xFF000000},
-    {4, "Art\\Armies\\RoyalInfantry.bmp", 64, 64, 0xFF000000},
-    {7, "Art\\Armies\\EliteGuards.bmp", 64, 64, 0xFF000000},
-    {8, "Art\\Armies\\SwordsMen1.bmp", 64, 64, 0xFF000000},
-    {9, "Art\\Armies\\Warriors1.bmp", 64, 64, 0xFF000000},
-    {10, "Art\\Armies\\Priests1.bmp", 64, 64, 0xFF000000},
-    {20, "Art\\Armies\\Dog.bmp", 64, 64, 0xFFFF0000},
-    {21, "Art\\Armies\\Dog2.bmp", 64, 64, 0xFFFF0000},
-};
+// The unit pictures of an army panel are the party's army figures (kArmyFigurePictures), slot =
+// UnitType.
 inline constexpr int32_t kArmyUnitSlotCount = 22;
 
 // Where a panel's six army places stand: place k at (x + k stepX, y + k stepY), each a

@@ -43,14 +43,29 @@ void ClearArmySlot(ArmyRecord& army, int slot) {
     ForEachField(army, army, [index](auto& entries, auto&) { entries[index] = {}; });
 }
 
-void SwapArmySlots(ArmyRecord& first, int firstSlot, ArmyRecord& second, int secondSlot) {
-    if (!InRange(firstSlot) || !InRange(secondSlot) ||
-        (&first == &second && firstSlot == secondSlot)) {
-        return;
+bool MoveArmy(ArmyRecord& source, int sourceSlot, ArmyRecord& target, int targetSlot) {
+    if (!HasArmy(source, sourceSlot) || !InRange(targetSlot) ||
+        (&source == &target && sourceSlot == targetSlot)) {
+        return false;
     }
-    const auto a = static_cast<size_t>(firstSlot);
-    const auto b = static_cast<size_t>(secondSlot);
-    ForEachField(first, second, [a, b](auto& left, auto& right) { std::swap(left[a], right[b]); });
+    const auto from = static_cast<size_t>(sourceSlot);
+    const auto to = static_cast<size_t>(targetSlot);
+    const bool swap = HasArmy(target, targetSlot);
+    // What an empty slot holds is no army: it is not handed back to the source.
+    if (!swap) {
+        ClearArmySlot(target, targetSlot);
+        target.spareA[to] = 0;
+        target.spareB[to] = 0;
+    }
+    ForEachField(source, target,
+                 [from, to](auto& left, auto& right) { std::swap(left[from], right[to]); });
+    std::swap(source.spareA[from], target.spareA[to]);
+    std::swap(source.spareB[from], target.spareB[to]);
+    target.position[to] = static_cast<uint8_t>(targetSlot);
+    if (swap) {
+        source.position[from] = static_cast<uint8_t>(sourceSlot);
+    }
+    return true;
 }
 
 }  // namespace varn

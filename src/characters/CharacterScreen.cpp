@@ -1,6 +1,7 @@
 #include "characters/CharacterScreen.h"
 
 #include "characters/ArmySlots.h"
+#include "characters/PaperDollArt.h"
 #include "engine/HitTest.h"
 #include "engine/InputDevice.h"
 #include "platform/PixelFormat.h"
@@ -30,18 +31,14 @@ void CharacterScreen::Init(GraphicsDevice* device) {
     itemIcons = std::make_unique<SpriteSet>();
     itemIcons->Init(device, kIconSlotCount);
     itemIcons->SetAlphaTest(1);
-    for (size_t layer = 0; layer < layerSets_.size(); ++layer) {
-        layerSets_[layer] = std::make_unique<SpriteSet>();
-        layerSets_[layer]->Init(device, kDollLayerSlots[layer]);
-        layerSets_[layer]->SetAlphaTest(1);
-        dollLayers.sets[layer] = layerSets_[layer].get();
-    }
+    dollSets_.Init(device);
+    dollLayers = dollSets_.layers;
     sprites.Init(device, kCharacterSlotCount);
     sprites.SetAlphaTest(1);
     LoadPictures(sprites, kCharacterPictures);
     units.Init(device, kArmyUnitSlotCount);
     units.SetAlphaTest(1);
-    LoadPictures(units, kArmyUnitPictures);
+    LoadPictures(units, kArmyFigurePictures);
     font.Create(device, "Arial", kScreenTextHeight, 0, 0, 0, 0);
     font.Begin();
     Reset();
@@ -49,10 +46,8 @@ void CharacterScreen::Init(GraphicsDevice* device) {
 
 void CharacterScreen::Free() {
     DeleteSpriteSet(itemIcons);
-    for (std::unique_ptr<SpriteSet>& set : layerSets_) {
-        DeleteSpriteSet(set);
-    }
-    dollLayers.sets.fill(nullptr);
+    dollSets_.Free();
+    dollLayers = dollSets_.layers;
     sprites.Free();
     units.Free();
     font.End();

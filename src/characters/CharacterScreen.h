@@ -8,6 +8,7 @@
 #include "characters/ArmyPanel.h"
 #include "characters/ItemDragDrop.h"
 #include "characters/ItemHolder.h"
+#include "characters/PaperDollArt.h"
 #include "engine/ButtonBar.h"
 #include "engine/Font.h"
 #include "engine/PictureTable.h"
@@ -22,7 +23,6 @@ namespace varn {
 
 class GraphicsDevice;
 class InputDevice;
-class PaperDollArt;
 
 enum CharacterButton : uint8_t {
     kCharacterExit = 1,
@@ -158,7 +158,7 @@ class CharacterScreen {
     Font font;
 
   private:
-    std::array<std::unique_ptr<SpriteSet>, kDollLayerCount> layerSets_;
+    DollLayerSets dollSets_;
 
     void HandleItemDrag(InputDevice& mouse, int32_t x, int32_t y);
     void HandleArmyDrag(const InputDevice& mouse, int32_t x, int32_t y);

@@ -121,7 +121,7 @@ void GameApp::RunHeroesState() {
     }
     DrawCharacterScreen(*this, screen);
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             WriteHeroBack(*this);
             FreeOwned(heroScreen);
             loadedHero = kNoHeroLoaded;

@@ -6,15 +6,8 @@
 
 namespace varn {
 
-namespace {
-
-constexpr int32_t kNameCentre = 400;
-constexpr int32_t kNameY = 284;
-
-}  // namespace
-
 void NameScreen::Init(GraphicsDevice* device) {
-    art.Init(device, kNameScreenPictures);
+    art.Init(device, kNameEntryPictures);
     background.Load(device, kNameScreenTextures[0].file, kNameScreenTextures[0].colourKey,
                     platform::kFormatA1R5G5B5);
     letters.Init(device);
@@ -34,9 +27,9 @@ void NameScreen::Draw(bool hero) {
     art.Text(hero ? "Type the hero's new name and press Enter"
                   : "Type the army's new name and press Enter",
              210, 200, kTitleColour);
-    letters.Draw(kNameCentre, kNameY, true);
-    DrawButton(art.sprites, kRenameConfirmSlot, buttons, kRenameConfirm, kLargeButtonScales);
-    DrawButton(art.sprites, kRenameBackSlot, buttons, kRenameBack, kLargeButtonScales);
+    letters.Draw(kNameCentreX, kNameTop, true);
+    DrawButton(art.sprites, kNameConfirmSlot, buttons, kNameConfirm, kLargeButtonScales);
+    DrawButton(art.sprites, kNameBackSlot, buttons, kNameBack, kLargeButtonScales);
 }
 
 }  // namespace varn

@@ -54,20 +54,42 @@ void PaperDollArt::Free() {
     bareParts.Free();
 }
 
+void DollLayerSets::Init(GraphicsDevice* device) {
+    for (size_t layer = 0; layer < sets_.size(); ++layer) {
+        sets_[layer] = std::make_unique<SpriteSet>();
+        sets_[layer]->Init(device, kDollLayerSlots[layer]);
+        sets_[layer]->SetAlphaTest(1);
+        layers.sets[layer] = sets_[layer].get();
+    }
+}
+
+void DollLayerSets::Free() {
+    for (std::unique_ptr<SpriteSet>& set : sets_) {
+        DeleteSpriteSet(set);
+    }
+    layers.sets.fill(nullptr);
+}
+
 void DrawPaperDoll(PaperDollArt& art, const PaperDollLayers& layers, EquipmentCells equipment,
-                   uint8_t bodyVariant, int32_t x, int32_t y) {
-    art.bodies.Draw(0, BodyVariantOf(bodyVariant), x, y, kOpaque, 1.0f, 1.0f);
+                   uint8_t bodyVariant, int32_t x, int32_t y, float scale) {
+    auto at = [x, y, scale](const Offset& offset, int32_t& drawX, int32_t& drawY) {
+        drawX = x + static_cast<int32_t>(offset.x * scale);
+        drawY = y + static_cast<int32_t>(offset.y * scale);
+    };
+    art.bodies.Draw(0, BodyVariantOf(bodyVariant), x, y, kOpaque, scale, scale);
     for (const DressingStep& step : kDressing) {
         const EquipSlotFacts& facts = FactsOf(step.slot);
         const bool worn = KindOf(equipment[static_cast<size_t>(step.slot)]) == facts.kind;
         SpriteSet* layer = layers[facts.layer];
         for (int p = 0; p < facts.pictureCount; ++p) {
-            const Offset& at = step.at[static_cast<size_t>(p)];
+            int32_t drawX = 0;
+            int32_t drawY = 0;
+            at(step.at[static_cast<size_t>(p)], drawX, drawY);
             if (worn && layer != nullptr) {
-                layer->Draw(facts.pictures[static_cast<size_t>(p)].layerSlot, 0, x + at.x, y + at.y,
-                            kOpaque, 1.0f, 1.0f);
+                layer->Draw(facts.pictures[static_cast<size_t>(p)].layerSlot, 0, drawX, drawY,
+                            kOpaque, scale, scale);
             } else if (!worn && step.barePart != kNoBarePart) {
-                art.bareParts.Draw(step.barePart, p, x + at.x, y + at.y, kOpaque, 1.0f, 1.0f);
+                art.bareParts.Draw(step.barePart, p, drawX, drawY, kOpaque, scale, scale);
             }
         }
     }

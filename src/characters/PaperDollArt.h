@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <memory>
 
 #include "engine/PictureTable.h"
 #include "engine/SpriteSet.h"
@@ -54,9 +56,22 @@ constexpr uint8_t BodyVariantOf(uint8_t variant) {
     return variant < kBodyVariantCount ? variant : 0;
 }
 
+// The nine layer sets of one paper doll, owned by the screen that shows the doll; layers points
+// at them while they exist.
+class DollLayerSets {
+  public:
+    void Init(GraphicsDevice* device);
+    void Free();
+
+    PaperDollLayers layers;
+
+  private:
+    std::array<std::unique_ptr<SpriteSet>, kDollLayerCount> sets_;
+};
+
 // One whole doll with its top-left corner at (x, y): the body, then in dressing order each
-// worn item's layer, or the bare part where its slot is empty.
+// worn item's layer, or the bare part where its slot is empty; all of it at a scale.
 void DrawPaperDoll(PaperDollArt& art, const PaperDollLayers& layers, EquipmentCells equipment,
-                   uint8_t bodyVariant, int32_t x, int32_t y);
+                   uint8_t bodyVariant, int32_t x, int32_t y, float scale = 1.0f);
 
 }  // namespace varn

@@ -61,10 +61,10 @@ void GameApp::RunRenameState() {
     bool back = typed.back;
     bool confirm = typed.confirm;
     switch (PollButtons(nameScreen->buttons)) {
-        case kRenameConfirm:
+        case kNameConfirm:
             confirm = true;
             break;
-        case kRenameBack:
+        case kNameBack:
             back = true;
             break;
         default:
@@ -79,7 +79,7 @@ void GameApp::RunRenameState() {
     nameScreen->Draw(renameArmy == 0 && renameHero != 0);
     nameScreen->buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(nameScreen);
             renameDone = 1;
             renameReturn = 0;

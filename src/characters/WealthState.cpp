@@ -18,7 +18,7 @@ void GameApp::RunWealthState() {
     wealthScreen->Draw();
     wealthScreen->buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(wealthScreen);
         }
     });

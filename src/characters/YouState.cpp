@@ -45,7 +45,7 @@ void GameApp::RunYouState() {
     UpdateCharacterItems(*youScreen, world->playerStats);
     DrawCharacterScreen(*this, *youScreen);
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             WriteCharacterBack(*youScreen, world->playerItems, world->playerArmy);
             FreeOwned(youScreen);
         }

@@ -1,5 +1,7 @@
 #include "engine/ButtonBar.h"
 
+#include <utility>
+
 #include "engine/HitTest.h"
 #include "engine/InputDevice.h"
 
@@ -20,9 +22,15 @@ bool FreshPress(const InputDevice& mouse) {
 ButtonBar::ButtonBar(std::span<const ButtonRect> buttons)
     : buttons_(buttons.first(buttons.size() < kMaxButtons ? buttons.size() : kMaxButtons)) {}
 
+uint8_t ButtonBar::Poll(int32_t x, int32_t y, InputDevice& mouse, bool pressesTaken) {
+    Hover(x, y);
+    justPressed = pressesTaken && Click(x, y, mouse) != 0 ? pressedId : 0;
+    return TakeAction(mouse);
+}
+
 void ButtonBar::Hover(int32_t x, int32_t y) {
     for (size_t i = 0; i < buttons_.size(); ++i) {
-        const bool inside = Holds(buttons_[i], x, y);
+        const bool inside = Available(buttons_[i].id) && Holds(buttons_[i], x, y);
         if (inside) {
             hoverId = buttons_[i].id;
         }
@@ -36,36 +44,56 @@ int ButtonBar::Click(int32_t x, int32_t y, const InputDevice& mouse) {
     if (!FreshPress(mouse)) {
         return 0;
     }
-    for (size_t i = 0; i < buttons_.size(); ++i) {
-        if (Holds(buttons_[i], x, y)) {
-            pressedId = buttons_[i].id;
-            looks_[i] = kButtonPressed;
-            held = 1;
-            return 1;
+    const uint8_t id = At(x, y);
+    if (id == 0) {
+        return 0;
+    }
+    const ButtonRect& button = *Find(id);
+    pressAction_ = button.actsOnPress ? id : 0;
+    pressedId = id;
+    SetLook(id, button.heldLook);
+    held = 1;
+    return 1;
+}
+
+uint8_t ButtonBar::At(int32_t x, int32_t y) const {
+    for (const ButtonRect& button : buttons_) {
+        if (Available(button.id) && Holds(button, x, y)) {
+            return button.id;
         }
     }
     return 0;
 }
 
 uint8_t ButtonBar::TakeAction(InputDevice& mouse) {
-    uint8_t action = 0;
-    if (pressedId != 0 && (hoverId != pressedId || IsMouseIdle(mouse) != 0)) {
-        action = pressedId;
-        pressedId = 0;
-        held = 0;
+    if (pressedId != 0 && !Available(pressedId)) {
+        // Gone from the screen while held: its press comes to nothing more.
+        SetLook(pressedId, kButtonNormal);
+        EndPress();
+    }
+    uint8_t action = std::exchange(pressAction_, 0);
+    if (action == 0 && pressedId != 0 && (hoverId != pressedId || IsMouseIdle(mouse) != 0)) {
+        const ButtonRect* button = Find(pressedId);
+        action = button != nullptr && button->actsOnPress ? 0 : pressedId;
+        EndPress();
     }
     // A frame with no fresh press ends a press that was never acted on.
     if (!FreshPress(mouse)) {
-        pressedId = 0;
-        held = 0;
+        EndPress();
     }
     return action;
 }
 
-void ButtonBar::Reset() {
-    hoverId = 0;
+void ButtonBar::EndPress() {
     pressedId = 0;
     held = 0;
+}
+
+void ButtonBar::Reset() {
+    hoverId = 0;
+    EndPress();
+    justPressed = 0;
+    pressAction_ = 0;
     looks_.fill(kButtonNormal);
 }
 

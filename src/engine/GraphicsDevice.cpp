@@ -72,6 +72,7 @@ int GraphicsDevice::CreateDevice(void* windowHandle, int32_t wantedWidth, int32_
 }
 
 int GraphicsDevice::Release() {
+    pictures.Clear();
     sprite.reset();
     if (device) {
         device.reset();

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "engine/PictureCache.h"
 #include "platform/Device2D.h"
 
 namespace varn {
@@ -42,6 +43,8 @@ class GraphicsDevice {
     std::unique_ptr<platform::Adapter2D> direct3d;  // the display adapter, from CreateD3D
     std::unique_ptr<platform::Device2D> device;
     uint8_t bitsPerPixel = 0;
+    // Every picture loaded through the device; dropped by Release.
+    PictureCache pictures;
 };
 
 }  // namespace varn

@@ -6,7 +6,6 @@
 #include "engine/DeviceConstants.h"
 #include "engine/GraphicsDevice.h"
 #include "platform/Device2D.h"
-#include "platform/ImageLoader.h"
 
 namespace varn {
 
@@ -33,11 +32,10 @@ int Texture::Load(GraphicsDevice* owner, const char* path, uint32_t colourKey, u
     if (format != D3DFMT_A1R5G5B5) {
         return 0;
     }
-    auto image = std::make_unique<platform::TextureImage>();
-    if (!platform::LoadTextureImage(path, colourKey, *image)) {
+    texture = device->pictures.Load(path, colourKey);
+    if (!texture) {
         return 0;
     }
-    texture = std::move(image);
     width = QueryWidth();
     height = QueryHeight();
     return 1;

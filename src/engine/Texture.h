@@ -19,7 +19,8 @@ class Texture {
     Texture& operator=(const Texture&) = delete;
 
     // Loads a picture file with a colour key into the given format (the device keeps
-    // A1R5G5B5 textures, the format every load of the game asks for).
+    // A1R5G5B5 textures, the format every load of the game asks for), through the device's
+    // picture cache.
     int Load(GraphicsDevice* device, const char* path, uint32_t colourKey, uint32_t format);
     int QueryWidth() const;
     int QueryHeight() const;
@@ -30,7 +31,7 @@ class Texture {
              int32_t sourceHeight, float scaleX, float scaleY, uint32_t colour);
 
     GraphicsDevice* device = nullptr;
-    std::unique_ptr<platform::TextureImage> texture;
+    std::shared_ptr<const platform::TextureImage> texture;  // shared with the picture cache
     int32_t width = 0;
     int32_t height = 0;
 };

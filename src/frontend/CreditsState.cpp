@@ -17,7 +17,7 @@ void GameApp::RunCreditsState() {
     creditsScreen->Draw();
     buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase == kPhaseSwitch) {
+        if (LeavingFrees()) {
             FreeOwned(creditsScreen);
         }
     });

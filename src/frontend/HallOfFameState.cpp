@@ -27,7 +27,7 @@ void GameApp::RunHallOfFameState() {
     hallOfFameScreen->Draw();
     buttons.ResetHover();
     CloseFrame(FrameRateRow::Bottom, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(hallOfFameScreen);
         }
     });

@@ -21,7 +21,7 @@ void GameApp::RunInformationState() {
     infoScreen->Draw();
     buttons.ResetHover();
     CloseFrame(FrameRateRow::Bottom, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(infoScreen);
         }
     });

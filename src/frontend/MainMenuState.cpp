@@ -65,7 +65,7 @@ void GameApp::RunMainMenuState() {
     mainMenuScreen->Draw(notice);
     buttons.ResetHover();
     CloseFrame(FrameRateRow::Top, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(mainMenuScreen);
             notice.clear();
         }

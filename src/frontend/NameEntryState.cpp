@@ -1,4 +1,5 @@
 #include "app/GameApp.h"
+#include "app/StepTimerSlots.h"
 #include "engine/KeyCodes.h"
 #include "engine/Owned.h"
 #include "engine/StepTimer.h"
@@ -11,7 +12,6 @@ namespace varn {
 
 namespace {
 
-constexpr size_t kCursorTimer = 1;
 constexpr int32_t kCursorTimerRate = 180;
 constexpr int32_t kStartingGold = 3000;
 constexpr uint8_t kOpeningStory = 1;
@@ -53,7 +53,7 @@ void GameApp::RunNameEntryState() {
     nameLetters->Draw(kNameCentreX, kNameTop, nameEntryScreen->CursorShown());
     buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(nameEntryScreen);
             FreeOwned(nameLetters);
             stepTimers[kCursorTimer].reset();

@@ -30,7 +30,7 @@ void GameApp::RunOptionsState() {
     optionsScreen->Draw();
     buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             optionsScreen->WriteBack(*world);
             FreeOwned(optionsScreen);
         }

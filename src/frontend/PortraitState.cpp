@@ -1,4 +1,5 @@
 #include "app/GameApp.h"
+#include "app/StepTimerSlots.h"
 #include "engine/KeyCodes.h"
 #include "engine/Owned.h"
 #include "engine/StepTimer.h"
@@ -11,9 +12,7 @@ namespace varn {
 
 namespace {
 
-constexpr size_t kGlowTimer = 0;
 constexpr int32_t kGlowTimerRate = 40;
-constexpr size_t kSlideTimer = 1;
 constexpr int32_t kSlideTimerRate = 90;
 
 }  // namespace
@@ -59,7 +58,7 @@ void GameApp::RunPortraitState() {
     portraitScreen->Draw();
     buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(portraitScreen);
             stepTimers[kGlowTimer].reset();
             stepTimers[kSlideTimer].reset();

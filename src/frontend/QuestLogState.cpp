@@ -22,7 +22,7 @@ void GameApp::RunQuestLogState() {
     questLogScreen->Draw();
     buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(questLogScreen);
         }
     });

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "engine/DataBlob.h"
+#include "platform/Files.h"
 #include "world/HallOfFameImage.h"
 
 namespace varn {
@@ -30,6 +31,13 @@ bool LoadHallOfFame(DataBlob& blob, GameState& world) {
         world.hofName.fill(GlyphString{});
     }
     return read;
+}
+
+void RemoveLeftoverSaveTemporaries() {
+    for (int slot = 1; slot <= kSaveSlotCount; ++slot) {
+        platform::RemoveLeftoverTemporary(SaveSlotPath(slot).c_str());
+    }
+    platform::RemoveLeftoverTemporary(kHallOfFamePath);
 }
 
 uint8_t FirstFreeSlot(const std::array<uint8_t, kSaveSlotCount>& slotEmpty) {

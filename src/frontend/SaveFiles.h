@@ -26,6 +26,9 @@ void ProbeSaveSlots(DataBlob& probe, std::array<uint8_t, kSaveSlotCount>& slotEm
 // leaves all five empty. False when the file could not be read.
 bool LoadHallOfFame(DataBlob& blob, GameState& world);
 
+// Removes what saves and hall-of-fame writes that were cut short left behind.
+void RemoveLeftoverSaveTemporaries();
+
 // The first slot without a file, or slot 1 when every slot holds a game.
 uint8_t FirstFreeSlot(const std::array<uint8_t, kSaveSlotCount>& slotEmpty);
 

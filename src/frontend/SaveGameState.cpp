@@ -40,6 +40,7 @@ void GameApp::RunSaveGameState() {
         saveBlob = std::make_unique<DataBlob>();
     }
     notice.clear();
+    RemoveLeftoverSaveTemporaries();
     const bool saved = WriteSaveFile(*saveBlob, *world, mapScrollX, mapScrollY);
     if (!saved) {
         notice = "The game could not be saved in slot " + std::to_string(world->saveSlot) + ".";

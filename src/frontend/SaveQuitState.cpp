@@ -47,7 +47,7 @@ void GameApp::RunSaveQuitState() {
     saveQuitDialog->Draw(notice);
     buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(saveQuitDialog);
         }
     });

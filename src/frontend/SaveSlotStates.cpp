@@ -23,10 +23,7 @@ SlotChoice RunSlotInput(GameApp& app, SaveSlotScreen& screen) {
     } else if (app.KeyOnce(kKeyReturn)) {
         choice = SlotChoice::Confirm;
     }
-    ButtonBar& buttons = screen.buttons;
-    buttons.Hover(app.mouseCursor.x, app.mouseCursor.y);
-    buttons.Click(app.mouseCursor.x, app.mouseCursor.y, app.mouseCursor.mouse);
-    const uint8_t action = buttons.TakeAction(app.mouseCursor.mouse);
+    const uint8_t action = app.PollButtons(screen.buttons);
     if (action >= kSlotButtonFirst && action <= kSlotButtonLast) {
         screen.chosenSlot = action;
     } else if (action == kSlotConfirm && choice == SlotChoice::None) {
@@ -59,8 +56,9 @@ void GameApp::RunNewGameSlotState() {
     saveSlotScreen->Draw();
     saveSlotScreen->buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        // The name entry follows without an entry block, so the leave test is the switch itself.
-        if (stateHandler != &NewGameSlotStateThunk) {
+        // Freed on every switch, the name entry's without an entry block too: a slot screen kept
+        // would come back to the load screen made but not shown afresh.
+        if (Leaving() != Leave::Stay) {
             FreeOwned(saveSlotScreen);
         }
     });
@@ -93,7 +91,7 @@ void GameApp::RunLoadSlotsState() {
     saveSlotScreen->Draw();
     saveSlotScreen->buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(saveSlotScreen);
         }
     });

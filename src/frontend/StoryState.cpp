@@ -1,4 +1,5 @@
 #include "app/GameApp.h"
+#include "app/StepTimerSlots.h"
 #include "engine/KeyCodes.h"
 #include "engine/Owned.h"
 #include "engine/StepTimer.h"
@@ -9,7 +10,6 @@ namespace varn {
 
 namespace {
 
-constexpr size_t kRiseTimer = 1;
 constexpr int32_t kRiseTimerRate = 40;
 
 }  // namespace
@@ -40,7 +40,7 @@ void GameApp::RunStoryState() {
     storyScreen->Draw();
     buttons.ResetHover();
     CloseFrame(FrameRateRow::Bottom, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(storyScreen);
             stepTimers[kRiseTimer].reset();
         }

@@ -115,7 +115,8 @@ void SettleUndefended(GameApp& app, const Invader& invader) {
     }
     if (army >= kFirstSurrenderArmy) {
         app.endOfGame[0] = 1;
-        app.statePhase = kPhaseSwitch;
+        // The game ends here: the map leaves for the final save in this frame.
+        app.SwitchState(SaveGameStateThunk, kPhaseSwitch);
         return;
     }
     const bool weakened = world.CarryA(army + 1) != 0 || world.CarryB(army + 1) != 0;
@@ -265,6 +266,16 @@ void FollowMover(GameApp& app) {
     CentreView(*app.mapView, screen.armyX[mover], screen.armyY[mover], 400, 400);
 }
 
+// A planning or walking mover that is no moving army on the map has nothing to walk: the phase
+// goes on with the next army instead of waiting for it.
+bool MoverGone(const MapScreen& screen) {
+    if (screen.enemyPhase != kEnemyPhasePlan && screen.enemyPhase != kEnemyPhaseWalk) {
+        return false;
+    }
+    const int mover = screen.currentMover;
+    return mover < kFirstMovingArmy || mover >= kMapArmyCount || screen.armyActive[mover] == 0;
+}
+
 bool HealCharacter(CharacterStats& stats) {
     if (stats.health >= stats.maxHealth) {
         return false;
@@ -296,6 +307,11 @@ bool HealArmies(ArmyRecord& army) {
 
 void RunEnemyPhase(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
+    if (MoverGone(screen)) {
+        screen.currentMover = 0;
+        screen.enemyPhase = kEnemyPhasePick;
+        screen.pickNextArmy = 1;
+    }
     if (screen.enemyPhase == kEnemyPhasePick && screen.pickNextArmy != 0) {
         screen.pickNextArmy = 0;
         screen.NextMovingArmy();

@@ -1,11 +1,9 @@
-#include "engine/HitTest.h"
-#include "engine/InputDevice.h"
 #include "map/MapScreen.h"
 
 namespace varn {
 
 // The bar along the bottom of the map while a character is selected: its portrait, moves left
-// and armies, and six command buttons that act on release.
+// and armies, and six command buttons.
 
 namespace {
 
@@ -34,47 +32,7 @@ constexpr BarButtonArt kBarButtonArt[kBarButtonCount] = {
     {27, 681, 541, 1.1f, 1.1f, 28, 1.0f, 1.1f}, {29, 750, 541, 1.1f, 1.1f, 30, 1.0f, 1.0f},
 };
 
-bool Holds(const ButtonRect& button, int32_t x, int32_t y) {
-    return PointInRect(button.x, button.y, button.w, button.h, x, y) != 0;
-}
-
 }  // namespace
-
-void MapScreen::HoverPanelButtons(int32_t mouseX, int32_t mouseY) {
-    if (playerSelected == 0 && heroSelected == 0) {
-        return;
-    }
-    for (const ButtonRect& button : kBarButtons) {
-        uint8_t& state = barButtonState[button.id - 1];
-        if (Holds(button, mouseX, mouseY)) {
-            barHover = button.id;
-            if (barMouseDown == 0) {
-                state = kButtonHovered;
-            }
-        } else if (barMouseDown == 0) {
-            state = kButtonNormal;
-        }
-    }
-}
-
-int MapScreen::ClickPanelButtons(int32_t mouseX, int32_t mouseY, const InputDevice& mouse) {
-    // The bar is not there while nobody is selected, so nothing on it can be pressed.
-    if (playerSelected == 0 && heroSelected == 0) {
-        return 0;
-    }
-    if (mouse.ButtonPressed(0) == 0 && mouse.ButtonPressed(1) == 0) {
-        return 0;
-    }
-    for (const ButtonRect& button : kBarButtons) {
-        if (Holds(button, mouseX, mouseY)) {
-            barPressed = button.id;
-            barButtonState[button.id - 1] = kButtonPressed;
-            barMouseDown = 1;
-            return 1;
-        }
-    }
-    return 0;
-}
 
 void MapScreen::DrawHeroPanel() {
     const bool heroShown = playerSelected == 0 && heroSelected >= 1 && heroSelected <= kHeroCount;
@@ -103,7 +61,7 @@ void MapScreen::DrawHeroPanel() {
         }
     }
     for (const ButtonRect& button : kBarButtons) {
-        const uint8_t state = barButtonState[button.id - 1];
+        const uint8_t state = barButtons.Look(button.id);
         const BarButtonArt& art = kBarButtonArt[button.id - 1];
         DrawSprite(kBarButtonSlot, state, button.x, 530, 1.0f, 0.9f);
         if (state == kButtonNormal) {

@@ -18,6 +18,7 @@ namespace {
 constexpr uint8_t kTradeArmed = 1;
 constexpr uint8_t kTradeChosen = 2;
 constexpr uint8_t kTradeReached = 3;
+constexpr uint8_t kTradeMeeting = 7;
 constexpr uint8_t kLookArmed = 1;
 constexpr uint8_t kLookShown = 2;
 constexpr uint8_t kQuestAccepted = 2;
@@ -168,7 +169,7 @@ void EnterHouses(GameApp& app) {
     // the house's number into the world, phase 1; later arrivals in the order town, village,
     // palace, temple, castle, tower win). Until then a reached house is passed by and the world
     // keeps no trace of it.
-    if (app.statePhase != kPhaseRunning) {
+    if (app.Leaving() != Leave::Stay) {
         screen.showCaption = 0;
     }
     // A reached house is not reached again a frame later.
@@ -183,14 +184,20 @@ void EnterHouses(GameApp& app) {
 }  // namespace
 
 void StartMeetingFromMap(GameApp& app) {
+    app.SwitchState(MeetingStateThunk, kPhaseSwitch);
+}
+
+void RefuseMeetingWithoutMoves(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
+    if (app.stateHandler != MeetingStateThunk || app.statePhase != kPhaseSwitch) {
+        return;
+    }
     // A character with no moves left cannot trade; the box says so until Enter or a click.
     if (MovesOf(screen, screen.meetFirst) == 0 || MovesOf(screen, screen.meetSecond) == 0) {
         screen.tradeFailed = 1;
+        app.SwitchState(MapStateThunk, kPhaseRunning, false);
+        screen.tradeMode = 0;
     }
-    // The meeting state switches here (MeetingStateThunk, phase 1, the pair handed over by the
-    // leave step) once it is part of the game; until then the trade ends on the map.
-    screen.tradeMode = 0;
 }
 
 void RunMapHandOffs(GameApp& app) {
@@ -208,6 +215,7 @@ void RunMapHandOffs(GameApp& app) {
         }
     }
     if (screen.tradeMode == kTradeReached) {
+        screen.tradeMode = kTradeMeeting;
         StartMeetingFromMap(app);
     }
     FindPlaceBattle(app);

@@ -296,17 +296,11 @@ void ActOnBarButton(GameApp& app, uint8_t button) {
     }
 }
 
-void TakeBarAction(GameApp& app) {
-    MapScreen& screen = *app.mapScreen;
-    const uint8_t pressed = screen.barPressed;
-    if (!AnySelected(screen) || pressed == 0) {
-        return;
-    }
-    if (screen.barHover != pressed || IsMouseIdle(app.mouseCursor.mouse) != 0) {
-        screen.barPressed = 0;
-        screen.barMouseDown = 0;
-        ActOnBarButton(app, pressed);
-    }
+// Nothing on the map takes a command while a result is shown, a walk is under way or the enemy
+// moves.
+bool CommandsTaken(const MapScreen& screen) {
+    return screen.outcomeShown == 0 && NoWalkUnderWay(screen) &&
+           screen.enemyPhase == kEnemyPhaseOff;
 }
 
 void TakePanelAction(GameApp& app) {
@@ -393,15 +387,13 @@ void HandleMousePress(GameApp& app) {
     if (screen.tradeFailed != 0) {
         screen.cantTradeRelease = 1;
     }
-    if (screen.outcomeShown != 0 || !NoWalkUnderWay(screen) ||
-        screen.enemyPhase != kEnemyPhaseOff) {
+    if (!CommandsTaken(screen)) {
         return;
     }
     if (panel.Click(app.mouseCursor.x, app.mouseCursor.y, mouse) != 0 &&
         panel.buttons.pressedId == kEndDayButton && panel.shown != 0) {
         DropSelection(screen);
     }
-    screen.ClickPanelButtons(app.mouseCursor.x, app.mouseCursor.y, mouse);
 }
 
 // Each latch asks whether the mouse is idle only while it waits: the question latches both
@@ -503,8 +495,11 @@ void DrawPathAndWalk(GameApp& app) {
 }  // namespace
 
 void CentreView(MapView& view, int32_t x, int32_t y, int32_t offsetX, int32_t offsetY) {
-    view.scrollX = std::clamp(x - offsetX, kMapScrollMinX, kCentreMaxX);
-    view.scrollY = std::clamp(y - offsetY, kMapScrollMinY, kCentreMaxY);
+    // Wide: the position may be any the world holds.
+    view.scrollX = static_cast<int32_t>(
+        std::clamp<int64_t>(int64_t{x} - offsetX, kMapScrollMinX, kCentreMaxX));
+    view.scrollY = static_cast<int32_t>(
+        std::clamp<int64_t>(int64_t{y} - offsetY, kMapScrollMinY, kCentreMaxY));
 }
 
 void ConfirmOnMap(GameApp& app) {
@@ -588,7 +583,6 @@ void RunMapInput(GameApp& app) {
     }
 
     panel.Hover(mouseX, mouseY);
-    screen.HoverPanelButtons(mouseX, mouseY);
     if (screen.enemyPhase == kEnemyPhaseOff && panel.shown != 0 && NoWalkUnderWay(screen) &&
         screen.heroSelected == 0 && panel.buttons.hoverId == kYouButton) {
         screen.playerSelected = 1;
@@ -610,7 +604,8 @@ void RunMapInput(GameApp& app) {
         ConfirmOnMap(app);
     }
     if (screen.clicksAllowed != 0 && app.rightClicked == 0 && app.mapView->clickHold == 0 &&
-        panel.buttons.hoverId == 0 && screen.barHover == 0 && screen.boxClickTaken == 0) {
+        panel.buttons.hoverId == 0 && screen.barButtons.At(mouseX, mouseY) == 0 &&
+        screen.boxClickTaken == 0) {
         ClickRegions(app);
     }
     HandleMousePress(app);
@@ -620,7 +615,7 @@ void RunMapInput(GameApp& app) {
         panel.buttons.hoverId = 0;
     }
     TakeReleases(app);
-    TakeBarAction(app);
+    ActOnBarButton(app, app.PollButtons(screen.barButtons, CommandsTaken(screen)));
     TakePanelAction(app);
     if (!ButtonDown(mouse, 0) && !ButtonDown(mouse, 1)) {
         screen.clicksAllowed = 1;

@@ -29,6 +29,7 @@ MapScreen::MapScreen() {
     armyMoves.fill(kArmyMovesPerDay);
     heroMovesLeft.fill(kMovesPerDay);
     heroMoves.fill(kMovesPerDay);
+    barButtons.available = [this](uint8_t) { return playerSelected != 0 || heroSelected != 0; };
 }
 
 MapScreen::~MapScreen() = default;

@@ -176,11 +176,6 @@ class MapScreen {
     void DrawEventMessage(int32_t goldX, int32_t goldY, uint8_t showDayBox, uint32_t gold,
                           SpriteSet* panelSprites, uint8_t showFamePanel);
 
-    // The bottom bar: hover every frame, press in the player's turn, hover cleared after drawing.
-    void HoverPanelButtons(int32_t mouseX, int32_t mouseY);
-    int ClickPanelButtons(int32_t mouseX, int32_t mouseY, const InputDevice& mouse);
-    void ResetHover() { barHover = 0; }
-
     // Pictures.
     std::unique_ptr<SpriteSet> sprites;
     std::unique_ptr<SpriteSet> unitSprites;
@@ -435,11 +430,8 @@ class MapScreen {
     std::array<int32_t, kGoldMineCells.size()> goldMineCells{};
     std::array<int32_t, kIronMineCells.size()> ironMineCells{};
 
-    // The bottom bar: each button 0 normal, 1 hovered, 2 pressed; hovered and pressed ids 1..6.
-    std::array<uint8_t, kBarButtonCount> barButtonState{};
-    uint8_t barHover = 0;
-    uint8_t barPressed = 0;
-    uint8_t barMouseDown = 0;
+    // The bottom bar, there while a character is selected.
+    ButtonBar barButtons{kBarButtons};
 
     // Mouse latches of the map state. Caption and Can't Trade releases: 0, 1 pressed, 2 armed,
     // 3 closing.

@@ -39,8 +39,14 @@ struct PrisonSite {
 constexpr std::array<PrisonSite, 3> kPrisonSites = {
     {{3, -347, 880}, {62, -1325, 210}, {63, 330, -314}}};
 
-bool OnScreenX(int32_t x) {
+bool OnScreenX(int64_t x) {
     return x > -40 && x < 800;
+}
+
+// A world position less the scroll, wide: an army's position is whatever the world held.
+int32_t ScreenOffset(int32_t position, int32_t scroll) {
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(int64_t{position} - scroll, INT32_MIN, INT32_MAX));
 }
 
 bool OnScreen(int32_t x, int32_t y) {
@@ -123,7 +129,7 @@ void MapScreen::DrawObjects(int32_t scrollX, int32_t scrollY) {
         return;
     }
     for (int army = 0; army < kMapArmyCount; ++army) {
-        const int32_t x = armyX[army] - scrollX;
+        const int32_t x = ScreenOffset(armyX[army], scrollX);
         if (armyActive[army] == 0 || !OnScreenX(x)) {
             continue;
         }
@@ -135,8 +141,8 @@ void MapScreen::DrawObjects(int32_t scrollX, int32_t scrollY) {
                 frame += walkFrame;
             }
         }
-        enemySprites->Draw(armyPicture[army], frame, x, armyY[army] - scrollY, 0xFFFFFFFF, 0.8f,
-                           0.8f);
+        enemySprites->Draw(armyPicture[army], frame, x, ScreenOffset(armyY[army], scrollY),
+                           0xFFFFFFFF, 0.8f, 0.8f);
     }
 }
 

@@ -82,7 +82,7 @@ void GameApp::RunMapState() {
         controlPanel->portrait = world->playerPortrait;
     }
     CreateScreen(paperDollArt, device);
-    if (statePhase != kPhaseRunning) {
+    if (Entering()) {
         controlPanel->buttons.pressedId = 0;
         EnterState();
         mapEntered = 1;
@@ -108,9 +108,10 @@ void GameApp::RunMapState() {
     controlPanel->Animate();
     HoldCaptionAfterAnimations(*this);
     RunRecovery(*this);
+    RefuseMeetingWithoutMoves(*this);
 
     DrawMap(*this);
-    mapScreen->ResetHover();
+    mapScreen->barButtons.ResetHover();
     controlPanel->ResetHover();
     // A right click confirms once: held down, it is not taken again in the next frames.
     if (rightClicked != 0) {
@@ -124,7 +125,7 @@ void GameApp::RunMapState() {
     }
     DrawMapPointer(*this);
     LeaveForTheEndOfTheGame(*this);
-    if (statePhase == kPhaseSwitch) {
+    if (LeavingFrees()) {
         LeaveMap(*this);
     }
     LeaveForTheEndOfTheGame(*this);

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "app/StepTimerSlots.h"
 #include "world/CharacterRecords.h"
 
 namespace varn {
@@ -28,10 +29,6 @@ enum EnemyPhase : uint8_t {
 inline constexpr uint8_t kSnapshotBattleStarted = 1;
 inline constexpr uint8_t kSnapshotWaiting = 2;
 
-// Step timers of the map: [0] scrolling, [1] walking.
-inline constexpr size_t kScrollTimer = 0;
-inline constexpr size_t kWalkTimer = 1;
-
 // Centring on a character may go a little further right and less far down than scrolling.
 inline constexpr int32_t kCentreMaxX = 2976;
 inline constexpr int32_t kCentreMaxY = 1426;
@@ -56,9 +53,11 @@ void ConfirmOnMap(GameApp& app);
 void RunMapHandOffs(GameApp& app);
 void HoldCaptionAfterAnimations(GameApp& app);
 
-// The one place where the map hands over to the meeting, not yet part of the game; the meeting
-// refused when either partner has no moves left.
+// The map's switch to the meeting of the pair meetFirst and meetSecond, which the leave step
+// hands to the world; after the animations the switch is taken back, and the map runs on
+// without an entry, when either partner has no moves left.
 void StartMeetingFromMap(GameApp& app);
+void RefuseMeetingWithoutMoves(GameApp& app);
 
 // DayCycle.cpp: the end of a day, in the frame the end-of-day button is released.
 void EndDay(GameApp& app);

@@ -87,6 +87,7 @@ bool Device2D::Create(int width, int height, uint32_t backBufferFormat) {
     pairScratch_.assign(static_cast<size_t>(width), 0);
     offsetScratch_.assign(static_cast<size_t>(width), 0);
     scratch_.assign(static_cast<size_t>(width) * kScratchRows, 0);
+    scaledPictures_.Clear();
     return true;
 }
 
@@ -170,30 +171,41 @@ bool Device2D::DrawSprite(const TextureImage& texture, const SourceRect& source,
     if (left >= right || top >= bottom) {
         return true;
     }
-    const double originX = x + (static_cast<double>(left) - source.left) * scaleX;
-    const double originY = y + (static_cast<double>(top) - source.top) * scaleY;
-
     SpriteSpan span;
     span.texture = &texture;
     span.textureLeft = left;
     span.textureRight = right;
     span.colour = colour;
     span.alphaPasses = &alphaPasses_;
-    CoveredPixels(originX, originX + static_cast<double>(right - left) * scaleX, backBuffer_.width,
-                  span.columnBegin, span.columnEnd);
-    CoveredPixels(originY, originY + static_cast<double>(bottom - top) * scaleY, backBuffer_.height,
-                  span.rowBegin, span.rowEnd);
-    if (span.columnBegin == span.columnEnd || span.rowBegin == span.rowEnd) {
-        return true;
-    }
     // Stretching picks the filter as a device does: the minifying one when either axis shrinks.
     const TextureFilter filter =
         std::min(scaleX, scaleY) < 1.0f ? states_.minFilter : states_.magFilter;
     span.bilinear = (scaleX != 1.0f || scaleY != 1.0f) && filter == TextureFilter::Linear;
-    SampleAxis(span.columnBegin, span.columnEnd, originX, scaleX, left, right, span.bilinear,
-               columnTaps_.data());
-    SampleAxis(span.rowBegin, span.rowEnd, originY, scaleY, top, bottom, span.bilinear,
-               rowTaps_.data());
+    Placement place;
+    place.originX = x + (static_cast<double>(left) - source.left) * scaleX;
+    place.originY = y + (static_cast<double>(top) - source.top) * scaleY;
+    place.endX = place.originX + static_cast<double>(right - left) * scaleX;
+    place.endY = place.originY + static_cast<double>(bottom - top) * scaleY;
+    place.scaleX = scaleX;
+    place.scaleY = scaleY;
+    place.texels = SourceRect{left, top, right, bottom};
+    if (span.bilinear && DrawRemembered(span, place)) {
+        return true;
+    }
+    CoveredPixels(place.originX, place.endX, backBuffer_.width, span.columnBegin, span.columnEnd);
+    CoveredPixels(place.originY, place.endY, backBuffer_.height, span.rowBegin, span.rowEnd);
+    if (span.columnBegin == span.columnEnd || span.rowBegin == span.rowEnd) {
+        return true;
+    }
+    Rasterize(span, place, backBuffer_);
+    return true;
+}
+
+void Device2D::Rasterize(SpriteSpan& span, const Placement& place, BackBuffer& target) {
+    SampleAxis(span.columnBegin, span.columnEnd, place.originX, place.scaleX, place.texels.left,
+               place.texels.right, span.bilinear, columnTaps_.data());
+    SampleAxis(span.rowBegin, span.rowEnd, place.originY, place.scaleY, place.texels.top,
+               place.texels.bottom, span.bilinear, rowTaps_.data());
     span.columns = columnTaps_.data();
     span.rows = rowTaps_.data();
     const size_t width = static_cast<size_t>(backBuffer_.width);
@@ -207,7 +219,67 @@ bool Device2D::DrawSprite(const TextureImage& texture, const SourceRect& source,
             channel = scratch;
         }
     }
-    RasterizeSprite(span, backBuffer_);
+    RasterizeSprite(span, target);
+}
+
+// A bilinear draw is a function of its texels, scales and the fraction of a pixel its corner
+// lies off the grid: drawn again, or whole pixels away, it is the same picture. The picture of
+// the draw on its own, unclipped, with the corner moved by whole pixels to the first pixel it
+// covers, samples the very same texel positions, so it is exact. Draws that shrink a picture to
+// under a quarter are left to the resampler: checking their texels would cost more than drawing.
+bool Device2D::DrawRemembered(SpriteSpan& span, const Placement& place) {
+    constexpr double kFarAway = 1 << 24;
+    if (!(std::abs(place.originX) < kFarAway && std::abs(place.endX) < kFarAway &&
+          std::abs(place.originY) < kFarAway && std::abs(place.endY) < kFarAway)) {
+        return false;
+    }
+    const int32_t column = static_cast<int32_t>(std::ceil(place.originX - 0.5));
+    const int32_t row = static_cast<int32_t>(std::ceil(place.originY - 0.5));
+    ScaledDrawKey key;
+    key.texture = span.texture;
+    key.left = place.texels.left;
+    key.top = place.texels.top;
+    key.right = place.texels.right;
+    key.bottom = place.texels.bottom;
+    key.scaleX = place.scaleX;
+    key.scaleY = place.scaleY;
+    key.offsetX = place.originX - column;
+    key.offsetY = place.originY - row;
+    key.width = static_cast<int32_t>(std::ceil(place.endX - 0.5)) - column;
+    key.height = static_cast<int32_t>(std::ceil(place.endY - 0.5)) - row;
+    key.colour = span.colour;
+    std::copy(std::begin(alphaPasses_.coverageLow), std::end(alphaPasses_.coverageLow),
+              key.coverage);
+    std::copy(std::begin(alphaPasses_.coverageHigh), std::end(alphaPasses_.coverageHigh),
+              key.coverage + 2);
+    const int64_t texels = int64_t{key.right - key.left} * (key.bottom - key.top);
+    if (key.width <= 0 || key.height <= 0 || key.width > backBuffer_.width ||
+        key.height > backBuffer_.height || int64_t{key.width} * key.height * 4 < texels) {
+        return false;
+    }
+    bool worthStoring = false;
+    const ScaledPicture* picture = scaledPictures_.Find(key, worthStoring);
+    if (picture == nullptr) {
+        if (!worthStoring) {
+            return false;
+        }
+        Placement alone = place;
+        alone.originX = key.offsetX;
+        alone.originY = key.offsetY;
+        span.columnBegin = 0;
+        span.columnEnd = key.width;
+        span.rowBegin = 0;
+        span.rowEnd = key.height;
+        for (BackBuffer* over : {&pictureOverBlack_, &pictureOverWhite_}) {
+            over->Resize(key.width, key.height);
+            if (over == &pictureOverWhite_) {
+                std::fill(over->pixels.begin(), over->pixels.end(), 0xFFFF);
+            }
+            Rasterize(span, alone, *over);
+        }
+        picture = &scaledPictures_.Store(key, pictureOverBlack_, pictureOverWhite_);
+    }
+    CopyKeptPixels(*picture, column, row, backBuffer_);
     return true;
 }
 

@@ -5,11 +5,14 @@
 
 #include "platform/BackBuffer.h"
 #include "platform/Backend.h"
+#include "platform/ScaledSpriteCache.h"
 #include "platform/TextureImage.h"
 
 namespace varn {
 
 namespace platform {
+
+struct SpriteSpan;
 
 // How the alpha test compares a texel's alpha with its reference.
 enum class CompareFunction : uint8_t {
@@ -109,7 +112,20 @@ class Device2D {
                     float scaleX, float scaleY, uint32_t colour);
 
   private:
+    // Where a draw's texels go: the corner and the far edges in back-buffer pixels.
+    struct Placement {
+        double originX = 0;
+        double originY = 0;
+        double endX = 0;
+        double endY = 0;
+        float scaleX = 1;
+        float scaleY = 1;
+        SourceRect texels;
+    };
+
     void UpdateAlphaPass();
+    void Rasterize(SpriteSpan& span, const Placement& place, BackBuffer& target);
+    bool DrawRemembered(SpriteSpan& span, const Placement& place);
 
     RenderStates states_;
     uint32_t format_ = 0;
@@ -124,6 +140,10 @@ class Device2D {
     std::vector<int32_t> offsetScratch_;
     std::vector<uint32_t> pairScratch_;
     std::vector<uint16_t> scratch_;
+    // Bilinear draws seen more than once, and where their pictures are made.
+    ScaledSpriteCache scaledPictures_;
+    BackBuffer pictureOverBlack_;
+    BackBuffer pictureOverWhite_;
 };
 
 // The device's sprite object: every texture reaches the back buffer through it.

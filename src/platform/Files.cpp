@@ -1,7 +1,10 @@
 #include "platform/Files.h"
 
+#include <fcntl.h>
 #include <strings.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <system_error>
@@ -48,6 +51,22 @@ std::string MatchInFolder(const fs::path& folder, const std::string& component) 
         }
     }
     return component;
+}
+
+fs::path TemporaryOf(const fs::path& target) {
+    fs::path temporary = target;
+    temporary += ".tmp";
+    return temporary;
+}
+
+// A folder that cannot be flushed at all (EINVAL) keeps no names to lose.
+bool FlushFolder(const fs::path& folder) {
+    const int descriptor = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool flushed = fsync(descriptor) == 0 || errno == EINVAL;
+    return close(descriptor) == 0 && flushed;
 }
 
 }  // namespace
@@ -119,8 +138,7 @@ bool WriteFileAtomically(const char* gamePath, const uint8_t* bytes, size_t size
             return false;
         }
     }
-    fs::path temporary = target;
-    temporary += ".tmp";
+    const fs::path temporary = TemporaryOf(target);
     FILE* file = std::fopen(temporary.c_str(), "wb");
     if (file == nullptr) {
         return false;
@@ -138,7 +156,15 @@ bool WriteFileAtomically(const char* gamePath, const uint8_t* bytes, size_t size
         fs::remove(temporary, error);
         return false;
     }
-    return true;
+    return FlushFolder(target.parent_path());
+}
+
+void RemoveLeftoverTemporary(const char* gamePath) {
+    const fs::path target = ResolvePath(gamePath);
+    if (!target.empty()) {
+        std::error_code error;
+        fs::remove(TemporaryOf(target), error);
+    }
 }
 
 }  // namespace platform

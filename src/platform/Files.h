@@ -22,8 +22,12 @@ FILE* OpenFile(const char* gamePath, const char* mode);
 bool ReadWholeFile(const char* gamePath, std::vector<uint8_t>& bytes);
 
 // Writes a whole file through a temporary file and a rename, so an interrupted write leaves the
-// old file whole. Creates the folder that holds it when missing.
+// old file whole; the folder is flushed after the rename, so the new name outlasts a power cut.
+// Creates the folder that holds it when missing.
 bool WriteFileAtomically(const char* gamePath, const uint8_t* bytes, size_t size);
+
+// Removes the temporary file a write of gamePath that was cut short (the process killed) left.
+void RemoveLeftoverTemporary(const char* gamePath);
 
 }  // namespace platform
 

@@ -8,6 +8,9 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/CoverageBlend.h"
+#include "platform/TextStrip.h"
+
 namespace varn {
 
 namespace platform {
@@ -51,62 +54,6 @@ bool IsFamilyAskedFor(const FcPattern* request, FcPattern* font) {
         }
     }
     return false;
-}
-
-// The text colour split once per draw.
-struct TextColour {
-    uint32_t red = 0;
-    uint32_t green = 0;
-    uint32_t blue = 0;
-    uint32_t alpha = 0;
-    uint16_t packed = 0;
-};
-
-TextColour SplitColour(uint32_t argb) {
-    return TextColour{(argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF, argb >> 24,
-                      ToR5G6B5(argb)};
-}
-
-// Moves an R5G6B5 pixel toward the colour by weight / 255.
-uint16_t Mix(uint16_t pixel, const TextColour& colour, uint32_t weight) {
-    if (weight >= 255) {
-        return colour.packed;
-    }
-    const uint32_t red5 = (pixel >> 11) & 0x1F;
-    const uint32_t green6 = (pixel >> 5) & 0x3F;
-    const uint32_t blue5 = pixel & 0x1F;
-    const uint32_t keep = 255 - weight;
-    const uint32_t red = (colour.red * weight + ((red5 << 3) | (red5 >> 2)) * keep + 127) / 255;
-    const uint32_t green =
-        (colour.green * weight + ((green6 << 2) | (green6 >> 4)) * keep + 127) / 255;
-    const uint32_t blue = (colour.blue * weight + ((blue5 << 3) | (blue5 >> 2)) * keep + 127) / 255;
-    return static_cast<uint16_t>(((red >> 3) << 11) | ((green >> 2) << 5) | (blue >> 3));
-}
-
-struct ClipBox {
-    int64_t left = 0;
-    int64_t top = 0;
-    int64_t right = 0;
-    int64_t bottom = 0;
-};
-
-void BlendCoverage(BackBuffer& target, const std::vector<uint8_t>& coverage, int width, int rows,
-                   int64_t x, int64_t y, const ClipBox& clip, const TextColour& colour) {
-    const int64_t firstColumn = std::max<int64_t>(0, clip.left - x);
-    const int64_t endColumn = std::min<int64_t>(width, clip.right - x);
-    const int64_t firstRow = std::max<int64_t>(0, clip.top - y);
-    const int64_t endRow = std::min<int64_t>(rows, clip.bottom - y);
-    for (int64_t row = firstRow; row < endRow; ++row) {
-        const uint8_t* source = coverage.data() + row * width;
-        uint16_t* line = target.Row(static_cast<int>(y + row));
-        for (int64_t column = firstColumn; column < endColumn; ++column) {
-            const uint32_t weight = (source[column] * colour.alpha + 127) / 255;
-            if (weight != 0) {
-                uint16_t& pixel = line[x + column];
-                pixel = Mix(pixel, colour, weight);
-            }
-        }
-    }
 }
 
 }  // namespace
@@ -207,6 +154,7 @@ void FontRasterizer::Close() {
     lineHeight_ = 0;
     glyphs_.fill(Glyph());
     rendered_.reset();
+    strips_.clear();
 }
 
 void FontRasterizer::RenderGlyph(uint8_t character, Glyph& glyph) {
@@ -263,12 +211,27 @@ int FontRasterizer::DrawText(BackBuffer& target, std::string_view text, const Re
     if (text.empty()) {
         return 0;
     }
-    const ClipBox box{std::max<int64_t>(clip.left, 0), std::max<int64_t>(clip.top, 0),
-                      std::min<int64_t>(clip.right, target.width),
-                      std::min<int64_t>(clip.bottom, target.height)};
-    const TextColour colour = SplitColour(argb);
-    int64_t penX = clip.left;
-    int64_t baseline = static_cast<int64_t>(clip.top) + ascent_;
+    const PixelBox box{std::max<int64_t>(clip.left, 0), std::max<int64_t>(clip.top, 0),
+                       std::min<int64_t>(clip.right, target.width),
+                       std::min<int64_t>(clip.bottom, target.height)};
+    const TextStrip& strip = StripOf(text);
+    strip.Draw(target, clip.left, clip.top, box, SplitColour(argb));
+    return strip.lines() * lineHeight_;
+}
+
+const TextStrip& FontRasterizer::StripOf(std::string_view text) {
+    const std::string key(text);
+    auto found = strips_.find(key);
+    if (found != strips_.end()) {
+        return found->second;
+    }
+    if (strips_.size() >= kStripLimit) {
+        strips_.clear();  // text that changes every frame: counters, clocks
+    }
+    std::vector<PlacedGlyph> placed;
+    placed.reserve(text.size());
+    int64_t penX = 0;
+    int64_t baseline = ascent_;
     int lines = 1;
     for (size_t i = 0; i < text.size(); ++i) {
         const char character = text[i];
@@ -277,17 +240,17 @@ int FontRasterizer::DrawText(BackBuffer& target, std::string_view text, const Re
             if (character == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
                 ++i;
             }
-            penX = clip.left;
+            penX = 0;
             baseline += lineHeight_;
             ++lines;
             continue;
         }
         const Glyph& glyph = GlyphOf(static_cast<uint8_t>(character));
-        BlendCoverage(target, glyph.coverage, glyph.width, glyph.rows, penX + glyph.left,
-                      baseline - glyph.top, box, colour);
+        placed.push_back(PlacedGlyph{penX + glyph.left, baseline - glyph.top, glyph.width,
+                                     glyph.rows, glyph.coverage.data()});
         penX += glyph.advance;
     }
-    return lines * lineHeight_;
+    return strips_.emplace(key, TextStrip(placed, lines)).first->second;
 }
 
 }  // namespace platform

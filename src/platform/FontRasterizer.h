@@ -3,11 +3,14 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/BackBuffer.h"
 #include "platform/Backend.h"
+#include "platform/TextStrip.h"
 
 struct FT_LibraryRec_;
 struct FT_FaceRec_;
@@ -17,7 +20,8 @@ namespace varn {
 namespace platform {
 
 // One face at one size: glyphs rendered anti-aliased by FreeType, found through fontconfig, and
-// drawn into the back buffer. Rendered glyphs are kept, so a frame of text costs only blits.
+// drawn into the back buffer. Rendered glyphs are kept, and each string laid out into a strip of
+// coverage is kept too, so a frame of the same text costs only blends.
 class FontRasterizer {
   public:
     FontRasterizer() = default;
@@ -56,6 +60,10 @@ class FontRasterizer {
     static bool FindFace(const char* face, int height, bool bold, bool italic, FaceMatch& match);
     bool LoadFace(const FaceMatch& match, int height);
     const Glyph& GlyphOf(uint8_t character);
+    const TextStrip& StripOf(std::string_view text);
+
+    // Strings kept at most; then they are dropped all at once.
+    static constexpr size_t kStripLimit = 512;
     void RenderGlyph(uint8_t character, Glyph& glyph);
 
     FT_LibraryRec_* library_ = nullptr;
@@ -65,6 +73,7 @@ class FontRasterizer {
     int lineHeight_ = 0;
     std::array<Glyph, 256> glyphs_;
     std::bitset<256> rendered_;
+    std::unordered_map<std::string, TextStrip> strips_;
 };
 
 }  // namespace platform

@@ -65,10 +65,14 @@ bool DecodeTextureImage(const uint8_t* data, size_t size, uint32_t colourKey, Te
     return true;
 }
 
-bool LoadTextureImage(const char* gamePath, uint32_t colourKey, TextureImage& out) {
+void TraceTextureLoad(const char* gamePath, uint32_t colourKey) {
     char key[16];
     std::snprintf(key, sizeof key, "0x%08X", colourKey);
     Trace(std::string("texture.Load(") + (gamePath ? gamePath : "") + ", " + key + ")");
+}
+
+bool LoadTextureImage(const char* gamePath, uint32_t colourKey, TextureImage& out) {
+    TraceTextureLoad(gamePath, colourKey);
     std::vector<uint8_t> bytes;
     if (gamePath == nullptr || !ReadWholeFile(gamePath, bytes)) {
         return false;

@@ -16,6 +16,9 @@ namespace platform {
 // 8192 pixels a side. Every call is traced as texture.Load(<path>, 0x<KEY>).
 bool LoadTextureImage(const char* gamePath, uint32_t colourKey, TextureImage& out);
 
+// The trace line of a load, for a picture that comes from memory instead of its file.
+void TraceTextureLoad(const char* gamePath, uint32_t colourKey);
+
 // The same from bytes in memory, without the trace.
 bool DecodeTextureImage(const uint8_t* data, size_t size, uint32_t colourKey, TextureImage& out);
 

@@ -10,67 +10,26 @@ namespace varn {
 
 namespace {
 
-constexpr CharacterId kNoMeetingCharacter = 100;
-
-bool InRange(uint32_t value, uint32_t low, uint32_t high) {
-    return value >= low && value <= high;
-}
-
-// Byte fields are checked after their slot is known to fit a byte.
-bool ByteFits(uint32_t value, SlotCheck check) {
-    switch (check) {
-        case SlotCheck::Any:
-            return true;
-        case SlotCheck::Flag:
-            return value <= 1;
-        case SlotCheck::Quest:
-            return IsValidQuestState(static_cast<uint8_t>(value));
-        case SlotCheck::Character:
-            return value <= 1 + kHeroCount;
-        case SlotCheck::MeetingCharacter:
-            return value <= 1 + kHeroCount || value == kNoMeetingCharacter;
-        case SlotCheck::HeroNumber:
-            return value <= kHeroCount;
-        case SlotCheck::TownNumber:
-            return InRange(value, 1, kTownCount);
-        case SlotCheck::VillageNumber:
-            return InRange(value, 1, kVillageCount);
-        case SlotCheck::Item:
-            return value <= kLastItemId;
-        case SlotCheck::ItemIndex:
-            return value < kLastItemId;
-        case SlotCheck::ItemCell:
-            return value < kItemCellCount;
-        case SlotCheck::ArmySlot:
-            return value < kArmySlotCount;
-        case SlotCheck::UnitType:
-            return IsKnownUnitType(static_cast<uint8_t>(value));
-        case SlotCheck::UnitId:
-            return value == 0 || IsKnownUnitType(static_cast<uint8_t>(value - 1));
-        case SlotCheck::Direction:
-            return value <= 7;
-        case SlotCheck::BodyVariant:
-            return value <= 2;
-        case SlotCheck::Speed:
-            return InRange(value, 1, 3);
-        case SlotCheck::Glyph:
-            return IsValidGlyph(static_cast<GlyphCode>(value));
-        case SlotCheck::SnapshotState:
-            return value <= 2;
-        case SlotCheck::FameLine:
-            return value <= 5;
-        case SlotCheck::MapCell:
+// A unit present on the battle field stands on one of its cells; one that is not may keep none.
+template <size_t N>
+bool PresentUnitsStand(const std::array<uint8_t, N>& present, const std::array<int32_t, N>& cells) {
+    for (size_t k = 0; k < N; ++k) {
+        if (present[k] != 0 && cells[k] == 0) {
             return false;
+        }
     }
-    return false;
+    return true;
 }
 
-bool IntFits(int32_t value, SlotCheck check) {
-    if (check == SlotCheck::MapCell) {
-        return value >= kNoMapCell && value <= kMapCellCount;
-    }
-    return check == SlotCheck::Any;
+// Ranges that depend on another field.
+bool FieldsAgree(const GameStateData& d) {
+    return PresentUnitsStand(d.snapEnemyPresent, d.snapEnemyCell) &&
+           PresentUnitsStand(d.snapAllyPresent, d.snapAllyCell);
 }
+
+}  // namespace
+
+namespace {
 
 class SlotWriter {
   public:
@@ -96,12 +55,12 @@ class SlotReader {
 
     void Int(int32_t& value, SlotCheck check) {
         const auto slot = static_cast<int32_t>(Take());
-        valid_ = valid_ && IntFits(slot, check);
+        valid_ = valid_ && SlotFits(slot, check);
         value = slot;
     }
     void Byte(uint8_t& value, SlotCheck check) {
         const uint32_t slot = Take();
-        valid_ = valid_ && slot <= UINT8_MAX && ByteFits(slot, check);
+        valid_ = valid_ && slot <= UINT8_MAX && SlotFits(slot, check);
         value = static_cast<uint8_t>(slot);
     }
 
@@ -138,7 +97,10 @@ bool ReadSaveImage(std::span<const uint8_t> image, GameState& state) {
     save_layout::VisitSavedFields(reader, loaded);
     SlotReader mapReader(image, kSaveMapStateOffset);
     save_layout::VisitMapStateFields(mapReader, loaded);
-    if (!reader.Valid() || !mapReader.Valid()) {
+    const auto scrollX = static_cast<int32_t>(ReadImageSlot(image, kSaveScrollXOffset));
+    const auto scrollY = static_cast<int32_t>(ReadImageSlot(image, kSaveScrollYOffset));
+    if (!reader.Valid() || !mapReader.Valid() || !SlotFits(scrollX, SlotCheck::ScrollX) ||
+        !SlotFits(scrollY, SlotCheck::ScrollY) || !FieldsAgree(loaded)) {
         return false;
     }
     static_cast<GameStateData&>(state) = loaded;

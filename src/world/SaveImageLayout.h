@@ -1,39 +1,18 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <tuple>
+#include <type_traits>
 
 #include "world/GameState.h"
+#include "world/SaveRanges.h"
 
 namespace varn {
 
 // The order of the save image's slots, written once for both directions. A visitor sees every
 // saved field as Int(value, check) or Byte(value, check); the record's pointers and the hero-name
 // columns past the ten heroes are not saved.
-
-// What a slot may hold besides its width.
-enum class SlotCheck : uint8_t {
-    Any,
-    Flag,              // 0 or 1
-    Quest,             // QuestState
-    Character,         // CharacterId 0..11
-    MeetingCharacter,  // CharacterId or 100 for none
-    HeroNumber,        // 0..10
-    TownNumber,        // 1..4
-    VillageNumber,     // 1..9
-    Item,              // ItemId 0..250
-    ItemIndex,         // ItemId - 1
-    ItemCell,          // 0..30
-    ArmySlot,          // 0..5
-    UnitType,
-    UnitId,       // 0 or UnitType + 1
-    Direction,    // 0..7
-    BodyVariant,  // 0..2
-    Speed,        // 1..3
-    Glyph,
-    MapCell,        // 0..10800
-    SnapshotState,  // 0..2
-    FameLine,       // 0..5
-};
 
 namespace save_layout {
 
@@ -51,6 +30,19 @@ void Bytes(Visitor& visit, Values& values, SlotCheck check = SlotCheck::Any) {
     }
 }
 
+// Rows of RowLength slots, each row with its own check.
+template <size_t RowLength, typename Visitor, typename Values, size_t N>
+void Rows(Visitor& visit, Values& values, const SlotCheck (&rowChecks)[N]) {
+    static_assert(std::tuple_size_v<std::remove_const_t<Values>> == RowLength * N);
+    for (size_t k = 0; k < values.size(); ++k) {
+        if constexpr (sizeof(values[k]) == sizeof(int32_t)) {
+            visit.Int(values[k], rowChecks[k / RowLength]);
+        } else {
+            visit.Byte(values[k], rowChecks[k / RowLength]);
+        }
+    }
+}
+
 template <typename Visitor, typename Names>
 void GlyphRows(Visitor& visit, Names& names) {
     for (auto& name : names) {
@@ -60,15 +52,15 @@ void GlyphRows(Visitor& visit, Names& names) {
 
 template <typename Visitor, typename Record>
 void Stats(Visitor& visit, Record& stats) {
-    visit.Int(stats.baseHealth, SlotCheck::Any);
-    visit.Int(stats.maxHealth, SlotCheck::Any);
-    visit.Int(stats.spareHealth, SlotCheck::Any);
-    visit.Int(stats.health, SlotCheck::Any);
-    visit.Int(stats.baseAttack, SlotCheck::Any);
-    visit.Int(stats.attack, SlotCheck::Any);
-    visit.Int(stats.baseDefence, SlotCheck::Any);
-    visit.Int(stats.defence, SlotCheck::Any);
-    visit.Int(stats.experience, SlotCheck::Any);
+    visit.Int(stats.baseHealth, SlotCheck::Stat);
+    visit.Int(stats.maxHealth, SlotCheck::Stat);
+    visit.Int(stats.spareHealth, SlotCheck::Stat);
+    visit.Int(stats.health, SlotCheck::Stat);
+    visit.Int(stats.baseAttack, SlotCheck::Stat);
+    visit.Int(stats.attack, SlotCheck::Stat);
+    visit.Int(stats.baseDefence, SlotCheck::Stat);
+    visit.Int(stats.defence, SlotCheck::Stat);
+    visit.Int(stats.experience, SlotCheck::Stat);
     visit.Byte(stats.level, SlotCheck::Any);
 }
 
@@ -82,7 +74,7 @@ void HeroStatColumns(Visitor& visit, HeroStats& heroes) {
     };
     for (auto field : kIntFields) {
         for (auto& hero : heroes) {
-            visit.Int(hero.*field, SlotCheck::Any);
+            visit.Int(hero.*field, SlotCheck::Stat);
         }
     }
     for (auto& hero : heroes) {
@@ -96,10 +88,10 @@ void Armies(Visitor& visit, Army& army) {
     Bytes(visit, army.present, SlotCheck::Flag);
     Bytes(visit, army.position, SlotCheck::ArmySlot);
     Bytes(visit, army.unitType, SlotCheck::UnitType);
-    Ints(visit, army.attack);
-    Ints(visit, army.defence);
-    Ints(visit, army.training);
-    Ints(visit, army.equipment);
+    Ints(visit, army.attack, SlotCheck::Stat);
+    Ints(visit, army.defence, SlotCheck::Stat);
+    Ints(visit, army.training, SlotCheck::Stat);
+    Ints(visit, army.equipment, SlotCheck::Stat);
     Bytes(visit, army.alive);
     Bytes(visit, army.light);
     Bytes(visit, army.serious);
@@ -123,13 +115,13 @@ void ItemTables(Visitor& visit, Record& record) {
 
 template <typename Visitor, typename Data>
 void VisitSavedFields(Visitor& visit, Data& d) {
-    visit.Int(d.gold, SlotCheck::Any);
+    visit.Int(d.gold, SlotCheck::Counter);
 
     visit.Int(d.mapCounter, SlotCheck::Any);
-    visit.Int(d.routeCounter, SlotCheck::Any);
-    visit.Int(d.day, SlotCheck::Any);
+    visit.Int(d.routeCounter, SlotCheck::RouteCounter);
+    visit.Int(d.day, SlotCheck::Counter);
     Bytes(visit, d.questState, SlotCheck::Quest);
-    Bytes(visit, d.battleTrigger);
+    Bytes(visit, d.battleTrigger, SlotCheck::Flag);
 
     Bytes(visit, d.heldFlagPalace, SlotCheck::Flag);
     Bytes(visit, d.heldItemPalace, SlotCheck::ItemIndex);
@@ -144,80 +136,87 @@ void VisitSavedFields(Visitor& visit, Data& d) {
     Bytes(visit, d.heldFlagTown, SlotCheck::Flag);
     Bytes(visit, d.heldItemTown, SlotCheck::ItemIndex);
 
-    visit.Byte(d.saveSlot, SlotCheck::Any);
+    visit.Byte(d.saveSlot, SlotCheck::SaveSlot);
     visit.Byte(d.mapStateFlag, SlotCheck::Any);
     visit.Byte(d.mapBattleFlag, SlotCheck::Any);
-    visit.Byte(d.routeIndex, SlotCheck::Any);
-    visit.Byte(d.routeLength, SlotCheck::Any);
-    visit.Byte(d.routePending, SlotCheck::Any);
-    visit.Byte(d.routeKind, SlotCheck::Any);
-    visit.Int(d.playerX, SlotCheck::Any);
-    visit.Int(d.playerY, SlotCheck::Any);
+    visit.Byte(d.routeIndex, SlotCheck::HeroTally);
+    visit.Byte(d.routeLength, SlotCheck::Flag);
+    visit.Byte(d.routePending, SlotCheck::RouteStep);
+    visit.Byte(d.routeKind, SlotCheck::Flag);
+    visit.Int(d.playerX, SlotCheck::MapX);
+    visit.Int(d.playerY, SlotCheck::MapY);
     Ints(visit, d.routeCells, SlotCheck::MapCell);
-    visit.Byte(d.outcomeReward, SlotCheck::Any);
-    visit.Byte(d.storyMode, SlotCheck::Any);
+    visit.Byte(d.outcomeReward, SlotCheck::Invader);
+    visit.Byte(d.storyMode, SlotCheck::StoryMode);
     visit.Byte(d.madeHallOfFame, SlotCheck::Flag);
     visit.Byte(d.timerSpeed, SlotCheck::Any);
     Bytes(visit, d.slotEmpty, SlotCheck::Flag);
     visit.Byte(d.refreshSlots, SlotCheck::Flag);
 
-    visit.Int(d.finalScore, SlotCheck::Any);
+    visit.Int(d.finalScore, SlotCheck::Counter);
     Bytes(visit, d.hofUsed, SlotCheck::Flag);
     Ints(visit, d.hofScore);
-    Bytes(visit, d.eventDone);
-    visit.Byte(d.mapPhase, SlotCheck::Any);
-    Bytes(visit, d.battleSiteActive);
-    Ints(visit, d.mapEntityA);
-    Ints(visit, d.mapEntityB);
-    Ints(visit, d.mapEntityC);
+    Bytes(visit, d.eventDone, SlotCheck::Flag);
+    visit.Byte(d.mapPhase, SlotCheck::MapPhase);
+    Bytes(visit, d.battleSiteActive, SlotCheck::SiteState);
+    Ints(visit, d.mapEntityA, SlotCheck::MapX);
+    Ints(visit, d.mapEntityB, SlotCheck::MapY);
+    Ints(visit, d.mapEntityC, SlotCheck::MapCell);
     Bytes(visit, d.mapEntityD);
     Bytes(visit, d.mapEntityE);
-    Bytes(visit, d.mapEntityF);
+    Bytes(visit, d.mapEntityF, SlotCheck::Direction);
     Bytes(visit, d.mapEntityG);
-    Bytes(visit, d.mapEntityH);
-    Bytes(visit, d.mapEntityI);
-    visit.Byte(d.battleHandOver, SlotCheck::Any);
+    Bytes(visit, d.mapEntityH, SlotCheck::RoutePoint);
+    Bytes(visit, d.mapEntityI, SlotCheck::Flag);
+    visit.Byte(d.battleHandOver, SlotCheck::Flag);
     Bytes(visit, d.mapEntityActive);
-    visit.Byte(d.fameBoxShown, SlotCheck::Any);
+    visit.Byte(d.fameBoxShown, SlotCheck::Flag);
     Bytes(visit, d.mapEntityOrder);
     visit.Byte(d.mapBattleByte, SlotCheck::Any);
     visit.Byte(d.battleReturnByte, SlotCheck::Any);
     visit.Byte(d.mapStateByte, SlotCheck::Any);
-    visit.Int(d.fame, SlotCheck::Any);
-    visit.Byte(d.currentEntity, SlotCheck::Any);
-    visit.Byte(d.pickNextArmy, SlotCheck::Any);
-    visit.Byte(d.moverRouteIndex, SlotCheck::Any);
-    Ints(visit, d.moverRecord);
-    Bytes(visit, d.enemyWalkFlags);
-    visit.Byte(d.movingParty, SlotCheck::Any);
-    visit.Byte(d.enemyPointReached, SlotCheck::Any);
-    Bytes(visit, d.mapEntityJ);
-    visit.Byte(d.enemyPathCount, SlotCheck::Any);
+    visit.Int(d.fame, SlotCheck::Counter);
+    visit.Byte(d.currentEntity, SlotCheck::MovingArmy);
+    visit.Byte(d.pickNextArmy, SlotCheck::Flag);
+    visit.Byte(d.moverRouteIndex, SlotCheck::RoutePoint);
+    // The mover's position, its goal and its arrival cell.
+    Rows<1>(
+        visit, d.moverRecord,
+        {SlotCheck::MapX, SlotCheck::MapY, SlotCheck::MapX, SlotCheck::MapY, SlotCheck::MapCell});
+    Bytes(visit, d.enemyWalkFlags, SlotCheck::Flag);
+    visit.Byte(d.movingParty, SlotCheck::Party);
+    visit.Byte(d.enemyPointReached, SlotCheck::Flag);
+    Bytes(visit, d.mapEntityJ, SlotCheck::ArmyMoves);
+    visit.Byte(d.enemyPathCount, SlotCheck::PlanPoint);
     Bytes(visit, d.partyByteA);
     Ints(visit, d.partyDwordA);
-    Ints(visit, d.partyX);
-    Ints(visit, d.partyY);
+    Ints(visit, d.partyX, SlotCheck::MapX);
+    Ints(visit, d.partyY, SlotCheck::MapY);
     Bytes(visit, d.partyByteB);
-    Bytes(visit, d.battleStartBytes);
-    Bytes(visit, d.enemyIdleFlags);
-    Ints(visit, d.routeAHead);
-    visit.Byte(d.routeACount, SlotCheck::Any);
-    Ints(visit, d.roamerA);
-    Ints(visit, d.roamerB);
-    Ints(visit, d.roamerC);
-    Ints(visit, d.routeBHead);
-    visit.Byte(d.routeBCount, SlotCheck::Any);
-    Ints(visit, d.roamerD);
-    Ints(visit, d.roamerE);
-    Ints(visit, d.roamerF);
+    // The side an enemy met, then two bytes the game keeps but never reads.
+    Rows<1>(visit, d.battleStartBytes, {SlotCheck::Character, SlotCheck::Any, SlotCheck::Any});
+    // Idle, walk ended, plan stage, point walked to, goal cells searched.
+    Rows<1>(visit, d.enemyIdleFlags,
+            {SlotCheck::Flag, SlotCheck::Flag, SlotCheck::PlanPoint, SlotCheck::PlanPoint,
+             SlotCheck::GoalCell});
+    Rows<1>(visit, d.routeAHead, {SlotCheck::MapX, SlotCheck::MapY, SlotCheck::MapCell});
+    visit.Byte(d.routeACount, SlotCheck::RoutePoint);
+    Ints(visit, d.roamerA, SlotCheck::MapCell);
+    Ints(visit, d.roamerB, SlotCheck::MapX);
+    Ints(visit, d.roamerC, SlotCheck::MapY);
+    Rows<1>(visit, d.routeBHead, {SlotCheck::MapX, SlotCheck::MapY, SlotCheck::MapCell});
+    visit.Byte(d.routeBCount, SlotCheck::RoutePoint);
+    Ints(visit, d.roamerD, SlotCheck::MapCell);
+    Ints(visit, d.roamerE, SlotCheck::MapX);
+    Ints(visit, d.roamerF, SlotCheck::MapY);
 
-    visit.Byte(d.battleId, SlotCheck::Any);
+    visit.Byte(d.battleId, SlotCheck::BattleNumber);
     Bytes(visit, d.battleCarryA);
     Bytes(visit, d.battleCarryB);
     GlyphRows(visit, d.hofName);
-    Bytes(visit, d.pileActive);
-    Bytes(visit, d.bagActive);
-    Bytes(visit, d.roamerFlag);
+    Bytes(visit, d.pileActive, SlotCheck::Flag);
+    Bytes(visit, d.bagActive, SlotCheck::Flag);
+    Bytes(visit, d.roamerFlag, SlotCheck::Flag);
     visit.Byte(d.inBattle, SlotCheck::Flag);
     visit.Byte(d.commanderIsPlayer, SlotCheck::Flag);
     visit.Byte(d.commanderHero, SlotCheck::HeroNumber);
@@ -229,8 +228,8 @@ void VisitSavedFields(Visitor& visit, Data& d) {
     visit.Byte(d.villageNumber, SlotCheck::VillageNumber);
 
     Bytes(visit, d.playerName, SlotCheck::Glyph);
-    visit.Byte(d.playerPortrait, SlotCheck::Any);
-    visit.Byte(d.playerMovesLeft, SlotCheck::Any);
+    visit.Byte(d.playerPortrait, SlotCheck::Portrait);
+    visit.Byte(d.playerMovesLeft, SlotCheck::Moves);
     ItemCells(visit, d.playerItems);
     ItemTables(visit, d.playerItems);
     Stats(visit, d.playerStats);
@@ -238,7 +237,7 @@ void VisitSavedFields(Visitor& visit, Data& d) {
     visit.Byte(d.playerDirection, SlotCheck::Direction);
     Armies(visit, d.playerArmy);
 
-    Bytes(visit, d.heroMovesLeft);
+    Bytes(visit, d.heroMovesLeft, SlotCheck::Moves);
     Ints(visit, d.heroMapCell, SlotCheck::MapCell);
     Bytes(visit, d.heroDirection, SlotCheck::Direction);
     Bytes(visit, d.heroJoined, SlotCheck::Flag);
@@ -259,36 +258,47 @@ void VisitSavedFields(Visitor& visit, Data& d) {
         }
     }
 
-    Bytes(visit, d.gemA);
-    Bytes(visit, d.gemOwned);
-    Bytes(visit, d.gemC);
-    Bytes(visit, d.artifactA);
-    Bytes(visit, d.artifactOwned);
-    Bytes(visit, d.artifactC);
+    Bytes(visit, d.gemA, SlotCheck::WealthSlot);
+    Bytes(visit, d.gemOwned, SlotCheck::Flag);
+    Bytes(visit, d.gemC, SlotCheck::WealthSlot);
+    Bytes(visit, d.artifactA, SlotCheck::WealthSlot);
+    Bytes(visit, d.artifactOwned, SlotCheck::Flag);
+    Bytes(visit, d.artifactC, SlotCheck::WealthSlot);
     Bytes(visit, d.villageA);
-    Bytes(visit, d.villageJoined);
+    Bytes(visit, d.villageJoined, SlotCheck::Flag);
     Bytes(visit, d.villageC);
     Bytes(visit, d.townA);
-    Bytes(visit, d.townOwned);
+    Bytes(visit, d.townOwned, SlotCheck::Flag);
     Bytes(visit, d.townC);
-    visit.Int(d.dailyIncome, SlotCheck::Any);
+    visit.Int(d.dailyIncome, SlotCheck::DailyIncome);
     visit.Byte(d.quitFromBattle, SlotCheck::Flag);
     visit.Byte(d.imageLoaded, SlotCheck::Flag);
     visit.Byte(d.resumeBattle, SlotCheck::Flag);
     visit.Byte(d.battleSaved, SlotCheck::Any);
-    Ints(visit, d.battleSnapInts);
-    Bytes(visit, d.battleSnapBytes);
-    Bytes(visit, d.snapEnemyPresent);
-    Ints(visit, d.snapEnemyX);
-    Ints(visit, d.snapEnemyY);
-    Ints(visit, d.snapEnemyCell);
-    Bytes(visit, d.snapEnemyBytes);
-    Bytes(visit, d.snapAllyPresent);
-    Ints(visit, d.snapAllyX);
-    Ints(visit, d.snapAllyY);
-    Ints(visit, d.snapAllyCell);
-    Bytes(visit, d.snapAllyBytes);
-    Bytes(visit, d.snapAllyRows);
+    Ints(visit, d.battleSnapInts, SlotCheck::BattleCell);
+    // The commander's and the six armies' facings, then their moves.
+    Rows<7>(visit, d.battleSnapBytes, {SlotCheck::Direction, SlotCheck::Any});
+    Bytes(visit, d.snapEnemyPresent, SlotCheck::Flag);
+    Ints(visit, d.snapEnemyX, SlotCheck::BattleX);
+    Ints(visit, d.snapEnemyY, SlotCheck::BattleY);
+    Ints(visit, d.snapEnemyCell, SlotCheck::BattleCell);
+    // Facing, kind, men, attack, defence, done, moves, then the four wound counts.
+    Rows<std::tuple_size_v<decltype(d.snapEnemyX)>>(
+        visit, d.snapEnemyBytes,
+        {SlotCheck::Direction, SlotCheck::EnemyKind, SlotCheck::Any, SlotCheck::Any, SlotCheck::Any,
+         SlotCheck::Flag, SlotCheck::Any, SlotCheck::Any, SlotCheck::Any, SlotCheck::Any,
+         SlotCheck::Any});
+    Bytes(visit, d.snapAllyPresent, SlotCheck::Flag);
+    Ints(visit, d.snapAllyX, SlotCheck::BattleX);
+    Ints(visit, d.snapAllyY, SlotCheck::BattleY);
+    Ints(visit, d.snapAllyCell, SlotCheck::BattleCell);
+    // Facing, kind, men, the four wound counts, attack, defence, done, moves.
+    Rows<std::tuple_size_v<decltype(d.snapAllyX)>>(
+        visit, d.snapAllyBytes,
+        {SlotCheck::Direction, SlotCheck::AllyKind, SlotCheck::Any, SlotCheck::Any, SlotCheck::Any,
+         SlotCheck::Any, SlotCheck::Any, SlotCheck::Any, SlotCheck::Any, SlotCheck::Flag,
+         SlotCheck::Any});
+    Bytes(visit, d.snapAllyRows, SlotCheck::Glyph);
     visit.Byte(d.musicOn, SlotCheck::Flag);
     visit.Byte(d.soundsOn, SlotCheck::Flag);
     visit.Byte(d.mapSpeed, SlotCheck::Speed);
@@ -305,7 +315,7 @@ void VisitMapStateFields(Visitor& visit, Data& d) {
     Bytes(visit, d.fameRewardGiven, SlotCheck::Flag);
     Bytes(visit, d.fameRewardSlot, SlotCheck::FameLine);
     visit.Byte(d.fameFocusHero, SlotCheck::HeroNumber);
-    visit.Int(d.enemyMoveFrames, SlotCheck::Any);
+    visit.Int(d.enemyMoveFrames, SlotCheck::Counter);
     Bytes(visit, d.movingArmyDone, SlotCheck::Flag);
 }
 

@@ -128,4 +128,33 @@ TEST_F(FrameTest, TheFirstFrameShowsTheMainMenuAndThePointerAtItsStart) {
     ExpectMatchesGolden(HeadlessGame::backend().presented, "first-frame");
 }
 
+// The leave rule's table: what a switch of each phase asks of the leaving state, and whether the
+// next state runs its entry block. A phase that is not a switch asks nothing.
+TEST_F(FrameTest, EveryPhaseOfASwitchTellsTheLeavingStateWhatToDo) {
+    struct Case {
+        uint8_t phase;
+        Leave leave;
+        bool entry;
+    };
+    const Case cases[] = {
+        {kPhaseRunning, Leave::KeepScreen, false}, {kPhaseSwitch, Leave::Free, true},
+        {kPhaseWriteBack, Leave::WriteBack, true}, {kPhaseKeepScreen, Leave::KeepScreen, true},
+        {kPhaseAfterSaveQuit, Leave::Free, true},
+    };
+    GameApp& app = game.app;
+    game.RunFrames(1);
+    EXPECT_EQ(app.Leaving(), Leave::Stay);
+    for (const Case& c : cases) {
+        app.SwitchState(MainMenuStateThunk, c.phase);
+        EXPECT_EQ(app.Leaving(), c.leave) << +c.phase;
+        EXPECT_EQ(app.LeavingFrees(), c.leave == Leave::Free || c.leave == Leave::WriteBack);
+        EXPECT_EQ(app.Entering(), c.entry) << +c.phase;
+        game.RunFrames(1);
+        EXPECT_EQ(app.Leaving(), Leave::Stay) << "a switch counts in its own frame only";
+    }
+    // The main menu's new-game press is no switch until the menu makes one.
+    app.statePhase = kPhaseNewGame;
+    EXPECT_EQ(app.Leaving(), Leave::Stay);
+}
+
 }  // namespace varn

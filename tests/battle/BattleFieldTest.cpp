@@ -217,19 +217,19 @@ TEST(BattleSideButtons, EachButtonIsThereOnlyWhenItCanAct) {
     }
 }
 
-TEST(BattleSideButtons, HoverMarksTheButtonUnderThePointerUnlessAPressIsHeld) {
+TEST(BattleSideButtons, TheBarHoversOnlyWhatTheBattleOffersNow) {
     BattleScreen screen;
-    screen.HoverSideButtons(705, 255);
-    EXPECT_EQ(screen.hoverId, kSideEndTurn);
-    EXPECT_EQ(screen.buttonState[kSideEndTurn], 1);
+    screen.sideButtons.Hover(705, 255);
+    EXPECT_EQ(screen.sideButtons.hoverId, kSideEndTurn);
+    EXPECT_EQ(screen.sideButtons.Look(kSideEndTurn), kButtonHovered);
     screen.enemyPhase = 1;
     screen.ResetHover();
-    screen.HoverSideButtons(705, 255);
-    EXPECT_EQ(screen.hoverId, 0) << "no end of turn while the enemy acts";
-    screen.mouseHeld = 1;
-    screen.buttonState[kSideGrid] = 2;
-    screen.HoverSideButtons(0, 0);
-    EXPECT_EQ(screen.buttonState[kSideGrid], 2);
+    screen.sideButtons.Hover(705, 255);
+    EXPECT_EQ(screen.sideButtons.hoverId, 0) << "no end of turn while the enemy acts";
+    EXPECT_EQ(screen.sideButtons.Look(kSideEndTurn), kButtonNormal);
+    EXPECT_EQ(screen.sideButtons.At(340, 340), 0) << "Yes while no question is open";
+    screen.retreatAsked = 1;
+    EXPECT_EQ(screen.sideButtons.At(340, 340), kSideRetreatYes);
 }
 
 TEST(BattleCamera, EdgesScrollWithinTheLimitsAndACornerScrollsBothWays) {

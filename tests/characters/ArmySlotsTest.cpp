@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 #include "characters/ArmySlots.h"
 #include "characters/RenameReturns.h"
+#include "support/PartyInvariants.h"
+#include "world/GameState.h"
 
 namespace varn {
 
@@ -53,23 +58,72 @@ TEST(ArmySlots, DisbandingEmptiesOneSlotButItsSpareBytes) {
     EXPECT_FALSE(HasArmy(army, kArmySlotCount));
 }
 
-TEST(ArmySlots, SwappingMovesEveryFieldButTheSpares) {
+TEST(ArmySlots, AnArmyMovedIntoAnEmptySlotTakesEveryArrayAlongAndClearsItsOwn) {
     ArmyRecord first = FullArmy(10);
     ArmyRecord second = FullArmy(100);
     ClearArmySlot(second, 4);
-    SwapArmySlots(first, 1, second, 4);
-    EXPECT_FALSE(HasArmy(first, 1));
+    // Leftovers in an empty slot are no army: they neither stay nor come back.
+    second.alive[4] = 9;
+    ASSERT_TRUE(MoveArmy(first, 1, second, 4));
     EXPECT_TRUE(HasArmy(second, 4));
     EXPECT_EQ(second.alive[4], 11);
+    EXPECT_EQ(second.critical[4], 11);
     EXPECT_EQ(second.name[4][0], 11);
-    EXPECT_EQ(second.spareA[4], 104);
-    EXPECT_EQ(first.spareA[1], 11);
-    SwapArmySlots(first, 0, first, 5);
-    EXPECT_EQ(first.critical[0], 15);
-    EXPECT_EQ(first.critical[5], 10);
-    const ArmyRecord kept = first;
-    SwapArmySlots(first, 0, second, 6);
-    EXPECT_EQ(first, kept);
+    EXPECT_EQ(second.spareA[4], 11);
+    EXPECT_EQ(second.spareB[4], 11);
+    EXPECT_EQ(second.position[4], 4);
+    EXPECT_FALSE(HasArmy(first, 1));
+    EXPECT_EQ(first.alive[1], 0);
+    EXPECT_EQ(first.name[1], GlyphString{});
+    EXPECT_EQ(first.spareA[1], 0);
+    EXPECT_EQ(first.position[1], 0);
+}
+
+TEST(ArmySlots, AnArmyDroppedOnAnotherChangesPlacesWithItEvenWithinOneCharacter) {
+    ArmyRecord army = FullArmy(10);
+    ASSERT_TRUE(MoveArmy(army, 0, army, 5));
+    EXPECT_EQ(army.critical[0], 15);
+    EXPECT_EQ(army.critical[5], 10);
+    EXPECT_EQ(army.spareB[0], 15);
+    EXPECT_EQ(army.position[0], 0);
+    EXPECT_EQ(army.position[5], 5);
+}
+
+TEST(ArmySlots, NothingMovesWithoutAnArmyOrOutsideTheSixSlots) {
+    ArmyRecord first = FullArmy(10);
+    ArmyRecord second = FullArmy(100);
+    ClearArmySlot(first, 3);
+    first.alive[3] = 9;  // men but no army
+    const ArmyRecord before = first;
+    const ArmyRecord other = second;
+    EXPECT_FALSE(MoveArmy(first, 3, second, 0));
+    EXPECT_FALSE(MoveArmy(first, 2, first, 2));
+    EXPECT_FALSE(MoveArmy(first, 2, second, kArmySlotCount));
+    EXPECT_FALSE(MoveArmy(first, 2, second, -1));
+    EXPECT_FALSE(MoveArmy(first, kArmySlotCount, second, 0));
+    EXPECT_EQ(first, before);
+    EXPECT_EQ(second, other);
+}
+
+TEST(ArmySlots, ASeededRunOfMovesAmongTheWholePartyKeepsEveryArmyAndMan) {
+    GameState world;
+    RunNewGameSetUp(world);
+    const PartyTotals totals = CountParty(world);
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> character(1, 1 + kHeroCount);
+    std::uniform_int_distribution<int> slot(0, kArmySlotCount - 1);
+    for (int move = 0; move < 2000; ++move) {
+        ArmyRecord& from = *ArmyOf(world, static_cast<CharacterId>(character(random)));
+        ArmyRecord& to = *ArmyOf(world, static_cast<CharacterId>(character(random)));
+        const int fromSlot = slot(random);
+        const int toSlot = slot(random);
+        const bool moves = HasArmy(from, fromSlot) && (&from != &to || fromSlot != toSlot);
+        ASSERT_EQ(MoveArmy(from, fromSlot, to, toSlot), moves);
+        ExpectSoundParty(world, totals, "move " + std::to_string(move));
+        if (HasFailure()) {
+            return;
+        }
+    }
 }
 
 TEST(RenameReturns, EveryCodeLeadsToItsStateAndTheRestToTheHeroes) {

@@ -60,7 +60,7 @@ TEST(Files, AtomicWriteCreatesTheFolderAndReplacesTheFileWhole) {
               1);
 }
 
-TEST(Files, AWriteKilledBeforeItsRenameLeavesTheOldFileWhole) {
+TEST(Files, AWriteKilledBeforeItsRenameLeavesTheOldFileWholeAndItsLeftoverCanBeRemoved) {
     TempWorkingDir dir;
     const std::string old = "the old save";
     ASSERT_TRUE(platform::WriteFileAtomically(
@@ -77,6 +77,13 @@ TEST(Files, AWriteKilledBeforeItsRenameLeavesTheOldFileWhole) {
     }
     int status = 0;
     waitpid(child, &status, 0);
+    EXPECT_EQ(ReadText("Saves\\2.save"), old);
+    ASSERT_TRUE(fs::exists("Saves/2.save.tmp"));
+    // Named as the game names the file, whatever the case.
+    platform::RemoveLeftoverTemporary("saves\\2.SAVE");
+    EXPECT_FALSE(fs::exists("Saves/2.save.tmp"));
+    EXPECT_EQ(ReadText("Saves\\2.save"), old);
+    platform::RemoveLeftoverTemporary("Saves\\2.save");
     EXPECT_EQ(ReadText("Saves\\2.save"), old);
 }
 

@@ -71,6 +71,11 @@ class MapDriver {
         }
     }
 
+    void ClickBar(uint8_t id) {
+        const ButtonRect* button = app.mapScreen->barButtons.Find(id);
+        ClickAt(button->x + button->w / 2, button->y + button->h / 2);
+    }
+
     // Frames until the test holds; false when it does not within the limit.
     bool RunUntil(const std::function<bool()>& done, int limit = 1500) {
         for (int i = 0; i < limit; ++i) {

@@ -58,6 +58,30 @@ TEST_F(MapRoad, APathDrawnByClicksIsWalkedOnEnter) {
     EXPECT_NE(game.app.mapScreen, nullptr);
 }
 
+TEST_F(MapRoad, TheBarWalksTheDrawnPathArmsTheLookAndIsGoneWithTheSelection) {
+    Enter();
+    const int32_t startX = Screen().walkX;
+    const int32_t startY = Screen().walkY;
+    player.DrawPlayerPath(startX + 80, startY);
+    ASSERT_EQ(Screen().walkState, 1);
+    player.ClickBar(kBarMove);
+    ASSERT_TRUE(player.RunUntil([&] { return Screen().walkState == 0; }));
+    EXPECT_EQ(Screen().walkX, startX + 80);
+
+    player.ClickCell(Screen().walkX, Screen().walkY);
+    ASSERT_NE(Screen().playerSelected, 0);
+    player.ClickBar(kBarLook);
+    EXPECT_NE(Screen().lookMode, 0);
+    player.PressKey(kKeyReturn);
+
+    // Hiding the panel lets go of the player: where the bar stood is the map again.
+    player.ClickPanel(kHideShowButton);
+    ASSERT_EQ(Screen().playerSelected, 0);
+    player.ClickBar(kBarLook);
+    EXPECT_EQ(Screen().lookMode, 0);
+    EXPECT_EQ(Screen().barButtons.Look(kBarLook), kButtonNormal);
+}
+
 TEST_F(MapRoad, AGoldPileIsPickedUpAndItsBoxClosesOnEnter) {
     int32_t pileX = 0;
     int32_t pileY = 0;

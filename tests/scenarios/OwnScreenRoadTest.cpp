@@ -156,6 +156,25 @@ TEST_F(OwnScreenRoad, LeavingAndComingBackKeepsEverythingInTheWorld) {
     EXPECT_EQ(World().playerStats, stats);
 }
 
+TEST_F(OwnScreenRoad, EscapeAnswersAnOpenQuestionNoAndStays) {
+    player.DragCellTo(3, kThrowAwayTarget);
+    ASSERT_EQ(app.youScreen->question, CharacterQuestion::ThrowAway);
+    player.PressKey(kKeyEscape);
+    EXPECT_TRUE(app.stateHandler == YouStateThunk);
+    EXPECT_EQ(app.youScreen->question, CharacterQuestion::None);
+    EXPECT_EQ(ScreenItems()[3], kFirstRing + 1);
+}
+
+TEST_F(OwnScreenRoad, HideAndShowPutTheDescriptionAwayAndFoldThePanel) {
+    const ButtonRect& button = kScreenHideShowButtons[0];
+    player.ClickAt(button.x + button.w / 2, button.y + button.h / 2);
+    EXPECT_TRUE(app.youScreen->descriptionHidden);
+    EXPECT_EQ(app.controlPanel->shown, 0);
+    player.ClickAt(button.x + button.w / 2, button.y + button.h / 2);
+    EXPECT_FALSE(app.youScreen->descriptionHidden);
+    EXPECT_EQ(app.controlPanel->shown, 1);
+}
+
 TEST_F(OwnScreenRoad, GoldenImage) {
     player.DragCell(0, kSwordCell);
     const CellPosition& ring = ItemCatalogue::ItemCellPositions[2];

@@ -87,7 +87,7 @@ TEST_F(RenameRoad, ConfirmWritesTheArmyOfTheOwnerAndSlotHandedOver) {
     HandOverArmy(3, 6);
     EnterRename(kRenameToHeroes);
     front.Type("er");
-    front.Click(kNameScreenButtons, kRenameConfirm);
+    front.Click(kNameEntryButtons, kNameConfirm);
     EXPECT_EQ(World().heroArmies[1].name[5], EncodeGlyphs("Older"));
     EXPECT_EQ(World().armyNameHandOver, EncodeGlyphs("Older"));
     EXPECT_EQ(app.armyNameChanged, 1);

@@ -143,4 +143,36 @@ TEST(SaveLoadRoad, ASaveThatCannotBeWrittenKeepsTheGameAndAsksAgain) {
     EXPECT_TRUE(app.notice.empty());
 }
 
+TEST(SaveLoadRoad, WhatKilledSavesLeftIsRemovedAtTheStartAndAtTheNextSave) {
+    namespace fs = std::filesystem;
+    const std::vector<uint8_t> half(100, 7);
+    {
+        GameDataDir data;
+        WriteFile("Saves/2.save.tmp", half);
+        WriteFile("Saves/HallOfFame.save.tmp", half);
+        WriteFile("Saves/2.save", Container(70000, 70000, 0));
+        platform::HeadlessBackend& backend = HeadlessGame::backend();
+        backend.Reset();
+        GameApp app;
+        backend.CreateMainWindow(app.caption, app.x, app.y, app.width, app.height);
+        app.hWnd = &backend;
+        ASSERT_EQ(app.Init(), 1u);
+        EXPECT_FALSE(fs::exists("Saves/2.save.tmp"));
+        EXPECT_FALSE(fs::exists("Saves/HallOfFame.save.tmp"));
+        EXPECT_EQ(fs::file_size("Saves/2.save"), 70004u) << "the last whole save stays";
+        app.Cleanup();
+    }
+    HeadlessGame game;
+    FrontEndDriver player(game);
+    player.Frame();
+    WriteFile("Saves/5.save.tmp", half);
+    PlayUntilTheSaveQuestion(game.app, 1);
+    player.Frame();
+    player.Click(kSaveQuitButtons, kSaveQuitYes);
+    player.Frame();
+    EXPECT_TRUE(fs::exists("Saves/1.save"));
+    EXPECT_FALSE(fs::exists("Saves/5.save.tmp"));
+    EXPECT_FALSE(fs::exists("Saves/1.save.tmp"));
+}
+
 }  // namespace varn

@@ -12,50 +12,116 @@ namespace varn {
 
 namespace {
 
-// Per byte check: two values it refuses, then three it takes, ends of its range included.
 using C = SlotCheck;
+
+// Every check, and values inside its range that it refuses.
 const struct {
     SlotCheck check;
-    uint32_t refused[2];
-    uint8_t taken[3];
-} kByteChecks[] = {
-    {C::Flag, {2, 255}, {0, 1, 1}},           {C::Quest, {3, 8}, {2, 4, 7}},
-    {C::Character, {12, 100}, {0, 5, 11}},    {C::MeetingCharacter, {12, 99}, {0, 11, 100}},
-    {C::HeroNumber, {11, 255}, {0, 4, 10}},   {C::TownNumber, {0, 5}, {1, 2, 4}},
-    {C::VillageNumber, {0, 10}, {1, 5, 9}},   {C::Item, {251, 255}, {0, 17, 250}},
-    {C::ItemIndex, {250, 255}, {0, 17, 249}}, {C::ItemCell, {31, 255}, {0, 17, 30}},
-    {C::ArmySlot, {6, 255}, {0, 3, 5}},       {C::UnitType, {5, 22}, {4, 7, 21}},
-    {C::UnitId, {6, 23}, {0, 11, 22}},        {C::Direction, {8, 255}, {0, 3, 7}},
-    {C::BodyVariant, {3, 255}, {0, 1, 2}},    {C::Speed, {0, 4}, {1, 2, 3}},
-    {C::Glyph, {90, 256}, {0, 41, 89}},
+    std::vector<int64_t> gaps;
+} kChecks[] = {
+    {C::Flag, {}},
+    {C::Quest, {3}},
+    {C::Character, {}},
+    {C::MeetingCharacter, {12, 99}},
+    {C::HeroNumber, {}},
+    {C::TownNumber, {}},
+    {C::VillageNumber, {}},
+    {C::Item, {}},
+    {C::ItemIndex, {}},
+    {C::ItemCell, {}},
+    {C::ArmySlot, {}},
+    {C::UnitType, {5, 6, 11, 19}},
+    {C::UnitId, {6, 7, 12, 20}},
+    {C::Direction, {}},
+    {C::BodyVariant, {}},
+    {C::Speed, {}},
+    {C::Glyph, {}},
+    {C::MapCell, {}},
+    {C::SnapshotState, {}},
+    {C::FameLine, {}},
+    {C::Counter, {}},
+    {C::Stat, {}},
+    {C::MapX, {}},
+    {C::MapY, {}},
+    {C::BattleX, {}},
+    {C::BattleY, {}},
+    {C::BattleCell, {}},
+    {C::MovingArmy, {1, 79}},
+    {C::Invader, {1, 79}},
+    {C::BattleNumber, {}},
+    {C::MapPhase, {}},
+    {C::RoutePoint, {}},
+    {C::PlanPoint, {}},
+    {C::GoalCell, {}},
+    {C::ArmyMoves, {}},
+    {C::Moves, {}},
+    {C::HeroTally, {}},
+    {C::RouteStep, {}},
+    {C::SiteState, {}},
+    {C::Party, {}},
+    {C::SaveSlot, {}},
+    {C::StoryMode, {}},
+    {C::Portrait, {}},
+    {C::WealthSlot, {}},
+    {C::DailyIncome, {}},
+    {C::RouteCounter, {1, 21}},
+    {C::EnemyKind, {}},
+    {C::AllyKind, {}},
 };
 
+// A value a check takes, chosen by seed; a byte field's range is held to a byte.
+int64_t FittingValue(SlotCheck check, uint32_t seed, bool byte) {
+    SlotRange range = RangeOf(check);
+    if (byte) {
+        range = {std::max<int64_t>(range.low, 0), std::min<int64_t>(range.high, UINT8_MAX)};
+    }
+    const int64_t span = range.high - range.low + 1;
+    for (int64_t step = 0;; ++step) {
+        const int64_t value = range.low + (int64_t{seed} * 7919 + step) % span;
+        if (SlotFits(value, check)) {
+            return value;
+        }
+    }
+}
+
 // Gives every saved field a value of its own kind, varying from field to field, and notes the
-// slot of the first field of each check.
+// first and the last slot of each check.
 struct DistinctFiller {
     void Int(int32_t& value, SlotCheck check) {
-        firstSlot.try_emplace(check, count);
-        value = static_cast<int32_t>(check == SlotCheck::MapCell ? count % 10801
-                                                                 : count * 7919u - 500000);
-        ++count;
+        Note(check, false);
+        value = static_cast<int32_t>(FittingValue(check, static_cast<uint32_t>(slot++), false));
     }
     void Byte(uint8_t& value, SlotCheck check) {
-        firstSlot.try_emplace(check, count);
-        value = static_cast<uint8_t>(count * 31u);
-        for (const auto& entry : kByteChecks) {
-            value = entry.check == check ? entry.taken[count % 3] : value;
+        if (check == SlotCheck::Any) {
+            anyByteSlot = std::min(anyByteSlot, slot);
         }
-        ++count;
+        Note(check, true);
+        value = static_cast<uint8_t>(FittingValue(check, static_cast<uint32_t>(slot++), true));
+    }
+    void Note(SlotCheck check, bool byte) {
+        firstSlot.try_emplace(check, slot);
+        lastSlot[check] = slot;
+        byteSlot[slot] = byte;
     }
     std::map<SlotCheck, size_t> firstSlot;
-    uint32_t count = 0;
+    std::map<SlotCheck, size_t> lastSlot;
+    std::map<size_t, bool> byteSlot;
+    size_t anyByteSlot = SIZE_MAX;
+    size_t slot = 0;
+    size_t recordSlots = 0;
 };
 
 struct DistinctGame {
-    // The name columns past the heroes are not saved: give them a fresh game's.
+    // The name columns past the heroes are not saved: give them a fresh game's. Units on the
+    // battle field stand on its cells: here none is on it.
     DistinctGame() {
         save_layout::VisitSavedFields(filler, static_cast<GameStateData&>(world));
+        filler.recordSlots = filler.slot;
+        filler.slot = kSaveMapStateOffset / kImageSlotSize;
+        save_layout::VisitMapStateFields(filler, static_cast<GameStateData&>(world));
         world.heroNames.rows[0][10] = world.heroNames.rows[0][11] = kGlyphCursor;
+        world.snapEnemyPresent.fill(0);
+        world.snapAllyPresent.fill(0);
     }
     DistinctFiller filler;
     GameState world;
@@ -67,14 +133,25 @@ std::vector<uint8_t> ImageOf(const GameState& world) {
     return image;
 }
 
+std::vector<uint8_t> With(const std::vector<uint8_t>& image, size_t slot, int64_t value) {
+    std::vector<uint8_t> changed = image;
+    WriteImageSlot(changed, slot * kImageSlotSize, static_cast<uint32_t>(value));
+    return changed;
+}
+
 TEST(SaveImage, GoldFirstThenTheRecordThenZerosAndGamesComeBackFieldForField) {
     const DistinctGame distinct;
     // The record ends before the front end's scroll position at byte 52960.
-    EXPECT_EQ(distinct.filler.count * kImageSlotSize, 52912u);
+    EXPECT_EQ(distinct.filler.recordSlots * kImageSlotSize, 52912u);
     const std::vector<uint8_t> image = ImageOf(distinct.world);
     EXPECT_EQ(static_cast<int32_t>(ReadImageSlot(image, 0)), distinct.world.gold);
-    EXPECT_EQ(std::count(image.begin() + kSaveImageRecordBytes, image.end(), 0),
-              static_cast<ptrdiff_t>(kSaveImageSize - kSaveImageRecordBytes));
+    // Zeros up to the scroll position, and past the map state's block.
+    const auto zeros = [&image](size_t from, size_t to) {
+        return std::all_of(image.begin() + from, image.begin() + to,
+                           [](uint8_t b) { return b == 0; });
+    };
+    EXPECT_TRUE(zeros(kSaveImageRecordBytes, kSaveMapStateOffset));
+    EXPECT_TRUE(zeros(kSaveMapStateOffset + kSaveMapStateBytes, kSaveImageSize));
     GameState fresh;
     RunNewGameSetUp(fresh);
     const GameState games[] = {fresh, distinct.world};
@@ -85,35 +162,92 @@ TEST(SaveImage, GoldFirstThenTheRecordThenZerosAndGamesComeBackFieldForField) {
     }
 }
 
-TEST(SaveImageRefusal, BadImagesAreRefusedWholeWithTheRecordUntouched) {
-    const DistinctGame distinct;
-    const std::vector<uint8_t> image = ImageOf(distinct.world);
-    auto first = [&distinct](SlotCheck check) { return distinct.filler.firstSlot.at(check); };
-    auto with = [&image](size_t slot, uint32_t value) {
-        std::vector<uint8_t> changed = image;
-        WriteImageSlot(changed, slot * kImageSlotSize, value);
-        return changed;
-    };
+TEST(SaveImageRefusal, WrongLengthsAreRefused) {
+    const std::vector<uint8_t> image = ImageOf(GameState());
     GameState world;
-    const GameState before = world;
-    auto read = [&world](const std::vector<uint8_t>& bytes) { return ReadSaveImage(bytes, world); };
-    EXPECT_FALSE(read({}));
-    EXPECT_FALSE(read(std::vector<uint8_t>(image.begin(), image.end() - 1)));
+    EXPECT_FALSE(ReadSaveImage({}, world));
+    EXPECT_FALSE(ReadSaveImage(std::vector<uint8_t>(image.begin(), image.end() - 1), world));
     std::vector<uint8_t> overlong = image;
     overlong.push_back(0);
-    EXPECT_FALSE(read(overlong));
-    // Map cells off the map, a bad last slot.
-    EXPECT_FALSE(read(with(first(SlotCheck::MapCell), 10801)));
-    EXPECT_FALSE(read(with(first(SlotCheck::MapCell), 0xFFFFFFFF)));
-    EXPECT_FALSE(read(with(kSaveImageRecordBytes / kImageSlotSize - 1, 9)));
-    for (const auto& entry : kByteChecks) {
-        const size_t slot = first(entry.check);
-        for (uint32_t value : entry.refused) {
-            EXPECT_FALSE(read(with(slot, value))) << "slot " << slot << " value " << value;
+    EXPECT_FALSE(ReadSaveImage(overlong, world));
+    EXPECT_TRUE(static_cast<const GameStateData&>(world) == GameState());
+}
+
+// Each check at the first and the last slot that has it: the ends of its range and one past
+// them, the gaps inside it, and the type's limits. A refused image leaves the record as it was.
+TEST(SaveImageRefusal, EveryCheckTakesItsRangeAndRefusesTheRestWithTheRecordUntouched) {
+    const DistinctGame distinct;
+    const std::vector<uint8_t> image = ImageOf(distinct.world);
+    GameState world;
+    const GameState before = world;
+    for (const auto& entry : kChecks) {
+        const SlotRange range = RangeOf(entry.check);
+        ASSERT_TRUE(distinct.filler.firstSlot.contains(entry.check))
+            << "no slot has check " << static_cast<int>(entry.check);
+        for (size_t slot : {distinct.filler.firstSlot.at(entry.check),
+                            distinct.filler.lastSlot.at(entry.check)}) {
+            SCOPED_TRACE(testing::Message()
+                         << "check " << static_cast<int>(entry.check) << " slot " << slot);
+            std::vector<int64_t> refused = entry.gaps;
+            refused.insert(refused.end(), {range.low - 1, range.high + 1});
+            // The type's limits, where the field cannot hold them.
+            for (int64_t limit : {int64_t{INT32_MIN}, int64_t{UINT32_MAX}}) {
+                const int64_t read = distinct.filler.byteSlot.at(slot)
+                                         ? limit & 0xFFFFFFFF
+                                         : static_cast<int32_t>(limit & 0xFFFFFFFF);
+                if (!SlotFits(read, entry.check)) {
+                    refused.push_back(limit);
+                }
+            }
+            for (int64_t value : refused) {
+                GameState untouched = before;
+                EXPECT_FALSE(ReadSaveImage(With(image, slot, value), untouched)) << value;
+                EXPECT_TRUE(static_cast<const GameStateData&>(untouched) == before) << value;
+            }
+            for (int64_t value : {range.low, range.high}) {
+                EXPECT_TRUE(ReadSaveImage(With(image, slot, value), world)) << value;
+            }
         }
     }
-    EXPECT_TRUE(static_cast<const GameStateData&>(world) == before);
-    EXPECT_TRUE(read(with(first(SlotCheck::MapCell), 10800)));
+}
+
+TEST(SaveImageRefusal, ByteFieldsRefuseWhatNoByteHoldsAndTheLastSlotIsChecked) {
+    const DistinctGame distinct;
+    const std::vector<uint8_t> image = ImageOf(distinct.world);
+    const size_t anyByte = distinct.filler.anyByteSlot;
+    GameState world;
+    EXPECT_TRUE(ReadSaveImage(With(image, anyByte, 255), world));
+    EXPECT_FALSE(ReadSaveImage(With(image, anyByte, 256), world));
+    EXPECT_FALSE(ReadSaveImage(With(image, kSaveImageRecordBytes / kImageSlotSize - 1, 9), world));
+}
+
+// The scroll position is the front end's, yet a view far off the map is no game's; a unit on
+// the battle field stands on a cell of it.
+TEST(SaveImageRefusal, ScrollOffTheMapAndAUnitOffTheFieldAreRefused) {
+    const DistinctGame distinct;
+    const std::vector<uint8_t> image = ImageOf(distinct.world);
+    const size_t scrollX = kSaveScrollXOffset / kImageSlotSize;
+    const size_t scrollY = kSaveScrollYOffset / kImageSlotSize;
+    GameState world;
+    for (auto [slot, check] : {std::pair{scrollX, C::ScrollX}, std::pair{scrollY, C::ScrollY}}) {
+        const SlotRange range = RangeOf(check);
+        EXPECT_TRUE(ReadSaveImage(With(image, slot, range.low), world));
+        EXPECT_TRUE(ReadSaveImage(With(image, slot, range.high), world));
+        EXPECT_FALSE(ReadSaveImage(With(image, slot, range.low - 1), world));
+        EXPECT_FALSE(ReadSaveImage(With(image, slot, range.high + 1), world));
+        EXPECT_FALSE(ReadSaveImage(With(image, slot, INT32_MIN), world));
+    }
+    GameState battle;
+    battle.snapEnemyPresent[49] = 1;
+    battle.snapAllyPresent[19] = 1;
+    battle.snapAllyCell[19] = 300;
+    EXPECT_FALSE(ReadSaveImage(ImageOf(battle), world));
+    battle.snapEnemyCell[49] = 1;
+    EXPECT_TRUE(ReadSaveImage(ImageOf(battle), world));
+    battle.snapAllyCell[19] = 0;
+    EXPECT_FALSE(ReadSaveImage(ImageOf(battle), world));
+    battle.snapAllyPresent[19] = 0;
+    EXPECT_TRUE(ReadSaveImage(ImageOf(battle), world));
 }
 
 // The map state's block sits past the scroll position, comes back whole, and its checks refuse
@@ -141,7 +275,7 @@ TEST(SaveImage, MapStateBlockFollowsTheScrollPositionAndComesBack) {
     const struct {
         size_t slot;
         uint32_t value;
-    } kRefused[] = {{0, 3}, {1, 2}, {3, 2}, {103, 6}, {203, 11}, {224, 2}};
+    } kRefused[] = {{0, 3}, {1, 2}, {3, 2}, {103, 6}, {203, 11}, {204, 0xFFFFFFFF}, {224, 2}};
     for (const auto& bad : kRefused) {
         std::vector<uint8_t> changed = image;
         WriteImageSlot(changed, kSaveMapStateOffset + bad.slot * kImageSlotSize, bad.value);

@@ -1,0 +1,55 @@
+#include "app/GameApp.h"
+#include "engine/Owned.h"
+#include "exchange/MeetingScreen.h"
+#include "world/GameState.h"
+#include "world/PartyMembers.h"
+
+namespace varn {
+
+namespace {
+
+// Two different characters of the party; anything else would read past the hero arrays or
+// write one character back twice.
+bool IsMeetingPair(const GameState& world) {
+    return world.meetingFirst != world.meetingSecond && IsInParty(world, world.meetingFirst) &&
+           IsInParty(world, world.meetingSecond);
+}
+
+}  // namespace
+
+// Entered from the map with phase 1 and from either exchange with phase 1; the exchanges are
+// opened with phase 0, so the meeting keeps its screen while they run and shows the world
+// afresh when they come back.
+void GameApp::RunMeetingState() {
+    if (!IsMeetingPair(*world)) {
+        SwitchState(MapStateThunk, kPhaseSwitch);
+        return;
+    }
+    const bool entering = OpenFrame();
+    if (CreateScreen(meetingScreen, device) || entering) {
+        meetingScreen->Show(*world, world->meetingFirst, world->meetingSecond);
+    }
+    PollKeyboard();
+    if (BackKeyOnce()) {
+        SwitchState(MapStateThunk, kPhaseSwitch);
+    }
+    switch (PollButtons(meetingScreen->buttons)) {
+        case kMeetArmiesButton:
+            SwitchState(ArmyTradeStateThunk, kPhaseRunning);
+            break;
+        case kMeetLeaveButton:
+            SwitchState(MapStateThunk, kPhaseSwitch);
+            break;
+        default:
+            break;
+    }
+    meetingScreen->Draw();
+    meetingScreen->buttons.ResetHover();
+    CloseFrame(FrameRateRow::None, [&] {
+        if (statePhase != kPhaseRunning) {
+            FreeOwned(meetingScreen);
+        }
+    });
+}
+
+}  // namespace varn

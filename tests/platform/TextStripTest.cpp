@@ -1,0 +1,80 @@
+#include "platform/TextStrip.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace varn {
+
+namespace {
+
+struct Bitmap {
+    int width;
+    int rows;
+    std::vector<uint8_t> coverage;
+};
+
+Bitmap MakeBitmap(int width, int rows, int seed) {
+    Bitmap bitmap{width, rows, {}};
+    for (int i = 0; i < width * rows; ++i) {
+        // Empty, partial and full coverage mixed.
+        const int value = (i * 37 + seed * 11) % 300;
+        bitmap.coverage.push_back(static_cast<uint8_t>(value > 255 ? 0 : value));
+    }
+    return bitmap;
+}
+
+// Glyph by glyph, each clipped to the box: how text was drawn before strips.
+void DrawGlyphByGlyph(const std::vector<platform::PlacedGlyph>& glyphs, int64_t x, int64_t y,
+                      const platform::PixelBox& box, const platform::TextColour& colour,
+                      platform::BackBuffer& target) {
+    for (const platform::PlacedGlyph& glyph : glyphs) {
+        for (int row = 0; row < glyph.rows; ++row) {
+            for (int column = 0; column < glyph.width; ++column) {
+                const int64_t px = x + glyph.x + column;
+                const int64_t py = y + glyph.y + row;
+                if (px >= box.left && px < box.right && py >= box.top && py < box.bottom) {
+                    platform::BlendCoverageRow(&glyph.coverage[row * glyph.width + column], 1,
+                                               colour, target.Row(static_cast<int>(py)) + px);
+                }
+            }
+        }
+    }
+}
+
+TEST(TextStripTest, OverlappingGlyphsBlendAsTheyDidOneByOneWhereverClipped) {
+    // A glyph reaching back over its neighbour, one overlapping two others, one on a second line,
+    // one of no pixels, and a bold colour and a faint one.
+    const Bitmap bitmaps[] = {MakeBitmap(6, 9, 1), MakeBitmap(5, 7, 2), MakeBitmap(9, 4, 3),
+                              MakeBitmap(4, 8, 4), MakeBitmap(0, 0, 5)};
+    const std::vector<platform::PlacedGlyph> glyphs = {
+        {0, 2, 6, 9, bitmaps[0].coverage.data()},  {4, 0, 5, 7, bitmaps[1].coverage.data()},
+        {2, 3, 9, 4, bitmaps[2].coverage.data()},  {-1, 12, 4, 8, bitmaps[3].coverage.data()},
+        {20, 0, 0, 0, bitmaps[4].coverage.data()},
+    };
+    const platform::TextStrip strip(glyphs, 2);
+    EXPECT_EQ(strip.lines(), 2);
+    const platform::PixelBox boxes[] = {
+        {0, 0, 40, 30}, {5, 4, 12, 14}, {0, 0, 8, 3}, {30, 0, 40, 30}};
+    for (uint32_t argb : {0xFFF0E0D0u, 0x60102030u}) {
+        for (const platform::PixelBox& box : boxes) {
+            SCOPED_TRACE(testing::Message() << "box " << box.left << ", " << box.top << " .. "
+                                            << box.right << ", " << box.bottom);
+            platform::BackBuffer expected;
+            expected.Resize(40, 30);
+            for (size_t i = 0; i < expected.pixels.size(); ++i) {
+                expected.pixels[i] = static_cast<uint16_t>(i * 2654435761u >> 7);
+            }
+            platform::BackBuffer drawn = expected;
+            const platform::TextColour colour = platform::SplitColour(argb);
+            DrawGlyphByGlyph(glyphs, 3, 2, box, colour, expected);
+            strip.Draw(drawn, 3, 2, box, colour);
+            EXPECT_EQ(drawn.pixels, expected.pixels);
+        }
+    }
+}
+
+}  // namespace
+
+}  // namespace varn

@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+
+#include "engine/KeyCodes.h"
+#include "exchange/ArmyExchangeScreen.h"
+#include "exchange/MeetingScreen.h"
+#include "scenarios/MapDriver.h"
+#include "support/GoldenImage.h"
+#include "support/PartyInvariants.h"
+#include "world/MapCells.h"
+
+namespace varn {
+
+namespace {
+
+constexpr CharacterId kFirstHero = 2;
+constexpr CharacterId kSecondHero = 3;
+
+// A new game with heroes 1 and 2 joined and standing east of the player; every frame the
+// party must hold what it held at the start.
+class MeetingRoad : public testing::Test {
+  protected:
+    MeetingRoad() {
+        int32_t x = 0;
+        int32_t y = 0;
+        MapCellCorner(World().playerMapCell, x, y);
+        for (HeroIndex hero = 0; hero < 2; ++hero) {
+            World().heroJoined[hero] = 1;
+            World().heroMapCell[hero] = MapCellAt(x + 40 * (hero + 1), y);
+        }
+        // The second hero brings two armies of his own, to have something to swap.
+        ArmyRecord& second = World().heroArmies[1];
+        for (int slot = 0; slot < 2; ++slot) {
+            second.present[slot] = 1;
+            second.position[slot] = static_cast<uint8_t>(slot);
+            second.unitType[slot] = 2;
+            second.unitId[slot] = 3;
+            second.alive[slot] = static_cast<uint8_t>(5 + slot);
+        }
+        totals = CountParty(World());
+        game.afterFrame = [this] { ExpectSoundParty(World(), totals, "a frame"); };
+    }
+
+    GameState& World() { return *game.app.world; }
+    GameApp& App() { return game.app; }
+
+    void EnterMap() {
+        player.EnterMap();
+        player.PressKey(kKeyReturn);
+    }
+
+    // The meeting of a pair straight from the world, as the map's leave step hands it over.
+    void MeetDirectly(CharacterId first, CharacterId second) {
+        World().meetingFirst = first;
+        World().meetingSecond = second;
+        App().SwitchState(MeetingStateThunk, kPhaseSwitch);
+        player.Frame();
+    }
+
+    void ClickButton(const ButtonRect& button) {
+        player.ClickAt(button.x + button.w / 2, button.y + button.h / 2);
+        player.Frame();
+    }
+
+    static int32_t SlotCentreX(int side) {
+        return kArmyTradeColumns[static_cast<size_t>(side)].x + kArmyCellWidth / 2;
+    }
+    static int32_t SlotCentreY(int slot) {
+        return kArmyTradeColumns[0].y + kArmyTradeColumns[0].stepY * slot + kArmyCellHeight / 2;
+    }
+
+    // Presses on one army slot, moves to another and lets go there.
+    void DragArmy(int fromSide, int fromSlot, int toSide, int toSlot) {
+        player.PointAt(SlotCentreX(fromSide), SlotCentreY(fromSlot));
+        player.Frame();
+        MapDriver::Backend().SetButton(0, true);
+        player.Frame();
+        player.PointAt(SlotCentreX(toSide), SlotCentreY(toSlot));
+        player.Frame();
+        MapDriver::Backend().SetButton(0, false);
+        player.Frame();
+    }
+
+    HeadlessGame game;
+    MapDriver player{game};
+    PartyTotals totals;
+};
+
+TEST_F(MeetingRoad, TradeModeOnTheMapOpensTheMeetingOfThePlayerAndTheHeroClicked) {
+    EnterMap();
+    MapScreen& screen = *App().mapScreen;
+    player.DrawPlayerPath(screen.walkX, screen.walkY);
+    player.ClickAt(kBarButtons[1].x + 20, kBarButtons[1].y + 20);
+    ASSERT_EQ(screen.tradeMode, 1);
+    player.ClickCell(screen.walkX + 40, screen.walkY);
+    EXPECT_EQ(App().stateHandler, MeetingStateThunk);
+    EXPECT_EQ(World().meetingFirst, kPlayerCharacter);
+    EXPECT_EQ(World().meetingSecond, kFirstHero);
+    // A meeting costs no moves and the map was written back and left.
+    EXPECT_EQ(World().playerMovesLeft, kMovesPerDay);
+    EXPECT_EQ(App().mapScreen, nullptr);
+    ASSERT_NE(App().meetingScreen, nullptr);
+    EXPECT_EQ(App().meetingScreen->cards[0].id, kPlayerCharacter);
+    EXPECT_EQ(App().meetingScreen->cards[1].id, kFirstHero);
+
+    ClickButton(kMeetingButtons[1]);
+    EXPECT_EQ(App().stateHandler, MapStateThunk);
+    player.Frames(2);
+    EXPECT_EQ(App().meetingScreen, nullptr);
+    ASSERT_NE(App().mapScreen, nullptr);
+    EXPECT_EQ(App().mapScreen->tradeMode, 0);
+}
+
+TEST_F(MeetingRoad, AHeroWithoutMovesRefusesTheTradeAndTheMapRunsOn) {
+    World().heroMovesLeft[0] = 0;
+    EnterMap();
+    MapScreen& screen = *App().mapScreen;
+    player.DrawPlayerPath(screen.walkX, screen.walkY);
+    player.ClickAt(kBarButtons[1].x + 20, kBarButtons[1].y + 20);
+    player.ClickCell(screen.walkX + 40, screen.walkY);
+    EXPECT_EQ(App().stateHandler, MapStateThunk);
+    EXPECT_EQ(App().mapScreen.get(), &screen);
+    EXPECT_EQ(screen.tradeFailed, 1);
+    EXPECT_EQ(screen.tradeMode, 0);
+    EXPECT_EQ(App().meetingScreen, nullptr);
+}
+
+TEST_F(MeetingRoad, APairThatIsNotTwoCharactersOfThePartyGoesStraightBackToTheMap) {
+    const CharacterId kAbsentHero = 4;
+    const std::pair<CharacterId, CharacterId> pairs[] = {
+        {kPlayerCharacter, 100},         {100, kFirstHero},
+        {kFirstHero, kFirstHero},        {kPlayerCharacter, 0},
+        {kPlayerCharacter, kAbsentHero}, {kPlayerCharacter, 12},
+    };
+    for (const auto& [first, second] : pairs) {
+        SCOPED_TRACE(std::to_string(first) + " and " + std::to_string(second));
+        const GameStateData before = World();
+        MeetDirectly(first, second);
+        EXPECT_EQ(App().stateHandler, MapStateThunk);
+        EXPECT_EQ(App().statePhase, kPhaseSwitch);
+        EXPECT_EQ(App().meetingScreen, nullptr);
+        EXPECT_EQ(World().heroArmies, before.heroArmies);
+        EXPECT_EQ(World().playerArmy, before.playerArmy);
+    }
+}
+
+TEST_F(MeetingRoad, ArmiesMovedAndSwappedInTheExchangeReachTheWorldThroughTheMeeting) {
+    const ArmyRecord playerArmies = World().playerArmy;
+    const ArmyRecord heroArmies = World().heroArmies[1];
+    ASSERT_NE(playerArmies.present[0], 0);
+    MeetDirectly(kPlayerCharacter, kSecondHero);
+    MeetingScreen* meeting = App().meetingScreen.get();
+    ASSERT_NE(meeting, nullptr);
+
+    ClickButton(kMeetingButtons[0]);
+    EXPECT_EQ(App().stateHandler, ArmyTradeStateThunk);
+    ASSERT_NE(App().armyExchangeScreen, nullptr);
+    // The meeting keeps its screen while the exchange runs.
+    EXPECT_EQ(App().meetingScreen.get(), meeting);
+
+    // The player's first army into the hero's empty third slot, then the hero's two swapped.
+    DragArmy(0, 0, 1, 2);
+    DragArmy(1, 0, 1, 1);
+    const ArmyRecord& shown = App().armyExchangeScreen->cards[1].armies;
+    EXPECT_EQ(shown.alive[2], playerArmies.alive[0]);
+    EXPECT_EQ(shown.alive[0], heroArmies.alive[1]);
+    EXPECT_EQ(shown.alive[1], heroArmies.alive[0]);
+    // Nothing reaches the world before the exchange is left.
+    EXPECT_EQ(World().heroArmies[1], heroArmies);
+
+    player.PressKey(kKeyEscape);
+    EXPECT_EQ(App().stateHandler, MeetingStateThunk);
+    EXPECT_EQ(App().armyExchangeScreen, nullptr);
+    const ArmyRecord& hero = World().heroArmies[1];
+    EXPECT_EQ(hero.name[2], playerArmies.name[0]);
+    EXPECT_EQ(hero.attack[2], playerArmies.attack[0]);
+    EXPECT_EQ(hero.position[2], 2);
+    EXPECT_EQ(World().playerArmy.present[0], 0);
+    EXPECT_EQ(World().playerArmy.name[0], GlyphString{});
+    // The meeting shows the world afresh.
+    EXPECT_EQ(App().meetingScreen.get(), meeting);
+    EXPECT_EQ(meeting->cards[1].armies, hero);
+
+    ClickButton(kMeetingButtons[1]);
+    player.Frames(2);
+    EXPECT_EQ(App().stateHandler, MapStateThunk);
+    EXPECT_EQ(World().heroArmies[1], hero);
+}
+
+TEST_F(MeetingRoad, AnArmyLetGoOutsideTheColumnsStaysWhereItWas) {
+    MeetDirectly(kPlayerCharacter, kFirstHero);
+    ClickButton(kMeetingButtons[0]);
+    const ArmyRecord before = App().armyExchangeScreen->cards[0].armies;
+    player.PointAt(SlotCentreX(0), SlotCentreY(0));
+    player.Frame();
+    MapDriver::Backend().SetButton(0, true);
+    player.Frame();
+    player.PointAt(700, 500);
+    player.Frame();
+    MapDriver::Backend().SetButton(0, false);
+    player.Frame();
+    EXPECT_EQ(App().armyExchangeScreen->cards[0].armies, before);
+    // Hero 1's slots hold men but no army: nothing there to pick up.
+    DragArmy(1, 0, 0, 5);
+    EXPECT_EQ(App().armyExchangeScreen->cards[0].armies, before);
+}
+
+TEST_F(MeetingRoad, GoldenImagesOfTheMeetingAndTheArmyExchange) {
+    MeetDirectly(kPlayerCharacter, kSecondHero);
+    player.PointAt(400, 300);
+    player.Frame();
+    ExpectMatchesGolden(MapDriver::Backend().presented, "meeting");
+    ClickButton(kMeetingButtons[0]);
+    player.PointAt(400, 300);
+    player.Frame();
+    ExpectMatchesGolden(MapDriver::Backend().presented, "army_exchange");
+}
+
+}  // namespace
+
+}  // namespace varn
