@@ -69,6 +69,11 @@ enum class Leave : uint8_t {
     WriteBack,   // kPhaseWriteBack: likewise, for a state that writes back only on this value
 };
 
+// GameApp::currentHero when no hero is shown, and GameApp::loadedHero when the heroes screen
+// holds none.
+inline constexpr uint8_t kNoCurrentHero = 100;
+inline constexpr uint8_t kNoLoadedHero = 200;
+
 // Where a state shows the frame rate when the settings ask for it.
 enum class FrameRateRow : uint8_t { None, Top, Bottom };
 
@@ -145,7 +150,8 @@ class GameApp : public AppFramework {
     // first frame, which measures no frame length. A missing timer is started first.
     uint8_t TakeTimerSteps(size_t index, int32_t rate);
 
-    // Where the front end hands over to the map and takes the map's objects back (MapHandOver.cpp).
+    // Where the front end hands over to the map and takes the map's objects back
+    // (map/MapHandOver.cpp).
     void EnterMap();
     void ReturnFromSaveQuit();
     void ReturnFromOptions();
@@ -160,7 +166,6 @@ class GameApp : public AppFramework {
                             bool enemyAttacks);
     // The save-and-quit question opened from the battle (BattleState.cpp).
     void AskSaveAndQuitInBattle();
-    void ActOnSideButton(uint8_t action);
 
     // Engine objects, constructed in this order and destroyed in reverse.
     Font font;
@@ -239,7 +244,7 @@ class GameApp : public AppFramework {
     uint8_t statePhase = 0;
     int32_t fps = 0;
     uint8_t currentHero = 0;
-    uint8_t loadedHero = 200;
+    uint8_t loadedHero = kNoLoadedHero;
     uint8_t mapEntered = 0;
     uint8_t mapDrawFlag = 1;
     uint8_t battleResult[3] = {0, 0, 0};

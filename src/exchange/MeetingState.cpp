@@ -46,7 +46,7 @@ void GameApp::RunMeetingState() {
     meetingScreen->Draw();
     meetingScreen->buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             FreeOwned(meetingScreen);
         }
     });
