@@ -44,14 +44,15 @@ bool OpensNow(const HouseScreen& screen, const ChainQuest& link) {
     return false;
 }
 
-void StepQuest(HouseScreen& screen, const ChainQuest& link) {
+// `giftWasShowing`: the last run set up this quest's gift note, so a gift drawn since was its own.
+void StepQuest(HouseScreen& screen, const ChainQuest& link, bool giftWasShowing) {
     uint8_t& state = screen.Quest(link.quest);
     if (state == kQuestOffered) {
         screen.offeredQuest = link.quest;
         Flag(screen, link, QuestMoment::Offer) = 1;
         FlagPicture(screen, link.giftItem);
     }
-    if (state == kQuestAccepted && screen.giftShown != 0) {
+    if (state == kQuestAccepted && screen.giftShown != 0 && giftWasShowing) {
         Flag(screen, link, QuestMoment::Reminder) = 1;
         state = kQuestInProgress;
     }
@@ -107,6 +108,13 @@ const QuestChain* ChainOf(const HouseScreen& screen) {
 }
 
 void RunQuestProgress(HouseScreen& screen, const QuestChain& chain) {
+    // A gift shown earlier in the visit moves on only the quest it belonged to: a second quest
+    // accepted in the same visit still gets its own gift.
+    std::array<bool, kChainLength> giftWasShowing{};
+    for (size_t p = 0; p < chain.size(); ++p) {
+        giftWasShowing[p] =
+            screen.questDisplay[static_cast<size_t>(DisplayFlag(chain[p], QuestMoment::Gift))] != 0;
+    }
     screen.questDisplay.fill(0);
     // Every rule sees the states the earlier ones left, so a quest solved before this run
     // opens its successor now.
@@ -115,8 +123,8 @@ void RunQuestProgress(HouseScreen& screen, const QuestChain& chain) {
             screen.Quest(link.quest) = kQuestOffered;
         }
     }
-    for (const ChainQuest& link : chain) {
-        StepQuest(screen, link);
+    for (size_t p = 0; p < chain.size(); ++p) {
+        StepQuest(screen, chain[p], giftWasShowing[p]);
     }
     screen.displayCount = static_cast<uint8_t>(
         std::count(screen.questDisplay.begin(), screen.questDisplay.end(), uint8_t{1}));
