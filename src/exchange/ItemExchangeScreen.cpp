@@ -21,9 +21,9 @@ constexpr int32_t kNameY = 4;
 constexpr std::array<int32_t, 2> kStatsX = {12, 696};
 constexpr int32_t kStatsY = 40;
 constexpr int32_t kStatLine = 18;
-constexpr std::array<int32_t, 2> kDollX = {110, 500};
-constexpr int32_t kDollY = 60;
-constexpr float kDollScale = 0.75f;
+// The dolls stand behind the cells; their feet go under the bags.
+constexpr std::array<int32_t, 2> kDollX = {96, 448};
+constexpr int32_t kDollY = 0;
 // The description between the two bags.
 constexpr int32_t kDescriptionBoxX = 272;
 constexpr int32_t kDescriptionBoxY = 344;
@@ -177,6 +177,8 @@ void ItemExchangeScreen::Draw(PaperDollArt& dollArt, SpriteSet& panelSprites) {
     char line[64];
     for (size_t side = 0; side < cards.size(); ++side) {
         const CharacterCard& card = cards[side];
+        DrawPaperDoll(dollArt, *dolls[side], EquipmentOf(*items[side]), card.bodyVariant,
+                      kDollX[side], kDollY);
         DrawGlyphRow(sprites, kLettersSlot, card.name,
                      kNameCentreX[side] - kNameLetterSpacing * nameLast[side] / 2 - 8, kNameY,
                      kNameLetterSpacing, 1.0f);
@@ -186,8 +188,6 @@ void ItemExchangeScreen::Draw(PaperDollArt& dollArt, SpriteSet& panelSprites) {
         font.DrawText(line, kStatsX[side], kStatsY + kStatLine, 0, 0, kExchangeTextColour, 0);
         std::snprintf(line, sizeof line, "Defence %d", card.stats.defence);
         font.DrawText(line, kStatsX[side], kStatsY + 2 * kStatLine, 0, 0, kExchangeTextColour, 0);
-        DrawPaperDoll(dollArt, *dolls[side], EquipmentOf(*items[side]), card.bodyVariant,
-                      kDollX[side], kDollY, kDollScale);
         DrawCellsAndItems(art, *cells[side], *items[side], iconX, iconY, drag.item);
     }
     DrawItemDescription(art, description, shownItem, kDescriptionBoxX, kDescriptionBoxY,
