@@ -16,6 +16,7 @@
 #include "engine/Settings.h"
 #include "engine/StepTimer.h"
 #include "exchange/ArmyExchangeScreen.h"
+#include "exchange/ItemExchangeScreen.h"
 #include "exchange/MeetingScreen.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
@@ -130,6 +131,7 @@ uint32_t GameApp::Cleanup() {
     FreeOwned(controlPanel);
     settings.reset();
     FreeOwned(saveBlob);
+    FreeOwned(itemExchangeScreen);
     FreeOwned(armyExchangeScreen);
     FreeOwned(meetingScreen);
     FreeOwned(wealthScreen);

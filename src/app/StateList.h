@@ -26,4 +26,5 @@
     X(Wealth)          \
     X(Rename)          \
     X(Meeting)         \
+    X(ItemTrade)       \
     X(ArmyTrade)

@@ -34,6 +34,9 @@ void GameApp::RunMeetingState() {
         SwitchState(MapStateThunk, kPhaseSwitch);
     }
     switch (PollButtons(meetingScreen->buttons)) {
+        case kMeetItemsButton:
+            SwitchState(ItemTradeStateThunk, kPhaseRunning);
+            break;
         case kMeetArmiesButton:
             SwitchState(ArmyTradeStateThunk, kPhaseRunning);
             break;
