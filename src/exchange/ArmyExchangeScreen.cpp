@@ -67,12 +67,11 @@ void ArmyExchangeScreen::Free() {
 }
 
 bool ArmyExchangeScreen::CopyIn(const GameState& world, CharacterId first, CharacterId second) {
-    const CharacterItemRecord* firstRecord = ItemsOf(world, first);
-    const CharacterItemRecord* secondRecord = ItemsOf(world, second);
-    if (firstRecord == nullptr || secondRecord == nullptr || first == second ||
-        !IsInParty(world, first) || !IsInParty(world, second)) {
+    if (!IsMeetingPair(world, first, second)) {
         return false;
     }
+    const CharacterItemRecord* firstRecord = ItemsOf(world, first);
+    const CharacterItemRecord* secondRecord = ItemsOf(world, second);
     cards[0].CopyFrom(world, first);
     cards[1].CopyFrom(world, second);
     firstItems = firstRecord->items;

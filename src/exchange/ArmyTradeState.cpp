@@ -33,7 +33,7 @@ void GameApp::RunArmyTradeState() {
     screen.Draw(*paperDollArt, mouseCursor.x, mouseCursor.y);
     screen.buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             screen.WriteBack(*world);
             FreeOwned(armyExchangeScreen);
         }

@@ -82,12 +82,11 @@ void ItemExchangeScreen::Free() {
 }
 
 bool ItemExchangeScreen::CopyIn(const GameState& world, CharacterId first, CharacterId second) {
-    const CharacterItemRecord* firstRecord = ItemsOf(world, first);
-    const CharacterItemRecord* secondRecord = ItemsOf(world, second);
-    if (firstRecord == nullptr || secondRecord == nullptr || first == second ||
-        !IsInParty(world, first) || !IsInParty(world, second)) {
+    if (!IsMeetingPair(world, first, second)) {
         return false;
     }
+    const CharacterItemRecord* firstRecord = ItemsOf(world, first);
+    const CharacterItemRecord* secondRecord = ItemsOf(world, second);
     firstCharacter = first;
     secondCharacter = second;
     CopySide(*firstRecord, firstItems, firstOwned);

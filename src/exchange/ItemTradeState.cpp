@@ -62,7 +62,7 @@ void GameApp::RunItemTradeState() {
     screen.Draw(*paperDollArt, *controlPanel->sprites);
     screen.buttons.ResetHover();
     CloseFrame(FrameRateRow::None, [&] {
-        if (statePhase != kPhaseRunning) {
+        if (LeavingFrees()) {
             screen.WriteBack(*world);
             FreeOwned(itemExchangeScreen);
             // No screen here acts on Hide/Show: a press taken on it must not reach the next
