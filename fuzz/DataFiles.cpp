@@ -1,10 +1,9 @@
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 
+#include "FuzzWorkingFolder.h"
 #include "engine/DataBlob.h"
 #include "engine/Settings.h"
 
@@ -14,18 +13,6 @@ using namespace varn;
 // text. Each input is written as both files in a private working folder and read back.
 
 namespace {
-
-void EnterPrivateFolder() {
-    static const bool entered = [] {
-        char pattern[] = "/tmp/varn-fuzz-XXXXXX";
-        std::filesystem::path folder = mkdtemp(pattern);
-        std::filesystem::create_directories(folder / "Data");
-        std::filesystem::create_directories(folder / "Saves");
-        std::filesystem::current_path(folder);
-        return true;
-    }();
-    (void)entered;
-}
 
 void WriteFile(const char* path, const uint8_t* data, size_t size) {
     FILE* file = std::fopen(path, "wb");
@@ -39,7 +26,9 @@ void WriteFile(const char* path, const uint8_t* data, size_t size) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    EnterPrivateFolder();
+    const FuzzWorkingFolder folder;
+    std::filesystem::create_directories("Data");
+    std::filesystem::create_directories("Saves");
     WriteFile("Saves/1.save", data, size);
     WriteFile("Data/data1.txt", data, size);
 

@@ -70,6 +70,11 @@ enum class Leave : uint8_t {
     WriteBack,   // kPhaseWriteBack: likewise, for a state that writes back only on this value
 };
 
+// GameApp::currentHero when no hero is shown, and GameApp::loadedHero when the heroes screen
+// holds none.
+inline constexpr uint8_t kNoCurrentHero = 100;
+inline constexpr uint8_t kNoLoadedHero = 200;
+
 // Where a state shows the frame rate when the settings ask for it.
 enum class FrameRateRow : uint8_t { None, Top, Bottom };
 
@@ -241,7 +246,7 @@ class GameApp : public AppFramework {
     uint8_t statePhase = 0;
     int32_t fps = 0;
     uint8_t currentHero = 0;
-    uint8_t loadedHero = 200;
+    uint8_t loadedHero = kNoLoadedHero;
     uint8_t mapEntered = 0;
     uint8_t mapDrawFlag = 1;
     uint8_t battleResult[3] = {0, 0, 0};

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "characters/ItemHolder.h"
+#include "characters/ItemInvariants.h"
 #include "items/ItemKinds.h"
 
 namespace varn {
@@ -157,38 +158,6 @@ TEST(ItemCellAt, FindsTheIconSquareUnderThePoint) {
     EXPECT_TRUE(ItemCellAt(holders, 10, 10).IsNone());
 }
 
-// Every id in one cell of one holder, its owned flag there and its cell number right; nothing
-// else owned.
-void ExpectItemsConsistent(const std::array<Character*, 2>& characters, int expectedCount) {
-    std::array<int, kItemTableSize> seen{};
-    int count = 0;
-    for (const Character* character : characters) {
-        for (int cell = 0; cell < kItemCellCount; ++cell) {
-            const ItemId id = character->items[static_cast<size_t>(cell)];
-            if (id == kNoItem) {
-                continue;
-            }
-            ++count;
-            ++seen[id - 1u];
-            ASSERT_EQ(character->owned[id - 1u], 1) << +id;
-            ASSERT_EQ(character->itemCell[id - 1u], cell) << +id;
-            if (cell >= kFirstEquipCell) {
-                ASSERT_TRUE(SlotTakes(static_cast<EquipSlot>(cell - kFirstEquipCell), KindOf(id)));
-            }
-        }
-        for (int entry = 0; entry < kItemTableSize; ++entry) {
-            if (character->owned[static_cast<size_t>(entry)] != 0) {
-                const ItemId id = static_cast<ItemId>(entry + 1);
-                ASSERT_EQ(character->items[character->itemCell[static_cast<size_t>(entry)]], id);
-            }
-        }
-    }
-    for (int times : seen) {
-        ASSERT_LE(times, 1);
-    }
-    ASSERT_EQ(count, expectedCount);
-}
-
 TEST(ItemMovesAtRandom, KeepEveryItemInExactlyOneCell) {
     std::mt19937 random(20261207);
     Character first;
@@ -216,7 +185,7 @@ TEST(ItemMovesAtRandom, KeepEveryItemInExactlyOneCell) {
             ++count;
         }
     }
-    ExpectItemsConsistent({&first, &second}, count);
+    ExpectItemsConsistent(holders, count);
     std::uniform_int_distribution<int> holder(0, 1);
     std::uniform_int_distribution<int> cell(0, kItemCellCount - 1);
     std::uniform_int_distribution<int> percent(0, 99);
@@ -229,7 +198,7 @@ TEST(ItemMovesAtRandom, KeepEveryItemInExactlyOneCell) {
         } else {
             MoveItem(holders, kinds, from, {holder(random), cell(random)});
         }
-        ExpectItemsConsistent({&first, &second}, count);
+        ExpectItemsConsistent(holders, count);
         if (HasFatalFailure()) {
             FAIL() << "step " << step;
         }
