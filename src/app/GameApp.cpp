@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <iterator>
 
+#include "app/MissingData.h"
 #include "battle/BattleScreen.h"
 #include "characters/CharacterScreen.h"
 #include "characters/NameScreen.h"
@@ -39,6 +40,12 @@
 
 namespace varn {
 
+namespace {
+
+constexpr const char* kFontFace = "Arial";
+
+}  // namespace
+
 GameApp::GameApp() {
     std::snprintf(caption, sizeof caption, "%s", "VarnCaption");
     x = 0;
@@ -60,8 +67,11 @@ uint32_t GameApp::Init() {
     mouseCursor.mouse.Init(&input, 2, 0);
     ShowMouseCursor(false);
     mouseCursor.Init(&device);
-    font.Create(&device, "Arial", 16, 0, 0, 0, 0);
+    const bool fontFound = font.Create(&device, kFontFace, 16, 0, 0, 0, 0) != 0;
     font.Begin();
+    if (const std::string missing = MissingDataReport(fontFound, kFontFace); !missing.empty()) {
+        std::fprintf(stderr, "%s\n", missing.c_str());
+    }
 
     audio.Init(GetHWnd(), kAudioSampleRate);
     audio.SetMasterVolume(kFullMasterVolume);

@@ -151,7 +151,8 @@ class GameApp : public AppFramework {
     // first frame, which measures no frame length. A missing timer is started first.
     uint8_t TakeTimerSteps(size_t index, int32_t rate);
 
-    // Where the front end hands over to the map and takes the map's objects back (MapHandOver.cpp).
+    // Where the front end hands over to the map and takes the map's objects back
+    // (map/MapHandOver.cpp).
     void EnterMap();
     void ReturnFromSaveQuit();
     void ReturnFromOptions();
@@ -166,7 +167,6 @@ class GameApp : public AppFramework {
                             bool enemyAttacks);
     // The save-and-quit question opened from the battle (BattleState.cpp).
     void AskSaveAndQuitInBattle();
-    void ActOnSideButton(uint8_t action);
 
     // Engine objects, constructed in this order and destroyed in reverse.
     Font font;

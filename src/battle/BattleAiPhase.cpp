@@ -6,12 +6,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kPhaseIdle = 0;
-constexpr uint8_t kPhasePlan = 1;
-constexpr uint8_t kPhaseWalk = 2;
-constexpr uint8_t kPhaseStrike = 3;
-constexpr uint8_t kEnemyPhaseDone = 100;
-
 // The end cell of a plan held by another enemy: the first time the same enemy plans again
 // without that cell; the second time it stays where it stands.
 void CheckEnemyEndCell(BattleScreen& s) {
@@ -53,7 +47,7 @@ void PlanEnemy(BattleScreen& s) {
     side.ChooseTarget();
     side.StepDirection();
     s.MouseToCell();
-    if (s.enemyPhase != kPhasePlan) {
+    if (s.enemyPhase != kComputerPlan) {
         return;
     }
     if (s.enemyPlanStage) {
@@ -67,14 +61,14 @@ void PlanEnemy(BattleScreen& s) {
         CheckEnemyEndCell(s);
     }
     if (s.enemyRetry == 0 || s.enemyActed == 0) {
-        s.enemyPhase = kPhaseWalk;
+        s.enemyPhase = kComputerWalk;
         s.enemyRetry = 0;
         s.enemyBlockedX = kNoBlockedX;
         s.enemyBlockedY = 0;
     }
     if (s.planDropped) {
         s.planDropped = 0;
-        s.enemyPhase = kPhasePlan;
+        s.enemyPhase = kComputerPlan;
     }
 }
 
@@ -87,7 +81,7 @@ void PlanAlly(BattleScreen& s) {
         s.allyActed = 0;
         side.Next();
     }
-    if (s.allyPhase != kPhasePlan) {
+    if (s.allyPhase != kComputerPlan) {
         return;
     }
     side.FindNeighbour();
@@ -110,7 +104,7 @@ void PlanAlly(BattleScreen& s) {
         s.planDropped = 0;
         return;
     }
-    s.allyPhase = kPhaseWalk;
+    s.allyPhase = kComputerWalk;
 }
 
 }  // namespace
@@ -120,18 +114,18 @@ void PlanAlly(BattleScreen& s) {
 // when no ally is left), the camera on the acting ally, and its walk by moveSteps pixels.
 void BattleScreen::RunAllyPhase(uint8_t moveSteps) {
     ComputerSide side = ComputerSide::Allies(*this);
-    if (allyPhase == kPhaseStrike) {
+    if (allyPhase == kComputerStrike) {
         side.CheckAdjacency();
         AllyStrike();
         AllyStrikeEnd();
     }
-    if (allyPhase == kPhasePlan) {
+    if (allyPhase == kComputerPlan) {
         PlanAlly(*this);
     }
     if (allyFollowCamera) {
         side.CentreCamera();
     }
-    if (allyPhase == kPhaseWalk && (allyMoveStart || allyMoving)) {
+    if (allyPhase == kComputerWalk && (allyMoveStart || allyMoving)) {
         side.Move(moveSteps);
     }
 }
@@ -141,13 +135,13 @@ void BattleScreen::RunAllyPhase(uint8_t moveSteps) {
 // every enemy has acted (phase 100) and no walk is left.
 void BattleScreen::RunEnemyPhase(uint8_t moveSteps) {
     ComputerSide side = ComputerSide::Enemies(*this);
-    if (enemyPhase == kPhaseStrike) {
+    if (enemyPhase == kComputerStrike) {
         side.CheckAdjacency();
         EnemyStrike();
         EnemyStrikeEnd();
         enemyStrikeFollows = 0;
     }
-    if (enemyPhase == kPhasePlan) {
+    if (enemyPhase == kComputerPlan) {
         PlanEnemy(*this);
     }
     if (stepCount == 0 && enemyStrikeFollows == 0) {
@@ -156,11 +150,11 @@ void BattleScreen::RunEnemyPhase(uint8_t moveSteps) {
     if (enemyFollowCamera || enemyFollowAdjacent) {
         side.CentreCamera();
     }
-    if (enemyPhase == kPhaseWalk && (enemyMoveStart || enemyMoving)) {
+    if (enemyPhase == kComputerWalk && (enemyMoveStart || enemyMoving)) {
         side.Move(moveSteps);
     }
-    if (enemyPhase == kEnemyPhaseDone && !enemyMoving) {
-        enemyPhase = kPhaseIdle;
+    if (enemyPhase == kComputerDone && !enemyMoving) {
+        enemyPhase = kComputerIdle;
     }
 }
 
@@ -190,10 +184,10 @@ void BattleScreen::MoveAlly(uint8_t step) {
 
 // Both halves; each acts only after a move of its own side that a strike is to follow.
 void BattleScreen::CheckStrikeAdjacency() {
-    if (enemyPhase == kPhaseStrike) {
+    if (enemyPhase == kComputerStrike) {
         ComputerSide::Enemies(*this).CheckAdjacency();
     }
-    if (allyPhase == kPhaseStrike) {
+    if (allyPhase == kComputerStrike) {
         ComputerSide::Allies(*this).CheckAdjacency();
     }
 }

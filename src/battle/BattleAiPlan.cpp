@@ -60,7 +60,7 @@ void ComputerSide::Next() {
         ++s.turn;
     } else {
         phase = 0;
-        s.enemyPhase = 1;
+        s.enemyPhase = kComputerPlan;
     }
 }
 

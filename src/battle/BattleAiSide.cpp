@@ -5,7 +5,6 @@ namespace varn {
 namespace {
 
 // Enemy targets: 0 the commander, 1..6 army slots 1..6, 7.. allies 0..19.
-constexpr int kFirstAllyTarget = 1 + kBattleArmySlots;
 
 }  // namespace
 

@@ -203,7 +203,7 @@ void BattleScreen::HandleCellClick() {
 void BattleScreen::EvaluatePlayerTarget() {
     evaluateRequested = 0;
     const bool haveTarget = IsFieldCell(targetCell);
-    if (enemyPhase == 0 && allyPhase == 0 && haveTarget) {
+    if (enemyPhase == kComputerIdle && allyPhase == kComputerIdle && haveTarget) {
         if (commanderSelected) {
             if (OccupiedByUnitOrObstacle(*this) &&
                 !(pathTargetX == targetX && pathTargetY == targetY)) {

@@ -97,7 +97,7 @@ void BattleScreen::DrawSideButtons() {
 
 void BattleScreen::DrawTurnInfo() {
     SpriteSet* main = mainSprites.get();
-    if (won == 0) {
+    if (won == kNotWon) {
         Sprite(main, kSlotBackdrop, 0, 220, 320, 5.6f, 2.6f);
         Text(bigFont.get(), "Battle Turn Number", 250, 330, 260, 30, kTurnTitle);
         Number(bigFont.get(), turn, 530, 330, 100, 30, kTurnTitle);
@@ -137,7 +137,7 @@ void BattleScreen::DrawResult() {
         Text(font.get(), "Your beaten forces regroup nearby.", 232, 310, 340, 30, kBoxText);
         Text(font.get(), "You lose 3 fame", 315, 340, 230, 30, kBoxText);
     }
-    if (won == 2) {
+    if (won == kWonPaid) {
         Sprite(main, kSlotBackdrop, 0, 182, 200, 6.8f, 4.0f);
         Text(font.get(), "You Won!", 250, 240, 120, 20, kVictoryRed);
         if (victoryGrade == 3) {
@@ -164,7 +164,7 @@ void BattleScreen::DrawResult() {
         Sprite(main, kSlotGold, 0, 367, 365, 0.7f, 0.7f);
         Number(bigFont.get(), goldRewardShown, 280, 375, 50, 50, kGoldText);
     }
-    if (won == 3) {
+    if (won == kWonFieldHidden) {
         DrawSummary();
     }
 }

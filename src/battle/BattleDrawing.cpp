@@ -128,7 +128,7 @@ void BattleScreen::Name(const GlyphString& name, int32_t x0, int32_t y, float sc
 }
 
 void BattleScreen::Draw() {
-    if (won < 3) {
+    if (won < kWonFieldHidden) {
         DrawBorder();
         groundDrawn = 0;
         DrawGroundBlackZima();

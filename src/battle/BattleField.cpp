@@ -79,12 +79,12 @@ void BattleScreen::MouseToCell() {
                 continue;
             }
             const int32_t cell = row * kBattleColumns + column + 1;
-            if (enemyPhase != 0) {
+            if (enemyPhase != kComputerIdle) {
                 enemyTargetCell = cell;
             } else {
                 targetCell = cell;
             }
-            if (allyPhase != 0) {
+            if (allyPhase != kComputerIdle) {
                 allyTargetCell = cell;
             }
             return;
@@ -148,12 +148,12 @@ void BattleScreen::AdvanceStrikeSwing(uint32_t nowMs) {
     strikeAnimOn = 0;
     strikeAnimState = 1;
     strikeAnimUp = 1;
-    if (allyPhase == 3) {
-        allyPhase = 1;
+    if (allyPhase == kComputerStrike) {
+        allyPhase = kComputerPlan;
         allyActed = 1;
     }
-    if (enemyPhase == 3) {
-        enemyPhase = 1;
+    if (enemyPhase == kComputerStrike) {
+        enemyPhase = kComputerPlan;
         enemyActed = 1;
     }
     commanderStriking = 0;
@@ -174,7 +174,7 @@ void BattleScreen::CheckBattleEnd() {
         }
     }
     if (battleOver != 0) {
-        won = 1;
+        won = kWonNow;
         lost = 0;
         return;
     }
@@ -186,7 +186,7 @@ void BattleScreen::CheckBattleEnd() {
     }
     if (commanderHealth == 0 && fallenArmies == kBattleArmySlots &&
         fallenAllies == kBattleAllySlots) {
-        won = 0;
+        won = kNotWon;
         lost = 1;
         battleOver = 1;
     }

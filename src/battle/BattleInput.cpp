@@ -38,7 +38,7 @@ constexpr int32_t kLeftEdgeX = 6;
 bool BattleScreen::SideButtonAvailable(uint8_t id) const {
     switch (id) {
         case kSideEndTurn:
-            return enemyPhase == 0;
+            return enemyPhase == kComputerIdle;
         case kSideRetreat:
         case kSideQuit:
             // A battle won, lost or left cannot be retreated from or saved again.

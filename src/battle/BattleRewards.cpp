@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "battle/BattleScreen.h"
+#include "world/GameState.h"
 
 namespace varn {
 
@@ -15,7 +16,6 @@ struct BattleReward {
 
 constexpr RewardRow kDefaultReward = {{100, 60, 20}, 80, {5, 4, 5, 4, 3, 4}, {5, 5, 4, 4, 4, 3}};
 constexpr RewardRow kInvasionReward = {{100, 60, 20}, 200, {9, 9, 8, 9, 8, 7}, {9, 9, 9, 8, 8, 7}};
-constexpr uint8_t kFirstInvasionBattle = 81;
 
 constexpr RewardRow kRow1 = {{100, 50, 10}, 60, {5, 5, 4, 3, 3, 4}, {5, 4, 3, 4, 4, 3}};
 constexpr RewardRow kRow2 = {{80, 40, 0}, 80, {5, 4, 4, 3, 4, 3}, {5, 5, 4, 4, 3, 4}};

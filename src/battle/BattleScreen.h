@@ -20,6 +20,8 @@ namespace varn {
 inline constexpr int kBattleArmySlots = 6;
 inline constexpr int kBattleEnemySlots = 50;
 inline constexpr int kBattleAllySlots = 20;
+// Strike targets: 0 the commander, 1..6 the army slots, then the allies.
+inline constexpr int kFirstAllyTarget = 1 + kBattleArmySlots;
 inline constexpr int kBattleObstacleSlots = 50;
 inline constexpr int kBattleSpecialSlots = 20;
 inline constexpr int kEnemyKindCount = 11;
@@ -68,6 +70,25 @@ struct BattleDraw {
 // The screen of one battle: a private copy of everything the battle works on. The battle state
 // fills it from the world record and the scenario tables and writes the results back; the screen
 // never reads the world itself.
+// BattleScreen::enemyPhase and allyPhase: idle, choose and plan, move, strike; the enemy's
+// all-done waits for the last animations before the player's turn.
+enum ComputerPhase : uint8_t {
+    kComputerIdle = 0,
+    kComputerPlan = 1,
+    kComputerWalk = 2,
+    kComputerStrike = 3,
+    kComputerDone = 100,
+};
+
+// BattleScreen::won: every enemy is down; the victory is paid; the field is hidden behind the
+// result.
+enum BattleWon : uint8_t {
+    kNotWon = 0,
+    kWonNow = 1,
+    kWonPaid = 2,
+    kWonFieldHidden = 3,
+};
+
 class BattleScreen {
   public:
     BattleScreen();
@@ -144,11 +165,11 @@ class BattleScreen {
     uint8_t mouseFree = 0;
     // Divisor of the enemy's loss averages; may be below the number of enemies placed.
     uint8_t enemyCount = 0;
-    // Computer phases: 0 idle, 1 choose and plan, 2 move, 3 strike; the enemy's 100 = all done.
+    // Computer phases (ComputerPhase).
     uint8_t enemyActed = 0;
-    uint8_t enemyPhase = 0;
+    uint8_t enemyPhase = kComputerIdle;
     uint8_t allyActed = 0;
-    uint8_t allyPhase = 0;
+    uint8_t allyPhase = kComputerIdle;
     uint8_t turn = 1;
     int32_t targetX = 0;
     int32_t targetY = 0;
@@ -162,8 +183,8 @@ class BattleScreen {
     std::array<int32_t, kBattleCellCount + 1> occupancy{};
     uint8_t groundDrawn = 0;
 
-    // Result: won 1 when every enemy is down, 2 once paid, 3 once the field is hidden.
-    uint8_t won = 0;
+    // Result (BattleWon).
+    uint8_t won = kNotWon;
     uint8_t lost = 0;
     // Army slots and allies without men standing, counted by the end test.
     uint8_t fallenArmies = 0;

@@ -8,7 +8,6 @@ namespace varn {
 namespace {
 
 // Enemy strike targets: 0 the commander, 1..6 army slots 1..6, then allies 0..19.
-constexpr uint8_t kFirstAllyTarget = 1 + kBattleArmySlots;
 
 void StartSwing(BattleScreen& s) {
     s.strikeAnimOn = 1;

@@ -65,7 +65,7 @@ void BattleScreen::EndPlayerTurn() {
     moveRefused = 0;
     ClearPendingOrders(*this);
     if (!battleOver) {
-        allyPhase = 1;
+        allyPhase = kComputerPlan;
         allyActed = 1;
         actingAlly = 0;
         allyChosen = 0;
@@ -94,15 +94,15 @@ void BattleScreen::RunPlayerTurn(uint8_t moveSteps) {
         PlayerStrike();
         PlayerStrikeEnd();
     }
-    if (enemyPhase == 0 && allyPhase == 0 && cellClicked && commanderOrder < 2 && armyGo == 0 &&
-        armyWalking == 0) {
+    if (enemyPhase == kComputerIdle && allyPhase == kComputerIdle && cellClicked &&
+        commanderOrder < 2 && armyGo == 0 && armyWalking == 0) {
         HandleCellClick();
         MouseToCell();
     }
     if (evaluateRequested) {
         EvaluatePlayerTarget();
     }
-    if (enemyPhase == 0) {
+    if (enemyPhase == kComputerIdle) {
         MovePlayerUnit(moveSteps);
     }
 }

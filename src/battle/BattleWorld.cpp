@@ -10,7 +10,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kSnapshotWaiting = 2;
 constexpr int kLostFame = 3;
 
 // The commander's records in the world, or null for a hero number out of range.
@@ -227,13 +226,13 @@ void RestoreBattleSnapshot(BattleScreen& screen, const GameState& world) {
 
 void WriteBattleBack(const BattleScreen& screen, GameState& world, bool finalLeave) {
     world.mapSnapshotState = kSnapshotWaiting;
-    if (screen.won != 0) {
+    if (screen.won != kNotWon) {
         world.CarryA(screen.battleId) = 0;
         world.CarryB(screen.battleId) = 0;
     }
     int32_t health = screen.commanderHealth;
     if (finalLeave) {
-        if (screen.won != 0) {
+        if (screen.won != kNotWon) {
             world.fame += screen.victoryGrade;
         } else if (screen.lost != 0) {
             world.fame = std::max(0, world.fame - kLostFame);

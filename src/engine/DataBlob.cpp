@@ -39,19 +39,21 @@ uint32_t ReadLength(FILE* file) {
 
 }  // namespace
 
-DataBlob::~DataBlob() {
-    Free();
-}
-
 uint8_t* DataBlob::Alloc(uint32_t newSize) {
     Free();
-    data = new (std::nothrow) uint8_t[newSize];
-    size = data != nullptr ? newSize : 0;
+    try {
+        // A buffer of no bytes still has an address: the callers tell empty from made by it.
+        bytes_.resize(newSize == 0 ? 1 : newSize);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    data = bytes_.data();
+    size = newSize;
     return data;
 }
 
 void DataBlob::Free() {
-    delete[] data;
+    std::vector<uint8_t>().swap(bytes_);
     data = nullptr;
     size = 0;
 }

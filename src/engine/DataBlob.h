@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace varn {
 
@@ -9,7 +10,6 @@ namespace varn {
 class DataBlob {
   public:
     DataBlob() = default;
-    ~DataBlob();
     DataBlob(const DataBlob&) = delete;
     DataBlob& operator=(const DataBlob&) = delete;
 
@@ -25,8 +25,12 @@ class DataBlob {
     // the file cannot be opened.
     uint8_t* LoadFromFile(const char* path, uint32_t* outSize);
 
+    // The buffer's first byte and length; null and 0 while the blob is empty.
     uint8_t* data = nullptr;
     uint32_t size = 0;
+
+  private:
+    std::vector<uint8_t> bytes_;
 };
 
 }  // namespace varn

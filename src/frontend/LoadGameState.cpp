@@ -3,6 +3,7 @@
 
 #include "app/GameApp.h"
 #include "engine/DataBlob.h"
+#include "frontend/SaveFiles.h"
 #include "frontend/StoryScreen.h"
 #include "world/GameState.h"
 #include "world/ImageSlots.h"
@@ -13,9 +14,7 @@ namespace varn {
 // Draws nothing: takes the game the load screen read into the world and goes on in the same
 // frame. Only a whole, valid image is taken; anything else leaves the running world as it was.
 void GameApp::RunLoadGameState() {
-    const bool loaded =
-        loadBlob && loadBlob->data != nullptr &&
-        ReadSaveImage(std::span<const uint8_t>(loadBlob->data, loadBlob->size), *world);
+    const bool loaded = loadBlob && TakeSavedGame(*loadBlob, *world);
     if (!loaded) {
         if (loadBlob) {
             loadBlob->Free();
@@ -28,6 +27,9 @@ void GameApp::RunLoadGameState() {
     mapScrollX = static_cast<int32_t>(ReadImageSlot(image, kSaveScrollXOffset));
     mapScrollY = static_cast<int32_t>(ReadImageSlot(image, kSaveScrollYOffset));
     loadBlob->Free();
+    // The game goes back where it came from, whatever slot its image names: a copied file must
+    // not save over the game of another slot.
+    world->saveSlot = loadSlot;
     world->imageLoaded = 1;
     ResetHandOverBytes();
     if (world->musicOn != 0) {

@@ -1,9 +1,7 @@
 #include "app/GameApp.h"
-#include "engine/DataBlob.h"
 #include "engine/KeyCodes.h"
 #include "engine/Owned.h"
 #include "frontend/MainMenuScreen.h"
-#include "frontend/SaveFiles.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -56,10 +54,6 @@ void GameApp::RunMainMenuState() {
             break;
     }
     if (statePhase == kPhaseNewGame) {
-        if (!probeBlob) {
-            probeBlob = std::make_unique<DataBlob>();
-        }
-        ProbeSaveSlots(*probeBlob, world->slotEmpty);
         SwitchState(NewGameSlotStateThunk, kPhaseSwitch);
     }
     mainMenuScreen->Draw(notice);

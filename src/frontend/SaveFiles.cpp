@@ -1,10 +1,14 @@
 #include "frontend/SaveFiles.h"
 
+#include <filesystem>
+#include <memory>
 #include <span>
+#include <system_error>
 
 #include "engine/DataBlob.h"
 #include "platform/Files.h"
 #include "world/HallOfFameImage.h"
+#include "world/SaveImage.h"
 
 namespace varn {
 
@@ -12,12 +16,49 @@ std::string SaveSlotPath(int slot) {
     return "Saves\\" + std::to_string(slot) + ".save";
 }
 
-void ProbeSaveSlots(DataBlob& probe, std::array<uint8_t, kSaveSlotCount>& slotEmpty) {
+bool ReadSlotFile(DataBlob& blob, int slot) {
+    return IsSaveSlot(slot) && blob.LoadFromFile(SaveSlotPath(slot).c_str(), nullptr) != nullptr;
+}
+
+bool TakeSavedGame(const DataBlob& blob, GameState& world) {
+    return blob.data != nullptr &&
+           ReadSaveImage(std::span<const uint8_t>(blob.data, blob.size), world);
+}
+
+SlotSummaries ProbeSaveSlots(DataBlob& probe, std::array<uint8_t, kSaveSlotCount>& slotEmpty) {
+    SlotSummaries slots;
+    // The saved games are read into a scratch record: the running world stays as it is.
+    auto scratch = std::make_unique<GameState>();
     for (int slot = 1; slot <= kSaveSlotCount; ++slot) {
-        const bool readable = probe.LoadFromFile(SaveSlotPath(slot).c_str(), nullptr) != nullptr;
-        slotEmpty[static_cast<size_t>(slot - 1)] = readable ? 0 : 1;
+        SlotSummary& summary = slots[static_cast<size_t>(slot - 1)];
+        std::error_code ignored;
+        if (!std::filesystem::exists(platform::ResolvePath(SaveSlotPath(slot).c_str()), ignored)) {
+            summary.verdict = SlotVerdict::Empty;
+        } else if (ReadSlotFile(probe, slot) && TakeSavedGame(probe, *scratch)) {
+            summary = {SlotVerdict::Saved, GlyphText(scratch->playerName), scratch->day};
+        } else {
+            summary.verdict = SlotVerdict::Damaged;
+        }
+        slotEmpty[static_cast<size_t>(slot - 1)] = summary.verdict == SlotVerdict::Saved ? 0 : 1;
     }
     probe.Free();
+    return slots;
+}
+
+std::string GlyphText(const GlyphString& glyphs) {
+    std::string text;
+    for (GlyphCode code : glyphs) {
+        if (code >= kGlyphSmallA && code < kGlyphSmallA + 26) {
+            text += static_cast<char>('a' + (code - kGlyphSmallA));
+        } else if (code >= kGlyphCapitalA && code < kGlyphCapitalA + 26) {
+            text += static_cast<char>('A' + (code - kGlyphCapitalA));
+        } else if (code >= kGlyphDigitZero && code <= kGlyphLast) {
+            text += static_cast<char>('0' + (code - kGlyphDigitZero));
+        } else {
+            text += ' ';
+        }
+    }
+    return text.substr(0, text.find_last_not_of(' ') + 1);
 }
 
 bool LoadHallOfFame(DataBlob& blob, GameState& world) {

@@ -1,6 +1,7 @@
 #include "frontend/SaveSlotScreen.h"
 
 #include <cstdio>
+#include <string>
 
 #include "frontend/FrontEndDrawing.h"
 
@@ -14,6 +15,18 @@ constexpr int32_t kSlotTextLeft = 60;
 constexpr int32_t kSlotStateLeft = 230;
 constexpr int32_t kSlotTextTop = 20;
 
+std::string SlotText(const SlotSummary& summary) {
+    switch (summary.verdict) {
+        case SlotVerdict::Saved:
+            return summary.playerName + ", day " + std::to_string(summary.day);
+        case SlotVerdict::Damaged:
+            return "damaged";
+        case SlotVerdict::Empty:
+            break;
+    }
+    return "empty";
+}
+
 }  // namespace
 
 void SaveSlotScreen::Init(GraphicsDevice* device) {
@@ -24,10 +37,9 @@ void SaveSlotScreen::Free() {
     art.Free();
 }
 
-void SaveSlotScreen::Show(const char* newTitle, const std::array<uint8_t, kSaveSlotCount>& empty,
-                          uint8_t chosen) {
+void SaveSlotScreen::Show(const char* newTitle, const SlotSummaries& summaries, uint8_t chosen) {
     title = newTitle;
-    slotEmpty = empty;
+    slots = summaries;
     chosenSlot = chosen;
 }
 
@@ -44,9 +56,8 @@ void SaveSlotScreen::Draw() {
         char label[16];
         std::snprintf(label, sizeof label, "Slot %d", slot);
         art.Text(label, rect.x + kSlotTextLeft, rect.y + kSlotTextTop, kTextColour);
-        const bool empty = slotEmpty[static_cast<size_t>(slot - 1)] != 0;
-        art.Text(empty ? "empty" : "saved game", rect.x + kSlotStateLeft, rect.y + kSlotTextTop,
-                 kTextColour);
+        art.Text(SlotText(slots[static_cast<size_t>(slot - 1)]).c_str(), rect.x + kSlotStateLeft,
+                 rect.y + kSlotTextTop, kTextColour);
     }
     DrawButton(art.sprites, kSlotConfirmSlot, buttons, kSlotConfirm, kLargeButtonScales);
     DrawButton(art.sprites, kSlotBackSlot, buttons, kSlotBack, kLargeButtonScales);

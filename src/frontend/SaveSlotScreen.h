@@ -5,6 +5,7 @@
 
 #include "engine/ButtonBar.h"
 #include "engine/PictureTable.h"
+#include "frontend/SaveFiles.h"
 #include "frontend/ScreenArt.h"
 #include "world/GameState.h"
 
@@ -41,22 +42,21 @@ inline constexpr PictureLoad kSaveSlotPictures[] = {
     {kSlotBackSlot, "Art\\Menu2\\Back.bmp", 192, 64, 0xFF000000},
 };
 
-// The five save slots, each empty or holding a game, one of them chosen; the new-game and the
-// load screens differ only in their title.
+// The five save slots, each empty, damaged or showing the player's name and day of the game it
+// holds, one of them chosen; the new-game and the load screens differ only in their title.
 class SaveSlotScreen {
   public:
     virtual ~SaveSlotScreen() = default;
 
     void Init(GraphicsDevice* device);
     void Free();
-    void Show(const char* newTitle, const std::array<uint8_t, kSaveSlotCount>& empty,
-              uint8_t chosen);
+    void Show(const char* newTitle, const SlotSummaries& summaries, uint8_t chosen);
     void Draw();
 
     ButtonBar buttons{kSaveSlotButtons};
     ScreenArt art;
     const char* title = "";
-    std::array<uint8_t, kSaveSlotCount> slotEmpty{};
+    SlotSummaries slots{};
     uint8_t chosenSlot = 1;
 };
 

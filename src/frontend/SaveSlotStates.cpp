@@ -34,12 +34,20 @@ SlotChoice RunSlotInput(GameApp& app, SaveSlotScreen& screen) {
     return choice;
 }
 
+// What every slot holds, marked in the world's slotEmpty too.
+SlotSummaries ProbeSlots(GameApp& app) {
+    if (!app.probeBlob) {
+        app.probeBlob = std::make_unique<DataBlob>();
+    }
+    return ProbeSaveSlots(*app.probeBlob, app.world->slotEmpty);
+}
+
 }  // namespace
 
 void GameApp::RunNewGameSlotState() {
     OpenFrame();
     if (CreateScreen(saveSlotScreen, device)) {
-        saveSlotScreen->Show("Choose a slot for the new game", world->slotEmpty,
+        saveSlotScreen->Show("Choose a slot for the new game", ProbeSlots(*this),
                              FirstFreeSlot(world->slotEmpty));
     }
     switch (RunSlotInput(*this, *saveSlotScreen)) {
@@ -67,11 +75,7 @@ void GameApp::RunNewGameSlotState() {
 void GameApp::RunLoadSlotsState() {
     OpenFrame();
     if (CreateScreen(saveSlotScreen, device)) {
-        if (!probeBlob) {
-            probeBlob = std::make_unique<DataBlob>();
-        }
-        ProbeSaveSlots(*probeBlob, world->slotEmpty);
-        saveSlotScreen->Show("Choose a saved game to load", world->slotEmpty, 1);
+        saveSlotScreen->Show("Choose a saved game to load", ProbeSlots(*this), 1);
     }
     switch (RunSlotInput(*this, *saveSlotScreen)) {
         case SlotChoice::Confirm:
@@ -79,7 +83,7 @@ void GameApp::RunLoadSlotsState() {
                 loadBlob = std::make_unique<DataBlob>();
             }
             loadSlot = saveSlotScreen->chosenSlot;
-            loadBlob->LoadFromFile(SaveSlotPath(loadSlot).c_str(), nullptr);
+            ReadSlotFile(*loadBlob, loadSlot);
             SwitchState(LoadGameStateThunk, kPhaseSwitch);
             break;
         case SlotChoice::Back:

@@ -8,14 +8,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kLocked = static_cast<uint8_t>(QuestState::Locked);
-constexpr uint8_t kOffered = static_cast<uint8_t>(QuestState::Offered);
-constexpr uint8_t kAccepted = static_cast<uint8_t>(QuestState::Accepted);
-constexpr uint8_t kInProgress = static_cast<uint8_t>(QuestState::InProgress);
-constexpr uint8_t kGoalMet = static_cast<uint8_t>(QuestState::GoalMet);
-constexpr uint8_t kRewardReady = static_cast<uint8_t>(QuestState::RewardReady);
-constexpr uint8_t kSolved = static_cast<uint8_t>(QuestState::Solved);
-
 // The first quests of town 2 and of the palace; village 1's quest 5 waits for either.
 constexpr int kTownHelpQuest = 3;
 constexpr int kPalaceHelpQuest = 4;
@@ -39,46 +31,47 @@ bool OpensNow(const HouseScreen& screen, const ChainQuest& link) {
         case OpenWhen::Locked:
             return true;
         case OpenWhen::Solved:
-            return screen.Quest(link.after) == kSolved;
+            return screen.Quest(link.after) == kQuestSolved;
         case OpenWhen::DayStarted:
             return screen.day > 0;
         case OpenWhen::SolvedAndHelpFound:
-            return screen.Quest(link.after) == kSolved &&
-                   (screen.Quest(kTownHelpQuest) >= kGoalMet ||
-                    screen.Quest(kPalaceHelpQuest) >= kGoalMet);
+            return screen.Quest(link.after) == kQuestSolved &&
+                   (screen.Quest(kTownHelpQuest) >= kQuestGoalMet ||
+                    screen.Quest(kPalaceHelpQuest) >= kQuestGoalMet);
         case OpenWhen::ByWorld:
             return false;
     }
     return false;
 }
 
-void StepQuest(HouseScreen& screen, const ChainQuest& link) {
+// `giftWasShowing`: the last run set up this quest's gift note, so a gift drawn since was its own.
+void StepQuest(HouseScreen& screen, const ChainQuest& link, bool giftWasShowing) {
     uint8_t& state = screen.Quest(link.quest);
-    if (state == kOffered) {
+    if (state == kQuestOffered) {
         screen.offeredQuest = link.quest;
         Flag(screen, link, QuestMoment::Offer) = 1;
         FlagPicture(screen, link.giftItem);
     }
-    if (state == kAccepted && screen.giftShown != 0) {
+    if (state == kQuestAccepted && screen.giftShown != 0 && giftWasShowing) {
         Flag(screen, link, QuestMoment::Reminder) = 1;
-        state = kInProgress;
+        state = kQuestInProgress;
     }
-    if (state == kAccepted) {
+    if (state == kQuestAccepted) {
         Flag(screen, link, QuestMoment::Gift) = 1;
         FlagPicture(screen, link.giftItem);
     }
-    if (state == kInProgress) {
+    if (state == kQuestInProgress) {
         Flag(screen, link, QuestMoment::Reminder) = 1;
     }
-    if (state == kRewardReady && screen.talkOpen != 0) {
+    if (state == kQuestRewardReady && screen.talkOpen != 0) {
         Flag(screen, link, QuestMoment::Reward) = 1;
         FlagPicture(screen, link.rewardItem);
         screen.rewardPending = 1;
-        state = kSolved;
+        state = kQuestSolved;
     }
     // After the reward test, so a quest made ready here is rewarded at a later Talk.
-    if (state == kGoalMet) {
-        state = kRewardReady;
+    if (state == kQuestGoalMet) {
+        state = kQuestRewardReady;
     }
 }
 
@@ -115,16 +108,23 @@ const QuestChain* ChainOf(const HouseScreen& screen) {
 }
 
 void RunQuestProgress(HouseScreen& screen, const QuestChain& chain) {
+    // A gift shown earlier in the visit moves on only the quest it belonged to: a second quest
+    // accepted in the same visit still gets its own gift.
+    std::array<bool, kChainLength> giftWasShowing{};
+    for (size_t p = 0; p < chain.size(); ++p) {
+        giftWasShowing[p] =
+            screen.questDisplay[static_cast<size_t>(DisplayFlag(chain[p], QuestMoment::Gift))] != 0;
+    }
     screen.questDisplay.fill(0);
     // Every rule sees the states the earlier ones left, so a quest solved before this run
     // opens its successor now.
     for (const ChainQuest& link : chain) {
-        if (screen.Quest(link.quest) == kLocked && OpensNow(screen, link)) {
-            screen.Quest(link.quest) = kOffered;
+        if (screen.Quest(link.quest) == kQuestLocked && OpensNow(screen, link)) {
+            screen.Quest(link.quest) = kQuestOffered;
         }
     }
-    for (const ChainQuest& link : chain) {
-        StepQuest(screen, link);
+    for (size_t p = 0; p < chain.size(); ++p) {
+        StepQuest(screen, chain[p], giftWasShowing[p]);
     }
     screen.displayCount = static_cast<uint8_t>(
         std::count(screen.questDisplay.begin(), screen.questDisplay.end(), uint8_t{1}));
@@ -142,14 +142,14 @@ void JoinPlacesOnTalk(const HouseScreen& screen, GameState& world) {
     for (int number = 1; number <= places; ++number) {
         const uint8_t quest = JoiningQuest(*ChainOf(kind, number));
         const uint8_t state = screen.Quest(quest);
-        if (quest != 0 && (state == kRewardReady || state == kSolved)) {
+        if (quest != 0 && (state == kQuestRewardReady || state == kQuestSolved)) {
             JoinedFlag(world, kind, number) = 1;
         }
     }
 }
 
 void ApplyVillage2JoinRule(const HouseScreen& screen, GameState& world) {
-    if (screen.Kind() == HouseKind::Village && screen.Quest(kGardenQuest) > kGoalMet) {
+    if (screen.Kind() == HouseKind::Village && screen.Quest(kGardenQuest) > kQuestGoalMet) {
         world.VillageJoined(kGardenVillage) = 1;
     }
 }

@@ -1,5 +1,7 @@
 #include "houses/QuestTexts.h"
 
+#include "world/CharacterRecords.h"
+
 namespace varn {
 
 namespace {
@@ -66,7 +68,6 @@ constexpr Notice kTowerNotice{{130, 230, 6.6f, 2.0f},
 // The world's quest 6 sends the enemy toward the palace; until it is solved the castle and
 // the palace have nothing new.
 constexpr uint8_t kPalaceDefenceQuest = 6;
-constexpr uint8_t kSolved = 7;
 
 constexpr HouseTexts CastleTexts() {
     HouseTexts texts{
@@ -108,7 +109,7 @@ constexpr HouseTexts CastleTexts() {
               "Attack the Black Zima Castle! ",
               {"We are grateful for your help!", "Here is 110 gold. ", "Also take this armor. "},
               {"I'm giving you 62 gold. ", "Also take this sword. "})}},
-        {kPalaceDefenceQuest, kSolved, &kPalaceGuardsNotice, nullptr},
+        {kPalaceDefenceQuest, kQuestSolved, &kPalaceGuardsNotice, nullptr},
         nullptr,
         nullptr};
     texts.quests[0] = FirstQuestLayout(texts.quests[0], 6.3f);
@@ -154,7 +155,7 @@ constexpr HouseTexts PalaceTexts() {
               "Attack the Black Zima Castle. ",
               {"We are grateful for your help!", "Here is 110 gold. ", "Also take this armor. "},
               {"I'm giving you 62 gold. ", "Also take this shield. "})}},
-        {kPalaceDefenceQuest, kSolved, &kPalaceGuardsNotice, nullptr},
+        {kPalaceDefenceQuest, kQuestSolved, &kPalaceGuardsNotice, nullptr},
         nullptr,
         nullptr};
     texts.quests[0] = FirstQuestLayout(texts.quests[0], 6.3f);

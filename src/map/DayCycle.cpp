@@ -17,7 +17,6 @@ namespace {
 
 constexpr int kFameLines = 6;
 constexpr int kTreatyDay = 150;
-constexpr int kTowerTrigger = 10;
 constexpr uint8_t kNoHero = 0xFF;
 
 struct FameReward {

@@ -16,7 +16,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kQuestSolved = 7;
 constexpr int32_t kInvasionGold = 500;
 constexpr int kCastleBattle = 73;
 constexpr int kCarryHealA = 6;

@@ -15,17 +15,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kTradeArmed = 1;
-constexpr uint8_t kTradeChosen = 2;
-constexpr uint8_t kTradeReached = 3;
-constexpr uint8_t kTradeMeeting = 7;
-constexpr uint8_t kLookArmed = 1;
-constexpr uint8_t kLookShown = 2;
-constexpr uint8_t kQuestAccepted = 2;
-constexpr uint8_t kQuestInProgress = 4;
-constexpr uint8_t kQuestGoalMet = 5;
-constexpr uint8_t kQuestSolved = 7;
-
 // The fixed places' enemies: the place's enemy byte must be set, and for three of them the
 // place's quest must not be under way (locked or solved).
 struct PlaceBattle {
@@ -169,7 +158,7 @@ void EnterHouses(GameApp& app) {
     // the house's number into the world, phase 1; later arrivals in the order town, village,
     // palace, temple, castle, tower win). Until then a reached house is passed by and the world
     // keeps no trace of it.
-    if (app.Leaving() != Leave::Stay) {
+    if (app.LeavingFrees()) {
         screen.showCaption = 0;
     }
     // A reached house is not reached again a frame later.
@@ -189,23 +178,23 @@ void StartMeetingFromMap(GameApp& app) {
 
 void RefuseMeetingWithoutMoves(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    if (app.stateHandler != MeetingStateThunk || app.statePhase != kPhaseSwitch) {
+    if (app.stateHandler != MeetingStateThunk || app.Leaving() != Leave::Free) {
         return;
     }
     // A character with no moves left cannot trade; the box says so until Enter or a click.
     if (MovesOf(screen, screen.meetFirst) == 0 || MovesOf(screen, screen.meetSecond) == 0) {
         screen.tradeFailed = 1;
         app.SwitchState(MapStateThunk, kPhaseRunning, false);
-        screen.tradeMode = 0;
+        screen.tradeMode = kTradeOff;
     }
 }
 
 void RunMapHandOffs(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    if (screen.tradeMode != 0 && screen.arrived != 0) {
-        screen.tradeMode = screen.tradeMode == kTradeArmed    ? 0
-                           : screen.tradeMode == kTradeChosen ? kTradeReached
-                                                              : screen.tradeMode;
+    if (screen.arrived != 0 && screen.tradeMode == kTradeArmed) {
+        screen.tradeMode = kTradeOff;
+    } else if (screen.arrived != 0 && screen.tradeMode == kTradeChosen) {
+        screen.tradeMode = kTradeReached;
     }
     if (screen.arrived != 0) {
         screen.arrived = 0;

@@ -19,19 +19,9 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kTradeOff = 0;
-constexpr uint8_t kTradeArmed = 1;
-constexpr uint8_t kTradeLongPath = 4;
-constexpr uint8_t kLookArmed = 1;
-constexpr uint8_t kLookClosing = 7;
 constexpr uint8_t kNoMessage = 3;
 constexpr int32_t kScrollRate = 600;
 constexpr int32_t kWalkRates[] = {100, 140, 210};
-constexpr uint8_t kQuestOffered = 1;
-constexpr uint8_t kQuestAccepted = 2;
-constexpr uint8_t kQuestInProgress = 4;
-constexpr uint8_t kQuestGoalMet = 5;
-constexpr uint8_t kQuestReward = 6;
 
 bool ButtonDown(const InputDevice& mouse, int button) {
     return (mouse.mouseState.buttons[button] & 0x80) != 0;
@@ -272,10 +262,12 @@ void ActOnBarButton(GameApp& app, uint8_t button) {
             }
             break;
         case kBarTrade:
-            screen.tradeMode = screen.tradeMode == kTradeArmed ? kTradeOff
-                               : tradeOff                      ? kTradeArmed
-                                                               : screen.tradeMode;
-            screen.lookMode = 0;
+            if (screen.tradeMode == kTradeArmed) {
+                screen.tradeMode = kTradeOff;
+            } else if (tradeOff) {
+                screen.tradeMode = kTradeArmed;
+            }
+            screen.lookMode = kLookOff;
             break;
         case kBarAttack:
             screen.attackCommand = 1;
@@ -451,7 +443,7 @@ void Arrive(GameApp& app) {
         const uint8_t state = world.Quest(place.quest);
         const bool open = place.neededTrigger < 0 || world.Trigger(place.neededTrigger) != 0;
         if (screen.siteEntered == place.place && open && state >= kQuestAccepted &&
-            state <= kQuestReward) {
+            state <= kQuestRewardReady) {
             screen.returnedObject = place.message;
             screen.foundBox = 1;
             world.Quest(place.quest) = kQuestGoalMet;
@@ -468,14 +460,14 @@ void DrawPathAndWalk(GameApp& app) {
     if (cell == kNoMapCell || !MapCellCorner(cell, screen.cursorCellX, screen.cursorCellY)) {
         screen.cursorCellX = screen.cursorCellY = kOffMapX;
     }
-    if (screen.lookMode == 0 && view.cellClicked != 0 && NoWalkUnderWay(screen)) {
+    if (screen.lookMode == kLookOff && view.cellClicked != 0 && NoWalkUnderWay(screen)) {
         screen.ClickCell(view.clickedCell, view.cellClicked, view.clickedX, view.clickedY);
         view.cellClicked = 0;
         screen.PickCell();
         screen.pickRequest = 0;
     }
     if (screen.lookMode == kLookClosing) {
-        screen.lookMode = 0;
+        screen.lookMode = kLookOff;
         view.cellClicked = 0;
         screen.hoverId = 0;
     }

@@ -2,6 +2,7 @@
 #include <span>
 
 #include "map/MapScreen.h"
+#include "map/MapStateSteps.h"
 #include "map/MapSteps.h"
 
 namespace varn {
@@ -38,10 +39,6 @@ constexpr std::array<RouteHead, kLastInvader - kFirstInvader + 1> kRouteHeads = 
 constexpr int kRouteBArmy = 81;
 constexpr int kFirstGarrison = 83;
 constexpr int kLastGarrison = 88;
-constexpr uint8_t kPhasePick = 1;
-constexpr uint8_t kPhasePlan = 2;
-constexpr uint8_t kPhaseGone = 201;
-constexpr uint8_t kPhaseResolve = 200;
 constexpr uint8_t kLastPlanStage = kEnemyPlanPoints;
 // While an invader walks, its cell holds its number + 80.
 constexpr int kWalkingArmyCodeOffset = 80;
@@ -157,7 +154,7 @@ void MapScreen::NextMovingArmy() {
         }
     }
     if (found < 0) {
-        enemyPhase = kPhaseResolve;
+        enemyPhase = kEnemyPhaseSettle;
         return;
     }
     currentMover = static_cast<uint8_t>(found);
@@ -258,7 +255,7 @@ void MapScreen::AdvanceArmy() {
     if (armyDone[mover] == 0 && armyAtRouteEnd[mover] != 0) {
         enemyPlanStep = 0;
         armyDone[mover] = 1;
-        enemyPhase = kPhasePick;
+        enemyPhase = kEnemyPhasePick;
         pickNextArmy = 1;
         handedOn = true;
     }
@@ -288,7 +285,7 @@ void MapScreen::AdvanceArmy() {
 void MapScreen::EndEnemyWalk() {
     const int mover = currentMover;
     if (armyOnRoute[mover] != 0) {
-        enemyPhase = kPhasePick;
+        enemyPhase = kEnemyPhasePick;
         pickNextArmy = 1;
         armyDone[mover] = 1;
     } else {
@@ -299,10 +296,10 @@ void MapScreen::EndEnemyWalk() {
         const bool stuck = enemyPathCount == 0 && armyOnRoute[mover] == 0;
         if (armyMoves[mover] == 0 || stuck) {
             pickNextArmy = 1;
-            enemyPhase = kPhasePick;
+            enemyPhase = kEnemyPhasePick;
             armyDone[mover] = 1;
         } else {
-            enemyPhase = kPhasePlan;
+            enemyPhase = kEnemyPhasePlan;
         }
     }
     enemyIdle = 1;
@@ -468,7 +465,7 @@ void MapScreen::CheckEncounter() {
         encounterScan = count;
         battlePending = 0;
         battleSide = 0;
-        enemyPhase = kPhaseGone;
+        enemyPhase = kEnemyPhaseGone;
     }
     if (mover == 89) {
         goalBattle = battlePending;

@@ -10,12 +10,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kTradeOff = 0;
-constexpr uint8_t kTradeArmed = 1;
-constexpr uint8_t kTradeChosen = 2;
-constexpr uint8_t kTradeReached = 3;
-constexpr uint8_t kTradeLongPath = 4;
-
 constexpr uint8_t kFirstPathStage = 2;
 constexpr uint8_t kLastPathStage = kFirstPathStage + kMaxPathPoints - 1;
 
@@ -128,7 +122,7 @@ void MapScreen::AddPathPoint() {
 
 void MapScreen::ClickCell(int32_t cell, uint8_t& clickFlag, int32_t x, int32_t y) {
     attackPathShown = 0;
-    lookMode = 0;
+    lookMode = kLookOff;
     targetSet = 0;
     playerAttack = 0;
     blockedMarker = 0;

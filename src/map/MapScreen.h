@@ -89,13 +89,32 @@ inline constexpr int kPathPoints = 10;
 inline constexpr int kMaxPathPoints = 7;
 inline constexpr int kEnemyPlanPoints = 7;
 inline constexpr int kFameRewardCount = 23;
-inline constexpr uint8_t kMovesPerDay = 7;
 inline constexpr uint8_t kArmyMovesPerDay = 4;
 inline constexpr CharacterId kNoMeeting = 100;
 inline constexpr int32_t kOffMapX = 10000;
 inline constexpr int kBarButtonCount = 6;
 inline constexpr int kPanelArmyBytes = 18;
 inline constexpr int kPanelCharacters = 1 + kHeroCount;
+
+// MapScreen::tradeMode: the bar's Trade button arms it, a click on a character of the player's
+// chooses the partner, the walk reaches it; a partner beyond the moves left is a long path.
+enum TradeMode : uint8_t {
+    kTradeOff = 0,
+    kTradeArmed = 1,
+    kTradeChosen = 2,
+    kTradeReached = 3,
+    kTradeLongPath = 4,
+    kTradeMeeting = 7,
+};
+
+// MapScreen::lookMode: the bar's Look button or I arms it, a click on a cell shows its caption,
+// and the caption's close ends it at the next walk step.
+enum LookMode : uint8_t {
+    kLookOff = 0,
+    kLookArmed = 1,
+    kLookShown = 2,
+    kLookClosing = 7,
+};
 
 // The bottom bar of the selected character, in the order its buttons are tested.
 enum BarButton : uint8_t {
@@ -195,8 +214,8 @@ class MapScreen {
     uint8_t eventId = 0;
     // 1..31 a quest object sent home, 101..103 a scouting report.
     uint8_t returnedObject = 0;
-    // 0 off, 1 armed (and 2, 7 by the map state): the next click asks for a caption.
-    uint8_t lookMode = 0;
+    // A LookMode: armed, the next click asks for a caption.
+    uint8_t lookMode = kLookOff;
     int32_t hoverId = 0;
     uint8_t showCaption = 0;
 
@@ -281,9 +300,8 @@ class MapScreen {
     uint8_t chestClockState = 1;
     uint32_t chestClockMs = 0;
 
-    // Trade and targets: trade mode 0 off, 1 armed, 2 character chosen, 3 reached, 4 long path,
-    // 7 meeting under way.
-    uint8_t tradeMode = 0;
+    // Trade and targets: a TradeMode.
+    uint8_t tradeMode = kTradeOff;
     uint8_t meetingRequest = 0;
     CharacterId meetFirst = kNoMeeting;
     CharacterId meetSecond = kNoMeeting;

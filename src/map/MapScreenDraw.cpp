@@ -181,7 +181,7 @@ void MapScreen::DrawSelection(int32_t scrollX, int32_t scrollY) {
     }
     const int32_t targetScreenX = targetX - scrollX;
     const int32_t targetScreenY = targetY - scrollY;
-    if (targetSet != 0 && playerAttack == 0 && tradeMode == 0 && tradeFailed == 0) {
+    if (targetSet != 0 && playerAttack == 0 && tradeMode == kTradeOff && tradeFailed == 0) {
         DrawSprite(kBlockedSlot, 0, targetScreenX, targetScreenY, 1.25f, 1.25f);
     }
     if (targetSet != 0 && playerAttack != 0) {
@@ -190,7 +190,7 @@ void MapScreen::DrawSelection(int32_t scrollX, int32_t scrollY) {
     if (blockedMarker != 0) {
         DrawSprite(kBlockedPathSlot, 0, blockedX - scrollX, blockedY - scrollY, 1.25f, 1.25f);
     }
-    if (tradeMode != 0 && targetSet != 0) {
+    if (tradeMode != kTradeOff && targetSet != 0) {
         DrawSprite(kTradeSlot, 0, targetScreenX, targetScreenY, 1.25f, 1.25f);
     }
 }

@@ -14,8 +14,6 @@ namespace {
 constexpr uint32_t kNoticeColour = 0xFFFFFF64;
 constexpr int32_t kNoticeX = 150;
 constexpr int32_t kNoticeY = 500;
-constexpr uint8_t kTradeArmed = 1;
-constexpr uint8_t kTradeLongPath = 4;
 
 }  // namespace
 
@@ -53,14 +51,14 @@ void DrawMap(GameApp& app) {
 // The trade and look modes show their own pointers, both at once when both are on.
 void DrawMapPointer(GameApp& app) {
     const MapScreen& screen = *app.mapScreen;
-    const bool plainTrade = screen.tradeMode == 0 || screen.tradeMode == kTradeLongPath;
-    if (plainTrade && screen.lookMode == 0) {
+    const bool plainTrade = screen.tradeMode == kTradeOff || screen.tradeMode == kTradeLongPath;
+    if (plainTrade && screen.lookMode == kLookOff) {
         app.mouseCursor.Draw();
     }
     if (screen.tradeMode == kTradeArmed) {
         app.mouseCursor.DrawFrame(0);
     }
-    if (screen.lookMode != 0) {
+    if (screen.lookMode != kLookOff) {
         app.mouseCursor.DrawFrame(1);
     }
 }

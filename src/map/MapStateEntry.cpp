@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kPlayerBattleLostEntry = 1;
 constexpr int kHeroBattleLostEntry = 2;
-constexpr int kTowerTrigger = 10;
 
 template <typename Dst, typename Src>
 void CopyAll(Dst& dst, const Src& src) {
@@ -123,7 +122,7 @@ void TakeBackSnapshot(GameApp& app) {
     GameState& world = *app.world;
     MapScreen& screen = *app.mapScreen;
     RestartTrackAfterBattle(app);
-    world.mapSnapshotState = 0;
+    world.mapSnapshotState = kSnapshotTaken;
 
     screen.fameBoxShown = world.fameBoxOpen();
     screen.focusHero = world.fameFocusHero;

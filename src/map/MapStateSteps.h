@@ -25,10 +25,6 @@ enum EnemyPhase : uint8_t {
     kEnemyPhaseGone = 201,
 };
 
-// GameState::mapSnapshotState.
-inline constexpr uint8_t kSnapshotBattleStarted = 1;
-inline constexpr uint8_t kSnapshotWaiting = 2;
-
 // Centring on a character may go a little further right and less far down than scrolling.
 inline constexpr int32_t kCentreMaxX = 2976;
 inline constexpr int32_t kCentreMaxY = 1426;

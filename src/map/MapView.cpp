@@ -4,6 +4,7 @@
 #include "engine/MouseCursor.h"
 #include "map/MapViewPictures.h"
 #include "platform/Backend.h"
+#include "world/CharacterRecords.h"
 #include "world/MapCells.h"
 
 namespace varn {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr uint32_t kAnimationPeriodMs = 200;
 constexpr uint8_t kLastAnimationFrame = 3;
-constexpr uint8_t kGoalMet = 5;
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
 
 // Which signs only show while a screen x lies within -29..799.
@@ -240,7 +240,7 @@ void MapView::DrawQuestMarkers(std::span<const uint8_t> questStates) {
         const size_t index = static_cast<size_t>(sign.quest - 1);
         int32_t x = 0;
         int32_t y = 0;
-        if (index >= questStates.size() || questStates[index] >= kGoalMet ||
+        if (index >= questStates.size() || questStates[index] >= kQuestGoalMet ||
             !PassesScreenTest(sign, scrollX) || !ToScreen(sign.x, scrollX, x) ||
             !ToScreen(sign.y, scrollY, y)) {
             continue;

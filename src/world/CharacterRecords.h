@@ -130,6 +130,18 @@ enum class QuestState : uint8_t {
     Solved = 7,
 };
 
+// The quest bytes as GameState::Quest holds them.
+inline constexpr uint8_t kQuestLocked = static_cast<uint8_t>(QuestState::Locked);
+inline constexpr uint8_t kQuestOffered = static_cast<uint8_t>(QuestState::Offered);
+inline constexpr uint8_t kQuestAccepted = static_cast<uint8_t>(QuestState::Accepted);
+inline constexpr uint8_t kQuestInProgress = static_cast<uint8_t>(QuestState::InProgress);
+inline constexpr uint8_t kQuestGoalMet = static_cast<uint8_t>(QuestState::GoalMet);
+inline constexpr uint8_t kQuestRewardReady = static_cast<uint8_t>(QuestState::RewardReady);
+inline constexpr uint8_t kQuestSolved = static_cast<uint8_t>(QuestState::Solved);
+
+// Moves of the player and of each hero at the start of a day.
+inline constexpr uint8_t kMovesPerDay = 7;
+
 constexpr bool IsValidQuestState(uint8_t value) {
     return value <= 7 && value != 3;
 }

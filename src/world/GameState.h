@@ -10,6 +10,19 @@
 namespace varn {
 
 inline constexpr int kQuestCount = 100;
+
+// GameStateData::mapSnapshotState: a battle was started from the map; the map was left and its
+// snapshot waits to be taken back at the next map creation; taken back.
+enum MapSnapshotState : uint8_t {
+    kSnapshotTaken = 0,
+    kSnapshotBattleStarted = 1,
+    kSnapshotWaiting = 2,
+};
+
+// The first battle number of an invader (81..); the battles below are fixed places'.
+inline constexpr int kFirstInvasionBattle = 81;
+// The place whose battle trigger the tower's opening sets.
+inline constexpr int kTowerTrigger = 10;
 inline constexpr int kBattleEntryCount = 100;
 inline constexpr int kMapEntityCount = 100;
 inline constexpr int kHallOfFamePlaces = 5;
@@ -228,8 +241,7 @@ struct GameStateData {
     uint8_t battleSwingSpeed;
 
     // The map state's own bytes, saved past the front end's scroll position.
-    // 1 = a battle was started from the map; 2 = the map was left and its snapshot waits to be
-    // taken back at the next map creation; 0 = taken back.
+    // A MapSnapshotState.
     uint8_t mapSnapshotState;
     // Set when a battle ends: the next map creation restarts the background track.
     uint8_t restartMusicOnMap;

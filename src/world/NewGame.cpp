@@ -156,7 +156,6 @@ static_assert(IsDefaultName(kPlayerName, 9));
 
 constexpr int32_t kPlayerStartCell = 1503;
 constexpr uint8_t kStartDirection = 4;
-constexpr uint8_t kMovesPerDay = 7;
 
 void SetAllStats(CharacterStats& stats, int32_t health, int32_t attackDefence, int32_t experience,
                  uint8_t level) {

@@ -5,12 +5,7 @@ namespace varn {
 // Which locked quests the world itself opens. Each rule sees the states the earlier rules of the
 // same run left, so a quest solved before the run opens its follower in that run.
 
-namespace {
-
-constexpr uint8_t kSolved = static_cast<uint8_t>(QuestState::Solved);
-constexpr uint8_t kInProgress = static_cast<uint8_t>(QuestState::InProgress);
-
-}  // namespace
+namespace {}  // namespace
 
 void GameState::UpdateQuests() {
     auto open = [this](int quest, bool condition) {
@@ -19,19 +14,20 @@ void GameState::UpdateQuests() {
         }
     };
     open(1, day > 0);
-    open(2, Quest(1) == kSolved);
-    open(5, Quest(2) == kSolved && (Quest(3) > kInProgress || Quest(4) > kInProgress));
-    open(11, Quest(5) == kSolved);
+    open(2, Quest(1) == kQuestSolved);
+    open(5,
+         Quest(2) == kQuestSolved && (Quest(3) > kQuestInProgress || Quest(4) > kQuestInProgress));
+    open(11, Quest(5) == kQuestSolved);
     open(19, true);
-    open(20, Quest(19) == kSolved);
+    open(20, Quest(19) == kQuestSolved);
     open(12, true);
-    open(13, Quest(12) == kSolved);
+    open(13, Quest(12) == kQuestSolved);
     open(3, true);
     open(7, true);
     open(8, true);
     open(4, day > 0);
     open(9, true);
-    open(10, Quest(9) == kSolved);
+    open(10, Quest(9) == kQuestSolved);
 }
 
 }  // namespace varn

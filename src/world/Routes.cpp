@@ -20,7 +20,6 @@ constexpr std::array<Route, 7> kRoutes = {{
     {4191, 4250, 4308, 4370, 4488, 4609, 4671, 4611, 4612, 4731, 4730},
 }};
 
-constexpr int kFirstInvasionBattle = 81;
 constexpr int kLastInvasionBattle = 93;
 
 // Route of each invasion battle 81..93.

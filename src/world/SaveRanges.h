@@ -78,7 +78,6 @@ inline constexpr int kLastBattle = 93;
 inline constexpr int kEnemyPlanPoints = 7;
 inline constexpr int kLargestGoalCells = 22;  // the castle's
 inline constexpr int kArmyMovesPerDay = 4;
-inline constexpr int kMovesPerDay = 7;
 inline constexpr int kHighestDailyIncome = 540;
 inline constexpr int kRouteCounterSet = 22;
 inline constexpr int kEnemyKinds = 11;
@@ -206,7 +205,7 @@ constexpr SlotRange RangeOf(SlotCheck check) {
         case SlotCheck::ArmyMoves:
             return {0, saved_rules::kArmyMovesPerDay};
         case SlotCheck::Moves:
-            return {0, saved_rules::kMovesPerDay};
+            return {0, kMovesPerDay};
         case SlotCheck::RouteStep:
         case SlotCheck::SiteState:
             return {0, 2};

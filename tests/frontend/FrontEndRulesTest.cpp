@@ -48,13 +48,22 @@ TEST(SaveFiles, SlotsAreProbedByTheirFiles) {
     std::ofstream("Saves/5.save", std::ios::binary).write("\x09\0\0\0abc", 7);  // cut short
     DataBlob probe;
     std::array<uint8_t, kSaveSlotCount> empty{};
-    ProbeSaveSlots(probe, empty);
-    EXPECT_EQ(empty, (std::array<uint8_t, kSaveSlotCount>{1, 0, 1, 1, 1}));
+    const SlotSummaries slots = ProbeSaveSlots(probe, empty);
+    // Neither file holds a game the load would take.
+    EXPECT_EQ(empty, (std::array<uint8_t, kSaveSlotCount>{1, 1, 1, 1, 1}));
+    EXPECT_EQ(slots[1].verdict, SlotVerdict::Damaged);
+    EXPECT_EQ(slots[2].verdict, SlotVerdict::Empty);
+    EXPECT_EQ(slots[4].verdict, SlotVerdict::Damaged);
     EXPECT_EQ(probe.data, nullptr);
     EXPECT_EQ(FirstFreeSlot(empty), 1);
     EXPECT_EQ(FirstFreeSlot({0, 0, 0, 1, 1}), 4);
     EXPECT_EQ(FirstFreeSlot({0, 0, 0, 0, 0}), 1);
     EXPECT_EQ(SaveSlotPath(3), "Saves\\3.save");
+}
+
+TEST(SaveFiles, NamesAreReadBackAsText) {
+    EXPECT_EQ(GlyphText(EncodeGlyphs("Sir Alwyn 2")), "Sir Alwyn 2");
+    EXPECT_EQ(GlyphText(GlyphString{}), "");
 }
 
 TEST(SaveFiles, AMissingOrDamagedHallOfFameReadsAsEmpty) {

@@ -183,6 +183,34 @@ TEST(QuestProgress, ThePalaceOffersQuestSeventyOnceQuestSixIsSolvedWhateverQuest
     EXPECT_EQ(palace.offeredQuest, 70);
 }
 
+// With quest 6 solved the palace offers 4 and 70 together; after 70's gift was shown in this
+// visit, accepting 4 must still set up 4's own gift.
+TEST(QuestProgress, ASecondAcceptanceInOneVisitStillGetsItsGift) {
+    PalaceScreen palace;
+    palace.Quest(4) = kOffered;
+    palace.Quest(6) = kSolved;
+    palace.talkOpen = 1;
+    palace.UpdateQuests();
+    ASSERT_EQ(palace.offeredQuest, 70);
+    palace.Quest(70) = kAccepted;
+    palace.talkOpen = 0;
+    palace.UpdateQuests();
+    EXPECT_EQ(SetFlags(palace), (std::vector<int>{0, 5}));
+    palace.giftShown = 1;
+    palace.talkOpen = 1;
+    palace.UpdateQuests();
+    EXPECT_EQ(palace.Quest(70), kInProgress);
+    EXPECT_EQ(palace.offeredQuest, 4);
+    palace.Quest(4) = kAccepted;
+    palace.talkOpen = 0;
+    palace.UpdateQuests();
+    EXPECT_EQ(palace.Quest(4), kAccepted);
+    EXPECT_EQ(SetFlags(palace), (std::vector<int>{1, 6}));
+    // Its note shown in turn, the next run moves it on.
+    palace.UpdateQuests();
+    EXPECT_EQ(palace.Quest(4), kInProgress);
+}
+
 TEST(QuestProgress, AQuestSolvedAtTalkOpensItsSuccessorOnlyAtTheNextRun) {
     TownScreen town;
     town.houseNumber = 1;

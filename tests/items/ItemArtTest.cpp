@@ -153,7 +153,7 @@ TEST(ItemArtFiles, EveryLoadableFileHasAPlaceholderRow) {
     std::map<std::string, std::string> rows;  // game path -> "size frame key"
     std::ifstream manifest(VARN_SOURCE_DIR "/tools/placeholder/manifest.txt");
     for (std::string type, path, size, frame, frames, key; manifest >> type;) {
-        if (type == "bmp" && manifest >> path >> size >> frame >> frames >> key) {
+        if (type == "icon" && manifest >> path >> size >> frame >> frames >> key) {
             rows[path] = size + " " + frame + " " + key;
         }
         manifest.ignore(INT_MAX, '\n');

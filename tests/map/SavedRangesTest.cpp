@@ -29,7 +29,6 @@ TEST(SavedRanges, TheWorldsCopyOfTheMapsAndTheBattlesRulesIsTheirs) {
     EXPECT_EQ(kMapEntityCount, kMapArmyCount);
     EXPECT_EQ(rules::kEnemyPlanPoints, kEnemyPlanPoints);
     EXPECT_EQ(rules::kArmyMovesPerDay, kArmyMovesPerDay);
-    EXPECT_EQ(rules::kMovesPerDay, kMovesPerDay);
     const size_t largestVillage = kCellsPerVillage;
     EXPECT_EQ(static_cast<size_t>(rules::kLargestGoalCells),
               std::max({kPalaceCells.size(), kCastleCells.size(), largestVillage, size_t{1}}));

@@ -19,7 +19,6 @@ namespace {
 constexpr int kNearArmy = 2;  // seven cells above the party of a new game
 constexpr uint8_t kNearBattle = kNearArmy + 1;
 constexpr int kFirstInvaderArmy = 80;
-constexpr uint8_t kFirstInvasionBattle = kFirstInvaderArmy + 1;
 constexpr uint8_t kFirstInvasionQuest = 6;
 constexpr int32_t kInvasionGold = 500;
 constexpr int32_t kFirstInvasionFame = 5;

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <string>
 
 #include "app/GameApp.h"
+#include "app/MissingData.h"
 #include "engine/KeyCodes.h"
 #include "platform/HeadlessBackend.h"
 #include "support/TempDir.h"
@@ -17,7 +20,14 @@ TEST(MissingData, TheGameRunsWithoutAnyPictureOrSound) {
     GameApp app;
     backend.CreateMainWindow(app.caption, 0, 0, 600, 480);
     app.hWnd = &backend;
+    testing::internal::CaptureStderr();
     ASSERT_EQ(app.Init(), 1u);
+    // One line says what is missing and where the game looked.
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    EXPECT_NE(said.find("no Art folder and no Data folder in " + empty.path().string()),
+              std::string::npos)
+        << said;
     EXPECT_FALSE(backend.audio.musicPlaying);
     EXPECT_TRUE(backend.audio.track.empty());
 
@@ -36,6 +46,19 @@ TEST(MissingData, TheGameRunsWithoutAnyPictureOrSound) {
     app.Frame();
     EXPECT_EQ(app.quit, 1);
     app.Cleanup();
+}
+
+// Whatever is missing is named on its own; with everything there nothing is said.
+TEST(MissingData, TheReportNamesWhatIsMissing) {
+    TempWorkingDir dir;
+    std::filesystem::create_directory("art");  // found whatever its case
+    EXPECT_EQ(MissingDataReport(true, "Arial"), "varn: no Data folder in " + dir.path().string() +
+                                                    " (pictures and sounds stay blank)");
+    std::filesystem::create_directory("Data");
+    EXPECT_EQ(MissingDataReport(true, "Arial"), "");
+    EXPECT_EQ(MissingDataReport(false, "Arial"),
+              "varn: no font found for \"Arial\" or a stand-in through fontconfig (text stays "
+              "blank)");
 }
 
 }  // namespace varn

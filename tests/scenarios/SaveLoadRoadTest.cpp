@@ -2,14 +2,18 @@
 
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "engine/DataBlob.h"
 #include "frontend/MainMenuScreen.h"
+#include "frontend/SaveFiles.h"
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "scenarios/FrontEndDriver.h"
 #include "world/GameState.h"
+#include "world/SaveImage.h"
 
 namespace varn {
 
@@ -58,7 +62,107 @@ std::vector<uint8_t> Container(uint32_t length, size_t bytes, uint8_t fill) {
     return file;
 }
 
+// A whole save file of the world, as the save writes it.
+std::vector<uint8_t> SaveOf(const GameState& world) {
+    std::vector<uint8_t> file = Container(kSaveImageSize, 0, 0);
+    file.resize(4 + kSaveImageSize);
+    WriteSaveImage(world, std::span<uint8_t, kSaveImageSize>(file.data() + 4, kSaveImageSize));
+    return file;
+}
+
+// Whether the load takes the game in a slot: through the load screen, back on the menu when not.
+bool LoadTakes(FrontEndDriver& player, GameApp& app, uint8_t slot) {
+    LoadSlot(player, app, slot);
+    const bool taken = app.stateHandler != MainMenuStateThunk;
+    EXPECT_EQ(app.notice.empty(), taken);
+    return taken;
+}
+
+// The load screen's verdict on each slot.
+std::vector<SlotVerdict> VerdictsShown(FrontEndDriver& player, GameApp& app) {
+    player.Click(kMainMenuButtons, kMenuLoad);
+    player.Frame();
+    std::vector<SlotVerdict> verdicts;
+    for (const SlotSummary& slot : app.saveSlotScreen->slots) {
+        verdicts.push_back(slot.verdict);
+    }
+    player.Click(kSaveSlotButtons, kSlotBack);
+    return verdicts;
+}
+
 }  // namespace
+
+// Each slot says what the load makes of it: a whole game by its player's name and day, no file
+// as empty, and anything the load refuses (an empty file, a cut one, one too long, a folder) as
+// damaged.
+TEST(SaveLoadRoad, TheSlotsSayWhatTheLoadMakesOfThem) {
+    HeadlessGame game;
+    FrontEndDriver player(game);
+    GameApp& app = game.app;
+    player.Frame();
+    app.world->playerName = EncodeGlyphs("Ann");
+    app.world->day = 17;
+    const std::vector<uint8_t> valid = SaveOf(*app.world);
+    app.world->day = 1;
+    WriteFile("Saves/1.save", {});                                                    // empty
+    WriteFile("Saves/2.save", std::vector<uint8_t>(valid.begin(), valid.end() - 9));  // cut
+    WriteFile("Saves/3.save", Container(kSaveImageSize + 4, kSaveImageSize + 4, 0));  // too long
+    std::filesystem::create_directory("Saves/4.save");
+    WriteFile("Saves/5.save", valid);
+
+    const std::vector<SlotVerdict> shown = VerdictsShown(player, app);
+    EXPECT_EQ(shown, (std::vector<SlotVerdict>{SlotVerdict::Damaged, SlotVerdict::Damaged,
+                                               SlotVerdict::Damaged, SlotVerdict::Damaged,
+                                               SlotVerdict::Saved}));
+    EXPECT_EQ(app.world->slotEmpty, (std::array<uint8_t, kSaveSlotCount>{1, 1, 1, 1, 0}));
+    player.Click(kMainMenuButtons, kMenuLoad);
+    player.Frame();
+    EXPECT_EQ(app.saveSlotScreen->slots[4].playerName, "Ann");
+    EXPECT_EQ(app.saveSlotScreen->slots[4].day, 17);
+    player.Click(kSaveSlotButtons, kSlotBack);
+    for (uint8_t slot = 1; slot <= 4; ++slot) {
+        SCOPED_TRACE(slot);
+        EXPECT_FALSE(LoadTakes(player, app, slot));
+        player.Frame();
+    }
+
+    // No file at all: empty, and the load has nothing to take either.
+    std::filesystem::remove_all("Saves/4.save");
+    EXPECT_EQ(VerdictsShown(player, app)[3], SlotVerdict::Empty);
+    EXPECT_FALSE(LoadTakes(player, app, 4));
+    player.Frame();
+    EXPECT_TRUE(LoadTakes(player, app, 5));
+    EXPECT_EQ(app.world->day, 17);
+}
+
+// A game loaded from a slot is saved back into that slot, whatever slot its image names (none,
+// another or the same).
+TEST(SaveLoadRoad, AGameLoadedFromASlotIsSavedBackIntoIt) {
+    for (const uint8_t imageSlot : {3, 0, 1}) {
+        SCOPED_TRACE(int{imageSlot});
+        HeadlessGame game;
+        FrontEndDriver player(game);
+        GameApp& app = game.app;
+        player.Frame();
+        app.world->saveSlot = imageSlot;
+        app.world->gold = 4321;
+        WriteFile("Saves/1.save", SaveOf(*app.world));
+        WriteFile("Saves/3.save", Container(4, 4, 7));  // another game's file, left alone
+        ASSERT_TRUE(LoadTakes(player, app, 1));
+        EXPECT_EQ(app.world->saveSlot, 1);
+        app.world->gold = 5555;
+        app.SwitchState(SaveGameStateThunk, kPhaseSwitch);
+        player.Frame();
+        EXPECT_TRUE(app.notice.empty()) << app.notice;
+
+        DataBlob blob;
+        GameState saved;
+        ASSERT_TRUE(ReadSlotFile(blob, 1) && TakeSavedGame(blob, saved));
+        EXPECT_EQ(saved.gold, 5555);
+        EXPECT_EQ(saved.saveSlot, 1);
+        EXPECT_EQ(std::filesystem::file_size("Saves/3.save"), 8u);
+    }
+}
 
 TEST(SaveLoadRoad, ASaveInSlotThreeLoadsBackFieldForField) {
     HeadlessGame game;

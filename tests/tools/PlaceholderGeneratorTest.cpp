@@ -1,6 +1,7 @@
 // Runs the placeholder generator over the project's manifest and checks that every row became a
 // readable file of the stated kind and size, as the game's loaders will meet it.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/BmpDecoder.h"
@@ -63,8 +65,25 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
     return true;
 }
 
-// Checks a picture row (bmp, arrow, ground, glyphs, figures): "<width>x<height> <frame width>x<frame
-// height> <frames> <key>".
+bool IsPictureKind(const std::string& kind) {
+    static const std::set<std::string> kinds = {"box",  "button",  "bmp",   "back",   "words",
+                                                "icon", "figures", "arrow", "ground", "glyphs"};
+    return kinds.count(kind) != 0;
+}
+
+// The n-th of the words parted by '|', or the whole label when it has none.
+std::string WordOf(const std::string& label, int frame) {
+    if (label.find('|') == std::string::npos) {
+        return label;
+    }
+    std::istringstream words(label);
+    std::string word;
+    for (int n = 0; n <= frame && std::getline(words, word, '|'); ++n) {
+    }
+    return word;
+}
+
+// Checks a picture row: "<width>x<height> <frame width>x<frame height> <frames> <key>".
 void CheckPicture(const std::string& kind, std::istringstream& fields, const Bytes& file) {
     int width = 0, height = 0, frameWidth = 0, frameHeight = 0, frames = 0;
     uint32_t key = 0;
@@ -102,11 +121,17 @@ void CheckPicture(const std::string& kind, std::istringstream& fields, const Byt
                                         pixels.back() == key));
         distinct.insert(pixels);
     }
-    // Blank glyphs ('~') are the key alone, so they are alike; every other frame differs.
+    // Frames showing the same character or word (a blank glyph, an empty word) are alike; every
+    // other frame differs.
     std::string label;
-    fields >> label;
-    const long blanks = kind == "glyphs" ? std::count(label.begin(), label.end(), '~') : 0;
-    const size_t expected = static_cast<size_t>(frames - (blanks > 1 ? blanks - 1 : 0));
+    std::getline(fields >> std::ws, label);
+    std::set<std::string> shown;
+    for (int frame = 0; frame < frames; ++frame) {
+        shown.insert(kind == "glyphs"  ? label.substr(static_cast<size_t>(frame), 1)
+                     : kind == "words" ? WordOf(label, frame)
+                                       : std::to_string(frame));
+    }
+    const size_t expected = shown.size();
     EXPECT_TRUE(kind == "arrow" || distinct.size() == expected) << "frames differ";
 }
 
@@ -132,7 +157,84 @@ void CheckSound(const std::string& kind, const Bytes& file) {
     }
 }
 
+// Processor time of the finished child processes.
+double ChildSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    auto seconds = [](timeval t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The colours of text in the set: the ink of glyphs, words and captions and its shadow.
+constexpr uint32_t kInkColours[] = {0xECE2C4, 0x16121A};
+
+// The boxes and backgrounds of the manifest: game path and the shorter side of the picture.
+std::vector<std::pair<std::string, int>> PlainRows() {
+    std::vector<std::pair<std::string, int>> rows;
+    std::ifstream manifest(kManifest);
+    for (std::string line; std::getline(manifest, line);) {
+        std::istringstream fields(line);
+        std::string kind, gamePath;
+        int width = 0, height = 0;
+        char x = 0;
+        if (fields >> kind >> gamePath >> width >> x >> height &&
+            (kind == "box" || kind == "back")) {
+            std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
+            rows.emplace_back(gamePath, std::min(width, height));
+        }
+    }
+    return rows;
+}
+
+// The pixels of a picture in ink colours.
+size_t InkPixels(const std::string& path) {
+    Bytes file;
+    platform::ArgbImage picture;
+    if (!platform::ReadWholeFile(path.c_str(), file) ||
+        !platform::DecodeBmp(file.data(), file.size(), picture)) {
+        ADD_FAILURE() << path << " cannot be read";
+        return 0;
+    }
+    return static_cast<size_t>(
+        std::count_if(picture.pixels.begin(), picture.pixels.end(), [](uint32_t pixel) {
+            return std::find(std::begin(kInkColours), std::end(kInkColours), pixel & 0xFFFFFF) !=
+                   std::end(kInkColours);
+        }));
+}
+
 }  // namespace
+
+// The game writes its own text over boxes and backgrounds: the set leaves them without any, and
+// only the developers' labels put text on them.
+TEST(PlaceholderDataSet, BoxesAndBackgroundsCarryNoText) {
+    TempWorkingDir output;
+    ASSERT_EQ(RunTool(std::string("'") + kManifest + "' plain").status, 0);
+    ASSERT_EQ(RunTool(std::string("--labels '") + kManifest + "' labelled").status, 0);
+    const std::vector<std::pair<std::string, int>> plain = PlainRows();
+    ASSERT_GT(plain.size(), 20u);
+    for (const auto& [path, side] : plain) {
+        SCOPED_TRACE(path);
+        EXPECT_EQ(InkPixels("plain/" + path), 0u);
+        if (side >= 8) {  // a line or a speck has no room for a label
+            EXPECT_GT(InkPixels("labelled/" + path), 0u);
+        }
+    }
+}
+
+// The whole set is made quickly and stays small. The release figure is in the benchmarks; this
+// bound on the processor time the tool takes leaves room for the sanitizers of a debug build and
+// for a busy machine.
+TEST(PlaceholderDataSet, TheWholeSetIsMadeQuicklyAndStaysSmall) {
+    TempWorkingDir output;
+    const double before = ChildSeconds();
+    ASSERT_EQ(RunTool(std::string("'") + kManifest + "' .").status, 0);
+    EXPECT_LT(ChildSeconds() - before, 2.0);
+    uintmax_t bytes = 0;
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(".")) {
+        bytes += entry.is_regular_file() ? entry.file_size() : 0;
+    }
+    EXPECT_LT(bytes, 20u * 1024 * 1024);
+}
 
 TEST(PlaceholderDataSet, EveryRowBecomesAReadableFileOfItsKindAndSize) {
     TempWorkingDir output;
@@ -151,8 +253,7 @@ TEST(PlaceholderDataSet, EveryRowBecomesAReadableFileOfItsKindAndSize) {
         ASSERT_TRUE(fs::is_regular_file(gamePath)) << "missing with the manifest's case";
         Bytes file;
         ASSERT_TRUE(platform::ReadWholeFile(gamePath.c_str(), file));
-        if (kind == "bmp" || kind == "arrow" || kind == "ground" || kind == "glyphs" ||
-            kind == "figures") {
+        if (IsPictureKind(kind)) {
             CheckPicture(kind, fields, file);
         } else if (kind == "txt") {
             std::string text;
@@ -175,6 +276,9 @@ TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) 
         "bmp Art\\A.bmp 64x64 32x32 1 FF123456 a key no load uses\n",
         "ground Art\\A.bmp 64x64 64x64 1 0 lava a kind the generator lacks\n",
         "ground Art\\A.bmp 64x64 64x64 1 FF000000 grass keyed ground\n",
+        "icon Art\\A.bmp 64x64 64x64 1 0 dragon/foe a shape the generator lacks\n",
+        "icon Art\\A.bmp 64x64 64x64 1 0 person/friend a side that is none of the three\n",
+        "figures Art\\A.bmp 64x64 64x64 1 0 beast/ours\n",
         "wav ..\\Escape.wav\n",
         "wav \\Data\\Root.wav\n",
         // The game finds files whatever their case, so these two rows name one file.

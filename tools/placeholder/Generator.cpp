@@ -4,7 +4,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "GroundArt.h"
 #include "MidiTune.h"
 #include "Mp3Encoder.h"
 #include "PictureArt.h"
@@ -50,16 +49,19 @@ struct Ordinals {
     int tune = 0;
 };
 
-bool WriteRow(const ManifestRow& row, const fs::path& target, Ordinals& ordinals,
+bool WriteRow(const ManifestRow& row, const fs::path& target, bool labels, Ordinals& ordinals,
               std::string& error) {
     switch (row.kind) {
-        case RowKind::Picture:
-        case RowKind::Arrow:
-        case RowKind::Glyphs:
+        case RowKind::Box:
+        case RowKind::Button:
+        case RowKind::Back:
+        case RowKind::Words:
+        case RowKind::Icon:
         case RowKind::Figures:
-            return WriteFile(target, DrawPicture(row).EncodeBmp(), error);
+        case RowKind::Arrow:
         case RowKind::Ground:
-            return WriteFile(target, DrawGround(row).EncodeBmp(), error);
+        case RowKind::Glyphs:
+            return WriteFile(target, DrawPicture(row, labels).EncodeBmp(), error);
         case RowKind::Sound:
             return WriteFile(
                 target, EncodeWav(SynthesizeTone(ordinals.tone++, kEffectSeconds), kSampleRate),
@@ -78,7 +80,7 @@ bool WriteRow(const ManifestRow& row, const fs::path& target, Ordinals& ordinals
 
 }  // namespace
 
-bool GenerateDataSet(const std::vector<ManifestRow>& rows, const fs::path& folder,
+bool GenerateDataSet(const std::vector<ManifestRow>& rows, const fs::path& folder, bool labels,
                      std::string& error) {
     std::error_code failure;
     for (const char* standard : {"Art", "Data", "Saves"}) {
@@ -99,7 +101,7 @@ bool GenerateDataSet(const std::vector<ManifestRow>& rows, const fs::path& folde
             error = "cannot create " + target.parent_path().string() + ": " + failure.message();
             return false;
         }
-        if (!WriteRow(row, target, ordinals, error)) {
+        if (!WriteRow(row, target, labels, ordinals, error)) {
             error = "line " + std::to_string(row.line) + " (" + row.gamePath + "): " + error;
             return false;
         }

@@ -11,9 +11,10 @@ namespace varn {
 namespace placeholder {
 
 // Writes every row's file under folder (game path components become folders, names keep the
-// manifest's case) and makes the Art, Data and Saves folders. On failure says why in error.
+// manifest's case) and makes the Art, Data and Saves folders. With labels every picture frame
+// also shows its row's label and frame number. On failure says why in error.
 bool GenerateDataSet(const std::vector<ManifestRow>& rows, const std::filesystem::path& folder,
-                     std::string& error);
+                     bool labels, std::string& error);
 
 }  // namespace placeholder
 

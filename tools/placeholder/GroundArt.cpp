@@ -11,7 +11,7 @@ namespace placeholder {
 
 namespace {
 
-// Every channel stays within 16..239, as in the framed tiles, so that no colour nears a key.
+// Every channel stays within 16..239, as in the other pictures, so that no colour nears a key.
 struct GroundLook {
     const char* kind;
     Rgb base;
@@ -24,9 +24,9 @@ constexpr GroundLook kLooks[] = {
     {"desert", {214, 190, 128}, {190, 164, 104}}, {"earth", {146, 106, 70}, {118, 84, 54}},
     {"water", {60, 110, 190}, {120, 164, 222}},   {"waste", {124, 124, 118}, {100, 100, 96}},
     {"mountain", {118, 108, 98}, {70, 62, 58}},   {"place", {100, 146, 80}, {200, 186, 150}},
+    {"plains", {150, 160, 86}, {124, 136, 66}},   {"snow", {214, 218, 226}, {176, 182, 198}},
 };
 
-constexpr Rgb kSmallInk = {36, 44, 32};
 constexpr Rgb kRoof = {170, 60, 50};
 constexpr Rgb kDoor = {60, 40, 30};
 constexpr Rgb kPlate = {226, 216, 180};
@@ -121,11 +121,6 @@ Canvas DrawGround(const ManifestRow& row) {
         DrawMarks(canvas, row.ground, look, left, top, row.frameWidth, row.frameHeight);
         if (row.ground == "place") {
             DrawPlace(canvas, row, left, top);
-        } else {
-            // The frame number tells the frames of one file apart.
-            const std::string label =
-                frame == 0 ? row.label : row.label + " " + std::to_string(frame);
-            DrawText(canvas, left + 3, top + 3, label, 1, kSmallInk);
         }
     }
     return canvas;

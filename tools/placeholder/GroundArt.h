@@ -10,12 +10,12 @@ namespace varn {
 namespace placeholder {
 
 // The kinds of ground a ground row may name: grass, meadow, road, forest, desert, earth, water,
-// waste, mountain and place.
+// waste, mountain, plains, snow and place.
 bool IsGroundKind(const std::string& kind);
 
 // The picture of a ground row: every frame a seamless piece of its kind of ground, so that pieces
-// laid side by side read as a map; the label in small letters at the top left, or, for a place,
-// a building with the label in large letters.
+// laid side by side read as a map, with no words; a place is a building on grass with its short
+// name on a plate.
 Canvas DrawGround(const ManifestRow& row);
 
 }  // namespace placeholder

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "GroundArt.h"
+#include "IconArt.h"
 
 namespace varn {
 
@@ -67,16 +68,34 @@ std::string LowerCase(std::string text) {
 }
 
 bool KindFromName(const std::string& name, RowKind& kind) {
+    // "bmp" is the button's older name, kept so that rows written for it still read.
     static const std::map<std::string, RowKind> kinds = {
-        {"bmp", RowKind::Picture},     {"arrow", RowKind::Arrow}, {"ground", RowKind::Ground},
-        {"glyphs", RowKind::Glyphs},   {"figures", RowKind::Figures}, {"wav", RowKind::Sound},
-        {"mid", RowKind::Music},       {"mp3", RowKind::Mp3},     {"txt", RowKind::Text}};
+        {"box", RowKind::Box},         {"button", RowKind::Button}, {"bmp", RowKind::Button},
+        {"back", RowKind::Back},       {"words", RowKind::Words},   {"icon", RowKind::Icon},
+        {"figures", RowKind::Figures}, {"arrow", RowKind::Arrow},   {"ground", RowKind::Ground},
+        {"glyphs", RowKind::Glyphs},   {"wav", RowKind::Sound},     {"mid", RowKind::Music},
+        {"mp3", RowKind::Mp3},         {"txt", RowKind::Text}};
     auto found = kinds.find(name);
     if (found == kinds.end()) {
         return false;
     }
     kind = found->second;
     return true;
+}
+
+// "<shape>" or "<shape>/<side>"; empty when the look holds together, else what is wrong.
+std::string ParseLook(const std::string& look, ManifestRow& row) {
+    const size_t slash = look.find('/');
+    row.shape = look.substr(0, slash);
+    row.side = slash == std::string::npos ? "neutral" : look.substr(slash + 1);
+    if (row.shape != "person" && row.shape != "beast" && row.shape != "face" &&
+        !IsThingShape(row.shape)) {
+        return "unknown shape '" + row.shape + "'";
+    }
+    if (row.side != "ours" && row.side != "foe" && row.side != "neutral") {
+        return "side must be ours, foe or neutral";
+    }
+    return {};
 }
 
 // The picture fields after the path; empty when they hold together, else what is wrong.
@@ -88,6 +107,8 @@ std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
     if (row.kind == RowKind::Ground) {
         row.ground = NextField(rest);
     }
+    const std::string look =
+        row.kind == RowKind::Icon || row.kind == RowKind::Figures ? NextField(rest) : "";
     row.label = Trim(rest);
     if (!ParseSize(size, row.width, row.height) || row.width < 1 || row.height < 1 ||
         row.width > kMaxPictureSide || row.height > kMaxPictureSide) {
@@ -110,12 +131,12 @@ std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
     }
     if (row.kind == RowKind::Ground && !IsGroundKind(row.ground)) {
         return "ground kind must be grass, meadow, road, forest, desert, earth, water, waste, "
-               "mountain or place";
+               "mountain, plains, snow or place";
     }
     if (row.label.empty()) {
         return "a picture needs a label";
     }
-    return {};
+    return look.empty() ? std::string() : ParseLook(look, row);
 }
 
 // Empty when the path stays inside the output folder, else what is wrong.
@@ -138,7 +159,8 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
     std::string kindName = NextField(line);
     if (!KindFromName(kindName, row.kind)) {
         return "unknown kind '" + kindName +
-               "' (bmp, arrow, ground, glyphs, figures, wav, mid, mp3 or txt)";
+               "' (box, button, back, words, icon, figures, arrow, ground, glyphs, wav, mid, mp3 "
+               "or txt)";
     }
     row.gamePath = NextField(line);
     std::string pathError = CheckGamePath(row.gamePath);
@@ -146,10 +168,14 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
         return pathError;
     }
     switch (row.kind) {
-        case RowKind::Picture:
+        case RowKind::Box:
+        case RowKind::Button:
+        case RowKind::Back:
+        case RowKind::Words:
+        case RowKind::Icon:
+        case RowKind::Figures:
         case RowKind::Arrow:
         case RowKind::Ground:
-        case RowKind::Figures:
             return ParsePictureFields(line, row);
         case RowKind::Glyphs: {
             std::string error = ParsePictureFields(line, row);

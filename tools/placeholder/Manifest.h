@@ -10,11 +10,15 @@ namespace varn {
 namespace placeholder {
 
 enum class RowKind {
-    Picture,  // framed tiles with label and frame number
+    Box,      // plain panels the game writes over; frames plain, hovered, pressed, chosen
+    Button,   // raised buttons with their caption; frames plain, hovered, pressed
+    Back,     // a quiet background with nothing on it
+    Words,    // one word per frame alone on the key colour, as the game sets them in sentences
+    Icon,     // a figure or a thing: a person, beast, face, gem, flag ...
+    Figures,  // a unit's walking and striking frames, by facing and step
     Arrow,    // a pointer arrow whose tip is the top-left pixel
     Ground,   // seamless pieces of one kind of ground, for the map's mosaic
-    Glyphs,   // one large character per frame: a letter or digit sheet
-    Figures,  // a unit's walking and striking frames: label, facing and step per frame
+    Glyphs,   // one character per frame alone on the key colour: a letter or digit sheet
     Sound,    // a short tone as 16-bit PCM WAV
     Music,    // a short tune as a standard MIDI file
     Mp3,      // a short tone encoded by lame
@@ -24,7 +28,7 @@ enum class RowKind {
 // One file of the data set, as one manifest row describes it.
 struct ManifestRow {
     int line = 0;
-    RowKind kind = RowKind::Picture;
+    RowKind kind = RowKind::Box;
     std::string gamePath;
     // Pictures only.
     int width = 0;
@@ -34,6 +38,8 @@ struct ManifestRow {
     int frameCount = 0;
     uint32_t colourKey = 0;
     std::string ground;  // ground rows only: the kind of ground
+    std::string shape;   // icon and figure rows only: what is drawn
+    std::string side;    // icon and figure rows only: ours, foe or neutral
     std::string label;
     // Text only.
     std::string text;

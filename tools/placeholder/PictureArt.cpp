@@ -1,9 +1,12 @@
 #include "PictureArt.h"
 
-#include <algorithm>
-#include <cmath>
 #include <string>
 
+#include "FigureArt.h"
+#include "GroundArt.h"
+#include "IconArt.h"
+#include "Palette.h"
+#include "PanelArt.h"
 #include "PixelFont.h"
 
 namespace varn {
@@ -12,15 +15,13 @@ namespace placeholder {
 
 namespace {
 
-// Every drawn channel stays within 16..239, so even with 5-bit rounding no drawn colour reaches
-// 0 or 31 in any channel and none can match a colour key.
-constexpr Rgb kUnkeyedBackground = {0x50, 0x50, 0x50};
-constexpr Rgb kOutline = {0x28, 0x28, 0x28};
-constexpr Rgb kInk = {0x14, 0x14, 0x14};
-constexpr Rgb kArrowFill = {0xE8, 0xE8, 0xDC};
-constexpr double kTileSaturation = 0.5;
-constexpr double kTileValue = 0.78;
-constexpr int kMaxTextScale = 8;
+using namespace palette;
+
+constexpr Rgb kUnkeyedBackground = kOutline;
+constexpr Rgb kArrowFill = {232, 232, 220};
+constexpr Rgb kDeveloperPlate = {226, 226, 160};
+constexpr int kFramesPerFacing = 4;
+constexpr int kWalkFrames = 32;
 
 // The arrow in a 64 x 64 frame; its tip is the frame's top-left pixel, the pointer's hot spot.
 constexpr double kArrowOutline[][2] = {{0, 0},   {0, 46},  {11, 36}, {19, 54},
@@ -31,120 +32,21 @@ Rgb KeyColour(uint32_t key) {
             static_cast<uint8_t>(key)};
 }
 
-Rgb FromHsv(double hue, double saturation, double value) {
-    double sector = std::fmod(hue, 1.0) * 6.0;
-    int index = static_cast<int>(sector);
-    double fraction = sector - index;
-    double p = value * (1.0 - saturation);
-    double q = value * (1.0 - saturation * fraction);
-    double t = value * (1.0 - saturation * (1.0 - fraction));
-    double channels[6][3] = {{value, t, p}, {q, value, p}, {p, value, t},
-                             {p, q, value}, {t, p, value}, {value, p, q}};
-    const double* rgb = channels[index % 6];
-    auto byte = [](double channel) { return static_cast<uint8_t>(std::lround(channel * 255.0)); };
-    return {byte(rgb[0]), byte(rgb[1]), byte(rgb[2])};
-}
-
-// Neighbouring frames get far-apart hues; each file starts at its own hue.
-Rgb TileColour(const ManifestRow& row, int frame) {
+uint32_t NameHash(const std::string& text) {
     uint32_t hash = 2166136261u;
-    for (char c : row.gamePath) {
+    for (char c : text) {
         hash = (hash ^ static_cast<uint8_t>(c)) * 16777619u;
     }
-    constexpr double kGoldenRatioConjugate = 0.6180339887498949;
-    double hue = (hash % 1000) / 1000.0 + frame * kGoldenRatioConjugate;
-    return FromHsv(hue, kTileSaturation, kTileValue);
+    return hash;
 }
 
-// The longest start of text that fits in width pixels at scale.
-std::string FitText(const std::string& text, int width, int scale) {
-    size_t characters = static_cast<size_t>(std::max(0, (width / scale + 1) / kGlyphCellWidth));
-    return text.substr(0, std::min(characters, text.size()));
+// Things of one shape differ by tint: by their name, then by frame.
+Rgb TintOf(const std::string& name, int frame) {
+    return kTints[(NameHash(name) + static_cast<uint32_t>(frame)) % std::size(kTints)];
 }
 
-// A label of words parted by '|' gives each frame its own word; others label every frame alike.
-std::string LabelOf(const std::string& label, int frame) {
-    if (label.find('|') == std::string::npos) {
-        return label;
-    }
-    size_t start = 0;
-    for (int part = 0; part < frame && start != std::string::npos; ++part) {
-        start = label.find('|', start);
-        start = start == std::string::npos ? start : start + 1;
-    }
-    if (start == std::string::npos) {
-        return {};
-    }
-    return label.substr(start, label.find('|', start) - start);
-}
-
-void DrawTile(Canvas& canvas, const ManifestRow& row, int frame, int left, int top) {
-    int margin = row.frameWidth >= 8 && row.frameHeight >= 8 ? 1 : 0;
-    int tileLeft = left + margin;
-    int tileTop = top + margin;
-    int tileWidth = row.frameWidth - 2 * margin;
-    int tileHeight = row.frameHeight - 2 * margin;
-    canvas.FillRect(tileLeft, tileTop, tileWidth, tileHeight, TileColour(row, frame));
-    if (tileWidth < 3 || tileHeight < 3) {
-        return;
-    }
-    canvas.OutlineRect(tileLeft, tileTop, tileWidth, tileHeight, kOutline);
-
-    int scale = std::clamp(std::min(row.frameWidth, row.frameHeight) / 64, 1, kMaxTextScale);
-    int innerWidth = tileWidth - 4;
-    int lineHeight = kGlyphCellHeight * scale;
-    std::string number = FitText(std::to_string(frame), innerWidth, scale);
-    std::string label = FitText(LabelOf(row.label, frame), innerWidth, scale);
-    if (tileHeight - 4 < 2 * lineHeight) {
-        label.clear();  // room for one line: the frame number tells frames apart
-    }
-    if (tileHeight - 4 < lineHeight - scale || number.size() < std::to_string(frame).size()) {
-        return;
-    }
-    int lines = label.empty() ? 1 : 2;
-    int y = tileTop + (tileHeight - (lines * lineHeight - scale)) / 2;
-    if (!label.empty()) {
-        DrawText(canvas, tileLeft + (tileWidth - TextWidth(label, scale)) / 2, y, label, scale,
-                 kInk);
-        y += lineHeight;
-    }
-    DrawText(canvas, tileLeft + (tileWidth - TextWidth(number, scale)) / 2, y, number, scale, kInk);
-}
-
-// Frame k of a glyph sheet: the row's k-th character, as large as the tile allows; '~' leaves
-// the frame empty.
-void DrawGlyphTile(Canvas& canvas, const ManifestRow& row, int frame, int left, int top) {
-    const char character = row.label[static_cast<size_t>(frame)];
-    if (character == '~') {
-        return;  // a blank glyph: nothing but the key, so it draws nothing
-    }
-    canvas.FillRect(left + 1, top + 1, row.frameWidth - 2, row.frameHeight - 2,
-                    TileColour(row, frame));
-    const std::string text(1, character);
-    int scale = std::max(1, std::min((row.frameWidth - 2) / kGlyphCellWidth,
-                                     (row.frameHeight - 2) / kGlyphCellHeight));
-    scale = std::min(scale, kMaxTextScale);
-    DrawText(canvas, left + (row.frameWidth - TextWidth(text, scale)) / 2,
-             top + (row.frameHeight - (kGlyphCellHeight - 1) * scale) / 2, text, scale, kInk);
-}
-
-// A figure sheet holds four steps per facing: frames 0..31 walk, 32..63 strike. Each tile names
-// the unit, its facing and its step, so a drawn frame can be read off the screen.
-void DrawFigureTile(Canvas& canvas, const ManifestRow& row, int frame, int left, int top) {
-    static constexpr const char* kFacings[] = {"UP", "UR", "RT", "DR", "DN", "DL", "LT", "UL"};
-    canvas.FillRect(left + 1, top + 1, row.frameWidth - 2, row.frameHeight - 2,
-                    TileColour(row, frame % 32));
-    canvas.OutlineRect(left + 1, top + 1, row.frameWidth - 2, row.frameHeight - 2, kOutline);
-    const std::string lines[] = {
-        FitText(row.label, row.frameWidth - 4, 1),
-        kFacings[(frame / 4) % 8],
-        std::string(frame >= 32 ? "S" : "W") + std::to_string(frame % 4),
-    };
-    int y = top + (row.frameHeight - 3 * kGlyphCellHeight) / 2;
-    for (const std::string& line : lines) {
-        DrawText(canvas, left + (row.frameWidth - TextWidth(line, 1)) / 2, y, line, 1, kInk);
-        y += kGlyphCellHeight;
-    }
+Side SideOf(const std::string& side) {
+    return side == "ours" ? Side::Ours : side == "foe" ? Side::Foe : Side::Neutral;
 }
 
 bool InsideArrow(double x, double y) {
@@ -160,44 +62,123 @@ bool InsideArrow(double x, double y) {
     return inside;
 }
 
-void DrawArrow(Canvas& canvas, const ManifestRow& row, int left, int top) {
-    double scaleX = row.frameWidth / 64.0;
-    double scaleY = row.frameHeight / 64.0;
+void DrawArrow(Canvas& canvas, const FrameCell& cell) {
+    double scaleX = cell.width / 64.0;
+    double scaleY = cell.height / 64.0;
     auto inside = [&](int x, int y) {
-        if (x < 0 || y < 0 || x >= row.frameWidth || y >= row.frameHeight) {
+        if (x < 0 || y < 0 || x >= cell.width || y >= cell.height) {
             return false;
         }
         return InsideArrow((x + 0.5) / scaleX, (y + 0.5) / scaleY);
     };
-    for (int y = 0; y < row.frameHeight; ++y) {
-        for (int x = 0; x < row.frameWidth; ++x) {
+    for (int y = 0; y < cell.height; ++y) {
+        for (int x = 0; x < cell.width; ++x) {
             if (!inside(x, y)) {
                 continue;
             }
             bool edge =
                 !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-            canvas.Set(left + x, top + y, edge ? kOutline : kArrowFill);
+            canvas.Set(cell.left + x, cell.top + y, edge ? kOutline : kArrowFill);
         }
     }
 }
 
+// A figure or a thing; figure sheets pose frame n by its facing and step.
+void DrawIcon(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, int frame) {
+    Pose pose;
+    if (row.kind == RowKind::Figures) {
+        pose = {(frame % kWalkFrames) / kFramesPerFacing, frame % kFramesPerFacing,
+                frame >= kWalkFrames};
+    }
+    // A sheet's frames are told apart by pose, an animated thing's by its steps, an icon's by
+    // tint; a flag flies its side's colour.
+    const bool steady = row.kind == RowKind::Figures || IsAnimatedShape(row.shape);
+    Rgb frameTint = TintOf(row.label, steady ? 0 : frame);
+    if (row.shape == "flag" && row.side != "neutral") {
+        frameTint = row.side == "ours" ? kOurs : kFoe;
+    }
+    // Frames past eight of one icon step aside so that every frame differs.
+    FrameCell placed = cell;
+    if (row.kind == RowKind::Icon) {
+        placed.left += frame / static_cast<int>(std::size(kTints));
+        pose.step = frame % 4;
+    }
+    if (row.shape == "person") {
+        DrawPerson(canvas, placed, SideOf(row.side), frameTint, pose);
+    } else if (row.shape == "beast") {
+        DrawBeast(canvas, placed, SideOf(row.side), frameTint, pose);
+    } else if (row.shape == "face") {
+        DrawFace(canvas, placed, SideOf(row.side), frameTint,
+                 static_cast<int>(NameHash(row.label) % 3));
+    } else {
+        DrawThing(canvas, placed, row.shape, frameTint, frame, row.label);
+    }
+}
+
+void DrawFrame(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, int frame) {
+    const bool keyed = row.colourKey != 0;
+    switch (row.kind) {
+        case RowKind::Box:
+            DrawBoxFrame(canvas, cell, frame, keyed);
+            break;
+        case RowKind::Button:
+            DrawButtonFrame(canvas, cell, frame, keyed, WordOf(row.label, frame));
+            break;
+        case RowKind::Back:
+            DrawBackFrame(canvas, cell);
+            break;
+        case RowKind::Words:
+            DrawLoneText(canvas, cell, WordOf(row.label, frame), 2);
+            break;
+        case RowKind::Glyphs:
+            if (row.label[static_cast<size_t>(frame)] != '~') {  // a blank glyph draws nothing
+                DrawLoneText(canvas, cell, std::string(1, row.label[static_cast<size_t>(frame)]),
+                             8);
+            }
+            break;
+        case RowKind::Arrow:
+            DrawArrow(canvas, cell);
+            break;
+        case RowKind::Icon:
+        case RowKind::Figures:
+            if (!keyed) {
+                DrawBoxFrame(canvas, cell, 0, false);  // drawn whole: it stands on a panel
+            }
+            DrawIcon(canvas, row, cell, frame);
+            break;
+        default:
+            break;
+    }
+}
+
+// The developer's view: the row's label and the frame number on a pale plate at the top left.
+void DrawDeveloperLabel(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, int frame) {
+    const std::string text = row.label + " " + std::to_string(frame);
+    canvas.FillRect(cell.left, cell.top, TextWidth(text, 1) + 2, kGlyphCellHeight + 1,
+                    kDeveloperPlate);
+    DrawText(canvas, cell.left + 1, cell.top + 1, text, 1, kInkShadow);
+}
+
 }  // namespace
 
-Canvas DrawPicture(const ManifestRow& row) {
+Canvas DrawPicture(const ManifestRow& row, bool labels) {
+    if (row.kind == RowKind::Ground) {
+        Canvas ground = DrawGround(row);
+        if (labels) {
+            DrawDeveloperLabel(ground, row, {0, 0, row.frameWidth, row.frameHeight}, 0);
+        }
+        return ground;
+    }
     Canvas canvas(row.width, row.height,
                   row.colourKey != 0 ? KeyColour(row.colourKey) : kUnkeyedBackground);
-    int framesPerRow = row.width / row.frameWidth;
+    const int framesPerRow = row.width / row.frameWidth;
     for (int frame = 0; frame < row.frameCount; ++frame) {
-        int left = (frame % framesPerRow) * row.frameWidth;
-        int top = (frame / framesPerRow) * row.frameHeight;
-        if (row.kind == RowKind::Arrow) {
-            DrawArrow(canvas, row, left, top);
-        } else if (row.kind == RowKind::Glyphs) {
-            DrawGlyphTile(canvas, row, frame, left, top);
-        } else if (row.kind == RowKind::Figures) {
-            DrawFigureTile(canvas, row, frame, left, top);
-        } else {
-            DrawTile(canvas, row, frame, left, top);
+        const FrameCell cell{(frame % framesPerRow) * row.frameWidth,
+                             (frame / framesPerRow) * row.frameHeight, row.frameWidth,
+                             row.frameHeight};
+        DrawFrame(canvas, row, cell, frame);
+        if (labels) {
+            DrawDeveloperLabel(canvas, row, cell, frame);
         }
     }
     return canvas;

@@ -8,14 +8,13 @@ namespace varn {
 
 namespace placeholder {
 
-// A 5 x 7 capital-letter font; each character takes a 6 x 8 cell at scale 1.
+// A 5 x 7 font; each character takes a 6 x 8 cell at scale 1.
 constexpr int kGlyphCellWidth = 6;
 constexpr int kGlyphCellHeight = 8;
 
 int TextWidth(std::string_view text, int scale);
 
-// Draws text with its top-left corner at (x, y); lower case is drawn as capitals, characters
-// the font lacks as '?'.
+// Draws text with its top-left corner at (x, y); characters the font lacks as '?'.
 void DrawText(Canvas& canvas, int x, int y, std::string_view text, int scale, Rgb colour);
 
 }  // namespace placeholder

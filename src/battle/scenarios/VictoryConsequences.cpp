@@ -7,10 +7,7 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kQuestGoalMet = static_cast<uint8_t>(QuestState::GoalMet);
-constexpr uint8_t kQuestSolved = static_cast<uint8_t>(QuestState::Solved);
 // The map takes its enemy phase back, and with it the beaten invader, at its next creation.
-constexpr uint8_t kSnapshotWaiting = 2;
 
 const VictoryRow* FindVictoryRow(int battle) {
     for (const VictoryRow& row : VictoryRows()) {
