@@ -17,6 +17,7 @@
 #include "engine/Settings.h"
 #include "engine/StepTimer.h"
 #include "exchange/ArmyExchangeScreen.h"
+#include "exchange/ItemExchangeScreen.h"
 #include "exchange/MeetingScreen.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
@@ -147,6 +148,7 @@ uint32_t GameApp::Cleanup() {
     FreeHouseScreen(towerScreen);
     settings.reset();
     FreeOwned(saveBlob);
+    FreeOwned(itemExchangeScreen);
     FreeOwned(armyExchangeScreen);
     FreeOwned(meetingScreen);
     FreeOwned(wealthScreen);

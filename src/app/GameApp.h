@@ -31,6 +31,7 @@ class GameState;
 class HallOfFameScreen;
 class HeroScreen;
 class InformationScreen;
+class ItemExchangeScreen;
 class MainMenuScreen;
 class MapScreen;
 class MapView;
@@ -228,6 +229,7 @@ class GameApp : public AppFramework {
     std::unique_ptr<NameScreen> nameScreen;
 
     // The meeting of two of the player's characters, kept while either exchange is open.
+    std::unique_ptr<ItemExchangeScreen> itemExchangeScreen;
     std::unique_ptr<ArmyExchangeScreen> armyExchangeScreen;
     std::unique_ptr<MeetingScreen> meetingScreen;
 

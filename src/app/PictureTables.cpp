@@ -11,6 +11,7 @@
 #include "engine/MouseCursor.h"
 #include "exchange/ArmyExchangeScreen.h"
 #include "exchange/ExchangePictures.h"
+#include "exchange/ItemExchangeScreen.h"
 #include "exchange/MeetingScreen.h"
 #include "frontend/CreditsScreen.h"
 #include "frontend/HallOfFameScreen.h"
@@ -79,6 +80,7 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"meeting", kMeetingPictures},
         {"exchange name letters", kNameLetterPictures},
         {"army exchange", kArmyTradePictures},
+        {"item exchange", kItemTradePictures},
     };
     static const std::vector<NamedPictureTable> tables = [] {
         std::vector<NamedPictureTable> all(std::begin(kScreenTables), std::end(kScreenTables));

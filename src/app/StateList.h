@@ -32,4 +32,5 @@
     X(Temple)          \
     X(Tower)           \
     X(Meeting)         \
+    X(ItemTrade)       \
     X(ArmyTrade)

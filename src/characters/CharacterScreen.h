@@ -7,6 +7,7 @@
 
 #include "characters/ArmyPanel.h"
 #include "characters/ItemDragDrop.h"
+#include "characters/ItemDrawing.h"
 #include "characters/ItemHolder.h"
 #include "characters/PaperDollArt.h"
 #include "engine/ButtonBar.h"
@@ -86,6 +87,8 @@ inline constexpr ButtonRect kDisbandTarget{0, 672, 504, 128, 96};
 // The description box: its lines centre on x, its first line's top at y.
 inline constexpr int32_t kDescriptionX = 672;
 inline constexpr int32_t kDescriptionY = 40;
+inline constexpr int32_t kDescriptionBoxX = 544;
+inline constexpr int32_t kDescriptionBoxY = 24;
 
 // What a Yes/No question asks about.
 enum class CharacterQuestion : uint8_t { None, ThrowAway, Disband };
@@ -163,8 +166,7 @@ class CharacterScreen {
     void HandleItemDrag(InputDevice& mouse, int32_t x, int32_t y);
     void HandleArmyDrag(const InputDevice& mouse, int32_t x, int32_t y);
     void DrawCharacter(SpriteSet& panelSprites);
-    void DrawItems(SpriteSet& panelSprites);
-    void DrawDescription(SpriteSet& panelSprites);
+    ItemScreenArt ItemArt(SpriteSet& panelSprites);
     void DrawQuestion(SpriteSet& panelSprites);
 };
 

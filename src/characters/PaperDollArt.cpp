@@ -71,25 +71,19 @@ void DollLayerSets::Free() {
 }
 
 void DrawPaperDoll(PaperDollArt& art, const PaperDollLayers& layers, EquipmentCells equipment,
-                   uint8_t bodyVariant, int32_t x, int32_t y, float scale) {
-    auto at = [x, y, scale](const Offset& offset, int32_t& drawX, int32_t& drawY) {
-        drawX = x + static_cast<int32_t>(offset.x * scale);
-        drawY = y + static_cast<int32_t>(offset.y * scale);
-    };
-    art.bodies.Draw(0, BodyVariantOf(bodyVariant), x, y, kOpaque, scale, scale);
+                   uint8_t bodyVariant, int32_t x, int32_t y) {
+    art.bodies.Draw(0, BodyVariantOf(bodyVariant), x, y, kOpaque, 1.0f, 1.0f);
     for (const DressingStep& step : kDressing) {
         const EquipSlotFacts& facts = FactsOf(step.slot);
         const bool worn = KindOf(equipment[static_cast<size_t>(step.slot)]) == facts.kind;
         SpriteSet* layer = layers[facts.layer];
         for (int p = 0; p < facts.pictureCount; ++p) {
-            int32_t drawX = 0;
-            int32_t drawY = 0;
-            at(step.at[static_cast<size_t>(p)], drawX, drawY);
+            const Offset& at = step.at[static_cast<size_t>(p)];
             if (worn && layer != nullptr) {
-                layer->Draw(facts.pictures[static_cast<size_t>(p)].layerSlot, 0, drawX, drawY,
-                            kOpaque, scale, scale);
+                layer->Draw(facts.pictures[static_cast<size_t>(p)].layerSlot, 0, x + at.x, y + at.y,
+                            kOpaque, 1.0f, 1.0f);
             } else if (!worn && step.barePart != kNoBarePart) {
-                art.bareParts.Draw(step.barePart, p, drawX, drawY, kOpaque, scale, scale);
+                art.bareParts.Draw(step.barePart, p, x + at.x, y + at.y, kOpaque, 1.0f, 1.0f);
             }
         }
     }

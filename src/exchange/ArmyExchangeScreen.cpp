@@ -13,13 +13,14 @@ namespace {
 
 constexpr int32_t kTextHeight = 16;
 constexpr int32_t kNameY = 24;
-constexpr std::array<int32_t, 2> kNameCentreX = {124, 676};
-constexpr std::array<int32_t, 2> kDollX = {12, 564};
+constexpr std::array<int32_t, 2> kNameCentreX = {128, 672};
+constexpr std::array<int32_t, 2> kDollX = {0, 544};
 constexpr int32_t kDollY = 96;
-constexpr float kDollScale = 0.875f;
 constexpr float kFigureScale = 0.75f;
 constexpr int32_t kFigureHalf = 24;
 constexpr uint8_t kButtonDown = 0x80;
+// Room between the boxes of the two columns.
+constexpr int32_t kSlotGap = 4;
 
 }  // namespace
 
@@ -66,12 +67,11 @@ void ArmyExchangeScreen::Free() {
 }
 
 bool ArmyExchangeScreen::CopyIn(const GameState& world, CharacterId first, CharacterId second) {
-    const CharacterItemRecord* firstRecord = ItemsOf(world, first);
-    const CharacterItemRecord* secondRecord = ItemsOf(world, second);
-    if (firstRecord == nullptr || secondRecord == nullptr || first == second ||
-        !IsInParty(world, first) || !IsInParty(world, second)) {
+    if (!IsMeetingPair(world, first, second)) {
         return false;
     }
+    const CharacterItemRecord* firstRecord = ItemsOf(world, first);
+    const CharacterItemRecord* secondRecord = ItemsOf(world, second);
     cards[0].CopyFrom(world, first);
     cards[1].CopyFrom(world, second);
     firstItems = firstRecord->items;
@@ -117,11 +117,11 @@ void ArmyExchangeScreen::Draw(PaperDollArt& dollArt, int32_t pointerX, int32_t p
         DrawCentredGlyphs(letters, 0, card.name, kNameCentreX[side], kNameY, kNameLetterSpacing,
                           1.0f);
         DrawPaperDoll(dollArt, *dolls[side], EquipmentOf(*items[side]), card.bodyVariant,
-                      kDollX[side], kDollY, kDollScale);
+                      kDollX[side], kDollY);
         const ArmyPanelLayout& column = kArmyTradeColumns[side];
         for (int slot = 0; slot < kArmySlotCount; ++slot) {
             DrawBox(panel, kSlotBoxSlot, column.x + slot * column.stepX,
-                    column.y + slot * column.stepY, kArmyCellWidth, kArmyCellHeight);
+                    column.y + slot * column.stepY, kArmyCellWidth - kSlotGap, kArmyCellHeight);
         }
         const int lifted = dragged.side == static_cast<int>(side) ? dragged.slot : -1;
         DrawArmyPanel({&units, &letters, 0, &font}, card.armies, column, lifted);

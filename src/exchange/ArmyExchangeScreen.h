@@ -32,8 +32,8 @@ inline constexpr PictureLoad kArmyTradePictures[] = {
 // The two columns of six army slots: the first character's on the left, the second's on the
 // right, each between its character's paper doll and the other column.
 inline constexpr std::array<ArmyPanelLayout, 2> kArmyTradeColumns = {{
-    {248, 96, 0, 72},
-    {408, 96, 0, 72},
+    {256, 96, 0, 72},
+    {400, 96, 0, 72},
 }};
 
 // An army slot of either character: side 0 the first, 1 the second.

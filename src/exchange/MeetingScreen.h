@@ -17,12 +17,14 @@ class GraphicsDevice;
 enum MeetingButton : uint8_t { kMeetItemsButton = 1, kMeetArmiesButton = 2, kMeetLeaveButton = 3 };
 
 inline constexpr ButtonRect kMeetingButtons[] = {
+    {kMeetItemsButton, 196, 560, 128, 32},
     {kMeetArmiesButton, 336, 560, 128, 32},
     {kMeetLeaveButton, 476, 560, 128, 32},
 };
 
 // The buttons' pictures, three looks each, in the slot before their id.
 inline constexpr PictureLoad kMeetingPictures[] = {
+    {kMeetItemsButton - 1, "Art\\Heroes\\ButtonItems.bmp", 128, 32, 0},
     {kMeetArmiesButton - 1, "Art\\Heroes\\ButtonArmies.bmp", 128, 32, 0},
     {kMeetLeaveButton - 1, "Art\\Heroes\\ButtonLeave.bmp", 128, 32, 0},
 };

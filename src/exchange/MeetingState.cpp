@@ -6,22 +6,11 @@
 
 namespace varn {
 
-namespace {
-
-// Two different characters of the party; anything else would read past the hero arrays or
-// write one character back twice.
-bool IsMeetingPair(const GameState& world) {
-    return world.meetingFirst != world.meetingSecond && IsInParty(world, world.meetingFirst) &&
-           IsInParty(world, world.meetingSecond);
-}
-
-}  // namespace
-
 // Entered from the map with phase 1 and from either exchange with phase 1; the exchanges are
 // opened with phase 0, so the meeting keeps its screen while they run and shows the world
 // afresh when they come back.
 void GameApp::RunMeetingState() {
-    if (!IsMeetingPair(*world)) {
+    if (!IsMeetingPair(*world, world->meetingFirst, world->meetingSecond)) {
         SwitchState(MapStateThunk, kPhaseSwitch);
         return;
     }
@@ -34,6 +23,9 @@ void GameApp::RunMeetingState() {
         SwitchState(MapStateThunk, kPhaseSwitch);
     }
     switch (PollButtons(meetingScreen->buttons)) {
+        case kMeetItemsButton:
+            SwitchState(ItemTradeStateThunk, kPhaseRunning);
+            break;
         case kMeetArmiesButton:
             SwitchState(ArmyTradeStateThunk, kPhaseRunning);
             break;

@@ -54,4 +54,8 @@ bool IsInParty(const GameState& world, CharacterId character) {
            (IsHeroCharacter(character) && world.heroJoined[HeroIndexOfCharacter(character)] != 0);
 }
 
+bool IsMeetingPair(const GameState& world, CharacterId first, CharacterId second) {
+    return first != second && IsInParty(world, first) && IsInParty(world, second);
+}
+
 }  // namespace varn

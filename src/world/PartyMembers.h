@@ -20,5 +20,8 @@ GlyphString NameOf(const GameState& world, CharacterId character);
 
 // True for the player and for a hero who has joined the party.
 bool IsInParty(const GameState& world, CharacterId character);
+// Two different characters of the party: what a meeting needs. Anything else would read past the
+// hero arrays or write one character back twice.
+bool IsMeetingPair(const GameState& world, CharacterId first, CharacterId second);
 
 }  // namespace varn

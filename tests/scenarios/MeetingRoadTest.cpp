@@ -3,10 +3,9 @@
 #include "engine/KeyCodes.h"
 #include "exchange/ArmyExchangeScreen.h"
 #include "exchange/MeetingScreen.h"
-#include "scenarios/MapDriver.h"
+#include "scenarios/ExchangeDriver.h"
 #include "support/GoldenImage.h"
 #include "support/PartyInvariants.h"
-#include "world/MapCells.h"
 
 namespace varn {
 
@@ -20,13 +19,7 @@ constexpr CharacterId kSecondHero = 3;
 class MeetingRoad : public testing::Test {
   protected:
     MeetingRoad() {
-        int32_t x = 0;
-        int32_t y = 0;
-        MapCellCorner(World().playerMapCell, x, y);
-        for (HeroIndex hero = 0; hero < 2; ++hero) {
-            World().heroJoined[hero] = 1;
-            World().heroMapCell[hero] = MapCellAt(x + 40 * (hero + 1), y);
-        }
+        exchange.JoinHeroesBesidePlayer(2);
         // The second hero brings two armies of his own, to have something to swap.
         ArmyRecord& second = World().heroArmies[1];
         for (int slot = 0; slot < 2; ++slot) {
@@ -48,18 +41,10 @@ class MeetingRoad : public testing::Test {
         player.PressKey(kKeyReturn);
     }
 
-    // The meeting of a pair straight from the world, as the map's leave step hands it over.
     void MeetDirectly(CharacterId first, CharacterId second) {
-        World().meetingFirst = first;
-        World().meetingSecond = second;
-        App().SwitchState(MeetingStateThunk, kPhaseSwitch);
-        player.Frame();
+        exchange.MeetDirectly(first, second);
     }
-
-    void ClickButton(const ButtonRect& button) {
-        player.ClickAt(button.x + button.w / 2, button.y + button.h / 2);
-        player.Frame();
-    }
+    void ClickMeetingButton(uint8_t id) { exchange.ClickMeetingButton(id); }
 
     static int32_t SlotCentreX(int side) {
         return kArmyTradeColumns[static_cast<size_t>(side)].x + kArmyCellWidth / 2;
@@ -68,20 +53,14 @@ class MeetingRoad : public testing::Test {
         return kArmyTradeColumns[0].y + kArmyTradeColumns[0].stepY * slot + kArmyCellHeight / 2;
     }
 
-    // Presses on one army slot, moves to another and lets go there.
     void DragArmy(int fromSide, int fromSlot, int toSide, int toSlot) {
-        player.PointAt(SlotCentreX(fromSide), SlotCentreY(fromSlot));
-        player.Frame();
-        MapDriver::Backend().SetButton(0, true);
-        player.Frame();
-        player.PointAt(SlotCentreX(toSide), SlotCentreY(toSlot));
-        player.Frame();
-        MapDriver::Backend().SetButton(0, false);
-        player.Frame();
+        exchange.Drag(SlotCentreX(fromSide), SlotCentreY(fromSlot), SlotCentreX(toSide),
+                      SlotCentreY(toSlot));
     }
 
     HeadlessGame game;
-    MapDriver player{game};
+    ExchangeDriver exchange{game};
+    MapDriver& player = exchange.map;
     PartyTotals totals;
 };
 
@@ -102,7 +81,7 @@ TEST_F(MeetingRoad, TradeModeOnTheMapOpensTheMeetingOfThePlayerAndTheHeroClicked
     EXPECT_EQ(App().meetingScreen->cards[0].id, kPlayerCharacter);
     EXPECT_EQ(App().meetingScreen->cards[1].id, kFirstHero);
 
-    ClickButton(kMeetingButtons[1]);
+    ClickMeetingButton(kMeetLeaveButton);
     EXPECT_EQ(App().stateHandler, MapStateThunk);
     player.Frames(2);
     EXPECT_EQ(App().meetingScreen, nullptr);
@@ -151,7 +130,7 @@ TEST_F(MeetingRoad, ArmiesMovedAndSwappedInTheExchangeReachTheWorldThroughTheMee
     MeetingScreen* meeting = App().meetingScreen.get();
     ASSERT_NE(meeting, nullptr);
 
-    ClickButton(kMeetingButtons[0]);
+    ClickMeetingButton(kMeetArmiesButton);
     EXPECT_EQ(App().stateHandler, ArmyTradeStateThunk);
     ASSERT_NE(App().armyExchangeScreen, nullptr);
     // The meeting keeps its screen while the exchange runs.
@@ -180,7 +159,7 @@ TEST_F(MeetingRoad, ArmiesMovedAndSwappedInTheExchangeReachTheWorldThroughTheMee
     EXPECT_EQ(App().meetingScreen.get(), meeting);
     EXPECT_EQ(meeting->cards[1].armies, hero);
 
-    ClickButton(kMeetingButtons[1]);
+    ClickMeetingButton(kMeetLeaveButton);
     player.Frames(2);
     EXPECT_EQ(App().stateHandler, MapStateThunk);
     EXPECT_EQ(World().heroArmies[1], hero);
@@ -188,16 +167,9 @@ TEST_F(MeetingRoad, ArmiesMovedAndSwappedInTheExchangeReachTheWorldThroughTheMee
 
 TEST_F(MeetingRoad, AnArmyLetGoOutsideTheColumnsStaysWhereItWas) {
     MeetDirectly(kPlayerCharacter, kFirstHero);
-    ClickButton(kMeetingButtons[0]);
+    ClickMeetingButton(kMeetArmiesButton);
     const ArmyRecord before = App().armyExchangeScreen->cards[0].armies;
-    player.PointAt(SlotCentreX(0), SlotCentreY(0));
-    player.Frame();
-    MapDriver::Backend().SetButton(0, true);
-    player.Frame();
-    player.PointAt(700, 500);
-    player.Frame();
-    MapDriver::Backend().SetButton(0, false);
-    player.Frame();
+    exchange.Drag(SlotCentreX(0), SlotCentreY(0), 700, 500);
     EXPECT_EQ(App().armyExchangeScreen->cards[0].armies, before);
     // Hero 1's slots hold men but no army: nothing there to pick up.
     DragArmy(1, 0, 0, 5);
@@ -209,7 +181,7 @@ TEST_F(MeetingRoad, GoldenImagesOfTheMeetingAndTheArmyExchange) {
     player.PointAt(400, 300);
     player.Frame();
     ExpectMatchesGolden(MapDriver::Backend().presented, "meeting");
-    ClickButton(kMeetingButtons[0]);
+    ClickMeetingButton(kMeetArmiesButton);
     player.PointAt(400, 300);
     player.Frame();
     ExpectMatchesGolden(MapDriver::Backend().presented, "army_exchange");

@@ -34,6 +34,10 @@ TEST(PartyMembers, ThePartyIsThePlayerAndTheHeroesWhoHaveJoined) {
     EXPECT_FALSE(IsInParty(world, 4));
     world.heroJoined[2] = 1;
     EXPECT_TRUE(IsInParty(world, 4));
+    EXPECT_TRUE(IsMeetingPair(world, 4, kPlayerCharacter));
+    EXPECT_FALSE(IsMeetingPair(world, 4, 4));
+    EXPECT_FALSE(IsMeetingPair(world, kPlayerCharacter, 5));
+    EXPECT_FALSE(IsMeetingPair(world, 100, kPlayerCharacter));
 }
 
 }  // namespace

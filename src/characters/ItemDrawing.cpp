@@ -1,0 +1,75 @@
+#include "characters/ItemDrawing.h"
+
+#include "characters/GlyphText.h"
+#include "engine/SpriteSet.h"
+
+namespace varn {
+
+namespace {
+
+// The control panel's pictures the item screens draw with.
+constexpr int32_t kPanelDigitSlot = 10;
+constexpr int32_t kPanelCellSlot = 16;
+constexpr int32_t kPanelBoxSlot = 18;
+
+constexpr uint32_t kOpaque = 0xFFFFFFFF;
+constexpr int32_t kLetterSpacing = 14;
+constexpr float kBoxScale = 2.0f;
+constexpr float kLabelScale = 0.8f;
+constexpr int32_t kLabelSpacing = 13;
+constexpr float kDigitScale = 0.5f;
+
+}  // namespace
+
+void DrawItemIcon(const ItemScreenArt& art, ItemId item, int32_t x, int32_t y) {
+    if (item != kNoItem) {
+        art.icons->Draw((*art.iconSlots)[static_cast<size_t>(item - 1)], 0, x, y, kOpaque, 1.0f,
+                        1.0f);
+    }
+}
+
+void DrawCellsAndItems(const ItemScreenArt& art, const CellPositionTable& positions,
+                       const CharacterItems& items,
+                       const std::array<int32_t, kItemTableSize>& iconX,
+                       const std::array<int32_t, kItemTableSize>& iconY, ItemId dragged) {
+    for (const CellPosition& at : positions) {
+        art.panel->Draw(kPanelCellSlot, 0, at.x, at.y, kOpaque, 1.0f, 1.0f);
+    }
+    for (const ItemId id : items) {
+        if (id != kNoItem && id != dragged) {
+            const auto entry = static_cast<size_t>(id - 1);
+            DrawItemIcon(art, id, iconX[entry], iconY[entry]);
+        }
+    }
+}
+
+void DrawItemDescription(const ItemScreenArt& art, const ItemDescription& description,
+                         int32_t shownItem, int32_t boxX, int32_t boxY, int32_t x, int32_t y) {
+    art.panel->Draw(kPanelBoxSlot, 0, boxX, boxY, kOpaque, kBoxScale, kBoxScale);
+    if (shownItem == 0 || description.itemId == 0) {
+        return;
+    }
+    DrawGlyphRow(*art.letters, art.letterSlot, description.line1, x - 7 * description.line1Last, y,
+                 kLetterSpacing, 1.0f);
+    DrawGlyphRow(*art.letters, art.letterSlot, description.line2, x + 5 - 7 * description.line2Last,
+                 y + 31, kLetterSpacing, 1.0f);
+    DrawItemIcon(art, description.itemId, x - 32, y + 70);
+    DrawGlyphRow(*art.letters, art.letterSlot, description.statLabel, x - 39, y + 145,
+                 kLabelSpacing, kLabelScale);
+    if (description.statLabel[0] == kGlyphBlank && description.statLabel[1] == kGlyphBlank) {
+        return;
+    }
+    const int bonus = description.bonus;
+    art.panel->Draw(kPanelDigitSlot, bonus % 10, x - 60, y + 140, kOpaque, kDigitScale,
+                    kDigitScale);
+    if (bonus >= 10) {
+        art.panel->Draw(kPanelDigitSlot, bonus / 10 % 10, x - 76, y + 140, kOpaque, kDigitScale,
+                        kDigitScale);
+    }
+    if (bonus >= 100) {
+        art.panel->Draw(kPanelDigitSlot, bonus / 100 % 10, x - 92, y + 140, kOpaque, kDigitScale,
+                        kDigitScale);
+    }
+}
+
+}  // namespace varn

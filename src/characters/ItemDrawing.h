@@ -1,0 +1,40 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "items/ItemKinds.h"
+#include "items/ItemLayout.h"
+#include "items/ItemTexts.h"
+#include "world/CharacterRecords.h"
+
+namespace varn {
+
+class SpriteSet;
+
+// What the item screens draw items with: the control panel's set (the cell, the box and the
+// digits), a letter sheet whose frame is the glyph code, and the screen's icon set.
+struct ItemScreenArt {
+    SpriteSet* panel;
+    SpriteSet* letters;
+    int32_t letterSlot;
+    SpriteSet* icons;
+    const ItemIconSlotTable* iconSlots;
+};
+
+// Each cell of the table as an empty box, then every item of the character at its laid-out
+// place; the item being dragged is left to the drag.
+void DrawCellsAndItems(const ItemScreenArt& art, const CellPositionTable& positions,
+                       const CharacterItems& items,
+                       const std::array<int32_t, kItemTableSize>& iconX,
+                       const std::array<int32_t, kItemTableSize>& iconY, ItemId dragged);
+
+// The icon of an item with its top-left corner at (x, y).
+void DrawItemIcon(const ItemScreenArt& art, ItemId item, int32_t x, int32_t y);
+
+// The description box at (boxX, boxY) and, for a shown item, its two lines centred on x from y,
+// its icon, and the bonus line: the number, then the label of the stat it raises.
+void DrawItemDescription(const ItemScreenArt& art, const ItemDescription& description,
+                         int32_t shownItem, int32_t boxX, int32_t boxY, int32_t x, int32_t y);
+
+}  // namespace varn
