@@ -30,6 +30,7 @@
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
+#include "houses/HouseScreen.h"
 #include "map/ControlPanel.h"
 #include "map/MapScreen.h"
 #include "map/MapView.h"
@@ -128,6 +129,12 @@ uint32_t GameApp::Cleanup() {
     FreeOwned(mapScreen);
     FreeOwned(mapView);
     FreeOwned(controlPanel);
+    FreeHouseScreen(villageScreen);
+    FreeHouseScreen(townScreen);
+    FreeHouseScreen(castleScreen);
+    FreeHouseScreen(palaceScreen);
+    FreeHouseScreen(templeScreen);
+    FreeHouseScreen(towerScreen);
     settings.reset();
     FreeOwned(saveBlob);
     FreeOwned(armyExchangeScreen);

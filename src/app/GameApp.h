@@ -23,6 +23,7 @@ namespace varn {
 
 class ArmyExchangeScreen;
 class BattleScreen;
+class CastleScreen;
 class CreditsScreen;
 class ControlPanel;
 class DataBlob;
@@ -38,6 +39,7 @@ class NameEntryScreen;
 class NameScreen;
 class NameLetters;
 class OptionsScreen;
+class PalaceScreen;
 class PaperDollArt;
 class PortraitScreen;
 class QuestLogScreen;
@@ -46,6 +48,10 @@ class SaveSlotScreen;
 class Settings;
 class StepTimer;
 class StoryScreen;
+class TempleScreen;
+class TowerScreen;
+class TownScreen;
+class VillageScreen;
 class WealthScreen;
 class YouScreen;
 
@@ -68,6 +74,11 @@ enum class Leave : uint8_t {
     Free,        // kPhaseSwitch, kPhaseAfterSaveQuit: the leave work runs, the screen goes
     WriteBack,   // kPhaseWriteBack: likewise, for a state that writes back only on this value
 };
+
+// GameApp::currentHero when no hero is shown, and GameApp::loadedHero when the heroes screen
+// holds none.
+inline constexpr uint8_t kNoCurrentHero = 100;
+inline constexpr uint8_t kNoLoadedHero = 200;
 
 // Where a state shows the frame rate when the settings ask for it.
 enum class FrameRateRow : uint8_t { None, Top, Bottom };
@@ -201,6 +212,13 @@ class GameApp : public AppFramework {
     std::unique_ptr<MapView> mapView;
     std::unique_ptr<MapScreen> mapScreen;
 
+    // The screen of a visit to a house, from the visit's first frame to its leave step.
+    std::unique_ptr<VillageScreen> villageScreen;
+    std::unique_ptr<TownScreen> townScreen;
+    std::unique_ptr<CastleScreen> castleScreen;
+    std::unique_ptr<PalaceScreen> palaceScreen;
+    std::unique_ptr<TempleScreen> templeScreen;
+    std::unique_ptr<TowerScreen> towerScreen;
     // The character screens and the rename; the paper-doll art lives from its first use to the
     // end of the run.
     std::unique_ptr<PaperDollArt> paperDollArt;
@@ -239,7 +257,7 @@ class GameApp : public AppFramework {
     uint8_t statePhase = 0;
     int32_t fps = 0;
     uint8_t currentHero = 0;
-    uint8_t loadedHero = 200;
+    uint8_t loadedHero = kNoLoadedHero;
     uint8_t mapEntered = 0;
     uint8_t mapDrawFlag = 1;
     uint8_t battleResult[3] = {0, 0, 0};

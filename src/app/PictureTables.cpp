@@ -24,6 +24,7 @@
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
 #include "frontend/StoryScreen.h"
+#include "houses/HousePictures.h"
 #include "map/ControlPanel.h"
 #include "map/MapFoundPictures.h"
 #include "map/MapScreen.h"
@@ -54,6 +55,20 @@ std::span<const NamedPictureTable> AllPictureTables() {
         {"map found gems", kFoundGemPictures},
         {"map found artifacts", kFoundArtifactPictures},
         {"map found items", kFoundItemPictures},
+        {"house controls", kHouseMainPictures},
+        {"house joined heal label", kJoinedHealLabelPictures},
+        {"house capital letters", kHouseCapitalLetters},
+        {"house small letters", kHouseSmallLetters},
+        {"house portraits", kHousePortraitPictures},
+        {"house army icons", kHouseArmyIconPictures},
+        {"house captions", kHouseCaptionPictures},
+        {"house recruit pictures", kHouseRecruitPictures},
+        {"village pictures", kVillagePictures},
+        {"village names", kVillageNamePictures},
+        {"town pictures", kTownPictures},
+        {"town names", kTownNamePictures},
+        {"single house pictures", kSingleHousePictures},
+        {"single house names", kSingleHouseNamePictures},
         {"paper-doll bodies", kDollBodyPictures},
         {"paper-doll bare parts", kDollBarePartPictures},
         {"character screens", kCharacterPictures},

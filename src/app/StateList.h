@@ -25,5 +25,11 @@
     X(Heroes)          \
     X(Wealth)          \
     X(Rename)          \
+    X(Village)         \
+    X(Town)            \
+    X(Castle)          \
+    X(Palace)          \
+    X(Temple)          \
+    X(Tower)           \
     X(Meeting)         \
     X(ArmyTrade)

@@ -10,9 +10,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint8_t kNoHeroShown = 100;
-constexpr uint8_t kNoHeroLoaded = 200;
-
 bool Joined(const GameState& world, int hero) {
     return hero >= 0 && hero < kHeroCount && world.heroJoined[static_cast<size_t>(hero)] != 0;
 }
@@ -26,7 +23,7 @@ uint8_t JoinedHeroAfter(const GameState& world, int hero, int step) {
             return static_cast<uint8_t>(candidate);
         }
     }
-    return kNoHeroShown;
+    return kNoCurrentHero;
 }
 
 // A hero that has not joined is never shown: the first joined one is, or none.
@@ -42,7 +39,7 @@ void ShowHero(GameApp& app) {
     screen.hasCharacter = hero < kHeroCount;
     if (!screen.hasCharacter) {
         screen.Reset();
-        app.loadedHero = kNoHeroLoaded;
+        app.loadedHero = kNoLoadedHero;
         return;
     }
     screen.name = world.heroNames.Name(hero);
@@ -62,7 +59,7 @@ void WriteHeroBack(GameApp& app) {
 
 void PageHeroes(GameApp& app, int step) {
     const uint8_t next = JoinedHeroAfter(*app.world, app.currentHero, step);
-    if (next == kNoHeroShown || next == app.currentHero) {
+    if (next == kNoCurrentHero || next == app.currentHero) {
         return;
     }
     WriteHeroBack(app);
@@ -124,7 +121,7 @@ void GameApp::RunHeroesState() {
         if (LeavingFrees()) {
             WriteHeroBack(*this);
             FreeOwned(heroScreen);
-            loadedHero = kNoHeroLoaded;
+            loadedHero = kNoLoadedHero;
         }
     });
 }

@@ -13,6 +13,12 @@ struct RenameReturnRow {
 constexpr RenameReturnRow kRenameReturns[] = {
     {kRenameToYou, YouStateThunk},
     {kRenameToHeroes, HeroesStateThunk},
+    {kRenameToVillage, VillageStateThunk},
+    {kRenameToTown, TownStateThunk},
+    {kRenameToTemple, TempleStateThunk},
+    {kRenameToPalace, PalaceStateThunk},
+    {kRenameToCastle, CastleStateThunk},
+    {kRenameToTower, TowerStateThunk},
 };
 
 }  // namespace

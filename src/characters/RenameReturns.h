@@ -18,8 +18,7 @@ enum RenameReturn : uint8_t {
     kRenameToTower = 8,
 };
 
-// The state of a return code. Codes without a row here, the houses' until their states exist,
-// go to the heroes screen.
+// The state of a return code; a code without a state goes to the heroes screen.
 StateThunk RenameReturnState(uint8_t code);
 
 }  // namespace varn

@@ -35,7 +35,7 @@ void GameApp::ResetHandOverBytes() {
     renameReturn = 0;
     armyNameChanged = 0;
     currentHero = 0;
-    loadedHero = 200;
+    loadedHero = kNoLoadedHero;
     mapDrawFlag = 1;
 }
 

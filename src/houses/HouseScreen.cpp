@@ -1,6 +1,19 @@
 #include "houses/HouseScreen.h"
 
+#include "houses/HousePictures.h"
+
 namespace varn {
+
+namespace {
+
+constexpr uint32_t kWhite = 0xFFFFFFFF;
+constexpr int32_t kNameCentreX = 296;
+constexpr int32_t kNameY = 110;
+constexpr int32_t kGlyphStep = 12;
+constexpr float kGlyphScaleX = 0.75f;
+constexpr float kGlyphScaleY = 0.9f;
+
+}  // namespace
 
 HouseScreen::HouseScreen(HouseKind kind) : kind_(kind) {}
 
@@ -19,6 +32,68 @@ uint8_t HouseScreen::Quest(int quest) const {
         return 0;
     }
     return questState[static_cast<size_t>(quest - 1)];
+}
+
+void HouseScreen::FreeSprites() {
+    DeleteSpriteSet(mainSprites);
+    DeleteSpriteSet(houseArt);
+    DeleteSpriteSet(portraitSprites);
+    DeleteSpriteSet(armyIcons);
+    if (font) {
+        font->End();
+        font->Release();
+        font.reset();
+    }
+    DeleteSpriteSet(capitalLetters);
+    DeleteSpriteSet(smallLetters);
+    DeleteSpriteSet(itemArt);
+}
+
+void HouseScreen::Sprite(SpriteSet* set, int32_t slot, int32_t frame, int32_t x, int32_t y,
+                         float scaleX, float scaleY) const {
+    if (set == nullptr || !set->IsLoaded(slot)) {
+        return;
+    }
+    set->Draw(slot, frame, x, y, kWhite, scaleX, scaleY);
+    if (drawLog != nullptr) {
+        drawLog->push_back({set, slot, frame, x, y, scaleX, scaleY, {}});
+    }
+}
+
+void HouseScreen::DrawBox(int32_t x, int32_t y, float scaleX, float scaleY) const {
+    Sprite(mainSprites.get(), kBoxSlot, 0, x, y, scaleX, scaleY);
+}
+
+void HouseScreen::DrawText(const char* text, int32_t x, int32_t y, int32_t width, int32_t height,
+                           uint32_t colour) const {
+    if (!font) {
+        return;
+    }
+    font->DrawText(text, x, y, width, height, colour, 0);
+    if (drawLog != nullptr) {
+        drawLog->push_back({nullptr, 0, 0, x, y, 1.0f, 1.0f, text});
+    }
+}
+
+void HouseScreen::DrawGlyphName(const GlyphString& name, uint8_t lastIndex, bool withDigits) const {
+    for (int j = 0; j < kGlyphStringLength; ++j) {
+        const GlyphCode code = name[static_cast<size_t>(j)];
+        const int32_t x = kNameCentreX + kGlyphStep * j - (kGlyphStep / 2) * lastIndex;
+        // A damaged name may hold codes no sheet has; they draw nothing.
+        if (code == kGlyphCursor || !IsValidGlyph(code)) {
+            continue;
+        }
+        if (code < kGlyphCapitalA) {
+            Sprite(smallLetters.get(), 0, code, x, kNameY, kGlyphScaleX, kGlyphScaleY);
+            continue;
+        }
+        Sprite(capitalLetters.get(), 0, code - kGlyphCapitalA, x, kNameY, kGlyphScaleX,
+               kGlyphScaleY);
+        if (withDigits && code >= kGlyphDigitZero) {
+            Sprite(mainSprites.get(), kNameDigitSlot, code - kGlyphDigitZero, x, kNameY,
+                   kGlyphScaleX, kGlyphScaleY);
+        }
+    }
 }
 
 }  // namespace varn

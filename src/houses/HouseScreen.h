@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "engine/Font.h"
 #include "engine/SpriteSet.h"
@@ -56,6 +58,19 @@ inline constexpr int32_t kJoinedHealPrice = 2;
 // Colours of the house texts: titles and refusals, and everything else.
 inline constexpr uint32_t kHouseTitleColour = 0xFF82E682;
 inline constexpr uint32_t kHouseTextColour = 0xFFE6E6E6;
+
+// One picture or text a house screen drew: the set (null for a text), slot, frame, the corner
+// and the scales; a text carries its words.
+struct HouseDraw {
+    const SpriteSet* set;
+    int32_t slot;
+    int32_t frame;
+    int32_t x;
+    int32_t y;
+    float scaleX;
+    float scaleY;
+    std::string text;
+};
 
 // The visitor's six army slots as parallel arrays, slot i at entry i.
 struct HouseArmies {
@@ -120,10 +135,15 @@ class HouseScreen {
     void DrawStoreMessages() const;
     void LayoutNames();
 
-    // Pieces every box of the screen is made of.
+    // Pieces every box of the screen is made of. A slot never loaded draws nothing.
+    void Sprite(SpriteSet* set, int32_t slot, int32_t frame, int32_t x, int32_t y, float scaleX,
+                float scaleY) const;
     void DrawBox(int32_t x, int32_t y, float scaleX, float scaleY) const;
     void DrawText(const char* text, int32_t x, int32_t y, int32_t width, int32_t height,
                   uint32_t colour = kHouseTextColour) const;
+    // The 21 glyphs of a name centred on x 296 at y 110; withDigits also draws the digit sheet
+    // under glyph codes of digits, as the army panel does.
+    void DrawGlyphName(const GlyphString& name, uint8_t lastIndex, bool withDigits) const;
 
     // Entry upkeep, held items and rewards.
     void UpkeepArmiesOnEntry();
@@ -136,6 +156,10 @@ class HouseScreen {
     void InitRecruitTable(int32_t day);
     void ApplyRecruitChoice(int32_t* gold);
     void ClearDisbandedArmy();
+
+    // The army shown in the selected cell: the one standing there, or the cell's own index when
+    // none does; -1 with no cell selected.
+    int SelectedArmyIndex() const;
 
     // Pointer: hover every frame, a press over a button (1) or elsewhere.
     void OnMouseMove(int32_t x, int32_t y);
@@ -272,7 +296,20 @@ class HouseScreen {
     uint8_t pressedId = 0;
     uint8_t hoverButton = 0;
 
+    // When set, every picture and text drawn is also written here.
+    std::vector<HouseDraw>* drawLog = nullptr;
+
   private:
+    // The first present army standing in cell 0..5, or -1.
+    int ArmyInCell(int cell) const;
+    // A count of men from the small digits: one digit at oneX, or the ones and the tens; a
+    // count of 100 or more shows none.
+    void DrawCount(uint8_t count, int32_t oneX, int32_t onesX, int32_t tensX, int32_t y,
+                   float scaleX, float scaleY) const;
+    // The four statistics of an army or offer laid out from (x, y).
+    void DrawStats(int32_t attack, int32_t defence, int32_t training, int32_t equipment, int32_t x,
+                   int32_t y) const;
+
     HouseKind kind_;
     // Takes the write to a quest number out of range.
     uint8_t discardedQuest_ = 0;
@@ -281,7 +318,8 @@ class HouseScreen {
 // The kinds, one per house state and GameApp owner.
 class VillageScreen final : public HouseScreen {
   public:
-    VillageScreen() : HouseScreen(HouseKind::Village) {}
+    static constexpr HouseKind kKind = HouseKind::Village;
+    VillageScreen() : HouseScreen(kKind) {}
     // Quest progress and talk dialogue of village k; each acts only while the screen
     // shows village k.
     void UpdateQuestsVillage1();
@@ -305,7 +343,8 @@ class VillageScreen final : public HouseScreen {
 };
 class TownScreen final : public HouseScreen {
   public:
-    TownScreen() : HouseScreen(HouseKind::Town) {}
+    static constexpr HouseKind kKind = HouseKind::Town;
+    TownScreen() : HouseScreen(kKind) {}
     // Quest progress and talk dialogue of town k; each acts only while the screen
     // shows town k.
     void UpdateQuestsTown1();
@@ -319,31 +358,44 @@ class TownScreen final : public HouseScreen {
 };
 class CastleScreen final : public HouseScreen {
   public:
-    CastleScreen() : HouseScreen(HouseKind::Castle) {}
+    static constexpr HouseKind kKind = HouseKind::Castle;
+    CastleScreen() : HouseScreen(kKind) {}
     // The house's quest progress and talk dialogue.
     void UpdateQuests();
     void DrawQuests();
 };
 class PalaceScreen final : public HouseScreen {
   public:
-    PalaceScreen() : HouseScreen(HouseKind::Palace) {}
+    static constexpr HouseKind kKind = HouseKind::Palace;
+    PalaceScreen() : HouseScreen(kKind) {}
     // The house's quest progress and talk dialogue.
     void UpdateQuests();
     void DrawQuests();
 };
 class TempleScreen final : public HouseScreen {
   public:
-    TempleScreen() : HouseScreen(HouseKind::Temple) {}
+    static constexpr HouseKind kKind = HouseKind::Temple;
+    TempleScreen() : HouseScreen(kKind) {}
     // The house's quest progress and talk dialogue.
     void UpdateQuests();
     void DrawQuests();
 };
 class TowerScreen final : public HouseScreen {
   public:
-    TowerScreen() : HouseScreen(HouseKind::Tower) {}
+    static constexpr HouseKind kKind = HouseKind::Tower;
+    TowerScreen() : HouseScreen(kKind) {}
     // The house's quest progress and talk dialogue.
     void UpdateQuests();
     void DrawQuests();
 };
+
+// Releases a house screen still alive and clears its owner.
+template <typename Kind>
+void FreeHouseScreen(std::unique_ptr<Kind>& screen) {
+    if (screen) {
+        screen->FreeSprites();
+        screen.reset();
+    }
+}
 
 }  // namespace varn

@@ -165,10 +165,33 @@ void WriteBagsBack(GameApp& app) {
 
 void EnterHouses(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    // The house states take the walker in here once they are part of the game (the visitor and
-    // the house's number into the world, phase 1; later arrivals in the order town, village,
-    // palace, temple, castle, tower win). Until then a reached house is passed by and the world
-    // keeps no trace of it.
+    GameState& world = *app.world;
+    // A walker who reached a house enters it, unless an attack or a trade is under way; of
+    // several houses reached in one frame the later in this order wins.
+    const bool free = screen.playerAttack == 0 && screen.tradeMode != kTradeChosen &&
+                      screen.tradeMode != kTradeMeeting;
+    auto enter = [&](uint8_t reached, StateThunk house) {
+        if (!free || reached == 0) {
+            return false;
+        }
+        world.houseVisitor =
+            screen.playerArrived != 0 ? kPlayerCharacter : CharacterOfHeroIndex(screen.arrivedHero);
+        app.SwitchState(house, kPhaseSwitch);
+        return true;
+    };
+    if (enter(screen.townEntered, TownStateThunk)) {
+        world.townNumber = screen.townNumber;
+    }
+    if (enter(screen.villageEntered, VillageStateThunk)) {
+        world.villageNumber = screen.villageNumber;
+        world.villageOrTowerEntered = 1;
+    }
+    enter(screen.palaceEntered, PalaceStateThunk);
+    enter(screen.templeEntered, TempleStateThunk);
+    enter(screen.castleEntered, CastleStateThunk);
+    if (enter(screen.towerEntered, TowerStateThunk)) {
+        world.villageOrTowerEntered = 1;
+    }
     if (app.Leaving() != Leave::Stay) {
         screen.showCaption = 0;
     }

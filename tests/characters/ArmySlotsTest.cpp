@@ -129,8 +129,13 @@ TEST(ArmySlots, ASeededRunOfMovesAmongTheWholePartyKeepsEveryArmyAndMan) {
 TEST(RenameReturns, EveryCodeLeadsToItsStateAndTheRestToTheHeroes) {
     EXPECT_TRUE(RenameReturnState(kRenameToYou) == YouStateThunk);
     EXPECT_TRUE(RenameReturnState(kRenameToHeroes) == HeroesStateThunk);
-    // The houses' codes lead to the heroes screen until their states are part of the game.
-    for (uint8_t code : {0, 1, 4, 5, 6, 7, 8, 9, 255}) {
+    EXPECT_TRUE(RenameReturnState(kRenameToVillage) == VillageStateThunk);
+    EXPECT_TRUE(RenameReturnState(kRenameToTown) == TownStateThunk);
+    EXPECT_TRUE(RenameReturnState(kRenameToTemple) == TempleStateThunk);
+    EXPECT_TRUE(RenameReturnState(kRenameToPalace) == PalaceStateThunk);
+    EXPECT_TRUE(RenameReturnState(kRenameToCastle) == CastleStateThunk);
+    EXPECT_TRUE(RenameReturnState(kRenameToTower) == TowerStateThunk);
+    for (uint8_t code : {0, 9, 255}) {
         EXPECT_TRUE(RenameReturnState(code) == HeroesStateThunk) << +code;
     }
 }

@@ -91,19 +91,20 @@ TEST_F(MapState, ArrivalFlagsAndTheLookClickLastOneFrame) {
     player.Frame();
     EXPECT_EQ(Screen().palaceEntered, 0);
     EXPECT_EQ(Screen().lookClick, 0);
-    // A village reached by hero 3, while the village has no state to enter: passed by, with no
-    // hand-over left behind in the world.
+    // A village reached by hero 3: the hero, the village's number and the village state are
+    // handed over, and the map is left in the same frame.
     Screen().tradeMode = 0;
     Screen().villageEntered = 1;
     Screen().villageNumber = 4;
     Screen().playerArrived = 0;
     Screen().arrivedHero = 2;
-    const GameStateData before = World();
     player.Frame();
-    EXPECT_TRUE(static_cast<const GameStateData&>(World()) == before);
-    EXPECT_TRUE(game.app.stateHandler == MapStateThunk);
-    EXPECT_EQ(game.app.statePhase, kPhaseRunning);
-    EXPECT_EQ(Screen().villageEntered, 0);
+    EXPECT_EQ(World().houseVisitor, 4);
+    EXPECT_EQ(World().villageNumber, 4);
+    EXPECT_EQ(World().villageOrTowerEntered, 1);
+    EXPECT_TRUE(game.app.stateHandler == VillageStateThunk);
+    EXPECT_EQ(game.app.statePhase, kPhaseSwitch);
+    EXPECT_EQ(game.app.mapScreen, nullptr);
 }
 
 TEST_F(MapState, ASettledPhaseWithoutABattleEnds) {

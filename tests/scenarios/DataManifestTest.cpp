@@ -11,6 +11,7 @@
 #include "battle/BattleWorld.h"
 #include "engine/KeyCodes.h"
 #include "engine/Owned.h"
+#include "scenarios/HouseDriver.h"
 #include "support/BattleGame.h"
 #include "support/HeadlessGame.h"
 
@@ -82,6 +83,42 @@ TEST(DataManifest, CoversEveryFileAScriptedRunAsksFor) {
         EXPECT_TRUE(manifest.count(path)) << path << " has no row in the placeholder manifest";
     }
     EXPECT_GT(count, 5);
+}
+
+// Every house of every kind visited from the map, by the player and by a hero, with a talk:
+// every file the visits ask for has a row.
+TEST(DataManifest, CoversEveryFileOfTheHouseVisits) {
+    const std::map<std::string, ManifestPicture> manifest = ManifestRows();
+    HeadlessGame game;
+    HouseDriver player{game};
+    player.EnterMap();
+    player.PressKey(kKeyReturn);
+    HeadlessGame::backend().filesAsked.clear();
+    const struct {
+        HouseKind kind;
+        int houses;
+    } kKinds[] = {{HouseKind::Village, 9}, {HouseKind::Town, 4},   {HouseKind::Castle, 1},
+                  {HouseKind::Palace, 1},  {HouseKind::Temple, 1}, {HouseKind::Tower, 1}};
+    int visits = 0;
+    for (const auto& kind : kKinds) {
+        for (int number = 1; number <= kind.houses; ++number) {
+            const CharacterId visitor = static_cast<CharacterId>(1 + visits % 11);
+            player.EnterHouse(kind.kind, static_cast<uint8_t>(number), visitor);
+            ASSERT_NE(player.House(), nullptr);
+            player.ClickAt(717, 280);
+            player.PressKey(kKeyEscape);
+            ASSERT_EQ(player.House(), nullptr);
+            player.Frames(2);
+            ++visits;
+        }
+    }
+    int houseFiles = 0;
+    for (const std::string& asked : HeadlessGame::backend().filesAsked) {
+        const std::string path = Normalised(asked);
+        houseFiles += path.rfind("art/house/", 0) == 0 ? 1 : 0;
+        EXPECT_TRUE(manifest.count(path)) << path << " has no row in the placeholder manifest";
+    }
+    EXPECT_GT(houseFiles, 17);
 }
 
 // Every screen's picture table, read directly: each file has a row, and each frame size fits

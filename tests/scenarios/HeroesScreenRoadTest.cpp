@@ -104,7 +104,7 @@ TEST_F(HeroesScreenRoad, ADisbandedArmyStaysGoneAfterLeaving) {
     EXPECT_FALSE(HasArmy(army, 0));
     EXPECT_EQ(army.alive[0], 0);
     EXPECT_EQ(army.name[0], GlyphString{});
-    EXPECT_EQ(app.loadedHero, 200);
+    EXPECT_EQ(app.loadedHero, kNoLoadedHero);
 }
 
 TEST_F(HeroesScreenRoad, RenamingAnArmyKeepsTheMovesMadeBefore) {
@@ -151,7 +151,7 @@ TEST_F(HeroesScreenRoad, RenamingAHeroChangesOnlyItsColumnOfTheNames) {
 TEST_F(HeroesScreenRoad, WithNoHeroJoinedNothingIsShownOrWritten) {
     World().heroJoined.fill(0);
     OpenHeroes();
-    EXPECT_EQ(app.currentHero, 100);
+    EXPECT_EQ(app.currentHero, kNoCurrentHero);
     EXPECT_FALSE(Screen().hasCharacter);
     const GameStateData before = World();
     player.Click(kHeroButtons, kCharacterNext);

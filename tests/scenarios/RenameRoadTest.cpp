@@ -127,7 +127,7 @@ TEST_F(RenameRoad, AHandOverNamingNoArmyOrHeroWritesNothing) {
         app.SwitchState(MapStateThunk, kPhaseSwitch);
         front.Frame();
     }
-    for (const uint8_t hero : {10, 100, 255}) {
+    for (const uint8_t hero : {uint8_t{10}, kNoCurrentHero, uint8_t{255}}) {
         SCOPED_TRACE(+hero);
         app.currentHero = hero;
         app.renameHero = 1;

@@ -63,8 +63,8 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
     return true;
 }
 
-// Checks a picture row (bmp, arrow, ground, glyphs, figures): "<width>x<height> <frame width>x<frame
-// height> <frames> <key>".
+// Checks a picture row (bmp, arrow, ground, glyphs, figures, panel): "<width>x<height> <frame
+// width>x<frame height> <frames> <key>".
 void CheckPicture(const std::string& kind, std::istringstream& fields, const Bytes& file) {
     int width = 0, height = 0, frameWidth = 0, frameHeight = 0, frames = 0;
     uint32_t key = 0;
@@ -89,6 +89,9 @@ void CheckPicture(const std::string& kind, std::istringstream& fields, const Byt
             EXPECT_FALSE(LooksLikeKey(colour, keyColour)) << std::hex << colour << " is near a key";
         }
     }
+    // A backdrop under text is its fill and its edge in each frame, nothing written on it.
+    EXPECT_TRUE(kind != "panel" || colours.size() <= 2u * static_cast<size_t>(frames))
+        << "a panel is plain";
     std::set<std::vector<uint32_t>> distinct;
     const int perRow = width / frameWidth;
     for (int frame = 0; frame < frames; ++frame) {
@@ -152,7 +155,7 @@ TEST(PlaceholderDataSet, EveryRowBecomesAReadableFileOfItsKindAndSize) {
         Bytes file;
         ASSERT_TRUE(platform::ReadWholeFile(gamePath.c_str(), file));
         if (kind == "bmp" || kind == "arrow" || kind == "ground" || kind == "glyphs" ||
-            kind == "figures") {
+            kind == "figures" || kind == "panel") {
             CheckPicture(kind, fields, file);
         } else if (kind == "txt") {
             std::string text;

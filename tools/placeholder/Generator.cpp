@@ -57,6 +57,7 @@ bool WriteRow(const ManifestRow& row, const fs::path& target, Ordinals& ordinals
         case RowKind::Arrow:
         case RowKind::Glyphs:
         case RowKind::Figures:
+        case RowKind::Panel:
             return WriteFile(target, DrawPicture(row).EncodeBmp(), error);
         case RowKind::Ground:
             return WriteFile(target, DrawGround(row).EncodeBmp(), error);

@@ -68,9 +68,10 @@ std::string LowerCase(std::string text) {
 
 bool KindFromName(const std::string& name, RowKind& kind) {
     static const std::map<std::string, RowKind> kinds = {
-        {"bmp", RowKind::Picture},     {"arrow", RowKind::Arrow}, {"ground", RowKind::Ground},
-        {"glyphs", RowKind::Glyphs},   {"figures", RowKind::Figures}, {"wav", RowKind::Sound},
-        {"mid", RowKind::Music},       {"mp3", RowKind::Mp3},     {"txt", RowKind::Text}};
+        {"bmp", RowKind::Picture},   {"arrow", RowKind::Arrow},     {"ground", RowKind::Ground},
+        {"glyphs", RowKind::Glyphs}, {"figures", RowKind::Figures}, {"panel", RowKind::Panel},
+        {"wav", RowKind::Sound},     {"mid", RowKind::Music},       {"mp3", RowKind::Mp3},
+        {"txt", RowKind::Text}};
     auto found = kinds.find(name);
     if (found == kinds.end()) {
         return false;
@@ -138,7 +139,7 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
     std::string kindName = NextField(line);
     if (!KindFromName(kindName, row.kind)) {
         return "unknown kind '" + kindName +
-               "' (bmp, arrow, ground, glyphs, figures, wav, mid, mp3 or txt)";
+               "' (bmp, arrow, ground, glyphs, figures, panel, wav, mid, mp3 or txt)";
     }
     row.gamePath = NextField(line);
     std::string pathError = CheckGamePath(row.gamePath);
@@ -150,6 +151,7 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
         case RowKind::Arrow:
         case RowKind::Ground:
         case RowKind::Figures:
+        case RowKind::Panel:
             return ParsePictureFields(line, row);
         case RowKind::Glyphs: {
             std::string error = ParsePictureFields(line, row);

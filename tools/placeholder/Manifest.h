@@ -15,6 +15,7 @@ enum class RowKind {
     Ground,   // seamless pieces of one kind of ground, for the map's mosaic
     Glyphs,   // one large character per frame: a letter or digit sheet
     Figures,  // a unit's walking and striking frames: label, facing and step per frame
+    Panel,    // a plain dark backdrop stretched behind text: no label drawn
     Sound,    // a short tone as 16-bit PCM WAV
     Music,    // a short tune as a standard MIDI file
     Mp3,      // a short tone encoded by lame

@@ -18,6 +18,8 @@ constexpr Rgb kUnkeyedBackground = {0x50, 0x50, 0x50};
 constexpr Rgb kOutline = {0x28, 0x28, 0x28};
 constexpr Rgb kInk = {0x14, 0x14, 0x14};
 constexpr Rgb kArrowFill = {0xE8, 0xE8, 0xDC};
+constexpr Rgb kPanelFill = {0x22, 0x2A, 0x3A};
+constexpr Rgb kPanelEdge = {0x58, 0x62, 0x78};
 constexpr double kTileSaturation = 0.5;
 constexpr double kTileValue = 0.78;
 constexpr int kMaxTextScale = 8;
@@ -147,6 +149,24 @@ void DrawFigureTile(Canvas& canvas, const ManifestRow& row, int frame, int left,
     }
 }
 
+// A backdrop the game stretches behind light text: dark, even, with a lighter edge; each later
+// frame (a button's hovered and pressed looks) a little lighter. A keyed panel is its edge
+// alone, so what lies under it shows through: a selection frame.
+void DrawPanelTile(Canvas& canvas, const ManifestRow& row, int frame, int left, int top) {
+    auto lighter = [frame](Rgb colour) {
+        const int step = 0x12 * frame;
+        auto channel = [step](uint8_t c) { return static_cast<uint8_t>(std::min(c + step, 0xD0)); };
+        return Rgb{channel(colour.r), channel(colour.g), channel(colour.b)};
+    };
+    if (row.colourKey == 0) {
+        canvas.FillRect(left, top, row.frameWidth, row.frameHeight, lighter(kPanelFill));
+    }
+    for (int edge = 0; edge < (row.colourKey == 0 ? 1 : 3); ++edge) {
+        canvas.OutlineRect(left + edge, top + edge, row.frameWidth - 2 * edge,
+                           row.frameHeight - 2 * edge, lighter(kPanelEdge));
+    }
+}
+
 bool InsideArrow(double x, double y) {
     bool inside = false;
     constexpr size_t kCorners = std::size(kArrowOutline);
@@ -196,6 +216,8 @@ Canvas DrawPicture(const ManifestRow& row) {
             DrawGlyphTile(canvas, row, frame, left, top);
         } else if (row.kind == RowKind::Figures) {
             DrawFigureTile(canvas, row, frame, left, top);
+        } else if (row.kind == RowKind::Panel) {
+            DrawPanelTile(canvas, row, frame, left, top);
         } else {
             DrawTile(canvas, row, frame, left, top);
         }

@@ -1,0 +1,145 @@
+#include "engine/ButtonBar.h"
+#include "engine/HitTest.h"
+#include "engine/InputDevice.h"
+#include "houses/HouseScreen.h"
+
+namespace varn {
+
+namespace {
+
+// The twelve buttons in id order, which is the order they are tested in.
+constexpr ButtonRect kHouseButtons[kHouseButtonCount] = {
+    {kLeaveButton, 634, 0, 166, 80},      {kHealButton, 634, 80, 166, 80},
+    {kRecruitButton, 634, 160, 166, 80},  {kTalkButton, 634, 240, 166, 80},
+    {kDisbandButton, 340, 142, 90, 32},   {kDisbandYesButton, 230, 370, 32, 32},
+    {kDisbandNoButton, 340, 370, 32, 32}, {kRecruitYesButton, 240, 370, 32, 32},
+    {kRecruitNoButton, 350, 370, 32, 32}, {kAcceptYesButton, 230, 430, 32, 32},
+    {kAcceptNoButton, 340, 430, 32, 32},  {kNameButton, 186, 142, 77, 32},
+};
+
+// The statistics cells, hovered only: cell 5 + k.
+constexpr ButtonRect kStatCells[] = {
+    {5, 185, 195, 125, 34},
+    {6, 185, 229, 125, 34},
+    {7, 310, 195, 125, 34},
+    {8, 310, 229, 125, 34},
+};
+
+constexpr int32_t kArmyCellX = 634;
+constexpr int32_t kArmyCellY = 390;
+constexpr int32_t kArmyCellW = 83;
+constexpr int32_t kArmyCellH = 70;
+constexpr int32_t kOfferCellX = 85;
+constexpr int32_t kOfferCellY = 485;
+constexpr int32_t kOfferCellSize = 90;
+
+bool Inside(const ButtonRect& r, int32_t x, int32_t y) {
+    return PointInRect(r.x, r.y, r.w, r.h, x, y) != 0;
+}
+
+bool AnyButtonPressed(const InputDevice& mouse) {
+    return mouse.ButtonPressed(0) != 0 || mouse.ButtonPressed(1) != 0;
+}
+
+// Whether a button takes the pointer at all; Name is always hovered but pressed only with an
+// army selected.
+bool IsLive(const HouseScreen& screen, uint8_t id, bool forPress) {
+    switch (id) {
+        case kDisbandButton:
+            return screen.selectedArmy != 0;
+        case kDisbandYesButton:
+        case kDisbandNoButton:
+            return screen.selectedArmy != 0 && screen.disbandQuestion != 0;
+        case kRecruitYesButton:
+        case kRecruitNoButton:
+            return screen.offerChosen != 0;
+        case kAcceptYesButton:
+        case kAcceptNoButton:
+            return screen.acceptQuestion != 0;
+        case kNameButton:
+            return !forPress || screen.selectedArmy != 0;
+        default:
+            return true;
+    }
+}
+
+}  // namespace
+
+void HouseScreen::OnMouseMove(int32_t x, int32_t y) {
+    for (const ButtonRect& cell : kStatCells) {
+        if (Inside(cell, x, y)) {
+            hoverCell = cell.id;
+        }
+    }
+    for (const ButtonRect& button : kHouseButtons) {
+        if (!IsLive(*this, button.id, false)) {
+            continue;
+        }
+        uint8_t& frame = buttonFrame[ButtonFrameEntry(button.id)];
+        const bool over = Inside(button, x, y);
+        if (over) {
+            hoverButton = button.id;
+        }
+        if (clickHit == 0) {
+            frame = over ? kButtonHovered : kButtonNormal;
+        }
+    }
+}
+
+int HouseScreen::OnMouseClick(int32_t x, int32_t y, const InputDevice& mouse) {
+    if (!AnyButtonPressed(mouse)) {
+        return 0;
+    }
+    for (const ButtonRect& button : kHouseButtons) {
+        if (!IsLive(*this, button.id, true) || !Inside(button, x, y)) {
+            continue;
+        }
+        pressedId = button.id;
+        // Disband and Name have no pressed picture: they show their hovered one.
+        const bool twoFrames = button.id == kDisbandButton || button.id == kNameButton;
+        buttonFrame[ButtonFrameEntry(button.id)] = twoFrames ? kButtonHovered : kButtonPressed;
+        if (button.id == kDisbandButton) {
+            disbandQuestion = 1;
+        }
+        return 1;
+    }
+    return 0;
+}
+
+void HouseScreen::OnArmyOrOfferClick(int32_t x, int32_t y, const InputDevice& mouse) {
+    const bool pressed = AnyButtonPressed(mouse);
+    if (disbandQuestion == 0) {
+        selectedArmy = 0;
+    }
+    for (int cell = 0; cell < kArmySlotCount; ++cell) {
+        const int32_t cellX = kArmyCellX + kArmyCellW * (cell % 2);
+        const int32_t cellY = kArmyCellY + kArmyCellH * (cell / 2);
+        if (pressed && PointInRect(cellX, cellY, kArmyCellW, kArmyCellH, x, y) != 0) {
+            selectedArmy = static_cast<uint8_t>(cell + 1);
+        }
+    }
+    if (selectedArmy != 0) {
+        offerChosen = 0;
+    }
+    if (offerChosen != 0) {
+        noRoomShown = 0;
+    }
+    if (recruitOpen != 0) {
+        for (int k = 0; k < kRecruitOfferCount; ++k) {
+            if (pressed && PointInRect(kOfferCellX + kOfferCellSize * k, kOfferCellY,
+                                       kOfferCellSize, kOfferCellSize, x, y) != 0) {
+                offerChosen = static_cast<uint8_t>(k + 1);
+            }
+        }
+    }
+    if (offerChosen != 0) {
+        recruitJoinedShown = 0;
+    }
+}
+
+void HouseScreen::ClearHover() {
+    hoverButton = 0;
+    hoverCell = 0;
+}
+
+}  // namespace varn

@@ -1,0 +1,333 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "houses/HouseScreen.h"
+#include "scenarios/HouseDriver.h"
+#include "support/GoldenImage.h"
+#include "world/GameState.h"
+
+namespace varn {
+
+namespace {
+
+constexpr int32_t kFirstArmyCellX = 670;
+constexpr int32_t kFirstArmyCellY = 420;
+constexpr int32_t kMenuX = 717;
+constexpr int32_t kLeaveY = 40;
+constexpr int32_t kHealY = 120;
+constexpr int32_t kRecruitY = 200;
+constexpr int32_t kTalkY = 280;
+
+class HouseVisitRoad : public testing::Test {
+  protected:
+    void SetUp() override {
+        player.EnterMap();
+        player.PressKey(kKeyReturn);
+    }
+    GameState& World() { return *game.app.world; }
+    HouseScreen& House() { return *player.House(); }
+
+    // The first army slot of the player with no army, or -1.
+    int FreeSlot() {
+        const auto& ids = World().playerArmy.unitId;
+        const auto free = std::find(ids.begin(), ids.end(), 0);
+        return free == ids.end() ? -1 : static_cast<int>(free - ids.begin());
+    }
+
+    void Recruit(int offer) {
+        player.Click(kMenuX, kRecruitY);
+        player.Click(130 + 90 * (offer - 1), 530);
+        player.Click(256, 386);
+    }
+
+    HeadlessGame game;
+    HouseDriver player{game};
+};
+
+}  // namespace
+
+TEST_F(HouseVisitRoad, EveryKindShowsItsPictureWithTheFirstArmyChosen) {
+    const struct {
+        HouseKind kind;
+        uint8_t number;
+        const char* golden;
+    } kHouses[] = {
+        {HouseKind::Village, 3, "house-village"}, {HouseKind::Town, 2, "house-town"},
+        {HouseKind::Castle, 0, "house-castle"},   {HouseKind::Palace, 0, "house-palace"},
+        {HouseKind::Temple, 0, "house-temple"},   {HouseKind::Tower, 0, "house-tower"},
+    };
+    for (const auto& house : kHouses) {
+        SCOPED_TRACE(house.golden);
+        player.EnterHouse(house.kind, house.number, kPlayerCharacter);
+        ASSERT_NE(player.House(), nullptr);
+        EXPECT_EQ(House().Kind(), house.kind);
+        player.Click(kFirstArmyCellX, kFirstArmyCellY);
+        EXPECT_EQ(House().selectedArmy, 1);
+        ExpectMatchesGolden(HeadlessGame::backend().presented, house.golden);
+        player.PressKey(kKeyEscape);
+        ASSERT_EQ(player.House(), nullptr);
+        ASSERT_TRUE(game.app.stateHandler == MapStateThunk);
+        player.Frames(2);
+    }
+}
+
+TEST_F(HouseVisitRoad, ARecruitIsPaidAtOnceAndJoinsTheWorldWhenTheHouseIsLeft) {
+    const int slot = FreeSlot();
+    ASSERT_GE(slot, 0);
+    World().gold = 1000;
+    player.EnterHouse(HouseKind::Village, 3, kPlayerCharacter);
+    player.Click(kMenuX, kRecruitY);
+    player.Click(310, 530);
+    EXPECT_EQ(House().offerChosen, 3);
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "house-recruit");
+    player.Click(256, 386);
+    EXPECT_EQ(World().gold, 760);
+    EXPECT_EQ(House().recruitJoinedShown, 1);
+    EXPECT_EQ(World().playerArmy.unitId[static_cast<size_t>(slot)], 0) << "not before leaving";
+    player.Click(kMenuX, kLeaveY);
+    EXPECT_EQ(player.House(), nullptr);
+    EXPECT_TRUE(game.app.stateHandler == MapStateThunk);
+    EXPECT_EQ(World().playerArmy.present[static_cast<size_t>(slot)], 1);
+    EXPECT_EQ(World().playerArmy.unitType[static_cast<size_t>(slot)],
+              static_cast<uint8_t>(UnitType::Peasants));
+    player.Frames(2);
+    EXPECT_NE(game.app.mapScreen, nullptr);
+    EXPECT_EQ(World().gold, 760);
+}
+
+TEST_F(HouseVisitRoad, ARecruitWantsGoldAndRoom) {
+    World().gold = 100;
+    player.EnterHouse(HouseKind::Town, 1, kPlayerCharacter);
+    Recruit(1);
+    EXPECT_EQ(House().noMoneyForRecruit, 1);
+    EXPECT_EQ(World().gold, 100);
+    player.PressKey(kKeyEscape);
+    player.Frames(2);
+
+    ArmyRecord& army = World().playerArmy;
+    for (size_t i = 0; i < kArmySlotCount; ++i) {
+        army.present[i] = 1;
+        army.unitId[i] = 2;
+        army.position[i] = static_cast<uint8_t>(i);
+    }
+    World().gold = 5000;
+    player.EnterHouse(HouseKind::Tower, 0, kPlayerCharacter);
+    Recruit(2);
+    EXPECT_EQ(House().noRoomShown, 1);
+    EXPECT_EQ(House().noMoneyForRecruit, 0);
+    EXPECT_EQ(World().gold, 5000);
+}
+
+TEST_F(HouseVisitRoad, AClickWhereAHiddenRecruitYesWasBuysNothing) {
+    World().gold = 1000;
+    const int slot = FreeSlot();
+    player.EnterHouse(HouseKind::Village, 5, kPlayerCharacter);
+    player.Click(kMenuX, kRecruitY);
+    player.Click(130, 530);
+    ASSERT_EQ(House().offerChosen, 1);
+    // Talk closes the panel; the offer it showed goes with it.
+    player.Click(kMenuX, kTalkY);
+    EXPECT_EQ(House().recruitOpen, 0);
+    player.Click(256, 386);
+    EXPECT_EQ(World().gold, 1000);
+    EXPECT_EQ(House().army.unitId[static_cast<size_t>(slot)], 0);
+}
+
+TEST_F(HouseVisitRoad, HealingMendsTheVisitorAndItsArmiesAtOnceForThePrice) {
+    const struct {
+        HouseKind kind;
+        CharacterId visitor;
+        int32_t gold;
+        int32_t goldAfter;
+    } kCases[] = {
+        {HouseKind::Village, kPlayerCharacter, 100, 90},
+        {HouseKind::Castle, 4, 25, 15},
+        {HouseKind::Temple, kPlayerCharacter, 9, 9},
+    };
+    for (const auto& c : kCases) {
+        const bool player1 = c.visitor == kPlayerCharacter;
+        CharacterStats& stats =
+            player1 ? World().playerStats : World().heroStats[HeroIndexOfCharacter(c.visitor)];
+        ArmyRecord& army =
+            player1 ? World().playerArmy : World().heroArmies[HeroIndexOfCharacter(c.visitor)];
+        stats.maxHealth = 40;
+        stats.health = 15;
+        army.present[0] = 1;
+        army.serious[0] = 2;
+        army.down[0] = 1;
+        World().gold = c.gold;
+        player.EnterHouse(c.kind, 2, c.visitor);
+        // The men down stood up on entry; the message goes with the first click.
+        player.Click(300, 300);
+        player.Click(kMenuX, kHealY);
+        EXPECT_EQ(World().gold, c.goldAfter);
+        const bool healed = c.gold != c.goldAfter;
+        EXPECT_EQ(House().healDoneShown, healed ? 1 : 0);
+        EXPECT_EQ(stats.health, healed ? 40 : 15);
+        EXPECT_EQ(army.serious[0], healed ? 0 : 2);
+        EXPECT_EQ(House().army.serious[0], healed ? 0 : 2);
+        player.PressKey(kKeyBack);
+        player.Frames(2);
+        EXPECT_EQ(stats.health, healed ? 40 : 15);
+        EXPECT_EQ(army.down[0], 0);
+    }
+}
+
+TEST_F(HouseVisitRoad, ADisbandedArmyLeavesTheWorldWithTheVisit) {
+    ASSERT_EQ(World().playerArmy.present[0], 1);
+    player.EnterHouse(HouseKind::Palace, 0, kPlayerCharacter);
+    player.Click(kFirstArmyCellX, kFirstArmyCellY);
+    player.Click(385, 158);
+    EXPECT_EQ(House().disbandQuestion, 1);
+    player.Click(246, 386);
+    EXPECT_EQ(House().army.present[0], 0);
+    EXPECT_EQ(House().selectedArmy, 0);
+    EXPECT_EQ(World().playerArmy.present[0], 1);
+    player.Click(kMenuX, kLeaveY);
+    EXPECT_EQ(World().playerArmy.present[0], 0);
+    EXPECT_EQ(World().playerArmy.unitId[0], 0);
+}
+
+TEST_F(HouseVisitRoad, LeaveEscapeAndBackspaceAllWriteTheVisitBack) {
+    World().heldFlagTown[10] = 1;
+    World().heldItemTown[10] = 60;
+    for (int way = 0; way < 3; ++way) {
+        SCOPED_TRACE(way);
+        player.EnterHouse(HouseKind::Town, 2, kPlayerCharacter);
+        House().Quest(90) = static_cast<uint8_t>(way + 1);
+        if (way == 0) {
+            player.Click(kMenuX, kLeaveY);
+        } else {
+            player.PressKey(way == 1 ? kKeyEscape : kKeyBack);
+        }
+        EXPECT_EQ(player.House(), nullptr);
+        EXPECT_TRUE(game.app.stateHandler == MapStateThunk);
+        EXPECT_EQ(World().Quest(90), way + 1);
+        player.Frames(2);
+        EXPECT_NE(game.app.mapScreen, nullptr);
+    }
+    // The held item went back into the bag on the first visit: the record counts its cell from 0.
+    EXPECT_EQ(World().heldFlagTown[10], 0);
+    const CharacterItemRecord& items = World().playerItems;
+    ASSERT_EQ(items.owned[60], 1);
+    EXPECT_EQ(items.items[items.itemCell[60]], 61);
+}
+
+TEST_F(HouseVisitRoad, AHeldPressActsWhenThePointerSlidesOffOrOnRelease) {
+    player.EnterHouse(HouseKind::Castle, 0, kPlayerCharacter);
+    player.PointAt(kMenuX, kLeaveY);
+    player.Frame();
+    HeadlessGame::backend().SetButton(0, true);
+    player.Frame();
+    EXPECT_EQ(House().pressedId, kLeaveButton);
+    // Onto the Heal button: Heal becomes the pressed one and acts on release.
+    player.PointAt(kMenuX, kHealY);
+    player.Frame();
+    EXPECT_EQ(House().pressedId, kHealButton);
+    HeadlessGame::backend().SetButton(0, false);
+    player.Frame();
+    EXPECT_EQ(House().healFailShown + House().healDoneShown, 1);
+    // Pressed on Leave and slid off onto nothing: the house is left before the release.
+    player.PointAt(kMenuX, kLeaveY);
+    player.Frame();
+    HeadlessGame::backend().SetButton(0, true);
+    player.Frame();
+    player.PointAt(300, 300);
+    player.Frame();
+    EXPECT_EQ(player.House(), nullptr);
+    HeadlessGame::backend().SetButton(0, false);
+}
+
+TEST_F(HouseVisitRoad, JoinedHousesSellAndHealCheaperFromTheFirstFrame) {
+    World().VillageJoined(3) = 1;
+    player.EnterHouse(HouseKind::Village, 3, kPlayerCharacter);
+    EXPECT_EQ(House().recruitPrice[0], 110);
+    EXPECT_EQ(House().recruitPrice[4], 490);
+    EXPECT_EQ(House().healPrice, 2);
+    player.PressKey(kKeyEscape);
+    player.Frames(2);
+    // A town that is not joined yet, until Talk finds its quest waiting for its reward.
+    World().Quest(13) = 6;
+    World().Quest(5) = 6;
+    player.EnterHouse(HouseKind::Town, 1, kPlayerCharacter);
+    EXPECT_EQ(House().recruitPrice[0], 710);
+    player.Click(kMenuX, kTalkY);
+    EXPECT_EQ(World().TownOwned(1), 1);
+    EXPECT_EQ(World().VillageJoined(1), 0) << "a town joins no village";
+    EXPECT_EQ(House().recruitPrice[0], 700);
+    EXPECT_EQ(House().healPrice, 2);
+    player.PressKey(kKeyEscape);
+    player.Frames(2);
+    // In any village, quest 29 past its goal joins the second village without a word.
+    World().Quest(29) = 6;
+    player.EnterHouse(HouseKind::Village, 8, kPlayerCharacter);
+    EXPECT_EQ(World().VillageJoined(2), 1);
+    EXPECT_EQ(World().VillageJoined(8), 0);
+}
+
+TEST_F(HouseVisitRoad, RaisedMenCostOneFameOncePerVisitAndAHeroKeepsItsNewHealth) {
+    const HeroIndex hero = 1;
+    World().heroStats[hero].health = 0;
+    World().heroStats[hero].maxHealth = 30;
+    World().fame = 5;
+    player.EnterHouse(HouseKind::Village, 1, CharacterOfHeroIndex(hero));
+    EXPECT_EQ(House().visitor, CharacterOfHeroIndex(hero));
+    EXPECT_EQ(House().raisedMessage, 1);
+    player.Frames(3);
+    EXPECT_EQ(World().fame, 4);
+    player.PressKey(kKeyReturn);
+    EXPECT_EQ(House().raisedMessage, 0);
+    player.Frames(2);
+    EXPECT_EQ(World().fame, 4);
+    player.PressKey(kKeyEscape);
+    EXPECT_EQ(World().heroStats[hero].health, 1);
+    player.Frames(2);
+    player.EnterHouse(HouseKind::Village, 1, CharacterOfHeroIndex(hero));
+    EXPECT_EQ(House().raisedMessage, 0);
+    player.Frames(2);
+    EXPECT_EQ(World().fame, 4);
+}
+
+TEST_F(HouseVisitRoad, NameHandsTheChosenArmyOverForRenaming) {
+    player.EnterHouse(HouseKind::Castle, 0, kPlayerCharacter);
+    player.Click(kFirstArmyCellX, kFirstArmyCellY);
+    player.PointAt(224, 158);
+    player.Frame();
+    HeadlessGame::backend().SetButton(0, true);
+    player.Frame();
+    HeadlessGame::backend().SetButton(0, false);
+    EXPECT_EQ(game.app.renameArmy, 1);
+    EXPECT_EQ(game.app.renameArmySlot, 1);
+    EXPECT_EQ(game.app.renameOwner, kPlayerCharacter);
+    EXPECT_EQ(game.app.renameReturn, 7);
+    EXPECT_EQ(World().armyNameHandOver, World().playerArmy.name[0]);
+}
+
+TEST_F(HouseVisitRoad, AHouseNobodyCouldReachSendsBackToTheMapUntouched) {
+    player.EnterHouse(HouseKind::Village, 12, kPlayerCharacter);
+    EXPECT_EQ(player.House(), nullptr);
+    player.Frames(2);
+    EXPECT_TRUE(game.app.stateHandler == MapStateThunk);
+    EXPECT_NE(game.app.mapScreen, nullptr);
+}
+
+TEST_F(HouseVisitRoad, ThePlayerWalksIntoAVillageRecruitsAndTheMapKeepsTheNewGold) {
+    // The start stands three cells below the first village's middle cell.
+    World().gold = 500;
+    player.DrawPlayerPath(-720, 480);
+    player.PressKey(kKeyReturn);
+    ASSERT_TRUE(player.RunUntil([&] { return player.House() != nullptr; }, 600));
+    EXPECT_EQ(House().Kind(), HouseKind::Village);
+    EXPECT_EQ(House().houseNumber, 1);
+    EXPECT_EQ(House().visitor, kPlayerCharacter);
+    Recruit(1);
+    EXPECT_EQ(World().gold, 380);
+    player.Click(kMenuX, kLeaveY);
+    player.Frames(3);
+    ASSERT_NE(game.app.mapScreen, nullptr);
+    EXPECT_TRUE(game.app.stateHandler == MapStateThunk);
+    EXPECT_EQ(World().gold, 380);
+}
+
+}  // namespace varn
