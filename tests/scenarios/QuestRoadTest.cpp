@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "houses/HouseScreen.h"
+#include "scenarios/HouseDriver.h"
+#include "support/GoldenImage.h"
+#include "world/GameState.h"
+
+namespace varn {
+
+namespace {
+
+constexpr int32_t kMenuX = 717;
+constexpr int32_t kLeaveY = 40;
+constexpr int32_t kTalkY = 280;
+constexpr int32_t kYesX = 246;
+constexpr int32_t kYesY = 446;
+// A spot on the house picture clear of every button and box.
+constexpr int32_t kEmptyX = 600;
+constexpr int32_t kEmptyY = 580;
+
+constexpr uint8_t kOffered = 1;
+constexpr uint8_t kAccepted = 2;
+constexpr uint8_t kInProgress = 4;
+constexpr uint8_t kGoalMet = 5;
+constexpr uint8_t kReady = 6;
+constexpr uint8_t kSolved = 7;
+
+class QuestRoad : public testing::Test {
+  protected:
+    void SetUp() override {
+        player.EnterMap();
+        player.PressKey(kKeyReturn);
+        World().gold = 500;
+        World().fame = 10;
+    }
+    GameState& World() { return *game.app.world; }
+    HouseScreen& House() { return *player.House(); }
+
+    void Talk() { player.Click(kMenuX, kTalkY); }
+    void Accept() { player.Click(kYesX, kYesY); }
+    // Closes whatever note the talk box shows.
+    void CloseNote() { player.Click(kEmptyX, kEmptyY); }
+    void Leave() {
+        player.Click(kMenuX, kLeaveY);
+        ASSERT_EQ(player.House(), nullptr);
+        player.Frames(2);
+    }
+
+    static bool Holds(const CharacterItemRecord& items, ItemId item) {
+        return items.owned[item - 1] == 1 && items.items[items.itemCell[item - 1]] == item;
+    }
+    static bool BagHolds(const HouseScreen& house, ItemId item) {
+        return std::find(house.bag.begin(), house.bag.end(), item) != house.bag.end();
+    }
+    static void FillBag(CharacterItemRecord& items) {
+        for (int cell = 0; cell < kBagCellCount; ++cell) {
+            const ItemId item = static_cast<ItemId>(200 + cell);
+            items.items[static_cast<size_t>(cell)] = item;
+            items.owned[item - 1] = 1;
+            items.itemCell[item - 1] = static_cast<uint8_t>(cell);
+        }
+    }
+
+    HeadlessGame game;
+    HouseDriver player{game};
+};
+
+}  // namespace
+
+// The road of a village quest with the player: offered at the first Talk, accepted for fame and
+// a gift at once, in progress after the visit, met by a battle, rewarded at the next visit's
+// Talk, where the village joins with its cheaper prices, and the next quest offered.
+TEST_F(QuestRoad, AVillageQuestFromOfferToRewardAndJoining) {
+    player.EnterHouse(HouseKind::Village, 3, kPlayerCharacter);
+    EXPECT_EQ(House().Quest(28), kOffered);
+    Talk();
+    EXPECT_EQ(House().acceptQuestion, 1);
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-village-offer");
+    Accept();
+    EXPECT_EQ(House().Quest(28), kAccepted);
+    EXPECT_EQ(World().fame, 11);
+    EXPECT_EQ(World().gold, 530);
+    EXPECT_TRUE(BagHolds(House(), 47));
+    EXPECT_EQ(House().giftShown, 1);
+    CloseNote();
+    Leave();
+    EXPECT_EQ(World().Quest(28), kInProgress);
+    EXPECT_TRUE(Holds(World().playerItems, 47));
+    EXPECT_EQ(World().fame, 11);
+
+    // A battle won elsewhere met the goal.
+    World().Quest(28) = kGoalMet;
+    player.EnterHouse(HouseKind::Village, 3, kPlayerCharacter);
+    EXPECT_EQ(House().Quest(28), kReady);
+    EXPECT_EQ(House().healPrice, 10);
+    Talk();
+    EXPECT_EQ(World().VillageJoined(3), 1);
+    EXPECT_EQ(House().healPrice, 2);
+    EXPECT_EQ(House().recruitPrice[0], 110);
+    EXPECT_EQ(House().Quest(28), kSolved);
+    EXPECT_EQ(World().gold, 600);
+    EXPECT_TRUE(BagHolds(House(), 71));
+    // The reward note's fame point lands in the frame after it was first drawn.
+    player.Frames(1);
+    EXPECT_EQ(World().fame, 12);
+    Talk();
+    EXPECT_EQ(House().Quest(36), kOffered);
+    EXPECT_EQ(House().acceptQuestion, 1);
+    EXPECT_EQ(World().fame, 12);
+}
+
+// A hero in a town with a full bag: the gift's gold at once, its item into the town's store,
+// handed back on a later visit with room; then the town's joining quest rewarded with the
+// join box.
+TEST_F(QuestRoad, ATownGiftWaitsInTheStoreUntilTheHeroHasRoom) {
+    constexpr CharacterId kHero = 2;
+    CharacterItemRecord& bag = World().heroItems[0];
+    FillBag(bag);
+    player.EnterHouse(HouseKind::Town, 1, kHero);
+    Talk();
+    Accept();
+    EXPECT_EQ(World().gold, 555);
+    EXPECT_EQ(House().bagFull, 1);
+    EXPECT_EQ(House().heldFlag[0], 1);
+    EXPECT_EQ(House().heldItem[0], 88 - 1);
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-gift-bag-full");
+    CloseNote();
+    Leave();
+    EXPECT_EQ(World().heldFlagTown[0], 1);
+    EXPECT_EQ(World().heldItemTown[0], 88 - 1);
+
+    bag.owned[205 - 1] = 0;
+    bag.items[5] = 0;
+    player.EnterHouse(HouseKind::Town, 1, kHero);
+    EXPECT_EQ(House().returnedMessage, 1);
+    Leave();
+    EXPECT_TRUE(Holds(bag, 88));
+    EXPECT_EQ(World().heldFlagTown[0], 0);
+
+    World().Quest(12) = kSolved;
+    World().Quest(13) = kGoalMet;
+    player.EnterHouse(HouseKind::Town, 1, kHero);
+    Talk();
+    EXPECT_EQ(World().TownOwned(1), 1);
+    EXPECT_EQ(House().recruitPrice[0], 700);
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-town-reward-join");
+}
+
+// With quest 6 solved the palace offers quests 4 and 70 together: each acceptance pays its own
+// gift, and one Talk rewarding both pays both.
+TEST_F(QuestRoad, ThePalacesTwoOpenQuestsPayTheirOwnGiftsAndRewards) {
+    World().Quest(4) = kOffered;
+    World().Quest(6) = kSolved;
+    player.EnterHouse(HouseKind::Palace, 0, kPlayerCharacter);
+    Talk();
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-palace-two-offers");
+    Accept();
+    EXPECT_EQ(House().Quest(70), kAccepted);
+    EXPECT_EQ(House().Quest(4), kOffered);
+    EXPECT_EQ(World().gold, 555);
+    EXPECT_TRUE(BagHolds(House(), 75));
+    EXPECT_FALSE(BagHolds(House(), 111));
+    CloseNote();
+    Talk();
+    EXPECT_EQ(House().Quest(70), kInProgress);
+    Accept();
+    EXPECT_EQ(House().Quest(4), kAccepted);
+    EXPECT_EQ(World().gold, 595);
+    EXPECT_TRUE(BagHolds(House(), 111));
+    EXPECT_EQ(World().fame, 12);
+    CloseNote();
+    Leave();
+
+    World().Quest(4) = kGoalMet;
+    World().Quest(70) = kGoalMet;
+    player.EnterHouse(HouseKind::Palace, 0, kPlayerCharacter);
+    Talk();
+    EXPECT_EQ(World().gold, 595 + 100 + 110);
+    EXPECT_TRUE(BagHolds(House(), 91));
+    EXPECT_TRUE(BagHolds(House(), 73));
+    // Two reward notes, one fame point per visit.
+    player.Frames(2);
+    EXPECT_EQ(World().fame, 13);
+}
+
+TEST_F(QuestRoad, TheCastlesLastQuestPaysGoldAndFameAlone) {
+    for (int quest : {81, 82, 83, 85}) {
+        World().Quest(quest) = kSolved;
+    }
+    World().Quest(91) = kGoalMet;
+    player.EnterHouse(HouseKind::Castle, 0, kPlayerCharacter);
+    const auto bagBefore = House().bag;
+    Talk();
+    EXPECT_EQ(House().Quest(91), kSolved);
+    EXPECT_EQ(World().gold, 610);
+    EXPECT_EQ(House().bag, bagBefore);
+    player.Frames(1);
+    EXPECT_EQ(World().fame, 11);
+    // Quest 6 still open: the palace guards are all the castle talks about.
+    Talk();
+    EXPECT_EQ(House().questDisplay[kNothingToTellFlag], 1);
+}
+
+TEST_F(QuestRoad, AClickWhereAHiddenAcceptYesWasChangesNothing) {
+    player.EnterHouse(HouseKind::Castle, 0, kPlayerCharacter);
+    Talk();
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-castle-offer");
+    CloseNote();
+    EXPECT_EQ(House().talkOpen, 0);
+    Accept();
+    EXPECT_EQ(House().Quest(81), kOffered);
+    EXPECT_EQ(World().gold, 500);
+    EXPECT_EQ(World().fame, 10);
+}
+
+TEST_F(QuestRoad, ThePalaceWithNothingToSayTellsOfItsGuards) {
+    World().Quest(4) = kSolved;
+    player.EnterHouse(HouseKind::Palace, 0, kPlayerCharacter);
+    Talk();
+    EXPECT_EQ(House().questDisplay[kNothingToTellFlag], 1);
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-palace-nothing");
+}
+
+}  // namespace varn
