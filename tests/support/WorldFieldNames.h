@@ -176,7 +176,6 @@ inline constexpr WorldField kWorldFields[] = {
     VARN_WORLD_FIELD(fameFocusHero),
     VARN_WORLD_FIELD(enemyMoveFrames),
     VARN_WORLD_FIELD(movingArmyDone),
-    VARN_WORLD_FIELD(default),
 };
 
 #undef VARN_WORLD_FIELD
