@@ -49,7 +49,7 @@ void HouseScreen::DrawBackground() const {
     Sprite(houseArt.get(), kHousePictureSlot, 0, facts.picture.x, facts.picture.y,
            facts.picture.scaleX, facts.picture.scaleY);
     for (int k = 0; k < 4; ++k) {
-        Sprite(main, kMenuButtonSlot, buttonFrame[static_cast<size_t>(k)], kMenuX,
+        Sprite(main, kMenuButtonSlot, buttons.Look(static_cast<uint8_t>(kLeaveButton + k)), kMenuX,
                kMenuButtonHeight * k, kMenuScaleX, kMenuScaleY);
     }
     for (int k = 0; k < 4; ++k) {
@@ -59,7 +59,7 @@ void HouseScreen::DrawBackground() const {
             look.iconY = facts.recruitIcon.y;
             look.iconScale = facts.recruitIcon.scaleX;
         }
-        if (buttonFrame[static_cast<size_t>(k)] == 0) {
+        if (buttons.Look(static_cast<uint8_t>(kLeaveButton + k)) == 0) {
             Sprite(main, look.iconSlot, 0, look.iconX, look.iconY, look.iconScale, look.iconScale);
             continue;
         }
@@ -203,9 +203,8 @@ void HouseScreen::DrawArmies(int32_t x, int32_t y) {
     }
     DrawBox(160, 100, 4.6f, 2.7f);
     Sprite(armyIcons.get(), army.unitType[shown], 0, 270, 140, 0.89f, 0.89f);
-    Sprite(main, kDisbandButtonSlot, buttonFrame[ButtonFrameEntry(kDisbandButton)], 340, 142, 1.4f,
-           1.0f);
-    Sprite(main, kNameButtonSlot, buttonFrame[ButtonFrameEntry(kNameButton)], 186, 142, 1.2f, 1.0f);
+    Sprite(main, kDisbandButtonSlot, buttons.Look(kDisbandButton), 340, 142, 1.4f, 1.0f);
+    Sprite(main, kNameButtonSlot, buttons.Look(kNameButton), 186, 142, 1.2f, 1.0f);
     DrawGlyphName(army.name[shown], army.armyNameLength[shown], true);
     DrawStats(army.attack[shown], army.defence[shown], army.training[shown], army.equipment[shown],
               x, y);

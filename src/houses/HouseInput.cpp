@@ -7,16 +7,6 @@ namespace varn {
 
 namespace {
 
-// The twelve buttons in id order, which is the order they are tested in.
-constexpr ButtonRect kHouseButtons[kHouseButtonCount] = {
-    {kLeaveButton, 634, 0, 166, 80},      {kHealButton, 634, 80, 166, 80},
-    {kRecruitButton, 634, 160, 166, 80},  {kTalkButton, 634, 240, 166, 80},
-    {kDisbandButton, 340, 142, 90, 32},   {kDisbandYesButton, 230, 370, 32, 32},
-    {kDisbandNoButton, 340, 370, 32, 32}, {kRecruitYesButton, 240, 370, 32, 32},
-    {kRecruitNoButton, 350, 370, 32, 32}, {kAcceptYesButton, 230, 430, 32, 32},
-    {kAcceptNoButton, 340, 430, 32, 32},  {kNameButton, 186, 142, 77, 32},
-};
-
 // The statistics cells, hovered only: cell 5 + k.
 constexpr ButtonRect kStatCells[] = {
     {5, 185, 195, 125, 34},
@@ -41,29 +31,26 @@ bool AnyButtonPressed(const InputDevice& mouse) {
     return mouse.ButtonPressed(0) != 0 || mouse.ButtonPressed(1) != 0;
 }
 
-// Whether a button takes the pointer at all; Name is always hovered but pressed only with an
-// army selected.
-bool IsLive(const HouseScreen& screen, uint8_t id, bool forPress) {
+}  // namespace
+
+bool HouseScreen::ButtonOffered(uint8_t id) const {
     switch (id) {
         case kDisbandButton:
-            return screen.selectedArmy != 0;
+        case kNameButton:
+            return selectedArmy != 0;
         case kDisbandYesButton:
         case kDisbandNoButton:
-            return screen.selectedArmy != 0 && screen.disbandQuestion != 0;
+            return selectedArmy != 0 && disbandQuestion != 0;
         case kRecruitYesButton:
         case kRecruitNoButton:
-            return screen.offerChosen != 0;
+            return offerChosen != 0;
         case kAcceptYesButton:
         case kAcceptNoButton:
-            return screen.acceptQuestion != 0;
-        case kNameButton:
-            return !forPress || screen.selectedArmy != 0;
+            return acceptQuestion != 0;
         default:
             return true;
     }
 }
-
-}  // namespace
 
 void HouseScreen::OnMouseMove(int32_t x, int32_t y) {
     for (const ButtonRect& cell : kStatCells) {
@@ -71,39 +58,18 @@ void HouseScreen::OnMouseMove(int32_t x, int32_t y) {
             hoverCell = cell.id;
         }
     }
-    for (const ButtonRect& button : kHouseButtons) {
-        if (!IsLive(*this, button.id, false)) {
-            continue;
-        }
-        uint8_t& frame = buttonFrame[ButtonFrameEntry(button.id)];
-        const bool over = Inside(button, x, y);
-        if (over) {
-            hoverButton = button.id;
-        }
-        if (clickHit == 0) {
-            frame = over ? kButtonHovered : kButtonNormal;
-        }
-    }
+    buttons.Hover(x, y);
 }
 
 int HouseScreen::OnMouseClick(int32_t x, int32_t y, const InputDevice& mouse) {
-    if (!AnyButtonPressed(mouse)) {
+    if (buttons.Click(x, y, mouse) == 0) {
         return 0;
     }
-    for (const ButtonRect& button : kHouseButtons) {
-        if (!IsLive(*this, button.id, true) || !Inside(button, x, y)) {
-            continue;
-        }
-        pressedId = button.id;
-        // Disband and Name have no pressed picture: they show their hovered one.
-        const bool twoFrames = button.id == kDisbandButton || button.id == kNameButton;
-        buttonFrame[ButtonFrameEntry(button.id)] = twoFrames ? kButtonHovered : kButtonPressed;
-        if (button.id == kDisbandButton) {
-            disbandQuestion = 1;
-        }
-        return 1;
+    // The question opens before the same press's army-cell rule could drop the chosen army.
+    if (buttons.pressedId == kDisbandButton) {
+        disbandQuestion = 1;
     }
-    return 0;
+    return 1;
 }
 
 void HouseScreen::OnArmyOrOfferClick(int32_t x, int32_t y, const InputDevice& mouse) {
@@ -138,7 +104,7 @@ void HouseScreen::OnArmyOrOfferClick(int32_t x, int32_t y, const InputDevice& mo
 }
 
 void HouseScreen::ClearHover() {
-    hoverButton = 0;
+    buttons.ResetHover();
     hoverCell = 0;
 }
 

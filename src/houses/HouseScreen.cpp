@@ -15,7 +15,9 @@ constexpr float kGlyphScaleY = 0.9f;
 
 }  // namespace
 
-HouseScreen::HouseScreen(HouseKind kind) : kind_(kind) {}
+HouseScreen::HouseScreen(HouseKind kind) : kind_(kind) {
+    buttons.available = [this](uint8_t id) { return ButtonOffered(id); };
+}
 
 HouseScreen::~HouseScreen() = default;
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ButtonBar.h"
 #include "engine/Font.h"
 #include "engine/SpriteSet.h"
 #include "world/CharacterRecords.h"
@@ -39,11 +40,22 @@ enum HouseButton : uint8_t {
 };
 inline constexpr int kHouseButtonCount = 12;
 
-// Entry of HouseScreen::buttonFrame that shows button `id`: the four menu buttons first, then
-// Name, then Disband and the three Yes/No pairs.
-constexpr int ButtonFrameEntry(uint8_t id) {
-    return id <= kTalkButton ? id - 1 : id == kNameButton ? 4 : id;
-}
+// The twelve buttons in the order a press tests them. Disband and Name do their work on the
+// press and have no pressed picture.
+inline constexpr ButtonRect kHouseButtons[kHouseButtonCount] = {
+    {kLeaveButton, 634, 0, 166, 80},
+    {kHealButton, 634, 80, 166, 80},
+    {kRecruitButton, 634, 160, 166, 80},
+    {kTalkButton, 634, 240, 166, 80},
+    {kDisbandButton, 340, 142, 90, 32, kButtonHovered, true},
+    {kDisbandYesButton, 230, 370, 32, 32},
+    {kDisbandNoButton, 340, 370, 32, 32},
+    {kRecruitYesButton, 240, 370, 32, 32},
+    {kRecruitNoButton, 350, 370, 32, 32},
+    {kAcceptYesButton, 230, 430, 32, 32},
+    {kAcceptNoButton, 340, 430, 32, 32},
+    {kNameButton, 186, 142, 77, 32, kButtonHovered, true},
+};
 
 inline constexpr int kRecruitOfferCount = 5;
 inline constexpr int kOfferTableSize = 10;
@@ -161,6 +173,9 @@ class HouseScreen {
     // none does; -1 with no cell selected.
     int SelectedArmyIndex() const;
 
+    // Whether a button is on the screen now: the Yes and No pairs with their question, Disband
+    // and Name with an army chosen.
+    bool ButtonOffered(uint8_t id) const;
     // Pointer: hover every frame, a press over a button (1) or elsewhere.
     void OnMouseMove(int32_t x, int32_t y);
     int OnMouseClick(int32_t x, int32_t y, const InputDevice& mouse);
@@ -285,16 +300,13 @@ class HouseScreen {
 
     uint8_t rewardPending = 0;
 
-    // Buttons: the look of each (ButtonFrameEntry), the press and the hover.
-    std::array<uint8_t, kHouseButtonCount> buttonFrame{};
+    ButtonBar buttons{kHouseButtons};
     uint8_t healBoxClose = 0;
     uint8_t recruitBoxClose = 0;
     // 5..8: the statistics cell under the pointer, 0 none.
     uint8_t hoverCell = 0;
+    // A press was seen and its release is still to come.
     uint8_t mouseDown = 0;
-    uint8_t clickHit = 0;
-    uint8_t pressedId = 0;
-    uint8_t hoverButton = 0;
 
     // When set, every picture and text drawn is also written here.
     std::vector<HouseDraw>* drawLog = nullptr;

@@ -220,11 +220,11 @@ TEST_F(HouseVisitRoad, AHeldPressActsWhenThePointerSlidesOffOrOnRelease) {
     player.Frame();
     HeadlessGame::backend().SetButton(0, true);
     player.Frame();
-    EXPECT_EQ(House().pressedId, kLeaveButton);
+    EXPECT_EQ(House().buttons.pressedId, kLeaveButton);
     // Onto the Heal button: Heal becomes the pressed one and acts on release.
     player.PointAt(kMenuX, kHealY);
     player.Frame();
-    EXPECT_EQ(House().pressedId, kHealButton);
+    EXPECT_EQ(House().buttons.pressedId, kHealButton);
     HeadlessGame::backend().SetButton(0, false);
     player.Frame();
     EXPECT_EQ(House().healFailShown + House().healDoneShown, 1);
