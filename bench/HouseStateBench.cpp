@@ -11,8 +11,10 @@ namespace varn {
 
 namespace {
 
-// A new game's player with six wounded armies, standing at the door of village 3.
+// The application brought up on a new game's player with six wounded armies, standing at the
+// door of village 3.
 void PrepareVisit(GameApp& app) {
+    BringUp(app);
     app.StartFreshWorld();
     GameState& world = *app.world;
     world.houseVisitor = kPlayerCharacter;
@@ -76,7 +78,6 @@ void BM_BusiestHouseStateFrame(benchmark::State& state) {
     EnterPlaceholderData();
     platform::UseHeadlessBackend();
     GameApp app;
-    BringUp(app);
     PrepareVisit(app);
     EnterVillage(app);
     HouseScreen& screen = *app.villageScreen;
@@ -94,7 +95,6 @@ void BM_VillageRewardJoinStoreFrame(benchmark::State& state) {
     EnterPlaceholderData();
     platform::UseHeadlessBackend();
     GameApp app;
-    BringUp(app);
     PrepareVisit(app);
     GameState& world = *app.world;
     FillBag(world.playerItems);
@@ -119,7 +119,6 @@ void BM_PalaceTwoOffersFrame(benchmark::State& state) {
     EnterPlaceholderData();
     platform::UseHeadlessBackend();
     GameApp app;
-    BringUp(app);
     PrepareVisit(app);
     GameState& world = *app.world;
     world.Quest(4) = 1;
@@ -139,7 +138,6 @@ void BM_HouseVisitFirstFrame(benchmark::State& state) {
     EnterPlaceholderData();
     platform::UseHeadlessBackend();
     GameApp app;
-    BringUp(app);
     PrepareVisit(app);
     for (auto _ : state) {
         state.PauseTiming();

@@ -99,7 +99,7 @@ TEST(HouseButtons, EachTakesAPressOnlyInsideItsRectangleAndWhileLive) {
     EXPECT_EQ(screen.buttons.pressedId, 0);
 }
 
-TEST(HouseButtons, HoverFollowsThePointerTheLaterButtonWinsAndPressesHoldTheLooks) {
+TEST(HouseButtons, OverlappingButtonsHoverTheLaterAndPressTheFirstAndNameNeedsAnArmy) {
     // Disband Yes and recruit Yes overlap: the hover goes to the later, the press to the first.
     VillageScreen screen;
     screen.selectedArmy = 1;
@@ -117,16 +117,6 @@ TEST(HouseButtons, HoverFollowsThePointerTheLaterButtonWinsAndPressesHoldTheLook
     idle.OnMouseMove(200, 150);
     EXPECT_EQ(idle.buttons.hoverId, 0);
     EXPECT_EQ(idle.OnMouseClick(200, 150, Mouse(true).device), 0);
-
-    // While a press is held the looks stay: the pressed Leave keeps its frame off the button.
-    TowerScreen held;
-    held.OnMouseClick(700, 40, Mouse(true).device);
-    held.OnMouseMove(700, 120);
-    EXPECT_EQ(held.buttons.hoverId, kHealButton);
-    EXPECT_EQ(held.buttons.Look(kLeaveButton), kButtonPressed);
-    EXPECT_EQ(held.buttons.Look(kHealButton), kButtonNormal);
-    held.ClearHover();
-    EXPECT_EQ(held.buttons.hoverId, 0);
 }
 
 TEST(HouseButtons, StatisticsCellsAreHoveredByTheirRectangles) {
