@@ -15,14 +15,6 @@ constexpr ButtonRect kStatCells[] = {
     {8, 310, 229, 125, 34},
 };
 
-constexpr int32_t kArmyCellX = 634;
-constexpr int32_t kArmyCellY = 390;
-constexpr int32_t kArmyCellW = 83;
-constexpr int32_t kArmyCellH = 70;
-constexpr int32_t kOfferCellX = 85;
-constexpr int32_t kOfferCellY = 485;
-constexpr int32_t kOfferCellSize = 90;
-
 bool Inside(const ButtonRect& r, int32_t x, int32_t y) {
     return PointInRect(r.x, r.y, r.w, r.h, x, y) != 0;
 }
@@ -78,9 +70,9 @@ void HouseScreen::OnArmyOrOfferClick(int32_t x, int32_t y, const InputDevice& mo
         selectedArmy = 0;
     }
     for (int cell = 0; cell < kArmySlotCount; ++cell) {
-        const int32_t cellX = kArmyCellX + kArmyCellW * (cell % 2);
-        const int32_t cellY = kArmyCellY + kArmyCellH * (cell / 2);
-        if (pressed && PointInRect(cellX, cellY, kArmyCellW, kArmyCellH, x, y) != 0) {
+        const int32_t cellX = kHouseArmyCellX + kHouseArmyCellW * (cell % 2);
+        const int32_t cellY = kHouseArmyCellY + kHouseArmyCellH * (cell / 2);
+        if (pressed && PointInRect(cellX, cellY, kHouseArmyCellW, kHouseArmyCellH, x, y) != 0) {
             selectedArmy = static_cast<uint8_t>(cell + 1);
         }
     }
@@ -92,8 +84,8 @@ void HouseScreen::OnArmyOrOfferClick(int32_t x, int32_t y, const InputDevice& mo
     }
     if (recruitOpen != 0) {
         for (int k = 0; k < kRecruitOfferCount; ++k) {
-            if (pressed && PointInRect(kOfferCellX + kOfferCellSize * k, kOfferCellY,
-                                       kOfferCellSize, kOfferCellSize, x, y) != 0) {
+            if (pressed && PointInRect(kHouseOfferCellX + kHouseOfferCellSize * k, kHouseOfferCellY,
+                                       kHouseOfferCellSize, kHouseOfferCellSize, x, y) != 0) {
                 offerChosen = static_cast<uint8_t>(k + 1);
             }
         }

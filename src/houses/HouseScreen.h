@@ -57,6 +57,15 @@ inline constexpr ButtonRect kHouseButtons[kHouseButtonCount] = {
     {kNameButton, 186, 142, 77, 32, kButtonHovered, true},
 };
 
+// The visitor's six army cells, two a row, and the recruit panel's offers in one row.
+inline constexpr int32_t kHouseArmyCellX = 634;
+inline constexpr int32_t kHouseArmyCellY = 390;
+inline constexpr int32_t kHouseArmyCellW = 83;
+inline constexpr int32_t kHouseArmyCellH = 70;
+inline constexpr int32_t kHouseOfferCellX = 85;
+inline constexpr int32_t kHouseOfferCellY = 485;
+inline constexpr int32_t kHouseOfferCellSize = 90;
+
 inline constexpr int kRecruitOfferCount = 5;
 inline constexpr int kOfferTableSize = 10;
 inline constexpr int kQuestDisplayCount = 100;

@@ -6,22 +6,13 @@
 #include "characters/RenameReturns.h"
 #include "houses/HouseKinds.h"
 #include "houses/HouseScreen.h"
-#include "scenarios/FrontEndDriver.h"
-#include "scenarios/HouseDriver.h"
+#include "support/HousePlayer.h"
 #include "world/GameState.h"
 
 namespace varn {
 
 namespace {
 
-constexpr int32_t kFirstArmyCellX = 670;
-constexpr int32_t kFirstArmyCellY = 420;
-constexpr int32_t kMenuX = 717;
-constexpr int32_t kLeaveY = 40;
-constexpr int32_t kHealY = 120;
-constexpr int32_t kRecruitY = 200;
-constexpr int32_t kNameX = 224;
-constexpr int32_t kNameY = 158;
 constexpr CharacterId kHero = 4;
 
 struct HouseCase {
@@ -57,17 +48,11 @@ class HouseRoad : public testing::TestWithParam<HouseCase> {
         player.EnterHouse(GetParam().kind, GetParam().number, visitor);
         ASSERT_NE(player.House(), nullptr);
         // Whatever the entry said goes with the first click.
-        player.Click(300, 300);
-    }
-    void Recruit(int offer) {
-        player.Click(kMenuX, kRecruitY);
-        player.Click(130 + 90 * (offer - 1), 530);
-        player.Click(256, 386);
+        player.ClickAt(300, 300);
     }
 
     HeadlessGame game;
-    HouseDriver player{game};
-    FrontEndDriver typist{game};
+    HousePlayer player{game};
 };
 
 std::string CaseName(const testing::TestParamInfo<HouseCase>& info) {
@@ -96,32 +81,32 @@ TEST_P(HouseRoad, HealsAtTheFixedPriceAndRecruitsFromItsOwnRows) {
 
         World().gold = 9;
         Enter(visitor);
-        player.Click(kMenuX, kHealY);
+        player.ClickHouseButton(kHealButton);
         EXPECT_EQ(World().gold, 9);
         EXPECT_EQ(stats.health, 15);
         World().gold = 25;
-        player.Click(kMenuX, kHealY);
+        player.ClickHouseButton(kHealButton);
         EXPECT_EQ(World().gold, 15);
         EXPECT_EQ(House().healDoneShown, 1);
         EXPECT_EQ(stats.health, 40);
         EXPECT_EQ(army.serious[0], 0);
         EXPECT_EQ(House().army.serious[0], 0);
-        player.Click(300, 300);
-        player.Click(kMenuX, kHealY);
+        player.ClickAt(300, 300);
+        player.ClickHouseButton(kHealButton);
         EXPECT_EQ(World().gold, 15);
         EXPECT_EQ(House().healFailShown, 1);
 
         const RecruitRow& row = FactsOf(GetParam().kind).offers[0];
         World().gold = row.price - 1;
-        Recruit(1);
+        player.Recruit(1);
         EXPECT_EQ(House().noMoneyForRecruit, 1);
         EXPECT_EQ(World().gold, row.price - 1);
         World().gold = row.price;
-        Recruit(1);
+        player.Recruit(1);
         EXPECT_EQ(World().gold, 0);
         EXPECT_EQ(House().recruitJoinedShown, 1);
         EXPECT_EQ(army.unitId[free], 0) << "not before leaving";
-        player.Click(kMenuX, kLeaveY);
+        player.ClickHouseButton(kLeaveButton);
         ASSERT_EQ(player.House(), nullptr);
         EXPECT_EQ(army.present[free], 1);
         EXPECT_EQ(army.unitType[free], static_cast<uint8_t>(row.unit));
@@ -138,16 +123,16 @@ TEST_P(HouseRoad, NameRenamesTheChosenArmyAndTheHouseStartsAfresh) {
         SCOPED_TRACE(confirm ? "confirm" : "back");
         const GlyphString before = World().playerArmy.name[0];
         Enter(kPlayerCharacter);
-        player.Click(kFirstArmyCellX, kFirstArmyCellY);
-        player.Click(kNameX, kNameY);
+        player.ClickHouseArmy(0);
+        player.ClickHouseButton(kNameButton);
         ASSERT_TRUE(game.app.stateHandler == RenameStateThunk);
         EXPECT_EQ(player.House(), nullptr) << "written back and freed on the way";
         EXPECT_EQ(game.app.renameReturn, house.renameCode);
         EXPECT_EQ(game.app.renameArmySlot, 1);
         EXPECT_EQ(game.app.renameOwner, kPlayerCharacter);
-        typist.Frame();
-        typist.Type("s");
-        typist.PressKey(confirm ? kKeyReturn : kKeyEscape);
+        player.Frame();
+        player.Type("s");
+        player.PressKey(confirm ? kKeyReturn : kKeyEscape);
         ASSERT_TRUE(game.app.stateHandler == house.state);
         player.Frames(2);
         ASSERT_NE(player.House(), nullptr);
@@ -159,7 +144,7 @@ TEST_P(HouseRoad, NameRenamesTheChosenArmyAndTheHouseStartsAfresh) {
         EXPECT_EQ(House().army.name[0], renamed);
         EXPECT_EQ(House().selectedArmy, 0);
         EXPECT_EQ(House().houseNumber, house.number);
-        player.Click(kMenuX, kLeaveY);
+        player.ClickHouseButton(kLeaveButton);
         ASSERT_TRUE(game.app.stateHandler == MapStateThunk);
         player.Frames(2);
     }

@@ -7,16 +7,13 @@
 #include "houses/HouseScreen.h"
 #include "houses/QuestDialogue.h"
 #include "houses/QuestEngine.h"
-#include "scenarios/HouseDriver.h"
+#include "support/HousePlayer.h"
 #include "world/GameState.h"
 
 namespace varn {
 
 namespace {
 
-constexpr int32_t kMenuX = 717;
-constexpr int32_t kLeaveY = 40;
-constexpr int32_t kTalkY = 280;
 constexpr int32_t kEmptyX = 600;
 constexpr int32_t kEmptyY = 580;
 
@@ -114,7 +111,7 @@ class QuestTalkOnScreen : public testing::TestWithParam<HouseCase> {
     }
 
     HeadlessGame game;
-    HouseDriver player{game};
+    HousePlayer player{game};
 };
 
 }  // namespace
@@ -125,7 +122,7 @@ TEST_P(QuestTalkOnScreen, TheFirstQuestsOfferGiftAndRewardShowTheTablesLines) {
     const QuestTexts& texts = TextsOf(GetParam().kind, GetParam().number)->quests[0];
     ASSERT_EQ(House().Quest(first.quest), kOffered);
 
-    player.Click(kMenuX, kTalkY);
+    player.ClickHouseButton(kTalkButton);
     std::vector<Mark> frame = DrawnFrame();
     std::vector<Mark> offer{Text(Title(first.quest), texts.offer.textX, texts.offer.lineY[0])};
     for (int k = 0; k < texts.offer.lineCount; ++k) {
@@ -139,16 +136,16 @@ TEST_P(QuestTalkOnScreen, TheFirstQuestsOfferGiftAndRewardShowTheTablesLines) {
                  {controls, kYesButtonSlot, "", kAcceptYesSpot.x, kAcceptYesSpot.y},
                  {controls, kNoButtonSlot, "", kAcceptNoSpot.x, kAcceptNoSpot.y}});
 
-    player.Click(kAcceptYesSpot.x + 16, kAcceptYesSpot.y + 16);
+    player.ClickHouseButton(kAcceptYesButton);
     ExpectNote(DrawnFrame(), first.quest, texts.gift, first.giftItem);
-    player.Click(kEmptyX, kEmptyY);
-    player.Click(kMenuX, kLeaveY);
+    player.ClickAt(kEmptyX, kEmptyY);
+    player.ClickHouseButton(kLeaveButton);
     ASSERT_EQ(player.House(), nullptr);
     player.Frames(2);
 
     World().Quest(first.quest) = kGoalMet;
     Enter();
-    player.Click(kMenuX, kTalkY);
+    player.ClickHouseButton(kTalkButton);
     frame = DrawnFrame();
     ExpectNote(frame, first.quest, texts.reward, first.rewardItem);
     if (first.joins) {
