@@ -100,6 +100,11 @@ int HouseScreen::SelectedArmyIndex() const {
     return standing >= 0 ? standing : cell;
 }
 
+bool HouseScreen::ArmyPanelShown() const {
+    const int index = SelectedArmyIndex();
+    return index >= 0 && army.present[static_cast<size_t>(index)] != 0;
+}
+
 int HouseScreen::ArmyInCell(int cell) const {
     for (size_t i = 0; i < kArmySlotCount; ++i) {
         if (army.present[i] != 0 && army.position[i] == cell) {
@@ -197,10 +202,10 @@ void HouseScreen::DrawArmies(int32_t x, int32_t y) {
     const int cell = selectedArmy - 1;
     Sprite(main, kSelectionSlot, 0, kMenuX + kCellStepX * (cell % 2),
            kCellTop + kCellStepY * (cell / 2), kCellScaleX, kCellScaleY);
-    const size_t shown = static_cast<size_t>(SelectedArmyIndex());
-    if (army.present[shown] == 0) {
+    if (!ArmyPanelShown()) {
         return;
     }
+    const size_t shown = static_cast<size_t>(SelectedArmyIndex());
     DrawBox(160, 100, 4.6f, 2.7f);
     Sprite(armyIcons.get(), army.unitType[shown], 0, 270, 140, 0.89f, 0.89f);
     Sprite(main, kDisbandButtonSlot, buttons.Look(kDisbandButton), 340, 142, 1.4f, 1.0f);

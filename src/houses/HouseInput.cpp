@@ -29,7 +29,8 @@ bool HouseScreen::ButtonOffered(uint8_t id) const {
     switch (id) {
         case kDisbandButton:
         case kNameButton:
-            return selectedArmy != 0;
+            // Not over an empty cell: there they are not drawn.
+            return ArmyPanelShown();
         case kDisbandYesButton:
         case kDisbandNoButton:
             return selectedArmy != 0 && disbandQuestion != 0;

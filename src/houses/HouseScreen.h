@@ -181,9 +181,11 @@ class HouseScreen {
     // The army shown in the selected cell: the one standing there, or the cell's own index when
     // none does; -1 with no cell selected.
     int SelectedArmyIndex() const;
+    // Whether the chosen cell holds an army, whose panel with Disband and Name is then shown.
+    bool ArmyPanelShown() const;
 
     // Whether a button is on the screen now: the Yes and No pairs with their question, Disband
-    // and Name with an army chosen.
+    // and Name with the panel of a chosen army.
     bool ButtonOffered(uint8_t id) const;
     // Pointer: hover every frame, a press over a button (1) or elsewhere.
     void OnMouseMove(int32_t x, int32_t y);

@@ -30,6 +30,7 @@ struct ButtonCase {
 };
 
 void SelectArmy(HouseScreen& s) {
+    s.army.present[0] = 1;
     s.selectedArmy = 1;
 }
 
@@ -112,11 +113,19 @@ TEST(HouseButtons, OverlappingButtonsHoverTheLaterAndPressTheFirstAndNameNeedsAn
     EXPECT_EQ(screen.OnMouseClick(245, 375, Mouse(true).device), 1);
     EXPECT_EQ(screen.buttons.pressedId, kDisbandYesButton);
 
-    // Name, drawn only over a chosen army, takes neither hover nor press without one.
-    TownScreen idle;
-    idle.OnMouseMove(200, 150);
-    EXPECT_EQ(idle.buttons.hoverId, 0);
-    EXPECT_EQ(idle.OnMouseClick(200, 150, Mouse(true).device), 0);
+    // Name and Disband, drawn only over a chosen army, take neither hover nor press without one,
+    // nor with an empty cell chosen.
+    for (const uint8_t chosen : {0, 4}) {
+        TownScreen idle;
+        idle.army.present[0] = 1;
+        idle.selectedArmy = chosen;
+        for (const auto& [x, y] : {std::pair{200, 150}, std::pair{360, 150}}) {
+            idle.OnMouseMove(x, y);
+            EXPECT_EQ(idle.buttons.hoverId, 0);
+            EXPECT_EQ(idle.OnMouseClick(x, y, Mouse(true).device), 0);
+            EXPECT_EQ(idle.disbandQuestion, 0);
+        }
+    }
 }
 
 TEST(HouseButtons, StatisticsCellsAreHoveredByTheirRectangles) {
