@@ -13,6 +13,7 @@
 #include "engine/InputDevice.h"
 #include "engine/MouseCursor.h"
 #include "engine/SpriteSet.h"
+#include "world/GameState.h"
 #include "world/Glyph.h"
 
 namespace varn {
@@ -24,8 +25,6 @@ inline constexpr int kBattleAllySlots = 20;
 inline constexpr int kFirstAllyTarget = 1 + kBattleArmySlots;
 inline constexpr int kBattleObstacleSlots = 50;
 inline constexpr int kBattleSpecialSlots = 20;
-inline constexpr int kEnemyKindCount = 11;
-inline constexpr int kAllyKindCount = 3;
 // Moves of every unit at the start of a turn.
 inline constexpr uint8_t kTurnMoves = 7;
 

@@ -183,7 +183,7 @@ void EndSettledPhase(MapScreen& screen) {
     const int mover = screen.currentMover;
     const Invader* invader = FindInvader(mover);
     const uint8_t cells = invader != nullptr ? invader->defenderCells : 0;
-    const bool atGoal = mover < kMapArmyCount && screen.armyAtGoal[mover] != 0;
+    const bool atGoal = mover < kMapEntityCount && screen.armyAtGoal[mover] != 0;
     if (!atGoal || screen.encounterScan == cells || screen.battlePending == 0) {
         screen.enemyPhase = kEnemyPhaseOff;
     }
@@ -272,7 +272,8 @@ bool MoverGone(const MapScreen& screen) {
         return false;
     }
     const int mover = screen.currentMover;
-    return mover < kFirstMovingArmy || mover >= kMapArmyCount || screen.armyActive[mover] == 0;
+    return mover < kFirstMovingArmyEntity || mover >= kMapEntityCount ||
+           screen.armyActive[mover] == 0;
 }
 
 bool HealCharacter(CharacterStats& stats) {

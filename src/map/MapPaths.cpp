@@ -46,7 +46,7 @@ void MapScreen::CutLastPoint() {
 }
 
 bool MapScreen::CutForArmy(int32_t x, int32_t y) {
-    for (int army = 0; army < kMapArmyCount; ++army) {
+    for (int army = 0; army < kMapEntityCount; ++army) {
         if (armyActive[army] != 0 && armyX[army] == x && armyY[army] == y) {
             targetX = x;
             targetY = y;
@@ -429,7 +429,7 @@ MapObjectCode MapScreen::ScanArrivalCell(int32_t cell) const {
             code = kQuestObjectCodes[index];
         }
     }
-    for (int army = kMarkedArmyCount; army < kMapArmyCount; ++army) {
+    for (int army = kMarkedArmyCount; army < kMapEntityCount; ++army) {
         if (armyActive[army] != 0 && armyCell[army] == cell) {
             code = kCodeLateArmyOffset + army;
         }

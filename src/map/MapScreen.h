@@ -87,10 +87,7 @@ inline constexpr int kMapUnitSlots = 30;
 inline constexpr int kMapEnemySlots = 10;
 inline constexpr int kPathPoints = 10;
 inline constexpr int kMaxPathPoints = 7;
-inline constexpr int kEnemyPlanPoints = 7;
 inline constexpr int kFameRewardCount = 23;
-inline constexpr uint8_t kArmyMovesPerDay = 4;
-inline constexpr CharacterId kNoMeeting = 100;
 inline constexpr int32_t kOffMapX = 10000;
 inline constexpr int kBarButtonCount = 6;
 inline constexpr int kPanelArmyBytes = 18;
@@ -243,10 +240,10 @@ class MapScreen {
     uint8_t enemyPhase = 0;
     uint8_t currentMover = 0;
     uint8_t pickNextArmy = 0;
-    std::array<uint8_t, kMapArmyCount> armyRouteIndex{};
-    std::array<uint8_t, kMapArmyCount> armyAtRouteEnd{};
-    std::array<uint8_t, kMapArmyCount> armyMoves{};
-    std::array<uint8_t, kMapArmyCount> armyOnRoute{};
+    std::array<uint8_t, kMapEntityCount> armyRouteIndex{};
+    std::array<uint8_t, kMapEntityCount> armyAtRouteEnd{};
+    std::array<uint8_t, kMapEntityCount> armyMoves{};
+    std::array<uint8_t, kMapEntityCount> armyOnRoute{};
     InvaderRoute routeA;
     InvaderRoute routeB;
     int32_t moverX = 0;
@@ -426,16 +423,16 @@ class MapScreen {
     std::array<int32_t, kChestCount> chestCell{};
 
     // Enemy armies; for the invaders 80..92 active 1 is released and 2 placed.
-    std::array<uint8_t, kMapArmyCount> armyActive{};
-    std::array<int32_t, kMapArmyCount> armyX{};
-    std::array<int32_t, kMapArmyCount> armyY{};
-    std::array<int32_t, kMapArmyCount> armyCell{};
-    std::array<uint8_t, kMapArmyCount> armyPicture{};
-    std::array<uint8_t, kMapArmyCount> armyPlaced{};
-    std::array<Facing, kMapArmyCount> armyFacing{};
-    std::array<uint8_t, kMapArmyCount> armyDone{};
+    std::array<uint8_t, kMapEntityCount> armyActive{};
+    std::array<int32_t, kMapEntityCount> armyX{};
+    std::array<int32_t, kMapEntityCount> armyY{};
+    std::array<int32_t, kMapEntityCount> armyCell{};
+    std::array<uint8_t, kMapEntityCount> armyPicture{};
+    std::array<uint8_t, kMapEntityCount> armyPlaced{};
+    std::array<Facing, kMapEntityCount> armyFacing{};
+    std::array<uint8_t, kMapEntityCount> armyDone{};
     // The moving armies' facing group 0..3 (up, right, down, left), for their figures.
-    std::array<uint8_t, kMapArmyCount> armyFacingGroup{};
+    std::array<uint8_t, kMapEntityCount> armyFacingGroup{};
 
     // Places.
     std::array<int32_t, kTownCellSlots> townCells{};
@@ -466,7 +463,7 @@ class MapScreen {
     std::array<uint8_t, 100> fameRewardOrdered{};
     // Hero number the view centres on when the fame box closes; 0 none.
     uint8_t focusHero = 0;
-    std::array<uint8_t, kMapArmyCount> armyAtGoal{};
+    std::array<uint8_t, kMapEntityCount> armyAtGoal{};
     uint8_t checkDefenders = 0;
     uint8_t enemyMoved = 0;
 

@@ -128,13 +128,13 @@ void MapScreen::DrawObjects(int32_t scrollX, int32_t scrollY) {
     if (!enemySprites) {
         return;
     }
-    for (int army = 0; army < kMapArmyCount; ++army) {
+    for (int army = 0; army < kMapEntityCount; ++army) {
         const int32_t x = ScreenOffset(armyX[army], scrollX);
         if (armyActive[army] == 0 || !OnScreenX(x)) {
             continue;
         }
         int frame = 0;
-        if (army >= kFirstMovingArmy) {
+        if (army >= kFirstMovingArmyEntity) {
             armyFacingGroup[army] = FacingGroup(armyFacing[army]);
             frame = armyFacingGroup[army] * kFramesPerFacing;
             if (army == currentMover && enemyWalking != 0) {

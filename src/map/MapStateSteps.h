@@ -25,10 +25,6 @@ enum EnemyPhase : uint8_t {
     kEnemyPhaseGone = 201,
 };
 
-// Centring on a character may go a little further right and less far down than scrolling.
-inline constexpr int32_t kCentreMaxX = 2976;
-inline constexpr int32_t kCentreMaxY = 1426;
-
 // MapStateEntry.cpp: creation of the map's objects with the copy from the world, the snapshot
 // taken back, the leave step with the copy back.
 void CreateMapObjects(GameApp& app);

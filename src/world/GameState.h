@@ -38,6 +38,32 @@ inline constexpr int kWealthEntryCount = 30;
 inline constexpr int kPlaceListSize = 10;
 inline constexpr int kFirstMovingArmyEntity = 80;
 inline constexpr int kMovingArmyCount = kMapEntityCount - kFirstMovingArmyEntity;
+// The moving armies that invade along the fixed routes.
+inline constexpr int kFirstInvader = 80;
+inline constexpr int kLastInvader = 92;
+// The points an enemy plans its walk through, and the moves an enemy army has each day.
+inline constexpr int kEnemyPlanPoints = 7;
+inline constexpr uint8_t kArmyMovesPerDay = 4;
+// The most cells an invader's goal covers: the castle's.
+inline constexpr int kLargestGoalCells = 22;
+// GameStateData::routeCounter while SetRoute's route mode holds.
+inline constexpr int32_t kRouteCounterSet = 22;
+// The highest battle number; the invaders' battles are the last.
+inline constexpr int kLastBattle = 93;
+// GameStateData::meetingFirst and meetingSecond when no meeting is set.
+inline constexpr CharacterId kNoMeeting = 100;
+inline constexpr int kPlayerPortraitCount = 2;
+// The kinds of figure a battle's enemies and allies are drawn as.
+inline constexpr int kEnemyKindCount = 11;
+inline constexpr int kAllyKindCount = 3;
+
+// GameStateData::storyMode: the opening, then the three ends of a game.
+enum StoryMode : uint8_t {
+    kStoryOpening = 1,
+    kStorySurrender = 2,
+    kStoryPeace = 3,
+    kStoryVictory = 4,
+};
 
 // Every field of the world record. Kept apart from GameState so that it can be value-initialised
 // (zero bytes, padding included) and copied whole; the save image lists the same fields in the
@@ -84,7 +110,7 @@ struct GameStateData {
     int32_t playerY;
     std::array<int32_t, kRouteCellCount> routeCells;
     uint8_t outcomeReward;
-    // 1 intro, 2 surrendered, 3 peace treaty, 4 victory.
+    // A StoryMode.
     uint8_t storyMode;
     uint8_t madeHallOfFame;
     uint8_t timerSpeed;
@@ -165,7 +191,7 @@ struct GameStateData {
     uint8_t commanderIsPlayer;
     // Hero number 1..10, 0 none.
     uint8_t commanderHero;
-    // CharacterIds of a meeting; 100 none.
+    // CharacterIds of a meeting; kNoMeeting none.
     CharacterId meetingFirst;
     CharacterId meetingSecond;
     uint8_t townNumber;

@@ -42,7 +42,7 @@ constexpr int kLastOtherParty = kFirstOtherParty + kPartyCount - 1;
 
 void GameState::SetRoute(uint8_t battle, uint8_t placePlayer, uint8_t heroNumber) {
     if (routeKind != 0) {
-        routeCounter = 22;
+        routeCounter = kRouteCounterSet;
     }
     routePending = 2;
     // Battle numbers past the invasions have no route and no party to follow.
