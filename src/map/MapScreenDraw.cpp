@@ -155,7 +155,8 @@ void MapScreen::DrawSelection(int32_t scrollX, int32_t scrollY) {
         DrawSprite(kSelectedSlot, 0, heroX[hero] - scrollX - 5, heroY[hero] - scrollY - 5, 1.59f,
                    1.59f);
     }
-    const int playerFrame = playerFacing * kFramesPerFacing + (walkState > 1 ? walkFrame : 0);
+    const int playerFrame =
+        playerFacing * kFramesPerFacing + (walkState >= kWalkOrdered ? walkFrame : 0);
     DrawSprite(kPlayerSlot, playerFrame, walkX - scrollX + 8, walkY - scrollY - 5, 0.8f, 0.8f);
     for (int hero = 0; hero < kHeroCount; ++hero) {
         if (heroOnMap[hero] == 0) {

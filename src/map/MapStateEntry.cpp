@@ -314,7 +314,7 @@ void LeaveMap(GameApp& app) {
     world.fameRewardSlot = screen.fameRewardRow;
     world.fameFocusHero = screen.focusHero;
     screen.tradeFailed = 0;
-    world.routePending = screen.battleSide != 0 ? 1 : 0;
+    world.routePending = screen.battleSide != 0 ? kRoutePending : kRouteNone;
     screen.battleSide = 0;
     if (screen.enemyPhase == kEnemyPhaseOff) {
         screen.currentMover = 0;

@@ -48,6 +48,8 @@ inline constexpr uint8_t kArmyMovesPerDay = 4;
 inline constexpr int kLargestGoalCells = 22;
 // GameStateData::routeCounter while SetRoute's route mode holds.
 inline constexpr int32_t kRouteCounterSet = 22;
+// The battle at the castle, the last of the fixed places'.
+inline constexpr int kCastleBattle = 73;
 // The highest battle number; the invaders' battles are the last.
 inline constexpr int kLastBattle = 93;
 // GameStateData::meetingFirst and meetingSecond when no meeting is set.
@@ -56,6 +58,27 @@ inline constexpr int kPlayerPortraitCount = 2;
 // The kinds of figure a battle's enemies and allies are drawn as.
 inline constexpr int kEnemyKindCount = 11;
 inline constexpr int kAllyKindCount = 3;
+
+// GameStateData::mapSpeed, battleMoveSpeed and battleSwingSpeed.
+enum OptionSpeed : uint8_t { kSpeedSlow = 1, kSpeedAverage = 2, kSpeedFast = 3 };
+
+// The entry of a speed in a table that runs from slow to fast; a byte out of range plays at the
+// average speed.
+constexpr int SpeedIndex(uint8_t speed) {
+    return speed >= kSpeedSlow && speed <= kSpeedFast ? speed - kSpeedSlow
+                                                      : kSpeedAverage - kSpeedSlow;
+}
+
+// GameStateData::routePending.
+enum RouteStep : uint8_t {
+    kRouteNone = 0,
+    kRoutePending = 1,
+    kRouteDone = 2,
+};
+
+// GameStateData::movingParty: the party whose commander a route moves.
+inline constexpr uint8_t kPlayerParty = 1;
+inline constexpr uint8_t kFirstOtherParty = 2;
 
 // GameStateData::storyMode: the opening, then the three ends of a game.
 enum StoryMode : uint8_t {
@@ -102,7 +125,7 @@ struct GameStateData {
     uint8_t routeIndex;
     // 1 while a loaded preset route still has to place its character.
     uint8_t routeLength;
-    // 1 = the battle that starts must call SetRoute on leaving; SetRoute sets 2.
+    // A RouteStep: the battle that starts must call SetRoute on leaving; SetRoute marks it done.
     uint8_t routePending;
     // Nonzero: the next SetRoute moves the commander along the battle's preset route.
     uint8_t routeKind;
@@ -153,7 +176,7 @@ struct GameStateData {
     uint8_t moverRouteIndex;
     std::array<int32_t, 5> moverRecord;
     std::array<uint8_t, 3> enemyWalkFlags;
-    // 1 the player's party, 2..8 the other parties.
+    // kPlayerParty, or kFirstOtherParty.. the other parties.
     uint8_t movingParty;
     uint8_t enemyPointReached;
     std::array<uint8_t, kMapEntityCount> mapEntityJ;
@@ -261,7 +284,7 @@ struct GameStateData {
     std::array<uint8_t, 420> snapAllyRows;
     uint8_t musicOn;
     uint8_t soundsOn;
-    // Speeds: 1 slow, 2 average, 3 fast.
+    // OptionSpeed values.
     uint8_t mapSpeed;
     uint8_t battleMoveSpeed;
     uint8_t battleSwingSpeed;
