@@ -26,8 +26,11 @@ inline platform::HeadlessBackend& StartHeadlessGame(GameApp& app, uint32_t frame
     return backend;
 }
 
-// Writes bytes as the file of save slot 1 in the working folder; false when it could not.
+// Writes bytes as the file of save slot 1 in an emptied Saves folder, so that no save or hall of
+// fame of an earlier input changes this one's game; false when it could not.
 inline bool WriteFirstSlot(std::span<const uint8_t> bytes) {
+    std::error_code ignored;
+    std::filesystem::remove_all("Saves", ignored);
     std::filesystem::create_directory("Saves");
     FILE* file = platform::OpenFile(SaveSlotPath(1).c_str(), "wb");
     if (file == nullptr) {
