@@ -24,17 +24,17 @@ using namespace varn;
 using namespace varn::monkey;
 
 // Plays a few hundred frames of arbitrary input from a saved game: the first byte picks the game
-// among the start records, the rest is read an action a frame (keys, pointer moves, clicks on
-// buttons, squares and cells near the party, the clock's step) through whatever states the game
-// goes to. After every frame the world's invariants must hold: a fault is reported and stops the
-// run. No data set is needed: missing pictures draw nothing.
+// among the start records, the rest is read as actions of a frame or a few (keys, pointer moves,
+// clicks on buttons, squares and cells near the party, the clock's step) through whatever states
+// the game goes to. After every frame the world's invariants must hold: a fault is reported and
+// stops the run. No data set is needed: missing pictures draw nothing.
 
 namespace {
 
 constexpr int kMaxFrames = 400;
 
-// Every key the game reads, Enter and the keys that go back more often: they answer the boxes
-// that stand between most screens.
+// The keys the game reads, a few letters and digits standing for the typed name's; Enter and the
+// keys that go back more often: they answer the boxes that stand between most screens.
 constexpr uint8_t kKeys[] = {
     kKeyReturn, kKeyReturn,  kKeyReturn,    kKeyEscape,     kKeyEscape,  kKeyBack, kKeyI,
     kKeySpace,  kKeyPeriod,  kKeyLeftShift, kKeyRightShift, kKeyUp,      kKeyDown, kKeyLeft,
