@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "frontend/SaveQuitDialog.h"
+#include "frontend/StoryScreen.h"
 #include "scenarios/PlayedGame.h"
 
 namespace varn {
@@ -10,127 +12,129 @@ namespace varn {
 namespace {
 
 constexpr int kSlot = 4;
-constexpr int kNearArmy = 2;  // battle 3, six enemies, lost by time after turn 13
+constexpr int kNearArmy = 2;  // battle 3: six enemies, lost by time after turn 13
 constexpr uint8_t kNearBattle = kNearArmy + 1;
 constexpr int kHeroArmy = 28;  // battle 29, two cells above hero 1
+constexpr int kHero = 0;
 constexpr int kFirstInvasionQuest = 6;
 constexpr int32_t kInvasionFame = 5;
 constexpr int32_t kInvasionGold = 500;
+constexpr int32_t kLossFame = 3;
 
 }  // namespace
 
-TEST(FightingGame, BattlesWonAndLostAnInvasionHeldAndPeaceIntoTheHallOfFame) {
-    PlayedGame g;
-    ASSERT_TRUE(InstallPreparedWorld(FightingWorld(), "fighting", kSlot));
-    HeadlessGame::backend().presentAdvanceMs = 100;
-    g.Load(kSlot);
+// Day 145 of a long game, in the west: the first invader beaten on its road, the army of battle
+// 3 retreated from, then saved and loaded in the middle of its battle and waited out until the
+// time ran out, then beaten; hero 1's peasants beaten by the strikes of another army; two more
+// days, and the peace treaty of day 150 enters the fame into the hall of fame.
+TEST(FightingGame, WonAndLostBattlesAnInvasionHeldAndThePeaceInTheHallOfFame) {
+    const GameState prepared = FightingWorld();
+    PlayedGame g(prepared, "fighting", kSlot);
+    g.LoadPreparedWorld();
     ASSERT_TRUE(g.In(MapStateThunk));
     int32_t fame = g.World().fame;
-    std::printf("day %d fame %d drawflag %d\n", g.World().day, fame, g.App().mapDrawFlag);
 
-    // The first invader marches on the party at the day's end, and is beaten.
-    g.map.ClickPanel(kEndDayButton);
-    ASSERT_TRUE(g.map.RunUntil([&] { return g.battle.InBattle(); }, 600));
-    g.front.Frame();
+    // The first invader, let loose by the day's end, marches onto the party and is beaten.
+    g.player.ClickPanel(kEndDayButton);
+    ASSERT_TRUE(g.player.RunUntil([&] { return g.battle.InBattle(); }, 600));
+    g.player.Frame();
     ASSERT_EQ(g.battle.screen().battleId, kFirstInvasionBattle);
-    const int32_t gold = g.World().gold;
+    EXPECT_EQ(g.battle.screen().allyKindUsed[1], 1) << "the palace guards come to help";
     ASSERT_TRUE(g.battle.PlayUntilDecided());
-    const uint8_t grade = g.battle.screen().victoryGrade;
-    std::printf("invader won grade %d turn %d\n", grade, g.battle.screen().turn);
+    fame += g.battle.screen().victoryGrade + kInvasionFame;
+    const int32_t paid = g.World().gold;
     g.battle.LeaveTheField();
     ASSERT_TRUE(g.battle.OnMap());
-    g.front.Frame();
-    EXPECT_EQ(g.World().Quest(kFirstInvasionQuest), kSolved);
-    std::printf("gold %d -> %d, fame %d\n", gold, g.World().gold, g.World().fame);
-    fame += grade + kInvasionFame;
+    g.player.Frame();
+    EXPECT_EQ(g.World().Quest(kFirstInvasionQuest), kSolved) << "the place is held";
+    EXPECT_EQ(g.World().gold, paid + kInvasionGold);
     EXPECT_EQ(g.World().fame, fame);
-    g.map.PressKey(kKeyReturn);
-    std::printf("phase %d day %d drawflag %d\n", g.Map().enemyPhase, g.World().day, g.App().mapDrawFlag);
-    g.map.PressKey(kKeyReturn);
+    g.player.PressKey(kKeyReturn);  // the outcome
+    g.player.PressKey(kKeyReturn);  // the Day box
+    EXPECT_EQ(g.World().day, 146);
 
-    // The army above: a retreat.
+    // Battle 3: a retreat, which costs the day's moves and a fame.
     ASSERT_TRUE(g.AttackArmy(kNearArmy));
-    g.front.Frame();
     ASSERT_EQ(g.battle.screen().battleId, kNearBattle);
     g.battle.Retreat();
     ASSERT_TRUE(g.battle.OnMap());
-    g.front.Frame();
-    EXPECT_EQ(g.World().fame, fame - 1);
-    fame -= 1;
-    std::printf("after retreat day %d cell %d moves %d\n", g.World().day, g.World().playerMapCell, g.Map().playerMoves);
+    g.player.Frame();
+    EXPECT_EQ(g.World().fame, --fame);
+    EXPECT_EQ(g.Map().playerMoves, 0);
     g.EndDay();
-    std::printf("day %d moves %d drawflag %d\n", g.World().day, g.Map().playerMoves, g.App().mapDrawFlag);
 
-    // Again: the battle saved and left in its second turn, loaded, and waited out.
+    // Battle 3 again: saved and left in its second turn, loaded, and waited out to its last.
     ASSERT_TRUE(g.AttackArmy(kNearArmy));
-    g.front.Frame();
     g.battle.CloseTurnBanner();
     g.battle.EndTurn();
     g.battle.CloseTurnBanner();
-    const int32_t turn = g.battle.screen().turn;
-    g.battle.PressKey(kKeyEscape);
+    const BattleScreen& field = g.battle.screen();
+    const auto before = std::tuple(field.turn, field.commanderCell, field.armyCell, field.enemyCell,
+                                   field.enemyMen);
+    g.player.PressKey(kKeyEscape);
     ASSERT_TRUE(g.In(SaveQuitStateThunk));
-    g.front.Click(kSaveQuitButtons, kSaveQuitYes);
-    g.front.Frame();
-    g.front.Frame();
+    g.player.Click(kSaveQuitButtons, kSaveQuitYes);
+    g.player.Frames(2);
     ASSERT_TRUE(g.In(MainMenuStateThunk));
-    g.Load(kSlot);
+    g.player.LoadGame(kSlot);
     ASSERT_TRUE(g.battle.InBattle());
-    g.front.Frame();
-    EXPECT_EQ(g.battle.screen().turn, turn);
-    EXPECT_EQ(g.battle.screen().battleId, kNearBattle);
+    g.player.Frame();
+    const BattleScreen& loaded = g.battle.screen();
+    EXPECT_EQ(loaded.battleId, kNearBattle);
+    EXPECT_EQ(std::tuple(loaded.turn, loaded.commanderCell, loaded.armyCell, loaded.enemyCell,
+                         loaded.enemyMen),
+              before);
     g.battle.CloseTurnBanner();
     g.battle.EndTurnsUntilLost();
-    std::printf("lost %d turn %d last %d\n", g.battle.screen().lost, g.battle.screen().turn, g.battle.screen().lastTurn);
+    EXPECT_EQ(loaded.lost, 1);
+    EXPECT_EQ(loaded.turn, loaded.lastTurn) << "lost by time";
     g.battle.LeaveTheField();
     ASSERT_TRUE(g.battle.OnMap());
-    g.front.Frame();
-    fame -= 3;
+    g.player.Frame();
+    fame -= kLossFame;
     EXPECT_EQ(g.World().fame, fame);
     g.EndDay();
 
-    // A third time, fought and won.
+    // A third time, fought: won, and the army is gone from the map.
     ASSERT_TRUE(g.AttackArmy(kNearArmy));
-    g.front.Frame();
     ASSERT_TRUE(g.battle.PlayUntilDecided());
     fame += g.battle.screen().victoryGrade;
     g.battle.LeaveTheField();
     ASSERT_TRUE(g.battle.OnMap());
-    g.front.Frame();
+    g.player.Frame();
     EXPECT_EQ(g.World().fame, fame);
     EXPECT_EQ(g.World().BattleSite(kNearBattle), 0);
-    std::printf("won; day %d fame %d\n", g.World().day, fame);
+    EXPECT_EQ(g.Map().armyActive[kNearArmy], 0);
 
-    // Hero 1 leads his peasants into the army above him: beaten by its strikes.
-    {
-        MapScreen& m = g.Map();
-        const int hero = 0;
-        CentreView(*g.App().mapView, m.heroX[hero], m.heroY[hero], 400, 300);
-        g.map.ClickCell(m.heroX[hero], m.heroY[hero]);
-        g.map.ClickCell(m.armyX[kHeroArmy], m.armyY[kHeroArmy]);
-        std::printf("hero sel %d path %d target %d\n", m.heroSelected, m.pathCount, m.armyTarget);
-        g.map.PressKey(kKeyReturn);
-        ASSERT_TRUE(g.map.RunUntil([&] { return g.battle.InBattle(); }, 300));
-    }
-    g.front.Frame();
-    EXPECT_EQ(g.battle.screen().commanderHero, 1);
+    // Hero 1 leads his three peasants into the army above him: the enemies' strikes beat them.
+    g.player.ScrollMapTo(g.Map().heroX[kHero], g.Map().heroY[kHero]);
+    g.player.ClickCell(g.Map().heroX[kHero], g.Map().heroY[kHero]);
+    ASSERT_EQ(g.Map().heroSelected, kHero + 1);
+    g.player.ClickCell(g.Map().armyX[kHeroArmy], g.Map().armyY[kHeroArmy]);
+    g.player.PressKey(kKeyReturn);
+    ASSERT_TRUE(g.player.RunUntil([&] { return g.battle.InBattle(); }, 300));
+    g.player.Frame();
+    EXPECT_EQ(g.battle.screen().commanderHero, kHero + 1);
     EXPECT_FALSE(g.battle.PlayUntilDecided());
-    std::printf("lost %d turn %d last %d\n", g.battle.screen().lost, g.battle.screen().turn, g.battle.screen().lastTurn);
+    EXPECT_EQ(g.battle.screen().lost, 1);
+    EXPECT_LT(g.battle.screen().turn, g.battle.screen().lastTurn) << "beaten before the time";
+    EXPECT_EQ(g.battle.screen().commanderHealth, 0);
     g.battle.LeaveTheField();
     ASSERT_TRUE(g.battle.OnMap());
-    g.front.Frame();
-    fame = std::max(fame - 3, 0);
+    g.player.Frame();
+    fame = std::max(fame - kLossFame, 0);
     EXPECT_EQ(g.World().fame, fame);
 
-    // Two more days, and the peace treaty ends the game.
+    // Day 149 ends, and day 150's treaty ends the game: saved, its score recorded, its story.
     g.EndDay();
-    g.map.ClickPanel(kEndDayButton);
-    ASSERT_TRUE(g.map.RunUntil([&] { return g.In(StoryStateThunk); }, 600));
-    std::printf("story mode %d\n", g.World().storyMode);
-    g.front.Frame();
-    g.front.PressKey(kKeyReturn);
-    ASSERT_TRUE(g.In(HallOfFameStateThunk));
-    g.front.Frame();
+    EXPECT_EQ(g.World().day, 149);
+    g.player.ClickPanel(kEndDayButton);
+    ASSERT_TRUE(g.player.RunUntil([&] { return g.In(StoryStateThunk); }, 600));
+    EXPECT_EQ(g.World().storyMode, kStoryPeace);
+    EXPECT_EQ(g.World().finalScore, fame) << "a peace keeps the fame";
+    EXPECT_TRUE(g.HallOfFameShowsOnly(prepared.playerName, fame));
+
+    g.ExpectReplayEndsInTheCommittedWorld(prepared);
 }
 
 }  // namespace varn

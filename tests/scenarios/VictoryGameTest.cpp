@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
-#include <chrono>
 
+#include <algorithm>
+
+#include "frontend/StoryScreen.h"
 #include "scenarios/PlayedGame.h"
 
 namespace varn {
@@ -8,40 +10,47 @@ namespace varn {
 namespace {
 
 constexpr int kSlot = 5;
-constexpr int kCastleArmy = 72;  // the Black Zima Castle's army: the final battle
+constexpr int kCastleArmy = 72;  // the Black Zima Castle's: the final battle
 constexpr uint8_t kFinalBattle = kCastleArmy + 1;
+// A cell of the castle's western wall, two cells east of the party.
+constexpr int32_t kCastleGateX = 3400;
+constexpr int32_t kCastleGateY = 480;
+constexpr int32_t kVictoryFame = 100;
+constexpr uint8_t kGoalMet = 5;
 
 }  // namespace
 
-TEST(VictoryGame, TheFinalBattleWonEndsTheGameWithTheVictoryStoryAndItsHundred) {
-    PlayedGame g;
-    ASSERT_TRUE(InstallPreparedWorld(VictoryWorld(), "victory", kSlot));
-    g.Load(kSlot);
+// Day 120 of a long game, in the east: the party marches into the Black Zima Castle, wins the
+// final battle beside the palace's and the castle's guards, and the game ends in the victory
+// story and the hall of fame, its score the fame with the victory's hundred.
+TEST(VictoryGame, TheFinalBattleWonEndsInTheVictoryStoryAndTheHallOfFame) {
+    const GameState prepared = VictoryWorld();
+    PlayedGame g(prepared, "victory", kSlot);
+    g.LoadPreparedWorld();
     ASSERT_TRUE(g.In(MapStateThunk));
     const int32_t fame = g.World().fame;
 
-    // Two cells west of the castle: the path onto its gate, and the battle.
-    const int32_t gateX = 3400;
-    const int32_t gateY = 480;
-    ASSERT_TRUE(g.MarchOn(gateX, gateY));
-    g.front.Frame();
-    ASSERT_EQ(g.battle.screen().battleId, kFinalBattle);
-    int computer = 0, player = 0, total = 0;
-    g.game.afterFrame = [&] { if (g.App().battleScreen) { ++total; (ComputerActs(g.battle.screen()) ? computer : player)++; } };
-    auto t0 = std::chrono::steady_clock::now();
+    ASSERT_TRUE(g.MarchOn(kCastleGateX, kCastleGateY));
+    BattleScreen& field = g.battle.screen();
+    ASSERT_EQ(field.battleId, kFinalBattle);
+    EXPECT_EQ(std::count(field.allyPresent.begin(), field.allyPresent.end(), 1), 16)
+        << "every guard of the palace and the castle";
     ASSERT_TRUE(g.battle.PlayUntilDecided());
-    std::printf("frames %d computer %d player %d ms %ld\n", total, computer, player, (long)std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0).count());
-    const uint8_t grade = g.battle.screen().victoryGrade;
-    std::printf("won turn %d grade %d\n", g.battle.screen().turn, grade);
+    const uint8_t grade = field.victoryGrade;
     EXPECT_EQ(g.App().endOfGame[2], 1);
+    EXPECT_EQ(g.World().Quest(87), kGoalMet);
+    EXPECT_EQ(g.World().Quest(91), kGoalMet);
+
+    // The result and the summary put away: the map hands the ended game to the save, the score
+    // and the closing story in the frames that follow.
     g.battle.LeaveTheField();
-    ASSERT_TRUE(g.map.RunUntil([&] { return g.In(StoryStateThunk); }, 10));
-    std::printf("story %d fame %d final %d\n", g.World().storyMode, g.World().fame, g.World().finalScore);
-    EXPECT_EQ(g.World().finalScore, fame + grade + 100);
-    g.front.Frame();
-    g.front.PressKey(kKeyReturn);
-    ASSERT_TRUE(g.In(HallOfFameStateThunk));
-    g.front.Frame();
+    ASSERT_TRUE(g.player.RunUntil([&] { return g.In(StoryStateThunk); }, 10));
+    EXPECT_EQ(g.World().storyMode, kStoryVictory);
+    const int32_t score = fame + grade + kVictoryFame;
+    EXPECT_EQ(g.World().finalScore, score);
+    EXPECT_TRUE(g.HallOfFameShowsOnly(prepared.playerName, score));
+
+    g.ExpectReplayEndsInTheCommittedWorld(prepared);
 }
 
 }  // namespace varn

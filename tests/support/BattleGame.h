@@ -18,9 +18,10 @@ namespace varn {
 // the battle player's input and, for the tests that set a field up, writes into the screen.
 class BattleGame : public HeadlessGame, public BattlePlayer {
   public:
-    BattleGame() : BattlePlayer(static_cast<HeadlessGame&>(*this)) {
-        backend().presentAdvanceMs = 16;
-    }
+    BattleGame() : BattlePlayer(static_cast<HeadlessGame&>(*this)) {}
+
+    // The one game, whichever base names it.
+    using HeadlessGame::app;
 
     GameState& world() { return *app.world; }
 
@@ -39,10 +40,10 @@ class BattleGame : public HeadlessGame, public BattlePlayer {
     // The field's camera put over the middle of the cell, where the pictures of the planned
     // paths and strikes are taken.
     void CentreCameraOn(int32_t cell) {
-        screen().cameraX = std::clamp(CellPixelX(cell) + kBattleCellSize / 2 - 350, kCameraMin,
-                                      kCameraMaxX);
-        screen().cameraY = std::clamp(CellPixelY(cell) + kBattleCellSize / 2 - 300, kCameraMin,
-                                      kCameraMaxY);
+        screen().cameraX =
+            std::clamp(CellPixelX(cell) + kBattleCellSize / 2 - 350, kCameraMin, kCameraMaxX);
+        screen().cameraY =
+            std::clamp(CellPixelY(cell) + kBattleCellSize / 2 - 300, kCameraMin, kCameraMaxY);
     }
     // Leaves one enemy, enemy 0, in the corner farthest from the party, and ends the battle by
     // time after the given turn; the distance in cells to the nearest of the party, which a

@@ -10,7 +10,7 @@
 #include "battle/BattleSideButtons.h"
 #include "battle/BattleStateSteps.h"
 #include "engine/KeyCodes.h"
-#include "support/HeadlessGame.h"
+#include "support/PlayerInput.h"
 
 namespace varn {
 
@@ -23,42 +23,22 @@ inline int32_t DistanceInCells(int32_t a, int32_t b) {
 // cells and the side buttons, keys pressed and let go, one frame each step. It reads the battle
 // screen only to see what is shown (where its units and the enemies stand, whose turn it is,
 // which box is up) and never writes it.
-class BattlePlayer {
+class BattlePlayer : public PlayerInput {
   public:
+    using PlayerInput::PlayerInput;
+
     // The clock of the waits: walks, swings and the computer's turns take few frames.
     uint32_t fastFrameMs = 100;
 
-    explicit BattlePlayer(HeadlessGame& game) : game_(game) {}
-
-    BattleScreen& screen() { return *game_.app.battleScreen; }
-    bool InBattle() const { return game_.app.stateHandler == BattleStateThunk; }
-    bool OnMap() const { return game_.app.stateHandler == MapStateThunk; }
+    BattleScreen& screen() { return *app.battleScreen; }
+    bool InBattle() const { return In(BattleStateThunk); }
+    bool OnMap() const { return In(MapStateThunk); }
 
     void MoveTo(int32_t x, int32_t y) {
-        HeadlessGame::backend().MoveMouse(x - game_.app.mouseCursor.x,
-                                          y - game_.app.mouseCursor.y);
-        game_.RunFrames(1);
+        PointAt(x, y);
+        Frame();
     }
-    void Click(int32_t x, int32_t y, int button = 0) {
-        MoveTo(x, y);
-        HeadlessGame::backend().SetButton(button, true);
-        game_.RunFrames(1);
-        HeadlessGame::backend().SetButton(button, false);
-        game_.RunFrames(1);
-    }
-    void ClickSideButton(uint8_t id) {
-        for (const ButtonRect& button : kSideButtons) {
-            if (button.id == id) {
-                Click(button.x + button.w / 2, button.y + button.h / 2);
-            }
-        }
-    }
-    void PressKey(uint8_t key) {
-        HeadlessGame::backend().SetKey(key, true);
-        game_.RunFrames(1);
-        HeadlessGame::backend().SetKey(key, false);
-        game_.RunFrames(1);
-    }
+    void ClickSideButton(uint8_t id) { Click(kSideButtons, id); }
     // Clicks on an empty spot of the field, which answers whatever box asks for a click.
     void ClickAway() {
         PressAway();
@@ -68,25 +48,25 @@ class BattlePlayer {
     // leave, and the release, which is already the next state's first frame.
     void PressAway() {
         MoveTo(300, 150);
-        HeadlessGame::backend().SetButton(0, true);
-        game_.RunFrames(1);
+        Backend().SetButton(0, true);
+        Frame();
     }
     void LetGo() {
-        HeadlessGame::backend().SetButton(0, false);
-        game_.RunFrames(1);
+        Backend().SetButton(0, false);
+        Frame();
     }
 
     // Frames while busy() holds, up to the limit; the number run. The clock moves 100 ms a
     // frame meanwhile, so walks and swings take few frames.
     int RunFastWhile(const std::function<bool()>& busy, int frameLimit = 5000) {
-        const uint32_t frameMs = HeadlessGame::backend().presentAdvanceMs;
-        HeadlessGame::backend().presentAdvanceMs = fastFrameMs;
+        const uint32_t frameMs = Backend().presentAdvanceMs;
+        SetClockStep(fastFrameMs);
         int frames = 0;
-        while (frames < frameLimit && game_.app.battleScreen && busy()) {
-            game_.RunFrames(1);
+        while (frames < frameLimit && app.battleScreen && busy()) {
+            Frame();
             ++frames;
         }
-        HeadlessGame::backend().presentAdvanceMs = frameMs;
+        SetClockStep(frameMs);
         return frames;
     }
     // The allies' and the enemies' turn.
@@ -110,7 +90,7 @@ class BattlePlayer {
         for (int frames = 0; frames < 100 && !PointOnCell(cell, x, y); ++frames) {
             HoldScrollKeyToward(cell);
         }
-        Click(x, y);
+        ClickAt(x, y);
     }
     // The end-of-turn button, then the allies' and the enemies' turn.
     void EndTurn() {
@@ -120,7 +100,7 @@ class BattlePlayer {
     // Ends turns until the battle is lost or the limit is reached: the time runs out, or the
     // enemies come and strike.
     void EndTurnsUntilLost(int limit = 100) {
-        for (int i = 0; i < limit && game_.app.battleScreen && screen().lost == 0; ++i) {
+        for (int i = 0; i < limit && app.battleScreen && screen().lost == 0; ++i) {
             EndTurn();
         }
     }
@@ -143,7 +123,7 @@ class BattlePlayer {
         for (int turn = 0; turn < turnLimit && Fighting(); ++turn) {
             PlayTurn();
         }
-        return game_.app.battleScreen && screen().won != kNotWon;
+        return app.battleScreen && screen().won != kNotWon;
     }
     // The retreat button and the question's Yes, then Enter leaves for the map.
     void Retreat() {
@@ -175,8 +155,7 @@ class BattlePlayer {
                                                                           : kNoBattleCell;
         }
         const int slot = unit - 1;
-        return s.armyPresent[slot] != 0 && s.armyAlive[slot] != 0 &&
-                       s.armyMovesCommitted[slot] > 0
+        return s.armyPresent[slot] != 0 && s.armyAlive[slot] != 0 && s.armyMovesCommitted[slot] > 0
                    ? s.armyCell[slot]
                    : kNoBattleCell;
     }
@@ -194,7 +173,7 @@ class BattlePlayer {
     }
 
   private:
-    bool Fighting() { return InBattle() && game_.app.battleScreen && screen().battleOver == 0; }
+    bool Fighting() { return InBattle() && app.battleScreen && screen().battleOver == 0; }
 
     void AttackNearestEnemy(int unit) {
         const int32_t from = UnitCell(unit);
@@ -257,15 +236,13 @@ class BattlePlayer {
         } else if (s.cameraY < kCameraMaxY) {
             key = kKeyDown;
         }
-        const uint32_t frameMs = HeadlessGame::backend().presentAdvanceMs;
-        HeadlessGame::backend().presentAdvanceMs = fastFrameMs;
-        HeadlessGame::backend().SetKey(key, key != 0);
-        game_.RunFrames(1);
-        HeadlessGame::backend().SetKey(key, false);
-        HeadlessGame::backend().presentAdvanceMs = frameMs;
+        const uint32_t frameMs = Backend().presentAdvanceMs;
+        SetClockStep(fastFrameMs);
+        Backend().SetKey(key, key != 0);
+        Frame();
+        Backend().SetKey(key, false);
+        SetClockStep(frameMs);
     }
-
-    HeadlessGame& game_;
 };
 
 }  // namespace varn
