@@ -133,6 +133,9 @@ TEST(FightingGame, WonAndLostBattlesAnInvasionHeldAndThePeaceInTheHallOfFame) {
     EXPECT_EQ(g.World().storyMode, kStoryPeace);
     EXPECT_EQ(g.World().finalScore, fame) << "a peace keeps the fame";
     EXPECT_TRUE(g.HallOfFameShowsOnly(prepared.playerName, fame));
+    EXPECT_EQ(g.StatesEntered(), (std::vector<std::string>{"MainMenu", "Map", "LoadSlots", "Story",
+                                                           "SaveGame", "LoadGame", "SaveQuit",
+                                                           "RecordScore", "HallOfFame", "Battle"}));
 
     g.ExpectReplayEndsInTheCommittedWorld(prepared);
 }

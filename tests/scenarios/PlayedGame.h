@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
+#include <vector>
 
 // #include "checks/WorldInvariants.h"
+#include "app/StateList.h"
 #include "frontend/HallOfFameScreen.h"
 #include "map/ControlPanel.h"
 #include "scenarios/PreparedWorlds.h"
@@ -26,7 +29,10 @@ class PlayedGame {
     PlayedGame(const GameState& prepared, const std::string& name, int slot)
         : name_(name), slot_(slot) {
         EXPECT_TRUE(InstallPreparedWorld(prepared, name, slot));
-        game.afterFrame = [this] { ExpectSoundWorld(game.app); };
+        game.afterFrame = [this] {
+            ExpectSoundWorld(game.app);
+            entered_.insert(game.app.stateHandler);
+        };
         player.SetClockStep(kClockStep);
     }
 
@@ -41,6 +47,20 @@ class PlayedGame {
             (void)app;
             ADD_FAILURE() << violation;
         }
+    }
+
+    // The states the game has run, by their names in the state list's order. A state runs in
+    // the frame after the one that switched to it, so each is seen as the current state between
+    // two frames, the ones that draw nothing too.
+    std::vector<std::string> StatesEntered() const {
+        std::vector<std::string> names;
+#define VARN_ENTERED_STATE(Name)                 \
+    if (entered_.count(Name##StateThunk) != 0) { \
+        names.emplace_back(#Name);               \
+    }
+        VARN_STATES(VARN_ENTERED_STATE)
+#undef VARN_ENTERED_STATE
+        return names;
     }
 
     // The prepared world taken from the main menu's load screen; the Day box put away.
@@ -69,7 +89,9 @@ class PlayedGame {
         player.Frame();
         return started && App().battleScreen;
     }
-    bool AttackArmy(int army) { return MarchOn(Map().armyX[army], Map().armyY[army]); }
+    bool AttackArmy(int army) {
+        return MarchOn(Map().armyX[army], Map().armyY[army]);
+    }
 
     // The day ended and its enemy phase watched; the Day box put away with Enter.
     void EndDay() {
@@ -114,6 +136,7 @@ class PlayedGame {
   private:
     std::string name_;
     int slot_;
+    std::set<StateThunk> entered_;
 };
 
 }  // namespace varn

@@ -49,6 +49,9 @@ TEST(VictoryGame, TheFinalBattleWonEndsInTheVictoryStoryAndTheHallOfFame) {
     const int32_t score = fame + grade + kVictoryFame;
     EXPECT_EQ(g.World().finalScore, score);
     EXPECT_TRUE(g.HallOfFameShowsOnly(prepared.playerName, score));
+    EXPECT_EQ(g.StatesEntered(),
+              (std::vector<std::string>{"MainMenu", "Map", "LoadSlots", "Story", "SaveGame",
+                                        "LoadGame", "RecordScore", "HallOfFame", "Battle"}));
 
     g.ExpectReplayEndsInTheCommittedWorld(prepared);
 }
