@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "platform/Backend.h"
 #include "platform/PixelFormat.h"
@@ -145,7 +146,14 @@ bool Device2D::EndScene() {
 }
 
 void Device2D::Clear(uint32_t argb) {
-    std::fill(backBuffer_.pixels.begin(), backBuffer_.pixels.end(), ToR5G6B5(argb));
+    const uint16_t colour = ToR5G6B5(argb);
+    // Black, the usual clear, and every colour of two equal bytes is a byte fill.
+    if ((colour >> 8) == (colour & 0xFF)) {
+        std::memset(backBuffer_.pixels.data(), colour & 0xFF,
+                    backBuffer_.pixels.size() * sizeof(uint16_t));
+        return;
+    }
+    std::fill(backBuffer_.pixels.begin(), backBuffer_.pixels.end(), colour);
 }
 
 bool Device2D::Present() {
@@ -237,6 +245,7 @@ bool Device2D::DrawRemembered(SpriteSpan& span, const Placement& place) {
     const int32_t row = static_cast<int32_t>(std::ceil(place.originY - 0.5));
     ScaledDrawKey key;
     key.texture = span.texture;
+    key.textureSerial = span.texture->serial;
     key.left = place.texels.left;
     key.top = place.texels.top;
     key.right = place.texels.right;

@@ -113,7 +113,7 @@ TEST(ScaledDrawCacheTest, ATextureChangedInPlaceIsDrawnAsItIsNow) {
 TEST(ScaledDrawCacheTest, KeepsPicturesFromTheSecondSightingWithinItsLimit) {
     platform::ScaledSpriteCache cache;
     const TextureImage texture = HoledTexture(8, 8);
-    // Pictures of two megabytes each.
+    // Pictures of four megabytes each, pixels and mask.
     platform::BackBuffer picture;
     picture.Resize(1024, 1024);
     auto keyOf = [&texture](int n) {
