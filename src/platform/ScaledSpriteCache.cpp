@@ -1,8 +1,8 @@
 #include "platform/ScaledSpriteCache.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
-#include <functional>
 
 namespace varn {
 
@@ -13,8 +13,6 @@ namespace {
 size_t Mix(size_t seed, size_t value) {
     return seed ^ (value + 0x9E3779B97F4A7C15ull + (seed << 6) + (seed >> 2));
 }
-
-constexpr uint32_t kRunsCopiedOneByOne = 2;
 
 __attribute__((target_clones("avx2", "default"))) void CopyMasked(const uint16_t* from,
                                                                   const uint16_t* mask,
@@ -27,21 +25,21 @@ __attribute__((target_clones("avx2", "default"))) void CopyMasked(const uint16_t
 size_t PictureBytes(const ScaledPicture& picture) {
     return (picture.pixels.size() + picture.kept.size() + picture.texels.size()) *
                sizeof(uint16_t) +
-           picture.runs.size() * sizeof(KeptRun) + picture.firstRun.size() * sizeof(uint32_t);
+           picture.rows.size() * sizeof(KeptSpan);
 }
 
 }  // namespace
 
 size_t ScaledSpriteCache::KeyHash::operator()(const ScaledDrawKey& key) const {
-    size_t seed = std::hash<const void*>()(key.texture);
-    seed = Mix(seed, static_cast<size_t>(key.textureSerial));
+    // Adding zero makes -0 into +0, which compare equal.
+    size_t seed = Mix(reinterpret_cast<uintptr_t>(key.texture), key.textureSerial);
     for (int32_t value : {key.left, key.top, key.right, key.bottom, key.width, key.height}) {
-        seed = Mix(seed, static_cast<size_t>(value));
+        seed = Mix(seed, static_cast<uint32_t>(value));
     }
-    seed = Mix(seed, std::hash<float>()(key.scaleX));
-    seed = Mix(seed, std::hash<float>()(key.scaleY));
-    seed = Mix(seed, std::hash<double>()(key.offsetX));
-    seed = Mix(seed, std::hash<double>()(key.offsetY));
+    seed = Mix(seed, std::bit_cast<uint32_t>(key.scaleX + 0.0f));
+    seed = Mix(seed, std::bit_cast<uint32_t>(key.scaleY + 0.0f));
+    seed = Mix(seed, std::bit_cast<uint64_t>(key.offsetX + 0.0));
+    seed = Mix(seed, std::bit_cast<uint64_t>(key.offsetY + 0.0));
     return Mix(seed, key.colour);
 }
 
@@ -95,24 +93,17 @@ const ScaledPicture& ScaledSpriteCache::Store(const ScaledDrawKey& key, const Ba
     for (size_t i = 0; i < picture.kept.size(); ++i) {
         picture.kept[i] = overBlack.pixels[i] == overWhite.pixels[i] ? 0xFFFF : 0;
     }
+    picture.rows.resize(static_cast<size_t>(key.height));
     for (int32_t y = 0; y < key.height; ++y) {
-        picture.firstRun.push_back(static_cast<uint32_t>(picture.runs.size()));
-        const uint16_t* black = overBlack.Row(y);
-        const uint16_t* white = overWhite.Row(y);
-        for (int32_t x = 0; x < key.width;) {
-            if (black[x] != white[x]) {
-                ++x;
-                continue;
-            }
-            KeptRun run{x, x};
-            while (run.end < key.width && black[run.end] == white[run.end]) {
-                ++run.end;
-            }
-            picture.runs.push_back(run);
-            x = run.end;
+        const uint16_t* kept = picture.kept.data() + static_cast<size_t>(y) * key.width;
+        KeptSpan& span = picture.rows[static_cast<size_t>(y)];
+        span.begin = static_cast<int32_t>(std::find(kept, kept + key.width, 0xFFFF) - kept);
+        span.end = key.width;
+        while (span.end > span.begin && kept[span.end - 1] == 0) {
+            --span.end;
         }
+        span.whole = std::find(kept + span.begin, kept + span.end, 0) == kept + span.end;
     }
-    picture.firstRun.push_back(static_cast<uint32_t>(picture.runs.size()));
     if (key.textureSerial == 0) {
         CopyTexels(key, picture.texels);
     }
@@ -145,31 +136,23 @@ void CopyKeptPixels(const ScaledPicture& picture, int32_t x, int32_t y, BackBuff
     const int32_t right = std::min(picture.width, target.width - x);
     const int32_t top = std::max(-y, 0);
     const int32_t bottom = std::min(picture.height, target.height - y);
-    const KeptRun* runs = picture.runs.data();
     for (int32_t row = top; row < bottom; ++row) {
-        const size_t rowStart = static_cast<size_t>(row) * static_cast<size_t>(picture.width);
-        const uint16_t* from = picture.pixels.data() + rowStart;
-        uint16_t* to = target.Row(y + row);
-        const uint32_t first = picture.firstRun[static_cast<size_t>(row)];
-        const uint32_t last = picture.firstRun[static_cast<size_t>(row) + 1];
-        // A row of many short runs (a keyed outline, a sprite's speckled edge) costs less as one
-        // masked pass than as a copy per run.
-        if (last - first > kRunsCopiedOneByOne) {
-            const int32_t begin = std::max(runs[first].begin, left);
-            const int32_t end = std::min(runs[last - 1].end, right);
-            if (begin < end) {
-                CopyMasked(from + begin, picture.kept.data() + rowStart + begin, end - begin,
-                           to + (x + begin));
-            }
+        const KeptSpan& span = picture.rows[static_cast<size_t>(row)];
+        const int32_t begin = std::max(span.begin, left);
+        const int32_t end = std::min(span.end, right);
+        if (begin >= end) {
             continue;
         }
-        for (uint32_t i = first; i < last; ++i) {
-            const int32_t begin = std::max(runs[i].begin, left);
-            const int32_t end = std::min(runs[i].end, right);
-            if (begin < end) {
-                std::memcpy(to + (x + begin), from + begin,
-                            static_cast<size_t>(end - begin) * sizeof(uint16_t));
-            }
+        const size_t from = static_cast<size_t>(row) * static_cast<size_t>(picture.width) +
+                            static_cast<size_t>(begin);
+        uint16_t* to = target.Row(y + row) + (x + begin);
+        // A row with gaps (a keyed outline, a sprite's speckled edge) costs less as one masked
+        // pass than as a copy per run.
+        if (span.whole) {
+            std::memcpy(to, picture.pixels.data() + from,
+                        static_cast<size_t>(end - begin) * sizeof(uint16_t));
+        } else {
+            CopyMasked(picture.pixels.data() + from, picture.kept.data() + from, end - begin, to);
         }
     }
 }

@@ -36,21 +36,22 @@ struct ScaledDrawKey {
     bool operator==(const ScaledDrawKey&) const = default;
 };
 
-// A row's pixels that the draw wrote, side by side: columns begin .. end - 1.
-struct KeptRun {
+// Where a row's kept pixels lie: columns begin .. end - 1 hold them all, and when whole, every
+// pixel between is kept.
+struct KeptSpan {
     int32_t begin = 0;
     int32_t end = 0;
+    bool whole = false;
 };
 
 // The picture of a key drawn on its own: each pixel as the draw leaves it, which of them the alpha
-// test let through (0xFFFF, else 0) and the runs of those, row by row.
+// test let through (0xFFFF, else 0) and where those lie, row by row.
 struct ScaledPicture {
     int32_t width = 0;
     int32_t height = 0;
     std::vector<uint16_t> pixels;
     std::vector<uint16_t> kept;
-    std::vector<KeptRun> runs;
-    std::vector<uint32_t> firstRun;  // per row, and one past the last row
+    std::vector<KeptSpan> rows;
     // The texels it was made from, to notice a changed texture; empty for a texture with a
     // serial, which does not change.
     std::vector<uint16_t> texels;
