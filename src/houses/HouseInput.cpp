@@ -7,16 +7,6 @@ namespace varn {
 
 namespace {
 
-// The twelve buttons in id order, which is the order they are tested in.
-constexpr ButtonRect kHouseButtons[kHouseButtonCount] = {
-    {kLeaveButton, 634, 0, 166, 80},      {kHealButton, 634, 80, 166, 80},
-    {kRecruitButton, 634, 160, 166, 80},  {kTalkButton, 634, 240, 166, 80},
-    {kDisbandButton, 340, 142, 90, 32},   {kDisbandYesButton, 230, 370, 32, 32},
-    {kDisbandNoButton, 340, 370, 32, 32}, {kRecruitYesButton, 240, 370, 32, 32},
-    {kRecruitNoButton, 350, 370, 32, 32}, {kAcceptYesButton, 230, 430, 32, 32},
-    {kAcceptNoButton, 340, 430, 32, 32},  {kNameButton, 186, 142, 77, 32},
-};
-
 // The statistics cells, hovered only: cell 5 + k.
 constexpr ButtonRect kStatCells[] = {
     {5, 185, 195, 125, 34},
@@ -24,14 +14,6 @@ constexpr ButtonRect kStatCells[] = {
     {7, 310, 195, 125, 34},
     {8, 310, 229, 125, 34},
 };
-
-constexpr int32_t kArmyCellX = 634;
-constexpr int32_t kArmyCellY = 390;
-constexpr int32_t kArmyCellW = 83;
-constexpr int32_t kArmyCellH = 70;
-constexpr int32_t kOfferCellX = 85;
-constexpr int32_t kOfferCellY = 485;
-constexpr int32_t kOfferCellSize = 90;
 
 bool Inside(const ButtonRect& r, int32_t x, int32_t y) {
     return PointInRect(r.x, r.y, r.w, r.h, x, y) != 0;
@@ -112,9 +94,9 @@ void HouseScreen::OnArmyOrOfferClick(int32_t x, int32_t y, const InputDevice& mo
         selectedArmy = 0;
     }
     for (int cell = 0; cell < kArmySlotCount; ++cell) {
-        const int32_t cellX = kArmyCellX + kArmyCellW * (cell % 2);
-        const int32_t cellY = kArmyCellY + kArmyCellH * (cell / 2);
-        if (pressed && PointInRect(cellX, cellY, kArmyCellW, kArmyCellH, x, y) != 0) {
+        const int32_t cellX = kHouseArmyCellX + kHouseArmyCellW * (cell % 2);
+        const int32_t cellY = kHouseArmyCellY + kHouseArmyCellH * (cell / 2);
+        if (pressed && PointInRect(cellX, cellY, kHouseArmyCellW, kHouseArmyCellH, x, y) != 0) {
             selectedArmy = static_cast<uint8_t>(cell + 1);
         }
     }
@@ -126,8 +108,8 @@ void HouseScreen::OnArmyOrOfferClick(int32_t x, int32_t y, const InputDevice& mo
     }
     if (recruitOpen != 0) {
         for (int k = 0; k < kRecruitOfferCount; ++k) {
-            if (pressed && PointInRect(kOfferCellX + kOfferCellSize * k, kOfferCellY,
-                                       kOfferCellSize, kOfferCellSize, x, y) != 0) {
+            if (pressed && PointInRect(kHouseOfferCellX + kHouseOfferCellSize * k, kHouseOfferCellY,
+                                       kHouseOfferCellSize, kHouseOfferCellSize, x, y) != 0) {
                 offerChosen = static_cast<uint8_t>(k + 1);
             }
         }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/ButtonBar.h"
 #include "engine/Font.h"
 #include "engine/SpriteSet.h"
 #include "world/CharacterRecords.h"
@@ -38,6 +39,25 @@ enum HouseButton : uint8_t {
     kNameButton = 12,
 };
 inline constexpr int kHouseButtonCount = 12;
+
+// The twelve buttons in id order, which is the order they are tested in.
+inline constexpr ButtonRect kHouseButtons[kHouseButtonCount] = {
+    {kLeaveButton, 634, 0, 166, 80},      {kHealButton, 634, 80, 166, 80},
+    {kRecruitButton, 634, 160, 166, 80},  {kTalkButton, 634, 240, 166, 80},
+    {kDisbandButton, 340, 142, 90, 32},   {kDisbandYesButton, 230, 370, 32, 32},
+    {kDisbandNoButton, 340, 370, 32, 32}, {kRecruitYesButton, 240, 370, 32, 32},
+    {kRecruitNoButton, 350, 370, 32, 32}, {kAcceptYesButton, 230, 430, 32, 32},
+    {kAcceptNoButton, 340, 430, 32, 32},  {kNameButton, 186, 142, 77, 32},
+};
+
+// The visitor's six army cells, two a row, and the recruit panel's offers in one row.
+inline constexpr int32_t kHouseArmyCellX = 634;
+inline constexpr int32_t kHouseArmyCellY = 390;
+inline constexpr int32_t kHouseArmyCellW = 83;
+inline constexpr int32_t kHouseArmyCellH = 70;
+inline constexpr int32_t kHouseOfferCellX = 85;
+inline constexpr int32_t kHouseOfferCellY = 485;
+inline constexpr int32_t kHouseOfferCellSize = 90;
 
 // Entry of HouseScreen::buttonFrame that shows button `id`: the four menu buttons first, then
 // Name, then Disband and the three Yes/No pairs.

@@ -7,7 +7,7 @@
 #include "frontend/OptionsScreen.h"
 #include "frontend/PageButtons.h"
 #include "frontend/SaveFiles.h"
-#include "scenarios/FrontEndDriver.h"
+#include "support/FrontEndPlayer.h"
 #include "support/GoldenImage.h"
 #include "world/GameState.h"
 #include "world/HallOfFameImage.h"
@@ -17,7 +17,7 @@ namespace varn {
 // The menu with the pointer over Load (drawn larger) and a notice from a refused load.
 TEST(FrontEndGolden, MainMenu) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     game.app.notice = "The game in slot 2 could not be loaded.";
     const ButtonRect& load = kMainMenuButtons[1];
     player.PointAt(load.x + 20, load.y + 20);
@@ -27,7 +27,7 @@ TEST(FrontEndGolden, MainMenu) {
 
 TEST(FrontEndGolden, HallOfFame) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameState record;
     const char* names[] = {"Ann Lee", "Bo", "Cyd"};
     const int32_t scores[] = {1250, 480, 7};
@@ -50,7 +50,7 @@ TEST(FrontEndGolden, HallOfFame) {
 // Music off, the map fast, the pointer over the battle movement's Fast (drawn larger).
 TEST(FrontEndGolden, Options) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameState& world = *game.app.world;
     world.musicOn = 0;
     world.mapSpeed = kSpeedFast;
@@ -67,7 +67,7 @@ TEST(FrontEndGolden, Options) {
 // The second of two pages: the quests still due a reward and the solved ones.
 TEST(FrontEndGolden, QuestLog) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameState& world = *game.app.world;
     world.questState = {};
     for (int quest = 1; quest <= 8; ++quest) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/Owned.h"
-#include "scenarios/MapDriver.h"
+#include "support/MapPlayer.h"
 
 namespace varn {
 
@@ -19,7 +19,7 @@ class MapState : public testing::Test {
     }
 
     HeadlessGame game;
-    MapDriver player{game};
+    MapPlayer player{game};
 };
 
 TEST_F(MapState, APhaseResumedAfterABattleMovesNoArmyTwice) {
@@ -77,7 +77,7 @@ TEST_F(MapState, TheTrackStaysSilentAfterABattleWhileMusicIsOff) {
     World().villageOrTowerEntered = 1;
     World().mapSnapshotState = kSnapshotWaiting;
     player.EnterMap();
-    EXPECT_FALSE(MapDriver::Backend().audio.trackRunning);
+    EXPECT_FALSE(MapPlayer::Backend().audio.trackRunning);
     EXPECT_EQ(World().restartMusicOnMap, 0);
     EXPECT_EQ(World().villageOrTowerEntered, 0);
 }

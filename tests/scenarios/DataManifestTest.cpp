@@ -11,9 +11,9 @@
 #include "battle/BattleWorld.h"
 #include "engine/KeyCodes.h"
 #include "engine/Owned.h"
-#include "scenarios/HouseDriver.h"
 #include "support/BattleGame.h"
 #include "support/HeadlessGame.h"
+#include "support/HousePlayer.h"
 
 namespace varn {
 
@@ -90,7 +90,7 @@ TEST(DataManifest, CoversEveryFileAScriptedRunAsksFor) {
 TEST(DataManifest, CoversEveryFileOfTheHouseVisits) {
     const std::map<std::string, ManifestPicture> manifest = ManifestRows();
     HeadlessGame game;
-    HouseDriver player{game};
+    HousePlayer player{game};
     player.EnterMap();
     player.PressKey(kKeyReturn);
     HeadlessGame::backend().filesAsked.clear();
@@ -105,7 +105,7 @@ TEST(DataManifest, CoversEveryFileOfTheHouseVisits) {
             const CharacterId visitor = static_cast<CharacterId>(1 + visits % 11);
             player.EnterHouse(kind.kind, static_cast<uint8_t>(number), visitor);
             ASSERT_NE(player.House(), nullptr);
-            player.ClickAt(717, 280);
+            player.ClickHouseButton(kTalkButton);
             player.PressKey(kKeyEscape);
             ASSERT_EQ(player.House(), nullptr);
             player.Frames(2);

@@ -7,7 +7,7 @@
 #include "engine/DataBlob.h"
 #include "frontend/HallOfFameScreen.h"
 #include "frontend/SaveFiles.h"
-#include "scenarios/FrontEndDriver.h"
+#include "support/FrontEndPlayer.h"
 #include "world/GameState.h"
 #include "world/HallOfFameImage.h"
 
@@ -68,7 +68,7 @@ TEST(HallOfFameRoad, AnEndedGamesScoreGoesInAmongTheOlderPlaces) {
     for (const Case& ending : cases) {
         SCOPED_TRACE(ending.cause);
         HeadlessGame game;
-        FrontEndDriver player(game);
+        FrontEndPlayer player(game);
         GameApp& app = game.app;
         WriteHallOfFame({{"Old", 900}, {"Mid", 500}, {"Low", 100}});
         player.Frame();
@@ -112,7 +112,7 @@ TEST(HallOfFameRoad, AnEndedGamesScoreGoesInAmongTheOlderPlaces) {
 
 TEST(HallOfFameRoad, AFullHallKeepsItsPlacesWhenTheScoreIsTooLow) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     WriteHallOfFame({{"A", 50}, {"B", 40}, {"C", 30}, {"D", 20}, {"E", 10}});
     player.Frame();

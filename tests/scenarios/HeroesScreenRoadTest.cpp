@@ -3,8 +3,8 @@
 #include "characters/ArmySlots.h"
 #include "characters/NameScreen.h"
 #include "characters/RenameReturns.h"
-#include "scenarios/CharacterDriver.h"
-#include "scenarios/FrontEndDriver.h"
+#include "support/CharacterPlayer.h"
+#include "support/FrontEndPlayer.h"
 #include "support/GoldenImage.h"
 #include "world/GameState.h"
 
@@ -61,8 +61,8 @@ class HeroesScreenRoad : public ::testing::Test {
     HeroScreen& Screen() { return *app.heroScreen; }
 
     HeadlessGame game;
-    CharacterDriver player{game};
-    FrontEndDriver front{game};
+    CharacterPlayer player{game};
+    FrontEndPlayer front{game};
     GameApp& app = game.app;
 };
 

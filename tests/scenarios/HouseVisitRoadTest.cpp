@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "houses/HouseScreen.h"
-#include "scenarios/HouseDriver.h"
 #include "support/GoldenImage.h"
+#include "support/HousePlayer.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -16,8 +16,6 @@ constexpr int32_t kFirstArmyCellY = 420;
 constexpr int32_t kMenuX = 717;
 constexpr int32_t kLeaveY = 40;
 constexpr int32_t kHealY = 120;
-constexpr int32_t kRecruitY = 200;
-constexpr int32_t kTalkY = 280;
 
 class HouseVisitRoad : public testing::Test {
   protected:
@@ -35,14 +33,8 @@ class HouseVisitRoad : public testing::Test {
         return free == ids.end() ? -1 : static_cast<int>(free - ids.begin());
     }
 
-    void Recruit(int offer) {
-        player.Click(kMenuX, kRecruitY);
-        player.Click(130 + 90 * (offer - 1), 530);
-        player.Click(256, 386);
-    }
-
     HeadlessGame game;
-    HouseDriver player{game};
+    HousePlayer player{game};
 };
 
 }  // namespace
@@ -62,7 +54,7 @@ TEST_F(HouseVisitRoad, EveryKindShowsItsPictureWithTheFirstArmyChosen) {
         player.EnterHouse(house.kind, house.number, kPlayerCharacter);
         ASSERT_NE(player.House(), nullptr);
         EXPECT_EQ(House().Kind(), house.kind);
-        player.Click(kFirstArmyCellX, kFirstArmyCellY);
+        player.ClickAt(kFirstArmyCellX, kFirstArmyCellY);
         EXPECT_EQ(House().selectedArmy, 1);
         ExpectMatchesGolden(HeadlessGame::backend().presented, house.golden);
         player.PressKey(kKeyEscape);
@@ -77,15 +69,15 @@ TEST_F(HouseVisitRoad, ARecruitIsPaidAtOnceAndJoinsTheWorldWhenTheHouseIsLeft) {
     ASSERT_GE(slot, 0);
     World().gold = 1000;
     player.EnterHouse(HouseKind::Village, 3, kPlayerCharacter);
-    player.Click(kMenuX, kRecruitY);
-    player.Click(310, 530);
+    player.ClickHouseButton(kRecruitButton);
+    player.ClickAt(310, 530);
     EXPECT_EQ(House().offerChosen, 3);
     ExpectMatchesGolden(HeadlessGame::backend().presented, "house-recruit");
-    player.Click(256, 386);
+    player.ClickHouseButton(kRecruitYesButton);
     EXPECT_EQ(World().gold, 760);
     EXPECT_EQ(House().recruitJoinedShown, 1);
     EXPECT_EQ(World().playerArmy.unitId[static_cast<size_t>(slot)], 0) << "not before leaving";
-    player.Click(kMenuX, kLeaveY);
+    player.ClickHouseButton(kLeaveButton);
     EXPECT_EQ(player.House(), nullptr);
     EXPECT_TRUE(game.app.stateHandler == MapStateThunk);
     EXPECT_EQ(World().playerArmy.present[static_cast<size_t>(slot)], 1);
@@ -99,7 +91,7 @@ TEST_F(HouseVisitRoad, ARecruitIsPaidAtOnceAndJoinsTheWorldWhenTheHouseIsLeft) {
 TEST_F(HouseVisitRoad, ARecruitWantsGoldAndRoom) {
     World().gold = 100;
     player.EnterHouse(HouseKind::Town, 1, kPlayerCharacter);
-    Recruit(1);
+    player.Recruit(1);
     EXPECT_EQ(House().noMoneyForRecruit, 1);
     EXPECT_EQ(World().gold, 100);
     player.PressKey(kKeyEscape);
@@ -113,7 +105,7 @@ TEST_F(HouseVisitRoad, ARecruitWantsGoldAndRoom) {
     }
     World().gold = 5000;
     player.EnterHouse(HouseKind::Tower, 0, kPlayerCharacter);
-    Recruit(2);
+    player.Recruit(2);
     EXPECT_EQ(House().noRoomShown, 1);
     EXPECT_EQ(House().noMoneyForRecruit, 0);
     EXPECT_EQ(World().gold, 5000);
@@ -123,13 +115,13 @@ TEST_F(HouseVisitRoad, AClickWhereAHiddenRecruitYesWasBuysNothing) {
     World().gold = 1000;
     const int slot = FreeSlot();
     player.EnterHouse(HouseKind::Village, 5, kPlayerCharacter);
-    player.Click(kMenuX, kRecruitY);
-    player.Click(130, 530);
+    player.ClickHouseButton(kRecruitButton);
+    player.ClickAt(130, 530);
     ASSERT_EQ(House().offerChosen, 1);
     // Talk closes the panel; the offer it showed goes with it.
-    player.Click(kMenuX, kTalkY);
+    player.ClickHouseButton(kTalkButton);
     EXPECT_EQ(House().recruitOpen, 0);
-    player.Click(256, 386);
+    player.ClickHouseButton(kRecruitYesButton);
     EXPECT_EQ(World().gold, 1000);
     EXPECT_EQ(House().army.unitId[static_cast<size_t>(slot)], 0);
 }
@@ -159,8 +151,8 @@ TEST_F(HouseVisitRoad, HealingMendsTheVisitorAndItsArmiesAtOnceForThePrice) {
         World().gold = c.gold;
         player.EnterHouse(c.kind, 2, c.visitor);
         // The men down stood up on entry; the message goes with the first click.
-        player.Click(300, 300);
-        player.Click(kMenuX, kHealY);
+        player.ClickAt(300, 300);
+        player.ClickHouseButton(kHealButton);
         EXPECT_EQ(World().gold, c.goldAfter);
         const bool healed = c.gold != c.goldAfter;
         EXPECT_EQ(House().healDoneShown, healed ? 1 : 0);
@@ -177,14 +169,14 @@ TEST_F(HouseVisitRoad, HealingMendsTheVisitorAndItsArmiesAtOnceForThePrice) {
 TEST_F(HouseVisitRoad, ADisbandedArmyLeavesTheWorldWithTheVisit) {
     ASSERT_EQ(World().playerArmy.present[0], 1);
     player.EnterHouse(HouseKind::Palace, 0, kPlayerCharacter);
-    player.Click(kFirstArmyCellX, kFirstArmyCellY);
-    player.Click(385, 158);
+    player.ClickAt(kFirstArmyCellX, kFirstArmyCellY);
+    player.ClickHouseButton(kDisbandButton);
     EXPECT_EQ(House().disbandQuestion, 1);
-    player.Click(246, 386);
+    player.ClickHouseButton(kDisbandYesButton);
     EXPECT_EQ(House().army.present[0], 0);
     EXPECT_EQ(House().selectedArmy, 0);
     EXPECT_EQ(World().playerArmy.present[0], 1);
-    player.Click(kMenuX, kLeaveY);
+    player.ClickHouseButton(kLeaveButton);
     EXPECT_EQ(World().playerArmy.present[0], 0);
     EXPECT_EQ(World().playerArmy.unitId[0], 0);
 }
@@ -197,7 +189,7 @@ TEST_F(HouseVisitRoad, LeaveEscapeAndBackspaceAllWriteTheVisitBack) {
         player.EnterHouse(HouseKind::Town, 2, kPlayerCharacter);
         House().Quest(90) = static_cast<uint8_t>(way + 1);
         if (way == 0) {
-            player.Click(kMenuX, kLeaveY);
+            player.ClickHouseButton(kLeaveButton);
         } else {
             player.PressKey(way == 1 ? kKeyEscape : kKeyBack);
         }
@@ -252,7 +244,7 @@ TEST_F(HouseVisitRoad, JoinedHousesSellAndHealCheaperFromTheFirstFrame) {
     World().Quest(5) = 6;
     player.EnterHouse(HouseKind::Town, 1, kPlayerCharacter);
     EXPECT_EQ(House().recruitPrice[0], 710);
-    player.Click(kMenuX, kTalkY);
+    player.ClickHouseButton(kTalkButton);
     EXPECT_EQ(World().TownOwned(1), 1);
     EXPECT_EQ(World().VillageJoined(1), 0) << "a town joins no village";
     EXPECT_EQ(House().recruitPrice[0], 700);
@@ -291,7 +283,7 @@ TEST_F(HouseVisitRoad, RaisedMenCostOneFameOncePerVisitAndAHeroKeepsItsNewHealth
 
 TEST_F(HouseVisitRoad, NameHandsTheChosenArmyOverForRenaming) {
     player.EnterHouse(HouseKind::Castle, 0, kPlayerCharacter);
-    player.Click(kFirstArmyCellX, kFirstArmyCellY);
+    player.ClickAt(kFirstArmyCellX, kFirstArmyCellY);
     player.PointAt(224, 158);
     player.Frame();
     HeadlessGame::backend().SetButton(0, true);
@@ -321,9 +313,9 @@ TEST_F(HouseVisitRoad, ThePlayerWalksIntoAVillageRecruitsAndTheMapKeepsTheNewGol
     EXPECT_EQ(House().Kind(), HouseKind::Village);
     EXPECT_EQ(House().houseNumber, 1);
     EXPECT_EQ(House().visitor, kPlayerCharacter);
-    Recruit(1);
+    player.Recruit(1);
     EXPECT_EQ(World().gold, 380);
-    player.Click(kMenuX, kLeaveY);
+    player.ClickHouseButton(kLeaveButton);
     player.Frames(3);
     ASSERT_NE(game.app.mapScreen, nullptr);
     EXPECT_TRUE(game.app.stateHandler == MapStateThunk);

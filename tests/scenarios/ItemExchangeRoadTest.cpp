@@ -5,7 +5,7 @@
 
 #include "exchange/ItemExchangeScreen.h"
 #include "items/ItemBonuses.h"
-#include "scenarios/ExchangeDriver.h"
+#include "support/ExchangePlayer.h"
 #include "support/GoldenImage.h"
 #include "support/PartyInvariants.h"
 
@@ -108,7 +108,7 @@ class ItemExchangeRoad : public testing::Test {
     CharacterItemRecord& HeroItems() { return World().heroItems[kHeroIndex]; }
 
     HeadlessGame game;
-    ExchangeDriver exchange{game};
+    ExchangePlayer exchange{game};
     PartyTotals totals;
 };
 
@@ -135,7 +135,7 @@ TEST_F(ItemExchangeRoad, GearHandedOverChangesBothCharactersStatsAndReachesTheWo
     // The dolls were asked to dress anew and have done it.
     EXPECT_EQ(App().itemExchangeScreen->firstDollReload.flags, PaperDollReloadFlags{}.flags);
 
-    exchange.map.PressKey(kKeyEscape);
+    exchange.PressKey(kKeyEscape);
     EXPECT_EQ(App().stateHandler, MeetingStateThunk);
     EXPECT_EQ(App().itemExchangeScreen, nullptr);
     EXPECT_EQ(HeroItems().items[kSwordCell], kSword);
@@ -147,7 +147,7 @@ TEST_F(ItemExchangeRoad, GearHandedOverChangesBothCharactersStatsAndReachesTheWo
     EXPECT_EQ(App().meetingScreen->cards[1].stats, Hero());
 
     exchange.ClickMeetingButton(kMeetLeaveButton);
-    exchange.map.Frames(2);
+    exchange.Frames(2);
     EXPECT_EQ(App().stateHandler, MapStateThunk);
     EXPECT_EQ(HeroItems().items[kSwordCell], kSword);
     EXPECT_EQ(Hero().attack, 112);
@@ -214,7 +214,7 @@ TEST_F(ItemExchangeRoad, ASeededRunOfDragsKeepsEveryItemOnceWithItsOwnerAndCell)
         SCOPED_TRACE("drag " + std::to_string(drag));
         DragItem(side(random), cell(random), side(random), cell(random));
     }
-    exchange.map.PressKey(kKeyEscape);
+    exchange.PressKey(kKeyEscape);
     ExpectSoundParty(World(), totals, "after the run");
     EXPECT_NE(PlayerItems(), playerBefore);
     // What each wears is what its stats say.
@@ -232,9 +232,9 @@ TEST_F(ItemExchangeRoad, GoldenImageOfTheItemExchange) {
     PutItem(HeroItems(), 7, kFirstRing);
     OpenItems();
     const CellPosition& sword = kFirstSideCells[kSwordCell];
-    exchange.map.PointAt(sword.x + 20, sword.y + 20);
-    exchange.map.Frames(2);
-    ExpectMatchesGolden(MapDriver::Backend().presented, "item_exchange");
+    exchange.PointAt(sword.x + 20, sword.y + 20);
+    exchange.Frames(2);
+    ExpectMatchesGolden(MapPlayer::Backend().presented, "item_exchange");
 }
 
 }  // namespace

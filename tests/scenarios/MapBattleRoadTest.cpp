@@ -7,9 +7,9 @@
 #include "frontend/OptionsScreen.h"
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
-#include "scenarios/FrontEndDriver.h"
-#include "scenarios/MapDriver.h"
 #include "support/BattleGame.h"
+#include "support/FrontEndPlayer.h"
+#include "support/MapPlayer.h"
 #include "world/MapCells.h"
 
 namespace varn {
@@ -91,8 +91,8 @@ class Road {
     }
 
     BattleGame game;
-    MapDriver player{game};
-    FrontEndDriver front{game};
+    MapPlayer player{game};
+    FrontEndPlayer front{game};
 };
 
 // A cell beside the commander that no unit holds.
@@ -196,7 +196,7 @@ TEST_F(MapBattleRoad, AWonBattlePaysAndTakesTheArmyOffTheMap) {
     EXPECT_EQ(World().BattleSite(kNearBattle), 0);
     EXPECT_EQ(Screen().playerMoves, kMovesPerDay - 1)
         << "the walk's one move, none for the victory";
-    EXPECT_TRUE(MapDriver::Backend().audio.trackRunning) << "the track is back after the tune";
+    EXPECT_TRUE(MapPlayer::Backend().audio.trackRunning) << "the track is back after the tune";
 }
 
 TEST_F(MapBattleRoad, AnInvaderThatReachesThePartyIsFoughtAndTheDayGoesOn) {

@@ -9,9 +9,9 @@
 #include "frontend/OptionsScreen.h"
 #include "frontend/SaveQuitDialog.h"
 #include "map/MapPlaceTables.h"
-#include "scenarios/FrontEndDriver.h"
-#include "scenarios/MapDriver.h"
+#include "support/FrontEndPlayer.h"
 #include "support/GoldenImage.h"
+#include "support/MapPlayer.h"
 #include "world/MapCells.h"
 
 namespace varn {
@@ -36,7 +36,7 @@ class MapRoad : public testing::Test {
     }
 
     HeadlessGame game;
-    MapDriver player{game};
+    MapPlayer player{game};
 };
 
 TEST_F(MapRoad, APathDrawnByClicksIsWalkedOnEnter) {
@@ -94,7 +94,7 @@ TEST_F(MapRoad, AGoldPileIsPickedUpAndItsBoxClosesOnEnter) {
     ASSERT_TRUE(player.RunUntil([&] { return Screen().foundBox == 2; }));
     EXPECT_EQ(World().gold, gold + 50);
     EXPECT_EQ(Screen().pileActive[0], 0);
-    EXPECT_EQ(MapDriver::Backend().audio.effect, "Data\\Coin.wav");
+    EXPECT_EQ(MapPlayer::Backend().audio.effect, "Data\\Coin.wav");
     player.PressKey(kKeyReturn);
     EXPECT_EQ(Screen().foundBox, 0);
     EXPECT_EQ(LeaveBySaveQuit().pileActive[0], 0);
@@ -182,7 +182,7 @@ TEST_F(MapRoad, LeavingAndEnteringAgainLeavesTheWorldAsItWas) {
 TEST_F(MapRoad, ThePanelLeadsToTheOptionsTheQuestLogAndTheQuestionAndBack) {
     Enter();
     GameApp& app = game.app;
-    FrontEndDriver front(game);
+    FrontEndPlayer front(game);
 
     // The character screens: each opens from its button and Escape comes back to the map.
     const std::pair<uint8_t, StateThunk> kCharacterScreens[] = {
@@ -235,7 +235,7 @@ TEST_F(MapRoad, ThePanelLeadsToTheOptionsTheQuestLogAndTheQuestionAndBack) {
 
 TEST_F(MapRoad, NewGameMapFrameMatchesItsGoldenImage) {
     player.EnterMap();
-    ExpectMatchesGolden(MapDriver::Backend().presented, "map-state-new-game");
+    ExpectMatchesGolden(MapPlayer::Backend().presented, "map-state-new-game");
 }
 
 }  // namespace

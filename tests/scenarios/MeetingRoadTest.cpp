@@ -3,7 +3,7 @@
 #include "engine/KeyCodes.h"
 #include "exchange/ArmyExchangeScreen.h"
 #include "exchange/MeetingScreen.h"
-#include "scenarios/ExchangeDriver.h"
+#include "support/ExchangePlayer.h"
 #include "support/GoldenImage.h"
 #include "support/PartyInvariants.h"
 
@@ -46,21 +46,13 @@ class MeetingRoad : public testing::Test {
     }
     void ClickMeetingButton(uint8_t id) { exchange.ClickMeetingButton(id); }
 
-    static int32_t SlotCentreX(int side) {
-        return kArmyTradeColumns[static_cast<size_t>(side)].x + kArmyCellWidth / 2;
-    }
-    static int32_t SlotCentreY(int slot) {
-        return kArmyTradeColumns[0].y + kArmyTradeColumns[0].stepY * slot + kArmyCellHeight / 2;
-    }
-
     void DragArmy(int fromSide, int fromSlot, int toSide, int toSlot) {
-        exchange.Drag(SlotCentreX(fromSide), SlotCentreY(fromSlot), SlotCentreX(toSide),
-                      SlotCentreY(toSlot));
+        exchange.DragTradedArmy(fromSide, fromSlot, toSide, toSlot);
     }
 
     HeadlessGame game;
-    ExchangeDriver exchange{game};
-    MapDriver& player = exchange.map;
+    ExchangePlayer exchange{game};
+    MapPlayer& player = exchange;
     PartyTotals totals;
 };
 
@@ -169,7 +161,7 @@ TEST_F(MeetingRoad, AnArmyLetGoOutsideTheColumnsStaysWhereItWas) {
     MeetDirectly(kPlayerCharacter, kFirstHero);
     ClickMeetingButton(kMeetArmiesButton);
     const ArmyRecord before = App().armyExchangeScreen->cards[0].armies;
-    exchange.Drag(SlotCentreX(0), SlotCentreY(0), 700, 500);
+    exchange.Drag(ExchangePlayer::ArmyPlaceX(0), ExchangePlayer::ArmyPlaceY(0), 700, 500);
     EXPECT_EQ(App().armyExchangeScreen->cards[0].armies, before);
     // Hero 1's slots hold men but no army: nothing there to pick up.
     DragArmy(1, 0, 0, 5);
@@ -180,11 +172,11 @@ TEST_F(MeetingRoad, GoldenImagesOfTheMeetingAndTheArmyExchange) {
     MeetDirectly(kPlayerCharacter, kSecondHero);
     player.PointAt(400, 300);
     player.Frame();
-    ExpectMatchesGolden(MapDriver::Backend().presented, "meeting");
+    ExpectMatchesGolden(MapPlayer::Backend().presented, "meeting");
     ClickMeetingButton(kMeetArmiesButton);
     player.PointAt(400, 300);
     player.Frame();
-    ExpectMatchesGolden(MapDriver::Backend().presented, "army_exchange");
+    ExpectMatchesGolden(MapPlayer::Backend().presented, "army_exchange");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include "frontend/MainMenuScreen.h"
 #include "frontend/PageButtons.h"
 #include "frontend/QuestLogScreen.h"
-#include "scenarios/FrontEndDriver.h"
+#include "support/FrontEndPlayer.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -20,7 +20,7 @@ bool IsAt(const GameApp& app, StateThunk state) {
 
 TEST(MenuPagesRoad, TheInformationPagesTurnAndLeadBackToTheMenu) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     player.Frame();
     player.Click(kMainMenuButtons, kMenuInformation);
@@ -59,7 +59,7 @@ TEST(MenuPagesRoad, TheCreditsGoBackToTheMenuByEscapeBackspaceOrTheirButton) {
     for (Way way : {Way::Escape, Way::Backspace, Way::Button}) {
         SCOPED_TRACE(static_cast<int>(way));
         HeadlessGame game;
-        FrontEndDriver player(game);
+        FrontEndPlayer player(game);
         GameApp& app = game.app;
         player.Frame();
         player.Click(kMainMenuButtons, kMenuCredits);
@@ -89,7 +89,7 @@ TEST(MenuPagesRoad, TheCreditsGoBackToTheMenuByEscapeBackspaceOrTheirButton) {
 
 TEST(MenuPagesRoad, TheQuestLogPagesThroughTheQuestsAndGoesBackToTheMap) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     GameState& world = *app.world;
     world.questState = {};

@@ -6,7 +6,7 @@
 #include "map/ControlPanel.h"
 #include "map/MapScreen.h"
 #include "map/MapView.h"
-#include "scenarios/FrontEndDriver.h"
+#include "support/FrontEndPlayer.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -21,7 +21,7 @@ bool IsAt(const GameApp& app, StateThunk state) {
 
 TEST(NewGameRoad, SlotNamePortraitAndStoryLeadToTheMap) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     player.Frame();
     player.Click(kMainMenuButtons, kMenuNewGame);
@@ -77,7 +77,7 @@ TEST(NewGameRoad, SlotNamePortraitAndStoryLeadToTheMap) {
 
 TEST(NewGameRoad, EscapeLeavesTheNameEntryWhileBackspaceOnlyErases) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     player.Frame();
     player.Click(kMainMenuButtons, kMenuNewGame);
@@ -101,14 +101,14 @@ TEST(NewGameRoad, EscapeLeavesTheNameEntryWhileBackspaceOnlyErases) {
 TEST(MainMenu, QuitButtonAndEscapeEndTheProgram) {
     {
         HeadlessGame game;
-        FrontEndDriver player(game);
+        FrontEndPlayer player(game);
         player.Frame();
         player.Click(kMainMenuButtons, kMenuQuit);
         EXPECT_EQ(game.app.quit, 1);
         EXPECT_EQ(game.app.Frame(), 0u);
     }
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     player.Frame();
     HeadlessGame::backend().SetKey(kKeyEscape, true);
     player.Frame();

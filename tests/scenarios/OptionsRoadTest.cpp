@@ -7,7 +7,7 @@
 #include "frontend/OptionsScreen.h"
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
-#include "scenarios/FrontEndDriver.h"
+#include "support/FrontEndPlayer.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -30,7 +30,7 @@ Options OptionsOf(const GameState& world) {
 }
 
 // The player on the map opens the options from the side panel.
-void OpenOptionsFromTheMap(GameApp& app, FrontEndDriver& player) {
+void OpenOptionsFromTheMap(GameApp& app, FrontEndPlayer& player) {
     app.SwitchState(MapStateThunk, kPhaseSwitch);
     player.Frame();
     app.optionsFromMap = 1;
@@ -39,7 +39,7 @@ void OpenOptionsFromTheMap(GameApp& app, FrontEndDriver& player) {
     player.Frame();
 }
 
-void ChooseEveryOptionOffTheDefaults(FrontEndDriver& player) {
+void ChooseEveryOptionOffTheDefaults(FrontEndPlayer& player) {
     for (uint8_t button : {kSoundsOff, kMapFast, kBattleMoveSlow, kBattleSwingFast}) {
         player.Click(kOptionsButtons, button);
     }
@@ -61,7 +61,7 @@ TEST(OptionsRoad, TheChoicesReachTheWorldByEveryWayBack) {
     for (Way way : {Way::Escape, Way::Backspace, Way::Enter, Way::Button}) {
         SCOPED_TRACE(static_cast<int>(way));
         HeadlessGame game;
-        FrontEndDriver player(game);
+        FrontEndPlayer player(game);
         GameApp& app = game.app;
         player.Frame();
         OpenOptionsFromTheMap(app, player);
@@ -93,7 +93,7 @@ TEST(OptionsRoad, TheChoicesReachTheWorldByEveryWayBack) {
 // battle ending later frees its screen.
 TEST(OptionsRoad, OpenedFromTheBattleTheHandOverIsSpentOnTheWayBack) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     player.Frame();
     app.optionsFromBattle = 1;
@@ -101,9 +101,9 @@ TEST(OptionsRoad, OpenedFromTheBattleTheHandOverIsSpentOnTheWayBack) {
     player.Frame();
     ASSERT_NE(app.optionsScreen, nullptr);
     player.Click(kOptionsButtons, kBattleSwingSlow);
-    FrontEndDriver::Backend().SetKey(kKeyEscape, true);
+    FrontEndPlayer::Backend().SetKey(kKeyEscape, true);
     player.Frame();
-    FrontEndDriver::Backend().SetKey(kKeyEscape, false);
+    FrontEndPlayer::Backend().SetKey(kKeyEscape, false);
     EXPECT_TRUE(app.stateHandler == BattleStateThunk);
     EXPECT_EQ(app.optionsFromBattle, 0);
     EXPECT_EQ(app.world->battleSwingSpeed, kSpeedSlow);
@@ -111,7 +111,7 @@ TEST(OptionsRoad, OpenedFromTheBattleTheHandOverIsSpentOnTheWayBack) {
 
 TEST(OptionsRoad, TheOptionsAreSavedWithTheGameAndLoadedBack) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     player.Frame();
     app.world->saveSlot = 2;
@@ -142,7 +142,7 @@ TEST(OptionsRoad, TheOptionsAreSavedWithTheGameAndLoadedBack) {
 
 TEST(OptionsRoad, MusicOffStopsThePlayingTrackAndOnStartsItInPlaceOfTheTune) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     player.Frame();
     app.UpkeepTrack();  // the map plays the track
@@ -196,7 +196,7 @@ TEST(OptionsRoad, TheTrackFollowsTheMusicOptionOnEveryChange) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         HeadlessGame game;
-        FrontEndDriver player(game);
+        FrontEndPlayer player(game);
         GameApp& app = game.app;
         player.Frame();
         if (c.track != Track::Silent) {

@@ -4,7 +4,7 @@
 
 #include "characters/PaperDollArt.h"
 #include "items/ItemBonuses.h"
-#include "scenarios/CharacterDriver.h"
+#include "support/CharacterPlayer.h"
 #include "support/GoldenImage.h"
 #include "world/GameState.h"
 
@@ -60,7 +60,7 @@ class OwnScreenRoad : public ::testing::Test {
     const CharacterItems& ScreenItems() { return app.youScreen->items; }
 
     HeadlessGame game;
-    CharacterDriver player{game};
+    CharacterPlayer player{game};
     GameApp& app = game.app;
 };
 

@@ -3,19 +3,14 @@
 #include <algorithm>
 
 #include "houses/HouseScreen.h"
-#include "scenarios/HouseDriver.h"
 #include "support/GoldenImage.h"
+#include "support/HousePlayer.h"
 #include "world/GameState.h"
 
 namespace varn {
 
 namespace {
 
-constexpr int32_t kMenuX = 717;
-constexpr int32_t kLeaveY = 40;
-constexpr int32_t kTalkY = 280;
-constexpr int32_t kYesX = 246;
-constexpr int32_t kYesY = 446;
 // A spot on the house picture clear of every button and box.
 constexpr int32_t kEmptyX = 600;
 constexpr int32_t kEmptyY = 580;
@@ -38,12 +33,12 @@ class QuestRoad : public testing::Test {
     GameState& World() { return *game.app.world; }
     HouseScreen& House() { return *player.House(); }
 
-    void Talk() { player.Click(kMenuX, kTalkY); }
-    void Accept() { player.Click(kYesX, kYesY); }
+    void Talk() { player.ClickHouseButton(kTalkButton); }
+    void Accept() { player.ClickHouseButton(kAcceptYesButton); }
     // Closes whatever note the talk box shows.
-    void CloseNote() { player.Click(kEmptyX, kEmptyY); }
+    void CloseNote() { player.ClickAt(kEmptyX, kEmptyY); }
     void Leave() {
-        player.Click(kMenuX, kLeaveY);
+        player.ClickHouseButton(kLeaveButton);
         ASSERT_EQ(player.House(), nullptr);
         player.Frames(2);
     }
@@ -64,7 +59,7 @@ class QuestRoad : public testing::Test {
     }
 
     HeadlessGame game;
-    HouseDriver player{game};
+    HousePlayer player{game};
 };
 
 }  // namespace

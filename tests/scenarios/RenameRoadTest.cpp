@@ -4,8 +4,8 @@
 
 #include "characters/NameScreen.h"
 #include "characters/RenameReturns.h"
-#include "scenarios/CharacterDriver.h"
-#include "scenarios/FrontEndDriver.h"
+#include "support/CharacterPlayer.h"
+#include "support/FrontEndPlayer.h"
 #include "support/GoldenImage.h"
 #include "world/GameState.h"
 
@@ -33,8 +33,8 @@ class RenameRoad : public ::testing::Test {
     GameState& World() { return *app.world; }
 
     HeadlessGame game;
-    FrontEndDriver front{game};
-    CharacterDriver player{game};
+    FrontEndPlayer front{game};
+    CharacterPlayer player{game};
     GameApp& app = game.app;
 };
 

@@ -11,7 +11,7 @@
 #include "frontend/SaveFiles.h"
 #include "frontend/SaveQuitDialog.h"
 #include "frontend/SaveSlotScreen.h"
-#include "scenarios/FrontEndDriver.h"
+#include "support/FrontEndPlayer.h"
 #include "world/GameState.h"
 #include "world/SaveImage.h"
 
@@ -39,7 +39,7 @@ void PlayUntilTheSaveQuestion(GameApp& app, uint8_t slot) {
 // Through the load screen to the load step; returns in the frame after the load ran. The load
 // screen marks which slots hold a file in the world (slotEmpty): what the world held before the
 // load itself is taken when the slot has been chosen.
-GameStateData LoadSlot(FrontEndDriver& player, const GameApp& app, uint8_t slot) {
+GameStateData LoadSlot(FrontEndPlayer& player, const GameApp& app, uint8_t slot) {
     player.Click(kMainMenuButtons, kMenuLoad);
     player.Click(kSaveSlotButtons, slot);
     const GameStateData before = *app.world;
@@ -71,7 +71,7 @@ std::vector<uint8_t> SaveOf(const GameState& world) {
 }
 
 // Whether the load takes the game in a slot: through the load screen, back on the menu when not.
-bool LoadTakes(FrontEndDriver& player, GameApp& app, uint8_t slot) {
+bool LoadTakes(FrontEndPlayer& player, GameApp& app, uint8_t slot) {
     LoadSlot(player, app, slot);
     const bool taken = app.stateHandler != MainMenuStateThunk;
     EXPECT_EQ(app.notice.empty(), taken);
@@ -79,7 +79,7 @@ bool LoadTakes(FrontEndDriver& player, GameApp& app, uint8_t slot) {
 }
 
 // The load screen's verdict on each slot.
-std::vector<SlotVerdict> VerdictsShown(FrontEndDriver& player, GameApp& app) {
+std::vector<SlotVerdict> VerdictsShown(FrontEndPlayer& player, GameApp& app) {
     player.Click(kMainMenuButtons, kMenuLoad);
     player.Frame();
     std::vector<SlotVerdict> verdicts;
@@ -97,7 +97,7 @@ std::vector<SlotVerdict> VerdictsShown(FrontEndDriver& player, GameApp& app) {
 // damaged.
 TEST(SaveLoadRoad, TheSlotsSayWhatTheLoadMakesOfThem) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     player.Frame();
     app.world->playerName = EncodeGlyphs("Ann");
@@ -141,7 +141,7 @@ TEST(SaveLoadRoad, AGameLoadedFromASlotIsSavedBackIntoIt) {
     for (const uint8_t imageSlot : {3, 0, 1}) {
         SCOPED_TRACE(int{imageSlot});
         HeadlessGame game;
-        FrontEndDriver player(game);
+        FrontEndPlayer player(game);
         GameApp& app = game.app;
         player.Frame();
         app.world->saveSlot = imageSlot;
@@ -166,7 +166,7 @@ TEST(SaveLoadRoad, AGameLoadedFromASlotIsSavedBackIntoIt) {
 
 TEST(SaveLoadRoad, ASaveInSlotThreeLoadsBackFieldForField) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     player.Frame();
     PlayUntilTheSaveQuestion(app, 3);
@@ -207,7 +207,7 @@ TEST(SaveLoadRoad, ABadSaveIsRefusedWithTheWorldUntouchedAndANoticeOnTheMenu) {
     for (const Case& bad : cases) {
         SCOPED_TRACE(bad.name);
         HeadlessGame game;
-        FrontEndDriver player(game);
+        FrontEndPlayer player(game);
         GameApp& app = game.app;
         if (!bad.file.empty()) {
             WriteFile("Saves/2.save", bad.file);
@@ -229,7 +229,7 @@ TEST(SaveLoadRoad, ABadSaveIsRefusedWithTheWorldUntouchedAndANoticeOnTheMenu) {
 
 TEST(SaveLoadRoad, ASaveThatCannotBeWrittenKeepsTheGameAndAsksAgain) {
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     GameApp& app = game.app;
     std::filesystem::create_directory("Saves/4.save");  // nothing can replace it
     player.Frame();
@@ -267,7 +267,7 @@ TEST(SaveLoadRoad, WhatKilledSavesLeftIsRemovedAtTheStartAndAtTheNextSave) {
         app.Cleanup();
     }
     HeadlessGame game;
-    FrontEndDriver player(game);
+    FrontEndPlayer player(game);
     player.Frame();
     WriteFile("Saves/5.save.tmp", half);
     PlayUntilTheSaveQuestion(game.app, 1);

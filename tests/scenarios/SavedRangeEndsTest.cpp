@@ -8,7 +8,7 @@
 #include "battle/BattleSideButtons.h"
 #include "engine/DataBlob.h"
 #include "frontend/SaveFiles.h"
-#include "scenarios/MapDriver.h"
+#include "support/MapPlayer.h"
 #include "world/ImageSlots.h"
 #include "world/SaveImage.h"
 #include "world/SaveImageLayout.h"
@@ -60,8 +60,8 @@ TEST(SavedRangeEnds, ASaveWithEveryFieldAtAnEndOfItsRangeLoadsAndPlaysClean) {
             SCOPED_TRACE(testing::Message()
                          << (high ? "high" : "low") << (inBattle ? ", battle" : ", map"));
             HeadlessGame game;
-            MapDriver player(game);
-            MapDriver::Backend().presentAdvanceMs = 100;
+            MapPlayer player(game);
+            MapPlayer::Backend().presentAdvanceMs = 100;
             GameState world = seed;
             RangeEnd end{high};
             save_layout::VisitSavedFields(end, static_cast<GameStateData&>(world));

@@ -3,7 +3,7 @@
 #include <climits>
 
 #include "map/MapStateSteps.h"
-#include "scenarios/MapDriver.h"
+#include "support/MapPlayer.h"
 
 namespace varn {
 
@@ -18,13 +18,13 @@ class SavedValues : public testing::Test {
 
     void Enter() {
         // A fast clock: the enemy phase walks in few frames.
-        MapDriver::Backend().presentAdvanceMs = 100;
+        MapPlayer::Backend().presentAdvanceMs = 100;
         player.EnterMap();
         player.PressKey(kKeyReturn);
     }
 
     HeadlessGame game;
-    MapDriver player{game};
+    MapPlayer player{game};
 };
 
 TEST_F(SavedValues, ArmiesAtTheLimitsOfTheirPositionsAreDrawnWithoutOverflow) {
@@ -61,7 +61,7 @@ TEST_F(SavedValues, AnEnemyPhaseWithAMoverThatCannotMoveEndsAndTheGameCanBeSaved
         for (const uint8_t phase : {kEnemyPhasePlan, kEnemyPhaseWalk}) {
             SCOPED_TRACE(testing::Message() << "mover " << int{mover} << " phase " << int{phase});
             HeadlessGame run;
-            MapDriver driver(run);
+            MapPlayer driver(run);
             driver.EnterMap();
             driver.PressKey(kKeyReturn);
             MapScreen& screen = *run.app.mapScreen;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "characters/WealthScreen.h"
-#include "scenarios/CharacterDriver.h"
+#include "support/CharacterPlayer.h"
 #include "support/GoldenImage.h"
 #include "world/GameState.h"
 
@@ -9,7 +9,7 @@ namespace varn {
 
 TEST(WealthScreenRoad, ShowsTheRecordsListsAndWritesNothing) {
     HeadlessGame game;
-    CharacterDriver player(game);
+    CharacterPlayer player(game);
     GameApp& app = game.app;
     GameState& world = *app.world;
     world.gemA[0] = 4;

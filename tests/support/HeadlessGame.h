@@ -8,6 +8,14 @@
 
 namespace varn {
 
+// Sees the input around every frame the helpers run: a recording of the game.
+class FrameInputWatch {
+  public:
+    virtual ~FrameInputWatch() = default;
+    virtual void BeforeFrame() = 0;
+    virtual void AfterFrame() = 0;
+};
+
 // A GameApp brought up on the headless backend over the placeholder data, frames run by hand.
 class HeadlessGame {
   public:
@@ -23,7 +31,13 @@ class HeadlessGame {
 
     void RunFrames(int count) {
         for (int i = 0; i < count; ++i) {
+            if (inputWatch != nullptr) {
+                inputWatch->BeforeFrame();
+            }
             app.Frame();
+            if (inputWatch != nullptr) {
+                inputWatch->AfterFrame();
+            }
             if (afterFrame) {
                 afterFrame();
             }
@@ -32,6 +46,7 @@ class HeadlessGame {
 
     // Called after every frame the helpers run, when set.
     std::function<void()> afterFrame;
+    FrameInputWatch* inputWatch = nullptr;
 
     GameDataDir data;  // first: the app loads from it
     GameApp app;

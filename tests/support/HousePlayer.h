@@ -1,18 +1,18 @@
 #pragma once
 
 #include "houses/HouseScreen.h"
-#include "scenarios/MapDriver.h"
+#include "support/MapPlayer.h"
 
 namespace varn {
 
-// Walks into the houses from the map: the map's arrival flags are raised as a walker's arrival
-// raises them, and the map's own hand-off opens the house.
-class HouseDriver : public MapDriver {
+// The houses' screens: their buttons by the screen's table, the armies and offers by their cells.
+class HousePlayer : public MapPlayer {
   public:
-    using MapDriver::MapDriver;
+    using MapPlayer::MapPlayer;
 
-    // Enters a house of the kind (number 1..9 or 1..4 for villages and towns) as the visitor
-    // (1 the player, 2..11 a hero) and runs the house's first frame.
+    // A road test's shortcut, not input: enters a house of the kind (number 1..9 or 1..4 for
+    // villages and towns) as the visitor (1 the player, 2..11 a hero) by raising the map's
+    // arrival flags as a walker's arrival raises them, and runs the house's first frame.
     void EnterHouse(HouseKind kind, uint8_t number, CharacterId visitor) {
         MapScreen& map = *app.mapScreen;
         map.playerArrived = visitor == kPlayerCharacter ? 1 : 0;
@@ -57,8 +57,21 @@ class HouseDriver : public MapDriver {
         return nullptr;
     }
 
-    // A press held for one frame, then released.
-    void Click(int32_t x, int32_t y) { ClickAt(x, y); }
+    void ClickHouseButton(uint8_t id) { Click(kHouseButtons, id); }
+
+    // The visitor's army in slot 0..5, as the house lays them out.
+    void ClickHouseArmy(int slot) {
+        ClickAt(kHouseArmyCellX + kHouseArmyCellW * (slot % 2) + kHouseArmyCellW / 2,
+                kHouseArmyCellY + kHouseArmyCellH * (slot / 2) + kHouseArmyCellH / 2);
+    }
+
+    // Recruit offer 1..5 from the open recruit panel, then Yes.
+    void Recruit(int offer) {
+        ClickHouseButton(kRecruitButton);
+        ClickAt(kHouseOfferCellX + kHouseOfferCellSize * (offer - 1) + kHouseOfferCellSize / 2,
+                kHouseOfferCellY + kHouseOfferCellSize / 2);
+        ClickHouseButton(kRecruitYesButton);
+    }
 };
 
 }  // namespace varn

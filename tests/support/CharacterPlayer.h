@@ -2,26 +2,15 @@
 
 #include "characters/CharacterScreen.h"
 #include "items/ItemLayout.h"
-#include "scenarios/MapDriver.h"
+#include "support/HousePlayer.h"
 
 namespace varn {
 
-// Plays the character screens: the map's panel, drags between cells and targets, the question.
-class CharacterDriver : public MapDriver {
+// The character screens: drags between item cells and onto the throw-away and disband targets,
+// the armies' places.
+class CharacterPlayer : public HousePlayer {
   public:
-    using MapDriver::MapDriver;
-
-    // Presses over (fromX, fromY), moves to (toX, toY) with the button held and lets go there.
-    void Drag(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
-        PointAt(fromX, fromY);
-        Frame();
-        Backend().SetButton(0, true);
-        Frame();
-        PointAt(toX, toY);
-        Frame();
-        Backend().SetButton(0, false);
-        Frame();
-    }
+    using HousePlayer::HousePlayer;
 
     // From the middle of one item cell to the middle of another.
     void DragCell(int from, int to) {
@@ -39,14 +28,6 @@ class CharacterDriver : public MapDriver {
         const ArmyPanelLayout& at = kCharacterArmies;
         Drag(at.x + slot * at.stepX + 20, at.y + slot * at.stepY + 20, target.x + target.w / 2,
              target.y + target.h / 2);
-    }
-
-    void Click(std::span<const ButtonRect> buttons, uint8_t id) {
-        for (const ButtonRect& button : buttons) {
-            if (button.id == id) {
-                ClickAt(button.x + button.w / 2, button.y + button.h / 2);
-            }
-        }
     }
 
     void SelectArmy(int slot) {
