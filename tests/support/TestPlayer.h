@@ -36,12 +36,29 @@ class TestPlayer : public ExchangePlayer {
         Frame();
     }
 
+    // Whether the map shows a box a person reads and puts away with Enter.
+    bool MapShowsABox() const {
+        const MapScreen& map = *app.mapScreen;
+        return app.mapDrawFlag != 0 || map.foundBox == 2 || map.fameBoxShown != 0 ||
+               map.eventId != 0 || map.outcomeShown != 0 || map.showCaption != 0 ||
+               map.bagFull != 0;
+    }
+
+    // Enter on every box the map shows, as long as the map is shown.
+    void PutAwayBoxes() {
+        for (int i = 0; i < 10 && OnMap() && MapShowsABox(); ++i) {
+            PressKey(kKeyReturn);
+        }
+    }
+
+    bool OnMap() const { return In(MapStateThunk) && app.mapScreen != nullptr; }
+
     // Walks the player toward the cell at world (x, y) with the moves left today: the view onto
     // the player, a click on it, a click on the cell as far along the way as the moves reach, and
     // Enter; then the frames of the walk. True when a walk was made.
     bool WalkPlayerToward(int32_t x, int32_t y) {
         const MapScreen& map = *app.mapScreen;
-        const int moves = map.playerMovesLeft;
+        const int moves = map.playerMoves;
         if (moves == 0 || (map.walkX == x && map.walkY == y)) {
             return false;
         }
