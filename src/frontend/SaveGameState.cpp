@@ -6,7 +6,6 @@
 #include "frontend/GameEnd.h"
 #include "frontend/SaveFiles.h"
 #include "world/GameState.h"
-#include "world/ImageSlots.h"
 #include "world/SaveImage.h"
 
 namespace varn {
@@ -20,9 +19,7 @@ bool WriteSaveFile(DataBlob& blob, const GameState& world, int32_t scrollX, int3
         return false;
     }
     std::span<uint8_t, kSaveImageSize> image(blob.data, kSaveImageSize);
-    WriteSaveImage(world, image);
-    WriteImageSlot(image, kSaveScrollXOffset, static_cast<uint32_t>(scrollX));
-    WriteImageSlot(image, kSaveScrollYOffset, static_cast<uint32_t>(scrollY));
+    WriteSaveImage(world, scrollX, scrollY, image);
     const bool written = blob.SaveToFile(SaveSlotPath(world.saveSlot).c_str()) != 0;
     blob.Free();
     return written;

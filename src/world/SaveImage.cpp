@@ -88,6 +88,13 @@ void WriteSaveImage(const GameState& state, std::span<uint8_t, kSaveImageSize> i
     save_layout::VisitMapStateFields(mapWriter, static_cast<const GameStateData&>(state));
 }
 
+void WriteSaveImage(const GameState& state, int32_t scrollX, int32_t scrollY,
+                    std::span<uint8_t, kSaveImageSize> image) {
+    WriteSaveImage(state, image);
+    WriteImageSlot(image, kSaveScrollXOffset, static_cast<uint32_t>(scrollX));
+    WriteImageSlot(image, kSaveScrollYOffset, static_cast<uint32_t>(scrollY));
+}
+
 bool ReadSaveImage(std::span<const uint8_t> image, GameState& state) {
     if (image.size() != kSaveImageSize) {
         return false;

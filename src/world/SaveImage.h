@@ -22,6 +22,9 @@ static_assert(kSaveMapStateOffset + kSaveMapStateBytes <= kSaveImageSize);
 
 // Fills the whole image; the scroll slots are left 0 for the front end to write.
 void WriteSaveImage(const GameState& state, std::span<uint8_t, kSaveImageSize> image);
+// The image a save writes: the record and the map's scroll position.
+void WriteSaveImage(const GameState& state, int32_t scrollX, int32_t scrollY,
+                    std::span<uint8_t, kSaveImageSize> image);
 
 // Takes a saved game into the record. An image of the wrong length or with any value out of its
 // field's range is refused whole: false, and the record is left as it was. Fields the image does

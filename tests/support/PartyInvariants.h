@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <ostream>
 #include <string>
+#include <vector>
 
+#include "checks/WorldInvariants.h"
 #include "world/GameState.h"
 #include "world/PartyMembers.h"
 
@@ -41,38 +42,14 @@ inline PartyTotals CountParty(const GameState& world) {
     return totals;
 }
 
-// Each item id in at most one cell of one character, owned flags exactly the held items, the
-// item-cell entries their cells, each army's position its slot; the totals as expected.
+// The party's records sound (checks/WorldInvariants.h) and its totals as expected.
 inline void ExpectSoundParty(const GameState& world, const PartyTotals& expected,
                              const std::string& step) {
     SCOPED_TRACE(step);
-    std::array<int, kItemTableSize> holders{};
-    for (CharacterId id = kPlayerCharacter; id <= 1 + kHeroCount; ++id) {
-        SCOPED_TRACE("character " + std::to_string(id));
-        const CharacterItemRecord& record = *ItemsOf(world, id);
-        std::array<uint8_t, kItemTableSize> held{};
-        for (int cell = 0; cell < kItemCellCount; ++cell) {
-            const ItemId item = record.items[static_cast<size_t>(cell)];
-            if (item == kNoItem) {
-                continue;
-            }
-            holders[item - 1] += 1;
-            held[item - 1] = 1;
-            EXPECT_EQ(record.itemCell[item - 1], cell) << "item " << int{item};
-        }
-        for (int entry = 0; entry < kItemTableSize; ++entry) {
-            EXPECT_EQ(record.owned[static_cast<size_t>(entry)] != 0, held[entry] != 0)
-                << "owned flag of item " << entry + 1;
-        }
-        const ArmyRecord& armies = *ArmyOf(world, id);
-        for (int slot = 0; slot < kArmySlotCount; ++slot) {
-            if (armies.present[slot] != 0) {
-                EXPECT_EQ(armies.position[slot], slot) << "army slot " << slot;
-            }
-        }
-    }
-    for (int entry = 0; entry < kItemTableSize; ++entry) {
-        EXPECT_LE(holders[entry], 1) << "item " << entry + 1 << " held twice";
+    std::vector<std::string> violations;
+    AddPartyViolations(world, violations);
+    for (const std::string& violation : violations) {
+        ADD_FAILURE() << violation;
     }
     EXPECT_EQ(CountParty(world), expected);
 }
