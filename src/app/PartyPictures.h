@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <iterator>
 
 #include "engine/PictureTable.h"
+#include "world/GameState.h"
 
 namespace varn {
 
@@ -19,6 +21,7 @@ inline constexpr PictureLoad kPlayerPortraitPictures[] = {
     {0, "Art\\Heroes\\You1.bmp", kPortraitSize, kPortraitSize, kKeyBlack},
     {0, "Art\\Heroes\\You2.bmp", kPortraitSize, kPortraitSize, kKeyBlack},
 };
+static_assert(std::size(kPlayerPortraitPictures) == kPlayerPortraitCount);
 
 // Hero number n's portrait at entry n - 1; each row loads into slot 0.
 inline constexpr PictureLoad kHeroPortraitPictures[] = {

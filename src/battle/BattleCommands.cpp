@@ -59,7 +59,7 @@ void CompletePlan(BattleScreen& s) {
     s.planStep = 0;
     s.pathCursor = 0;
     if (s.commanderSelected) {
-        s.commanderOrder = 1;
+        s.commanderOrder = kOrderPlanned;
     } else {
         s.armyOrderPlanned = s.selectedArmy;
     }
@@ -133,11 +133,11 @@ bool ArmyOnTarget(const BattleScreen& s, int slot) {
 void BattleScreen::HandleCellClick() {
     strikeImmediate = 0;
     attackPlanned = 0;
-    strikeOrdered = 0;
+    strikeOrdered = kStrikeNone;
     moveRefused = 0;
     strikeNow = 0;
     pathTargetFound = 0;
-    commanderOrder = 0;
+    commanderOrder = kOrderNone;
     armyOrderPlanned = 0;
     selectionMade = 0;
     planStep = 0;
@@ -189,7 +189,7 @@ void BattleScreen::HandleCellClick() {
     }
 
     if (commanderSelected) {
-        commanderOrder = 1;
+        commanderOrder = kOrderPlanned;
     } else if (selectedArmy != 0) {
         armyOrderPlanned = selectedArmy;
     }
@@ -215,7 +215,7 @@ void BattleScreen::EvaluatePlayerTarget() {
             for (int slot = 0; slot < kBattleArmySlots; ++slot) {
                 if (ArmyOnTarget(*this, slot)) {
                     Refuse(*this);
-                    ownUnitHit = 1;
+                    ownUnitHit = kOwnArmyUnderCommander;
                 }
             }
         }
@@ -232,17 +232,17 @@ void BattleScreen::EvaluatePlayerTarget() {
             }
             if (commanderHealth > 0 && commanderX == targetX && commanderY == targetY) {
                 Refuse(*this);
-                ownUnitHit = 2;
+                ownUnitHit = kOwnCommanderUnderArmy;
             }
             for (int slot = 0; slot < kBattleArmySlots; ++slot) {
                 if (ArmyOnTarget(*this, slot)) {
                     Refuse(*this);
-                    ownUnitHit = 3;
+                    ownUnitHit = kOwnArmyUnderArmy;
                 }
             }
             if (ArmyOnTarget(*this, selected)) {
                 moveRefused = 0;
-                ownUnitHit = 0;
+                ownUnitHit = kOwnUnitNone;
             }
         }
     }
@@ -251,7 +251,7 @@ void BattleScreen::EvaluatePlayerTarget() {
         moveRefused = 0;
     }
     if (ownUnitHit) {
-        ownUnitHit = 0;
+        ownUnitHit = kOwnUnitNone;
         Refuse(*this);
     }
     UpdatePathMarks(*this);

@@ -87,7 +87,7 @@ void BattleScreen::DrawSideButtons() {
         Sprite(main, kSlotYes, sideButtons.Look(kSideRetreatYes), 330, 335, 1.0f, 1.0f);
         Sprite(main, kSlotNo, sideButtons.Look(kSideRetreatNo), 430, 335, 1.0f, 1.0f);
     }
-    if (retreatConfirmed != 0) {
+    if (retreatConfirmed != kRetreatOpen) {
         Sprite(main, kSlotBackdrop, 0, 255, 250, 4.5f, 2.25f);
         Text(font.get(), "You retreat from the battle.", 271, 280, 256, 20, kBoxText);
         Text(font.get(), "No experience gained.", 285, 310, 230, 30, kBoxText);
@@ -140,13 +140,13 @@ void BattleScreen::DrawResult() {
     if (won == kWonPaid) {
         Sprite(main, kSlotBackdrop, 0, 182, 200, 6.8f, 4.0f);
         Text(font.get(), "You Won!", 250, 240, 120, 20, kVictoryRed);
-        if (victoryGrade == 3) {
+        if (victoryGrade == kGradeBrilliant) {
             Text(font.get(), "Brilliant Victory!", 390, 240, 190, 30, kVictoryRed);
             Text(font.get(), "You gain 3 fame.", 250, 270, 190, 30, kFameLine);
-        } else if (victoryGrade == 2) {
+        } else if (victoryGrade == kGradeGreat) {
             Text(font.get(), "Great Victory!", 390, 240, 190, 30, kVictoryRed);
             Text(font.get(), "You gain 2 fame.", 250, 270, 190, 30, kFameLine);
-        } else if (victoryGrade == 1) {
+        } else if (victoryGrade == kGradePlain) {
             Text(font.get(), "Victory!", 410, 240, 190, 30, kVictoryRed);
             Text(font.get(), "You gain 1 fame.", 250, 270, 190, 30, kFameLine);
         }

@@ -85,9 +85,9 @@ void BattleScreen::DrawUnits() {
         const int32_t x = commanderX - cameraX;
         const int32_t y = commanderY - cameraY;
         int32_t frame = FacingFrame(commanderFacing);
-        if (commanderStriking == 0 && commanderOrder >= 2) {
+        if (commanderStriking == 0 && commanderOrder >= kOrderGo) {
             frame += bounceFrame;
-        } else if (commanderStriking != 0 && commanderOrder == 0) {
+        } else if (commanderStriking != 0 && commanderOrder == kOrderNone) {
             frame += kStrikeFrames + strikeAnimFrame;
         }
         Sprite(commanderMarker.get(), 0, frame, x + 22, y + kUnitOffset, kUnitScale, kUnitScale);

@@ -230,7 +230,7 @@ void BattleScreen::DrawGround(int32_t slot, bool decorated) {
 }
 
 void BattleScreen::DrawGroundBlackZima() {
-    if (groundDrawn == 0 && battleId == 73) {
+    if (groundDrawn == 0 && battleId == kCastleBattle) {
         DrawGround(kGroundBlackZima, false);
     }
 }

@@ -109,16 +109,16 @@ void BattleScreen::Animate(uint32_t nowMs) {
 
     AdvanceStrikeSwing(nowMs);
 
-    if (hitFlashOn != 0) {
-        if (hitFlashState == 1) {
+    if (hitFlashOn != kHitFlashOff) {
+        if (hitFlashState == kHitTimerIdle) {
             hitFlashStart = static_cast<int32_t>(nowMs);
-            hitFlashState = 2;
-            hitFlashOn = 2;
+            hitFlashState = kHitTimerRunning;
+            hitFlashOn = kHitFlashShowing;
         }
         const int32_t elapsed = static_cast<int32_t>(nowMs - static_cast<uint32_t>(hitFlashStart));
-        if (hitFlashState == 2 && elapsed > kHitFlashPeriods * animStepMs) {
-            hitFlashState = 1;
-            hitFlashOn = 0;
+        if (hitFlashState == kHitTimerRunning && elapsed > kHitFlashPeriods * animStepMs) {
+            hitFlashState = kHitTimerIdle;
+            hitFlashOn = kHitFlashOff;
             commanderStriking = 0;
             commanderHitShown = 0;
             armyStriking = 0;

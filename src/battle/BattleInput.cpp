@@ -42,7 +42,7 @@ bool BattleScreen::SideButtonAvailable(uint8_t id) const {
         case kSideRetreat:
         case kSideQuit:
             // A battle won, lost or left cannot be retreated from or saved again.
-            return battleOver == 0 && retreatConfirmed == 0;
+            return battleOver == 0 && retreatConfirmed == kRetreatOpen;
         case kSideRetreatYes:
         case kSideRetreatNo:
             return retreatAsked != 0;

@@ -115,16 +115,21 @@ CarriedWounds WoundsOfCarriedLevel(uint8_t level) {
 }
 
 void BattleScreen::GrantVictoryRewards(int32_t& gold) {
-    victoryGrade = turn < brilliantTurns ? 3 : turn < greatTurns ? 2 : 1;
+    victoryGrade = turn < brilliantTurns ? kGradeBrilliant
+                   : turn < greatTurns   ? kGradeGreat
+                                         : kGradePlain;
     const RewardRow& row = RewardRowFor(battleId);
-    goldReward = row.gold[static_cast<size_t>(3 - victoryGrade)];
+    // The gold row runs from the brilliant victory's down.
+    goldReward = row.gold[static_cast<size_t>(kGradeBrilliant - victoryGrade)];
     goldRewardShown = goldReward;
     commanderExpGain = row.experience;
     armyTrainingGain = row.training;
     armyEquipmentGain = row.equipment;
     gold += goldReward;
 
-    const int32_t gradeStep = victoryGrade == 3 ? 1 : victoryGrade == 1 ? -1 : 0;
+    const int32_t gradeStep = victoryGrade == kGradeBrilliant ? 1
+                              : victoryGrade == kGradePlain   ? -1
+                                                              : 0;
     commanderExpGain += gradeStep * kGradeExperience;
     for (int place = 0; place < kBattleArmySlots; ++place) {
         armyTrainingGain[place] += gradeStep;

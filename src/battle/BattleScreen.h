@@ -13,6 +13,7 @@
 #include "engine/InputDevice.h"
 #include "engine/MouseCursor.h"
 #include "engine/SpriteSet.h"
+#include "world/GameState.h"
 #include "world/Glyph.h"
 
 namespace varn {
@@ -24,8 +25,6 @@ inline constexpr int kBattleAllySlots = 20;
 inline constexpr int kFirstAllyTarget = 1 + kBattleArmySlots;
 inline constexpr int kBattleObstacleSlots = 50;
 inline constexpr int kBattleSpecialSlots = 20;
-inline constexpr int kEnemyKindCount = 11;
-inline constexpr int kAllyKindCount = 3;
 // Moves of every unit at the start of a turn.
 inline constexpr uint8_t kTurnMoves = 7;
 
@@ -67,9 +66,6 @@ struct BattleDraw {
     std::string text;
 };
 
-// The screen of one battle: a private copy of everything the battle works on. The battle state
-// fills it from the world record and the scenario tables and writes the results back; the screen
-// never reads the world itself.
 // BattleScreen::enemyPhase and allyPhase: idle, choose and plan, move, strike; the enemy's
 // all-done waits for the last animations before the player's turn.
 enum ComputerPhase : uint8_t {
@@ -89,6 +85,66 @@ enum BattleWon : uint8_t {
     kWonFieldHidden = 3,
 };
 
+// BattleScreen::commanderOrder: a path is planned, Go is ordered, the commander walks.
+enum CommanderOrder : uint8_t {
+    kOrderNone = 0,
+    kOrderPlanned = 1,
+    kOrderGo = 2,
+    kOrderWalking = 3,
+};
+
+// BattleScreen::strikeOrdered: the player's strike is ordered, then its damage waits for the swing.
+enum StrikeOrder : uint8_t {
+    kStrikeNone = 0,
+    kStrikeOrdered = 1,
+    kStrikeDamagePending = 2,
+};
+
+// BattleScreen::retreatConfirmed: Yes was clicked, then the next click leaves.
+enum RetreatConfirm : uint8_t {
+    kRetreatOpen = 0,
+    kRetreatConfirmed = 1,
+    kRetreatLeaving = 2,
+};
+
+// BattleScreen::victoryGrade, by the turn the battle was won in.
+enum VictoryGrade : uint8_t {
+    kGradeNone = 0,
+    kGradePlain = 1,
+    kGradeGreat = 2,
+    kGradeBrilliant = 3,
+};
+
+// BattleScreen::hitFlashOn: a strike asks for the hit marks, which then show for a while; and
+// hitFlashState, the marks' timer waiting for its start or running.
+enum HitFlash : uint8_t {
+    kHitFlashOff = 0,
+    kHitFlashAsked = 1,
+    kHitFlashShowing = 2,
+};
+enum HitFlashTimer : uint8_t {
+    kHitTimerIdle = 1,
+    kHitTimerRunning = 2,
+};
+
+// BattleScreen::smashSoundState: the smash plays in the frame after the strike that asks for it.
+enum SmashSound : uint8_t {
+    kSmashNone = 0,
+    kSmashNow = 1,
+    kSmashPlayed = 2,
+};
+
+// BattleScreen::ownUnitHit: which of the player's own units holds the destination.
+enum OwnUnitHit : uint8_t {
+    kOwnUnitNone = 0,
+    kOwnArmyUnderCommander = 1,
+    kOwnCommanderUnderArmy = 2,
+    kOwnArmyUnderArmy = 3,
+};
+
+// The screen of one battle: a private copy of everything the battle works on. The battle state
+// fills it from the world record and the scenario tables and writes the results back; the screen
+// never reads the world itself.
 class BattleScreen {
   public:
     BattleScreen();
@@ -121,8 +177,8 @@ class BattleScreen {
 
     // Sound requests, timing and world copies.
     uint8_t pickSoundPending = 0;
-    // 1 = play the smash this frame, then 2.
-    uint8_t smashSoundState = 0;
+    // A SmashSound.
+    uint8_t smashSoundState = kSmashNone;
     int32_t animStepMs = 100;
     // Copy of the world's defenderFound: an invasion found a defender.
     uint8_t mapByte = 0;
@@ -147,10 +203,10 @@ class BattleScreen {
     uint8_t joiningHero = 0;
     uint8_t gridOn = 0;
     uint8_t retreatAsked = 0;
-    // 1 after Yes, 2 after the next click.
-    uint8_t retreatConfirmed = 0;
-    // 3 brilliant, 2 great, 1 plain.
-    uint8_t victoryGrade = 0;
+    // A RetreatConfirm.
+    uint8_t retreatConfirmed = kRetreatOpen;
+    // A VictoryGrade.
+    uint8_t victoryGrade = kGradeNone;
     uint8_t clickArmed = 0;
     uint8_t healthPerLevels = 0;
     uint8_t attackPerLevels = 0;
@@ -206,9 +262,9 @@ class BattleScreen {
     uint8_t armyHitShown = 0;
     uint8_t allyStriking = 0;
     uint8_t enemyStriking = 0;
-    uint8_t hitFlashOn = 0;
+    uint8_t hitFlashOn = kHitFlashOff;
     int32_t hitFlashStart = 0;
-    uint8_t hitFlashState = 1;
+    uint8_t hitFlashState = kHitTimerIdle;
 
     // The commander: the player or hero commanderHero.
     int32_t commanderX = 0;
@@ -369,8 +425,8 @@ class BattleScreen {
     uint8_t pathCursor = 0;
     int32_t planStartX = 0;
     int32_t planStartY = 0;
-    // 0 none, 1 path planned, 2 go ordered, 3 walking.
-    uint8_t commanderOrder = 0;
+    // A CommanderOrder.
+    uint8_t commanderOrder = kOrderNone;
     // Army slots 1..6; armyWalking holds slot + 1 (0-based slot + 2).
     uint8_t armyOrderPlanned = 0;
     uint8_t armyGo = 0;
@@ -389,10 +445,10 @@ class BattleScreen {
     // Drawing copies: a path or a target mark is showing; the mark is an attack.
     uint8_t pathShown = 0;
     uint8_t targetIsAttack = 0;
-    // The player's strike: strikeNow runs its start this frame; strikeOrdered 0 none, 1 ordered,
-    // 2 damage pending; strikeImmediate = Enter strikes the adjacent enemy without walking.
+    // The player's strike: strikeNow runs its start this frame; strikeOrdered a StrikeOrder;
+    // strikeImmediate = Enter strikes the adjacent enemy without walking.
     uint8_t strikeNow = 0;
-    uint8_t strikeOrdered = 0;
+    uint8_t strikeOrdered = kStrikeNone;
     uint8_t strikeImmediate = 0;
     // Enemy 0..49 struck by the player's or an ally's strike.
     uint8_t targetEnemy = 0;
@@ -403,8 +459,8 @@ class BattleScreen {
     uint8_t moveRefused = 0;
     int32_t refusedX = 0;
     int32_t refusedY = 0;
-    // Scratch: the destination holds one of the player's own units.
-    uint8_t ownUnitHit = 0;
+    // Scratch: an OwnUnitHit.
+    uint8_t ownUnitHit = kOwnUnitNone;
     // The selected unit has no moves left; computed by the unit drawing.
     uint8_t noMovesLeft = 0;
 

@@ -13,9 +13,7 @@ namespace {
 
 constexpr int32_t kScrollRate = 500;
 
-int32_t WalkRate(uint8_t battleMoveSpeed) {
-    return battleMoveSpeed == 1 ? 150 : battleMoveSpeed == 3 ? 320 : 200;
-}
+constexpr int32_t kWalkRates[] = {150, 200, 320};
 
 // The screen, made on the first frame from the world and the scenario. False when the battle
 // has no scenario: nothing to fight, nothing paid or written, and the map is asked back.
@@ -44,9 +42,7 @@ void PrepareBattleFrame(GameApp& app, BattleScreen& b) {
         }
     }
     static constexpr int32_t kSwingPeriods[] = {200, 100, 50};
-    if (world.battleSwingSpeed >= 1 && world.battleSwingSpeed <= 3) {
-        b.animStepMs = kSwingPeriods[world.battleSwingSpeed - 1];
-    }
+    b.animStepMs = kSwingPeriods[SpeedIndex(world.battleSwingSpeed)];
     if (app.battleFlag != 0 && !ComputerActs(b)) {
         app.battleFlag = 0;
         b.GiveFreshMoves();
@@ -59,10 +55,10 @@ void PrepareBattleFrame(GameApp& app, BattleScreen& b) {
         app.sound.Play("Data\\Pick.wav", 100, 1);
         b.pickSoundPending = 0;
     }
-    if (b.smashSoundState == 1) {
+    if (b.smashSoundState == kSmashNow) {
         app.sound.SetVolume(100);
         app.sound.Play("Data\\Smash.wav", 80, 1);
-        b.smashSoundState = 2;
+        b.smashSoundState = kSmashPlayed;
     }
 }
 
@@ -73,7 +69,7 @@ void RunTurnLoop(GameApp& app, BattleScreen& b) {
     StepTimer& walk = *app.stepTimers[kWalkTimer];
     const auto frameMs = static_cast<int32_t>(app.frameMs);
     scroll.steps = scroll.StepsAveraged(kScrollRate, frameMs);
-    walk.steps = walk.StepsAveraged(WalkRate(app.world->battleMoveSpeed), frameMs);
+    walk.steps = walk.StepsAveraged(kWalkRates[SpeedIndex(app.world->battleMoveSpeed)], frameMs);
     b.RunPlayerTurn(walk.steps);
     b.RunAllyPhase(walk.steps);
     b.RunEnemyPhase(walk.steps);
@@ -122,7 +118,7 @@ void SettleDefeat(GameApp& app, BattleScreen& b) {
         app.battleResult[1] = b.commanderIsPlayer;
         app.battleResult[2] = b.commanderHero;
     }
-    if (world.routePending == 1) {
+    if (world.routePending == kRoutePending) {
         world.SetRoute(static_cast<uint8_t>(b.battleId), b.commanderIsPlayer, b.commanderHero);
         app.battleToMap = 1;
     }

@@ -33,7 +33,7 @@ void ActOnSideButton(GameApp& app, uint8_t action) {
             b.retreatAsked = 1;
             break;
         case kSideRetreatYes:
-            b.retreatConfirmed = 1;
+            b.retreatConfirmed = kRetreatConfirmed;
             b.retreatChosen = 1;
             break;
         case kSideEndTurn:
@@ -123,7 +123,7 @@ bool Confirm(GameApp& app, BattleScreen& b) {
     b.GiveGoOrder();
     b.retreatAsked = 0;
     b.showTurnInfo = 0;
-    return leave || b.retreatConfirmed != 0 || b.lost != 0;
+    return leave || b.retreatConfirmed != kRetreatOpen || b.lost != 0;
 }
 
 // The pointer on the result, the unit panel, the field and the side buttons.
@@ -134,7 +134,8 @@ void RunBattleMouse(GameApp& app, BattleScreen& b) {
         b.HoverDialogGrid(x, y);
     }
     b.HoverUnitPanel(x, y);
-    if (app.rightClicked == 0 && b.sideButtons.At(x, y) == 0 && b.retreatConfirmed == 0) {
+    if (app.rightClicked == 0 && b.sideButtons.At(x, y) == 0 &&
+        b.retreatConfirmed == kRetreatOpen) {
         b.ClickCell(x, y, app.mouseCursor.mouse);
     }
     const uint8_t action = app.PollButtons(b.sideButtons, !ComputerActs(b));
@@ -156,9 +157,9 @@ bool TakeBoxClick(const InputDevice& mouse, BattleScreen& b) {
         b.won = kWonFieldHidden;
     }
     b.retreatAsked = 0;
-    leave = leave || b.retreatConfirmed == 2;
-    if (b.retreatConfirmed == 1) {
-        b.retreatConfirmed = 2;
+    leave = leave || b.retreatConfirmed == kRetreatLeaving;
+    if (b.retreatConfirmed == kRetreatConfirmed) {
+        b.retreatConfirmed = kRetreatLeaving;
     }
     b.showTurnInfo = 0;
     return leave || b.lost != 0;
@@ -178,8 +179,9 @@ bool RunBattleInput(GameApp& app) {
     if (b.mouseFree == 0 && IsMouseIdle(mouse) != 0) {
         b.mouseFree = 1;
     }
-    if (ButtonsUp(mouse) && (b.won >= kWonPaid || b.retreatAsked != 0 || b.retreatConfirmed != 0 ||
-                             b.lost != 0 || b.showTurnInfo != 0)) {
+    if (ButtonsUp(mouse) &&
+        (b.won >= kWonPaid || b.retreatAsked != 0 || b.retreatConfirmed != kRetreatOpen ||
+         b.lost != 0 || b.showTurnInfo != 0)) {
         b.clickArmed = 1;
     }
     return leave;

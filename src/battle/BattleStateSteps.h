@@ -18,7 +18,7 @@ inline bool ComputerActs(const BattleScreen& b) {
 
 // No unit of the player's sent off or walking.
 inline bool PlayerUnitsIdle(const BattleScreen& b) {
-    return b.commanderOrder <= 1 && b.armyGo == 0 && b.armyWalking == 0;
+    return b.commanderOrder < kOrderGo && b.armyGo == 0 && b.armyWalking == 0;
 }
 
 // Neither a unit of the player's sent off nor a computer phase under way.

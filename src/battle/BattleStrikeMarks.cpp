@@ -11,13 +11,13 @@ void BattleScreen::UpdateStrikeMarks() {
     }
     if (commanderStriking != 0) {
         commanderHitShown = commanderStriking;
-        hitFlashOn = 1;
-        hitFlashState = 1;
+        hitFlashOn = kHitFlashAsked;
+        hitFlashState = kHitTimerIdle;
     }
     if (armyStriking != 0) {
         armyHitShown = armyStriking;
-        hitFlashOn = 1;
-        hitFlashState = 1;
+        hitFlashOn = kHitFlashAsked;
+        hitFlashState = kHitTimerIdle;
     }
     if (commanderStriking == 0 && armyStriking == 0 && allyStriking == 0 &&
         hitEnemy != targetEnemy) {

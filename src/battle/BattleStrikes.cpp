@@ -25,7 +25,7 @@ void ClearReports(BattleScreen& s) {
 
 void RequestStrikeSound(BattleScreen& s, bool destroyed) {
     if (destroyed) {
-        s.smashSoundState = 1;
+        s.smashSoundState = kSmashNow;
     } else {
         s.pickSoundPending = 1;
     }
@@ -93,7 +93,7 @@ void SetHitFlags(HitFlags flags, const WoundOutcome& outcome) {
 // The order is dropped unless a live striker stands next to a live enemy: a stale order (the
 // enemy fell or walked away, the striker fell) strikes nobody.
 void BattleScreen::PlayerStrike() {
-    if (strikeOrdered != 1) {
+    if (strikeOrdered != kStrikeOrdered) {
         return;
     }
     const int e = targetEnemy;
@@ -105,18 +105,18 @@ void BattleScreen::PlayerStrike() {
     const int32_t fromY = commanderStrikes ? commanderY : armyStrikes ? armyY[slot] : 0;
     if (!(commanderStrikes || armyStrikes) || !EnemyLive(*this, e) ||
         !AreNeighbours(fromX, fromY, enemyX[e], enemyY[e])) {
-        strikeOrdered = 0;
+        strikeOrdered = kStrikeNone;
         strikeNow = 0;
         return;
     }
-    strikeOrdered = 2;
+    strikeOrdered = kStrikeDamagePending;
     strikeNow = 0;
     StartSwing(*this);
     newStrike = 1;
     const StepFlags toward = FlagsToward(fromX, fromY, enemyX[e], enemyY[e]);
     if (commanderStrikes) {
         commanderMovesCommitted = 0;
-        commanderOrder = 0;
+        commanderOrder = kOrderNone;
         commanderSelected = 0;
         damageLevel =
             StrikeDamage(StrikeKind::CommanderOnEnemy, commanderAttack, enemyDefence[e], 0);
@@ -137,10 +137,10 @@ void BattleScreen::PlayerStrike() {
 }
 
 void BattleScreen::PlayerStrikeEnd() {
-    if (strikeOrdered != 2) {
+    if (strikeOrdered != kStrikeDamagePending) {
         return;
     }
-    strikeOrdered = 0;
+    strikeOrdered = kStrikeNone;
     ReportStrikeOnEnemy(*this, WoundEnemy(*this, targetEnemy));
 }
 

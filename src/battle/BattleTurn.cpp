@@ -18,25 +18,25 @@ void BattleScreen::GiveFreshMoves() {
 // Enter or a right click, after the result checks: the planned unit goes; an attack planned on
 // the way becomes a strike order, and an adjacent enemy is struck at once.
 void BattleScreen::GiveGoOrder() {
-    if (commanderOrder == 1) {
-        commanderOrder = 2;
+    if (commanderOrder == kOrderPlanned) {
+        commanderOrder = kOrderGo;
     }
     if (armyOrderPlanned != 0) {
         armyGo = armyOrderPlanned;
         armyOrderPlanned = 0;
     }
     if (pathLength == 0 || moveRefused) {
-        commanderOrder = 0;
+        commanderOrder = kOrderNone;
         armyOrderPlanned = 0;
         armyGo = 0;
         armyWalking = 0;
     }
     if (attackPlanned) {
-        strikeOrdered = 1;
+        strikeOrdered = kStrikeOrdered;
     }
     if (strikeImmediate) {
         strikeImmediate = 0;
-        strikeOrdered = 1;
+        strikeOrdered = kStrikeOrdered;
         strikeNow = 1;
     }
 }
@@ -46,7 +46,7 @@ void BattleScreen::GiveGoOrder() {
 void BattleScreen::PressEndTurn() {
     ClearSelection(*this);
     ClearPlannedPath(*this);
-    commanderOrder = 0;
+    commanderOrder = kOrderNone;
     armyGo = 0;
     armyOrderPlanned = 0;
     strikingCommander = 0;
@@ -95,7 +95,7 @@ void BattleScreen::RunPlayerTurn(uint8_t moveSteps) {
         PlayerStrikeEnd();
     }
     if (enemyPhase == kComputerIdle && allyPhase == kComputerIdle && cellClicked &&
-        commanderOrder < 2 && armyGo == 0 && armyWalking == 0) {
+        commanderOrder < kOrderGo && armyGo == 0 && armyWalking == 0) {
         HandleCellClick();
         MouseToCell();
     }

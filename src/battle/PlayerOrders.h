@@ -23,8 +23,8 @@ inline void ClearSelection(BattleScreen& s) {
 inline void ClearPendingOrders(BattleScreen& s) {
     s.strikeImmediate = 0;
     s.strikeNow = 0;
-    s.strikeOrdered = 0;
-    s.commanderOrder = 0;
+    s.strikeOrdered = kStrikeNone;
+    s.commanderOrder = kOrderNone;
     s.armyOrderPlanned = 0;
 }
 

@@ -106,23 +106,23 @@ void WalkTowardPoint(BattleScreen& s, Walker w, uint8_t steps) {
 void BattleScreen::MovePlayerUnit(uint8_t steps) {
     const Walker commander{commanderX, commanderY, commanderCell, commanderFacing,
                            kOccupantCommander};
-    if (commanderOrder == 2) {
+    if (commanderOrder == kOrderGo) {
         commanderSelected = 0;
-        commanderOrder = 3;
+        commanderOrder = kOrderWalking;
         StartWalk(*this);
     }
-    if (stepTurnPending && commanderOrder >= 2) {
+    if (stepTurnPending && commanderOrder >= kOrderGo) {
         TurnTowardPoint(*this, commander);
     }
-    if (pointReached && commanderOrder != 0) {
+    if (pointReached && commanderOrder != kOrderNone) {
         pointReached = 0;
         if (pathCursor == pathLength) {
             commanderMovesCommitted = commanderMoves;
-            commanderOrder = 0;
+            commanderOrder = kOrderNone;
             Arrive(*this, commander);
         }
     }
-    if (commanderOrder == 3) {
+    if (commanderOrder == kOrderWalking) {
         WalkTowardPoint(*this, commander, steps);
     }
 

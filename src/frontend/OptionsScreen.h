@@ -6,6 +6,7 @@
 #include "engine/ButtonBar.h"
 #include "engine/PictureTable.h"
 #include "frontend/ScreenArt.h"
+#include "world/GameState.h"
 
 namespace varn {
 
@@ -21,9 +22,6 @@ enum OptionRow : uint8_t {
     kOptionBattleSwingSpeed = 4,
     kOptionRowCount = 5,
 };
-
-// Values of the speed options.
-enum OptionSpeed : uint8_t { kSpeedSlow = 1, kSpeedAverage = 2, kSpeedFast = 3 };
 
 enum OptionsButton : uint8_t {
     kMusicOn = 1,

@@ -7,18 +7,11 @@
 #include "engine/ButtonBar.h"
 #include "engine/PictureTable.h"
 #include "frontend/ScreenArt.h"
+#include "world/GameState.h"
 
 namespace varn {
 
 class GraphicsDevice;
-
-// GameState::storyMode: the opening, then the three ends of a game.
-enum StoryMode : uint8_t {
-    kStoryOpening = 1,
-    kStorySurrender = 2,
-    kStoryPeace = 3,
-    kStoryVictory = 4,
-};
 
 enum StoryButton : uint8_t { kStoryNext = 1 };
 

@@ -46,10 +46,10 @@ uint8_t LastIndex(const GlyphString& name) {
 void HouseScreen::DrawBackground() const {
     const HouseKindFacts& facts = FactsOf(Kind());
     SpriteSet* main = mainSprites.get();
-    Sprite(houseArt.get(), kHousePictureSlot, 0, facts.picture.x, facts.picture.y,
-           facts.picture.scaleX, facts.picture.scaleY);
+    DrawWithinScreen(houseArt.get(), kHousePictureSlot, facts.picture.x, facts.picture.y,
+                     facts.picture.scaleX, facts.picture.scaleY);
     for (int k = 0; k < 4; ++k) {
-        Sprite(main, kMenuButtonSlot, buttonFrame[static_cast<size_t>(k)], kMenuX,
+        Sprite(main, kMenuButtonSlot, buttons.Look(static_cast<uint8_t>(kLeaveButton + k)), kMenuX,
                kMenuButtonHeight * k, kMenuScaleX, kMenuScaleY);
     }
     for (int k = 0; k < 4; ++k) {
@@ -59,7 +59,7 @@ void HouseScreen::DrawBackground() const {
             look.iconY = facts.recruitIcon.y;
             look.iconScale = facts.recruitIcon.scaleX;
         }
-        if (buttonFrame[static_cast<size_t>(k)] == 0) {
+        if (buttons.Look(static_cast<uint8_t>(kLeaveButton + k)) == 0) {
             Sprite(main, look.iconSlot, 0, look.iconX, look.iconY, look.iconScale, look.iconScale);
             continue;
         }
@@ -98,6 +98,11 @@ int HouseScreen::SelectedArmyIndex() const {
     const int cell = selectedArmy - 1;
     const int standing = ArmyInCell(cell);
     return standing >= 0 ? standing : cell;
+}
+
+bool HouseScreen::ArmyPanelShown() const {
+    const int index = SelectedArmyIndex();
+    return index >= 0 && army.present[static_cast<size_t>(index)] != 0;
 }
 
 int HouseScreen::ArmyInCell(int cell) const {
@@ -197,15 +202,14 @@ void HouseScreen::DrawArmies(int32_t x, int32_t y) {
     const int cell = selectedArmy - 1;
     Sprite(main, kSelectionSlot, 0, kMenuX + kCellStepX * (cell % 2),
            kCellTop + kCellStepY * (cell / 2), kCellScaleX, kCellScaleY);
-    const size_t shown = static_cast<size_t>(SelectedArmyIndex());
-    if (army.present[shown] == 0) {
+    if (!ArmyPanelShown()) {
         return;
     }
+    const size_t shown = static_cast<size_t>(SelectedArmyIndex());
     DrawBox(160, 100, 4.6f, 2.7f);
     Sprite(armyIcons.get(), army.unitType[shown], 0, 270, 140, 0.89f, 0.89f);
-    Sprite(main, kDisbandButtonSlot, buttonFrame[ButtonFrameEntry(kDisbandButton)], 340, 142, 1.4f,
-           1.0f);
-    Sprite(main, kNameButtonSlot, buttonFrame[ButtonFrameEntry(kNameButton)], 186, 142, 1.2f, 1.0f);
+    Sprite(main, kDisbandButtonSlot, buttons.Look(kDisbandButton), 340, 142, 1.4f, 1.0f);
+    Sprite(main, kNameButtonSlot, buttons.Look(kNameButton), 186, 142, 1.2f, 1.0f);
     DrawGlyphName(army.name[shown], army.armyNameLength[shown], true);
     DrawStats(army.attack[shown], army.defence[shown], army.training[shown], army.equipment[shown],
               x, y);

@@ -23,29 +23,27 @@ bool AnyButtonPressed(const InputDevice& mouse) {
     return mouse.ButtonPressed(0) != 0 || mouse.ButtonPressed(1) != 0;
 }
 
-// Whether a button takes the pointer at all; Name is always hovered but pressed only with an
-// army selected.
-bool IsLive(const HouseScreen& screen, uint8_t id, bool forPress) {
+}  // namespace
+
+bool HouseScreen::ButtonOffered(uint8_t id) const {
     switch (id) {
         case kDisbandButton:
-            return screen.selectedArmy != 0;
+        case kNameButton:
+            // Not over an empty cell: there they are not drawn.
+            return ArmyPanelShown();
         case kDisbandYesButton:
         case kDisbandNoButton:
-            return screen.selectedArmy != 0 && screen.disbandQuestion != 0;
+            return selectedArmy != 0 && disbandQuestion != 0;
         case kRecruitYesButton:
         case kRecruitNoButton:
-            return screen.offerChosen != 0;
+            return offerChosen != 0;
         case kAcceptYesButton:
         case kAcceptNoButton:
-            return screen.acceptQuestion != 0;
-        case kNameButton:
-            return !forPress || screen.selectedArmy != 0;
+            return acceptQuestion != 0;
         default:
             return true;
     }
 }
-
-}  // namespace
 
 void HouseScreen::OnMouseMove(int32_t x, int32_t y) {
     for (const ButtonRect& cell : kStatCells) {
@@ -53,39 +51,18 @@ void HouseScreen::OnMouseMove(int32_t x, int32_t y) {
             hoverCell = cell.id;
         }
     }
-    for (const ButtonRect& button : kHouseButtons) {
-        if (!IsLive(*this, button.id, false)) {
-            continue;
-        }
-        uint8_t& frame = buttonFrame[ButtonFrameEntry(button.id)];
-        const bool over = Inside(button, x, y);
-        if (over) {
-            hoverButton = button.id;
-        }
-        if (clickHit == 0) {
-            frame = over ? kButtonHovered : kButtonNormal;
-        }
-    }
+    buttons.Hover(x, y);
 }
 
 int HouseScreen::OnMouseClick(int32_t x, int32_t y, const InputDevice& mouse) {
-    if (!AnyButtonPressed(mouse)) {
+    if (buttons.Click(x, y, mouse) == 0) {
         return 0;
     }
-    for (const ButtonRect& button : kHouseButtons) {
-        if (!IsLive(*this, button.id, true) || !Inside(button, x, y)) {
-            continue;
-        }
-        pressedId = button.id;
-        // Disband and Name have no pressed picture: they show their hovered one.
-        const bool twoFrames = button.id == kDisbandButton || button.id == kNameButton;
-        buttonFrame[ButtonFrameEntry(button.id)] = twoFrames ? kButtonHovered : kButtonPressed;
-        if (button.id == kDisbandButton) {
-            disbandQuestion = 1;
-        }
-        return 1;
+    // The question opens before the same press's army-cell rule could drop the chosen army.
+    if (buttons.pressedId == kDisbandButton) {
+        disbandQuestion = 1;
     }
-    return 0;
+    return 1;
 }
 
 void HouseScreen::OnArmyOrOfferClick(int32_t x, int32_t y, const InputDevice& mouse) {
@@ -120,7 +97,7 @@ void HouseScreen::OnArmyOrOfferClick(int32_t x, int32_t y, const InputDevice& mo
 }
 
 void HouseScreen::ClearHover() {
-    hoverButton = 0;
+    buttons.ResetHover();
     hoverCell = 0;
 }
 

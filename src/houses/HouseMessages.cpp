@@ -33,10 +33,8 @@ void HouseScreen::DrawActionMessages() {
     if (disbandQuestion != 0) {
         DrawBox(180, 300, 4.0f, 1.8f);
         line("Disband?", 250, 320);
-        Sprite(main, kYesButtonSlot, buttonFrame[ButtonFrameEntry(kDisbandYesButton)], 230, 370,
-               1.0f, 1.0f);
-        Sprite(main, kNoButtonSlot, buttonFrame[ButtonFrameEntry(kDisbandNoButton)], 340, 370, 1.0f,
-               1.0f);
+        Sprite(main, kYesButtonSlot, buttons.Look(kDisbandYesButton), 230, 370, 1.0f, 1.0f);
+        Sprite(main, kNoButtonSlot, buttons.Look(kDisbandNoButton), 340, 370, 1.0f, 1.0f);
     }
     if (healFailShown != 0 && noGoldForHeal == 0) {
         DrawBox(180, 200, 5.6f, 1.8f);

@@ -129,10 +129,8 @@ void HouseScreen::DrawRecruitPanel(int32_t x, int32_t y, int32_t gold) {
         DrawText(priceText, recruitPrice[k] > 999 ? 253 : 265, 300, 100, 100);
         DrawText("gold ", 310, 300, 200, kTextHeight);
         DrawText("Recruit?", 270, 340, 500, kTextHeight);
-        Sprite(main, kYesButtonSlot, buttonFrame[ButtonFrameEntry(kRecruitYesButton)], 240, 370,
-               1.0f, 1.0f);
-        Sprite(main, kNoButtonSlot, buttonFrame[ButtonFrameEntry(kRecruitNoButton)], 350, 370, 1.0f,
-               1.0f);
+        Sprite(main, kYesButtonSlot, buttons.Look(kRecruitYesButton), 240, 370, 1.0f, 1.0f);
+        Sprite(main, kNoButtonSlot, buttons.Look(kRecruitNoButton), 350, 370, 1.0f, 1.0f);
         DrawStats(offerAttack[k], offerDefence[k], offerTraining[k], offerEquipment[k], x, y);
         DrawGlyphName(offerName[k], offerNameLength[k], false);
     }

@@ -40,14 +40,21 @@ enum HouseButton : uint8_t {
 };
 inline constexpr int kHouseButtonCount = 12;
 
-// The twelve buttons in id order, which is the order they are tested in.
+// The twelve buttons in the order a press tests them. Disband and Name do their work on the
+// press and have no pressed picture.
 inline constexpr ButtonRect kHouseButtons[kHouseButtonCount] = {
-    {kLeaveButton, 634, 0, 166, 80},      {kHealButton, 634, 80, 166, 80},
-    {kRecruitButton, 634, 160, 166, 80},  {kTalkButton, 634, 240, 166, 80},
-    {kDisbandButton, 340, 142, 90, 32},   {kDisbandYesButton, 230, 370, 32, 32},
-    {kDisbandNoButton, 340, 370, 32, 32}, {kRecruitYesButton, 240, 370, 32, 32},
-    {kRecruitNoButton, 350, 370, 32, 32}, {kAcceptYesButton, 230, 430, 32, 32},
-    {kAcceptNoButton, 340, 430, 32, 32},  {kNameButton, 186, 142, 77, 32},
+    {kLeaveButton, 634, 0, 166, 80},
+    {kHealButton, 634, 80, 166, 80},
+    {kRecruitButton, 634, 160, 166, 80},
+    {kTalkButton, 634, 240, 166, 80},
+    {kDisbandButton, 340, 142, 90, 32, kButtonHovered, true},
+    {kDisbandYesButton, 230, 370, 32, 32},
+    {kDisbandNoButton, 340, 370, 32, 32},
+    {kRecruitYesButton, 240, 370, 32, 32},
+    {kRecruitNoButton, 350, 370, 32, 32},
+    {kAcceptYesButton, 230, 430, 32, 32},
+    {kAcceptNoButton, 340, 430, 32, 32},
+    {kNameButton, 186, 142, 77, 32, kButtonHovered, true},
 };
 
 // The visitor's six army cells, two a row, and the recruit panel's offers in one row.
@@ -58,12 +65,6 @@ inline constexpr int32_t kHouseArmyCellH = 70;
 inline constexpr int32_t kHouseOfferCellX = 85;
 inline constexpr int32_t kHouseOfferCellY = 485;
 inline constexpr int32_t kHouseOfferCellSize = 90;
-
-// Entry of HouseScreen::buttonFrame that shows button `id`: the four menu buttons first, then
-// Name, then Disband and the three Yes/No pairs.
-constexpr int ButtonFrameEntry(uint8_t id) {
-    return id <= kTalkButton ? id - 1 : id == kNameButton ? 4 : id;
-}
 
 inline constexpr int kRecruitOfferCount = 5;
 inline constexpr int kOfferTableSize = 10;
@@ -180,7 +181,12 @@ class HouseScreen {
     // The army shown in the selected cell: the one standing there, or the cell's own index when
     // none does; -1 with no cell selected.
     int SelectedArmyIndex() const;
+    // Whether the chosen cell holds an army, whose panel with Disband and Name is then shown.
+    bool ArmyPanelShown() const;
 
+    // Whether a button is on the screen now: the Yes and No pairs with their question, Disband
+    // and Name with the panel of a chosen army.
+    bool ButtonOffered(uint8_t id) const;
     // Pointer: hover every frame, a press over a button (1) or elsewhere.
     void OnMouseMove(int32_t x, int32_t y);
     int OnMouseClick(int32_t x, int32_t y, const InputDevice& mouse);
@@ -305,21 +311,23 @@ class HouseScreen {
 
     uint8_t rewardPending = 0;
 
-    // Buttons: the look of each (ButtonFrameEntry), the press and the hover.
-    std::array<uint8_t, kHouseButtonCount> buttonFrame{};
+    ButtonBar buttons{kHouseButtons};
     uint8_t healBoxClose = 0;
     uint8_t recruitBoxClose = 0;
     // 5..8: the statistics cell under the pointer, 0 none.
     uint8_t hoverCell = 0;
+    // A press was seen and its release is still to come.
     uint8_t mouseDown = 0;
-    uint8_t clickHit = 0;
-    uint8_t pressedId = 0;
-    uint8_t hoverButton = 0;
 
     // When set, every picture and text drawn is also written here.
     std::vector<HouseDraw>* drawLog = nullptr;
 
   private:
+    // Frame 0 of a picture drawn as Sprite draws it, but with the rows that would stand above or
+    // below the screen cut off first: the device keeps a stretched copy of a draw that fits the
+    // screen and stretches one that overhangs it again in every frame.
+    void DrawWithinScreen(SpriteSet* set, int32_t slot, int32_t x, int32_t y, float scaleX,
+                          float scaleY) const;
     // The first present army standing in cell 0..5, or -1.
     int ArmyInCell(int cell) const;
     // A count of men from the small digits: one digit at oneX, or the ones and the tens; a

@@ -99,15 +99,8 @@ void VisitFrame::Pointer() {
         Press();
     }
     Release();
-    const uint8_t id = screen_.pressedId;
-    if (id != 0 && (screen_.hoverButton != id || screen_.mouseDown == 0)) {
-        Act(id);
-        screen_.clickHit = 0;
-        screen_.pressedId = 0;
-    }
+    Act(screen_.buttons.TakeAction(mouse));
     if (!pressed) {
-        screen_.pressedId = 0;
-        screen_.clickHit = 0;
         if (screen_.raisedMessage == 1 || screen_.trainingMessage == 1 || screen_.talkOpen == 1) {
             screen_.messageOpen = 1;
         }
@@ -120,10 +113,8 @@ void VisitFrame::Press() {
     InputDevice& mouse = app_.mouseCursor.mouse;
     HouseScreen& s = screen_;
     s.mouseDown = 1;
-    if (s.OnMouseClick(x, y, mouse) == 1) {
-        s.clickHit = 1;
-    }
-    if (s.pressedId == kNameButton) {
+    s.OnMouseClick(x, y, mouse);
+    if (s.buttons.pressedId == kNameButton) {
         HandOverArmyName();
     }
     s.OnArmyOrOfferClick(x, y, mouse);
@@ -239,7 +230,7 @@ void VisitFrame::Act(uint8_t id) {
             s.acceptQuestion = 0;
             break;
         default:
-            // Disband opened its question on the press; Name left on the press.
+            // None; or Disband and Name, whose work was done at the press.
             break;
     }
 }
@@ -289,15 +280,14 @@ void VisitFrame::HandOverArmyName() {
     app_.renameArmySlot = static_cast<uint8_t>(index + 1);
     app_.renameOwner = s.visitor;
     app_.SwitchState(RenameStateThunk, kPhaseSwitch);
-    s.clickHit = 0;
-    s.pressedId = 0;
 }
 
 void VisitFrame::CloseTalk() {
     screen_.talkOpen = 0;
     // The accept buttons are drawn only with the talk box; unseen, they must not stay live,
     // unless this very press took one of them.
-    if (screen_.pressedId != kAcceptYesButton && screen_.pressedId != kAcceptNoButton) {
+    const uint8_t pressed = screen_.buttons.pressedId;
+    if (pressed != kAcceptYesButton && pressed != kAcceptNoButton) {
         screen_.acceptQuestion = 0;
     }
 }

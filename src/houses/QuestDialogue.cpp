@@ -117,10 +117,8 @@ void DrawJoin(DialogueCanvas& canvas, const HouseTexts& texts) {
 void DrawAcceptQuestion(const HouseScreen& screen, DialogueCanvas& canvas) {
     canvas.Box(kAcceptPanel);
     Line(canvas, kAcceptText, kHouseTextColour);
-    canvas.Button(kYesButtonSlot, screen.buttonFrame[ButtonFrameEntry(kAcceptYesButton)],
-                  kAcceptYesSpot);
-    canvas.Button(kNoButtonSlot, screen.buttonFrame[ButtonFrameEntry(kAcceptNoButton)],
-                  kAcceptNoSpot);
+    canvas.Button(kYesButtonSlot, screen.buttons.Look(kAcceptYesButton), kAcceptYesSpot);
+    canvas.Button(kNoButtonSlot, screen.buttons.Look(kAcceptNoButton), kAcceptNoSpot);
 }
 
 // The chain position whose quest shows in display slot `slot`.

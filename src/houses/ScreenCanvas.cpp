@@ -2,12 +2,6 @@
 
 namespace varn {
 
-namespace {
-
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
-
-}  // namespace
-
 void ScreenCanvas::Box(const Panel& panel) {
     screen_.DrawBox(panel.x, panel.y, panel.scaleX, panel.scaleY);
 }
@@ -18,15 +12,11 @@ void ScreenCanvas::Text(const char* text, int32_t x, int32_t y, int32_t width, i
 }
 
 void ScreenCanvas::ItemPicture(ItemId item, Spot at) {
-    if (screen_.itemArt != nullptr) {
-        screen_.itemArt->Draw(item - 1, 0, at.x, at.y, kOpaqueWhite, 1.0f, 1.0f);
-    }
+    screen_.Sprite(screen_.itemArt.get(), item - 1, 0, at.x, at.y, 1.0f, 1.0f);
 }
 
 void ScreenCanvas::Button(int32_t slot, int32_t frame, Spot at) {
-    if (screen_.mainSprites != nullptr) {
-        screen_.mainSprites->Draw(slot, frame, at.x, at.y, kOpaqueWhite, 1.0f, 1.0f);
-    }
+    screen_.Sprite(screen_.mainSprites.get(), slot, frame, at.x, at.y, 1.0f, 1.0f);
 }
 
 }  // namespace varn

@@ -169,7 +169,7 @@ void EndDay(GameApp& app) {
     GameState& world = *app.world;
     MapScreen& screen = *app.mapScreen;
     const bool playersTurn = screen.enemyPhase == kEnemyPhaseOff && screen.outcomeShown == 0 &&
-                             screen.walkState < 2 && screen.heroWalkStart == 0 &&
+                             screen.walkState < kWalkOrdered && screen.heroWalkStart == 0 &&
                              screen.walkingHero == 0;
     if (!playersTurn) {
         return;
@@ -196,7 +196,7 @@ void EndDay(GameApp& app) {
     screen.pathX.fill(0);
     screen.pathY.fill(0);
     screen.pathCount = 0;
-    screen.walkState = 0;
+    screen.walkState = kWalkNone;
     screen.enemyPhase = kEnemyPhasePick;
     screen.pickNextArmy = 1;
     screen.healMessages.fill(0);

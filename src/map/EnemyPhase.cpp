@@ -17,7 +17,6 @@ namespace varn {
 namespace {
 
 constexpr int32_t kInvasionGold = 500;
-constexpr int kCastleBattle = 73;
 constexpr int kCarryHealA = 6;
 constexpr int kCarryHealB = 3;
 constexpr int32_t kHealthPerDay = 3;
@@ -157,7 +156,7 @@ void SettleInvader(GameApp& app, const Invader& invader) {
         screen.checkDefenders = 1;
         screen.CheckEncounter();
         if (screen.battleSide != 0) {
-            world.routePending = 1;
+            world.routePending = kRoutePending;
         }
         world.routeKind = 1;
     }
@@ -183,7 +182,7 @@ void EndSettledPhase(MapScreen& screen) {
     const int mover = screen.currentMover;
     const Invader* invader = FindInvader(mover);
     const uint8_t cells = invader != nullptr ? invader->defenderCells : 0;
-    const bool atGoal = mover < kMapArmyCount && screen.armyAtGoal[mover] != 0;
+    const bool atGoal = mover < kMapEntityCount && screen.armyAtGoal[mover] != 0;
     if (!atGoal || screen.encounterScan == cells || screen.battlePending == 0) {
         screen.enemyPhase = kEnemyPhaseOff;
     }
@@ -247,7 +246,7 @@ void HandOverEnemyBattle(GameApp& app) {
     // The attacker's position, from which a lost battle's preset route is chosen.
     world.playerX = screen.moverStartX;
     world.playerY = screen.moverStartY;
-    world.movingParty = 1;
+    world.movingParty = kPlayerParty;
     const CharacterId side = screen.battleSide;
     const uint8_t isPlayer = side == kPlayerCharacter ? 1 : 0;
     const uint8_t hero = side > kPlayerCharacter ? static_cast<uint8_t>(side - 1) : 0;
@@ -272,7 +271,8 @@ bool MoverGone(const MapScreen& screen) {
         return false;
     }
     const int mover = screen.currentMover;
-    return mover < kFirstMovingArmy || mover >= kMapArmyCount || screen.armyActive[mover] == 0;
+    return mover < kFirstMovingArmyEntity || mover >= kMapEntityCount ||
+           screen.armyActive[mover] == 0;
 }
 
 bool HealCharacter(CharacterStats& stats) {

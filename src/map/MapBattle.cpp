@@ -13,7 +13,7 @@ void GameApp::StartBattleFromMap(uint8_t battleId, uint8_t commanderIsPlayer, ui
     world->inBattle = 1;
     world->battleId = battleId;
     if (enemyAttacks) {
-        world->routePending = 1;
+        world->routePending = kRoutePending;
         world->mapSnapshotState = kSnapshotBattleStarted;
     }
     // The map's leave step writes the map back at the end of this frame.

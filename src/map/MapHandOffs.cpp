@@ -125,7 +125,7 @@ void Identify(GameApp& app) {
     screen.lookClick = 0;
     screen.IdentifyObjectAt(view.clickedCell);
     if (screen.showCaption != 0) {
-        screen.captionRelease = 1;
+        screen.captionRelease = kReleasePressed;
     }
 }
 
@@ -142,9 +142,9 @@ void WriteBagBack(const MapScreen& screen, CharacterItemRecord& record) {
 
 void WriteBagsBack(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    if (screen.bagCopy == 2) {
+    if (screen.bagCopy == kBagCopyWriteBack) {
         WriteBagBack(screen, app.world->playerItems);
-        screen.bagCopy = 0;
+        screen.bagCopy = kBagCopyNone;
     }
     if (screen.bagOwnerHero >= 1 && screen.bagOwnerHero <= kHeroCount) {
         WriteBagBack(screen, app.world->heroItems[screen.bagOwnerHero - 1]);
@@ -234,7 +234,7 @@ void RunMapHandOffs(GameApp& app) {
     StartPlayersBattle(app);
     StoreFoundThings(app);
     Identify(app);
-    if (screen.walkState >= 2 || screen.walkingHero != 0) {
+    if (screen.walkState >= kWalkOrdered || screen.walkingHero != 0) {
         screen.showCaption = 0;
         screen.hoverId = 0;
     }
@@ -250,8 +250,8 @@ void HoldCaptionAfterAnimations(GameApp& app) {
     const uint8_t pressed = panel.buttons.pressedId;
     if (pressed == kEndDayButton || pressed == kHideShowButton || panel.justHidden != 0) {
         screen.showCaption = 0;
-        if (screen.foundBox == 2) {
-            screen.foundBox = 0;
+        if (screen.foundBox == kFoundBoxShown) {
+            screen.foundBox = kFoundBoxNone;
             screen.storeFound = 1;
         }
         panel.justHidden = 0;

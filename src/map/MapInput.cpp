@@ -32,7 +32,7 @@ bool FreshPress(const InputDevice& mouse) {
 }
 
 bool NoWalkUnderWay(const MapScreen& screen) {
-    return screen.walkState < 2 && screen.heroWalkStart == 0 && screen.walkingHero == 0;
+    return screen.walkState < kWalkOrdered && screen.heroWalkStart == 0 && screen.walkingHero == 0;
 }
 
 bool AnySelected(const MapScreen& screen) {
@@ -181,13 +181,13 @@ void DropSelection(MapScreen& screen) {
     ClearDrawnPath(screen);
     screen.playerSelected = 0;
     screen.heroSelected = 0;
-    screen.walkState = 0;
+    screen.walkState = kWalkNone;
     screen.heroPathReady = 0;
     screen.heroWalkStart = 0;
     screen.showCaption = 0;
     screen.bagFull = 0;
-    if (screen.foundBox == 2) {
-        screen.foundBox = 0;
+    if (screen.foundBox == kFoundBoxShown) {
+        screen.foundBox = kFoundBoxNone;
         screen.storeFound = 1;
         screen.foundBoxRelease = 0;
     }
@@ -253,8 +253,8 @@ void ActOnBarButton(GameApp& app, uint8_t button) {
                 screen.tradeMode = kTradeOff;
                 break;
             }
-            if (screen.walkState == 1) {
-                screen.walkState = 2;
+            if (screen.walkState == kWalkDrawn) {
+                screen.walkState = kWalkOrdered;
             }
             if (screen.heroPathReady != 0) {
                 screen.heroWalkStart = screen.heroPathReady;
@@ -361,23 +361,25 @@ void HandleMousePress(GameApp& app) {
         return;
     }
     screen.lookClick = 1;
-    if (screen.foundBox == 2) {
+    if (screen.foundBox == kFoundBoxShown) {
         screen.foundBoxRelease = 1;
     }
     if (screen.bagFull != 0) {
         screen.bagFullRelease = 1;
     }
     if (screen.showCaption != 0) {
-        screen.captionRelease = screen.captionRelease == 0   ? 1
-                                : screen.captionRelease == 2 ? 3
-                                                             : screen.captionRelease;
+        if (screen.captionRelease == kReleaseNone) {
+            screen.captionRelease = kReleasePressed;
+        } else if (screen.captionRelease == kReleaseArmed) {
+            screen.captionRelease = kReleaseClosing;
+        }
     }
-    if (screen.cantTradeRelease == 2) {
-        screen.cantTradeRelease = 3;
+    if (screen.cantTradeRelease == kReleaseArmed) {
+        screen.cantTradeRelease = kReleaseClosing;
         screen.tradeFailed = 0;
     }
     if (screen.tradeFailed != 0) {
-        screen.cantTradeRelease = 1;
+        screen.cantTradeRelease = kReleasePressed;
     }
     if (!CommandsTaken(screen)) {
         return;
@@ -396,24 +398,24 @@ void TakeReleases(GameApp& app) {
     auto released = [&mouse](bool waiting) { return waiting && IsMouseIdle(mouse) != 0; };
     if (released(screen.foundBoxRelease != 0)) {
         screen.foundBoxRelease = 0;
-        screen.foundBox = 0;
+        screen.foundBox = kFoundBoxNone;
         screen.storeFound = 1;
     }
     if (released(screen.bagFullRelease != 0)) {
         screen.bagFullRelease = 0;
         screen.bagFull = 0;
     }
-    if (released(screen.captionRelease == 3)) {
-        screen.captionRelease = 0;
+    if (released(screen.captionRelease == kReleaseClosing)) {
+        screen.captionRelease = kReleaseNone;
         screen.showCaption = 0;
         screen.lookMode = kLookClosing;
-    } else if (released(screen.captionRelease == 1)) {
-        screen.captionRelease = 2;
+    } else if (released(screen.captionRelease == kReleasePressed)) {
+        screen.captionRelease = kReleaseArmed;
     }
-    if (released(screen.cantTradeRelease == 1)) {
-        screen.cantTradeRelease = 2;
-    } else if (released(screen.cantTradeRelease == 3)) {
-        screen.cantTradeRelease = 0;
+    if (released(screen.cantTradeRelease == kReleasePressed)) {
+        screen.cantTradeRelease = kReleaseArmed;
+    } else if (released(screen.cantTradeRelease == kReleaseClosing)) {
+        screen.cantTradeRelease = kReleaseNone;
     }
     if (released(app.mapView->clickHold != 0)) {
         app.mapView->clickHold = 0;
@@ -432,10 +434,10 @@ void Arrive(GameApp& app) {
         }
         const uint8_t state = world.Quest(object.quest);
         if (state >= kQuestAccepted && state <= kQuestInProgress) {
-            screen.foundBox = 1;
+            screen.foundBox = kFoundBoxLoading;
             screen.returnedObject = object.message;
         } else if (NotYetNeeded(object, world)) {
-            screen.foundBox = 1;
+            screen.foundBox = kFoundBoxLoading;
             screen.returnedObject = kNoMessage;
         }
     }
@@ -445,7 +447,7 @@ void Arrive(GameApp& app) {
         if (screen.siteEntered == place.place && open && state >= kQuestAccepted &&
             state <= kQuestRewardReady) {
             screen.returnedObject = place.message;
-            screen.foundBox = 1;
+            screen.foundBox = kFoundBoxLoading;
             world.Quest(place.quest) = kQuestGoalMet;
             screen.siteEntered = 0;
         }
@@ -496,8 +498,8 @@ void CentreView(MapView& view, int32_t x, int32_t y, int32_t offsetX, int32_t of
 
 void ConfirmOnMap(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    if (screen.walkState == 1 && screen.showCaption == 0) {
-        screen.walkState = 2;
+    if (screen.walkState == kWalkDrawn && screen.showCaption == 0) {
+        screen.walkState = kWalkOrdered;
     }
     if (screen.heroPathReady != 0 && screen.showCaption == 0) {
         screen.heroWalkStart = screen.heroPathReady;
@@ -506,8 +508,8 @@ void ConfirmOnMap(GameApp& app) {
     if (screen.armyTarget != 0) {
         screen.arrived = 1;
     }
-    if (screen.foundBox == 2) {
-        screen.foundBox = 0;
+    if (screen.foundBox == kFoundBoxShown) {
+        screen.foundBox = kFoundBoxNone;
         screen.storeFound = 1;
         screen.foundBoxRelease = 0;
     }
@@ -519,7 +521,7 @@ void ConfirmOnMap(GameApp& app) {
         screen.showCaption = 0;
         screen.lookMode = kLookClosing;
         screen.hoverId = 0;
-        screen.captionRelease = 0;
+        screen.captionRelease = kReleaseNone;
     }
     if (screen.enemyPhase == kEnemyPhaseOff) {
         app.mapDrawFlag = 0;
@@ -565,8 +567,8 @@ void RunMapInput(GameApp& app) {
         if (screen.armyTarget != 0) {
             screen.arrived = 1;
         }
-        if (screen.walkState == 1 && screen.playerAttack != 0) {
-            screen.walkState = 2;
+        if (screen.walkState == kWalkDrawn && screen.playerAttack != 0) {
+            screen.walkState = kWalkOrdered;
         }
         if (screen.heroPathReady != 0 && screen.playerAttack != 0) {
             screen.heroWalkStart = screen.heroPathReady;
@@ -618,8 +620,7 @@ void RunMapInput(GameApp& app) {
     }
 
     app.TakeTimerSteps(kScrollTimer, kScrollRate);
-    const uint8_t speed = app.world->mapSpeed;
-    app.TakeTimerSteps(kWalkTimer, kWalkRates[speed >= 1 && speed <= 3 ? speed - 1 : 1]);
+    app.TakeTimerSteps(kWalkTimer, kWalkRates[SpeedIndex(app.world->mapSpeed)]);
     DrawPathAndWalk(app);
 }
 

@@ -147,7 +147,7 @@ void MapScreen::BuildRoutes() {
 
 void MapScreen::NextMovingArmy() {
     int found = -1;
-    for (int army = kFirstMovingArmy; army < kMapArmyCount && found < 0; ++army) {
+    for (int army = kFirstMovingArmyEntity; army < kMapEntityCount && found < 0; ++army) {
         // An army with no step left today has nothing to move; picking it would plan nothing.
         if (armyActive[army] != 0 && armyDone[army] == 0 && armyMoves[army] != 0) {
             found = army;
@@ -396,6 +396,10 @@ void MapScreen::StepArmyAlongRoute(uint8_t step) {
         chooseDirection = 1;
     }
 }
+
+// The save bounds the count of goal cells searched by the largest goal.
+static_assert(std::max({kPalaceCells.size(), kCastleCells.size(), size_t{kCellsPerVillage},
+                        size_t{1}}) == kLargestGoalCells);
 
 void MapScreen::CheckEncounter() {
     const int mover = currentMover;

@@ -1,5 +1,7 @@
 #include "map/MapMessageTexts.h"
 
+#include "map/MapScreen.h"
+
 namespace varn {
 
 namespace {
@@ -651,12 +653,12 @@ const OutcomeText* FindOutcomeText(int army) {
 }
 
 const std::array<const char*, 4>* FindReturnedObjectText(int id) {
-    constexpr int kFirstReport = 101;
     if (id >= 1 && id <= static_cast<int>(kReturnedObjects.size())) {
         return &kReturnedObjects[id - 1];
     }
-    if (id >= kFirstReport && id < kFirstReport + static_cast<int>(kReports.size())) {
-        return &kReports[id - kFirstReport];
+    if (id >= kFirstScoutingReport &&
+        id < kFirstScoutingReport + static_cast<int>(kReports.size())) {
+        return &kReports[id - kFirstScoutingReport];
     }
     return nullptr;
 }

@@ -70,7 +70,7 @@ void DrawSmallCounter(SpriteSet* set, int32_t slot, int32_t value, std::array<in
 }  // namespace
 
 void MapScreen::DrawFameReward(uint8_t showDayBox) {
-    if (showDayBox == 0 || enemyPhase != 0) {
+    if (showDayBox == 0 || enemyPhase != kEnemyPhaseOff) {
         return;
     }
     if (fameBoxShown != 0) {
@@ -194,8 +194,8 @@ void MapScreen::DrawStatusStrip(uint32_t gold, SpriteSet* panelSprites) {
 void MapScreen::DrawFoundBox(int32_t goldX, int32_t goldY) {
     DrawBox(180, 200, 5.6f, 3.1f);
     if (const auto* lines = FindReturnedObjectText(returnedObject)) {
-        const bool report = returnedObject > 100;
-        const int32_t x = !report ? 220 : returnedObject == 101 ? 198 : 203;
+        const bool report = returnedObject >= kFirstScoutingReport;
+        const int32_t x = !report ? 220 : returnedObject == kFirstScoutingReport ? 198 : 203;
         int32_t y = report ? 240 : 250;
         for (const char* line : *lines) {
             if (line != nullptr) {
@@ -236,7 +236,7 @@ void MapScreen::DrawEventMessage(int32_t goldX, int32_t goldY, uint8_t showDayBo
     if (outcomeShown != 0) {
         DrawOutcomeBoxes();
     }
-    if (showDayBox != 0 && enemyPhase == 0) {
+    if (showDayBox != 0 && enemyPhase == kEnemyPhaseOff) {
         DrawDayBox();
     }
     if (tradeFailed != 0) {
@@ -250,7 +250,7 @@ void MapScreen::DrawEventMessage(int32_t goldX, int32_t goldY, uint8_t showDayBo
                          {694, 714, 734}, 75);
     }
     DrawStatusStrip(gold, panelSprites);
-    if (foundBox == 2) {
+    if (foundBox == kFoundBoxShown) {
         DrawFoundBox(goldX, goldY);
     }
     if (bagFull != 0) {

@@ -32,12 +32,8 @@ inline constexpr int kPileCount = 20;
 inline constexpr int kBagCount = 20;
 inline constexpr int kChestCount = 50;
 inline constexpr int kGoldChestCount = 25;
-inline constexpr int kMapArmyCount = 100;
 // Armies below this number have a code of their own in the per-cell table.
 inline constexpr int kMarkedArmyCount = 50;
-inline constexpr int kFirstInvader = 80;
-inline constexpr int kLastInvader = 92;
-inline constexpr int kFirstMovingArmy = 80;
 
 // Facing codes: 0 up, then clockwise in eighths to 7 up and left.
 using Facing = uint8_t;

@@ -32,7 +32,7 @@ void MapScreen::CutLastPoint() {
     stepCounts.fill(0);
     pickRequest = 1;
     // A cut path ends next to what it met and can be walked only when points remain.
-    walkState = 0;
+    walkState = kWalkNone;
     heroPathReady = 0;
     ++WalkerMovesLeft();
     --pathCount;
@@ -46,7 +46,7 @@ void MapScreen::CutLastPoint() {
 }
 
 bool MapScreen::CutForArmy(int32_t x, int32_t y) {
-    for (int army = 0; army < kMapArmyCount; ++army) {
+    for (int army = 0; army < kMapEntityCount; ++army) {
         if (armyActive[army] != 0 && armyX[army] == x && armyY[army] == y) {
             targetX = x;
             targetY = y;
@@ -90,7 +90,7 @@ void MapScreen::CutForMeeting(int32_t x, int32_t y) {
 
 void MapScreen::MarkPathWalkable() {
     if (playerSelected != 0) {
-        walkState = 1;
+        walkState = kWalkDrawn;
     } else {
         heroPathReady = heroSelected;
     }
@@ -139,7 +139,7 @@ void MapScreen::ClickCell(int32_t cell, uint8_t& clickFlag, int32_t x, int32_t y
     if (playerSelected == 0 && heroSelected == 0) {
         clickFlag = 0;
     }
-    walkState = 0;
+    walkState = kWalkNone;
     heroPathReady = 0;
     newSelection = 0;
     pathStage = 0;
@@ -193,7 +193,7 @@ void MapScreen::ClickCell(int32_t cell, uint8_t& clickFlag, int32_t x, int32_t y
             playerMovesLeft = playerMoves;
             pathStartX = walkX;
             pathStartY = walkY;
-            bagCopy = 1;
+            bagCopy = kBagCopyLoad;
         } else {
             heroMovesLeft[selectedHeroIndex] = heroMoves[selectedHeroIndex];
             pathStartX = heroX[selectedHeroIndex];
@@ -233,7 +233,7 @@ void MapScreen::ClickCell(int32_t cell, uint8_t& clickFlag, int32_t x, int32_t y
     if (tradeMode == kTradeArmed) {
         if (pathCount == 1) {
             pathCount = 0;
-            walkState = 0;
+            walkState = kWalkNone;
             heroPathReady = 0;
         }
         if (pathCount == 0) {
@@ -258,7 +258,7 @@ void MapScreen::UpdateWalkTarget() {
     }
     if (playerSelected != 0 && cell != playerCell) {
         blockedMarker = 1;
-        walkState = 0;
+        walkState = kWalkNone;
     } else if (heroSelected != 0 && cell != heroCell[selectedHeroIndex]) {
         blockedMarker = 1;
         heroPathReady = 0;
@@ -320,23 +320,23 @@ int32_t MapScreen::ArriveAt(int32_t oldCell, uint8_t walkerCode) {
 }
 
 void MapScreen::WalkPath(uint8_t step) {
-    if (walkState == 2) {
+    if (walkState == kWalkOrdered) {
         cellSavedCode = kCodeNothing;
         playerSelected = 0;
         stepCounts.fill(0);
-        walkState = 3;
+        walkState = kWalkWalking;
         pointReached = 0;
         arrived = 1;
         chooseDirection = 1;
     }
-    if (chooseDirection != 0 && walkState > 1) {
+    if (chooseDirection != 0 && walkState >= kWalkOrdered) {
         ChooseWalkDirection(walkX, walkY, playerFacing);
     }
-    if (pointReached != 0 && walkState == 3) {
+    if (pointReached != 0 && walkState == kWalkWalking) {
         pointReached = 0;
         if (pathIndex == pathCount) {
             playerMoves = static_cast<uint8_t>(std::max(0, playerMoves - pathLength));
-            walkState = 0;
+            walkState = kWalkNone;
             playerFinds = 1;
             heroFinds = 0;
             playerArrived = 1;
@@ -344,7 +344,7 @@ void MapScreen::WalkPath(uint8_t step) {
             playerCell = ArriveAt(playerCell, kCodePlayer);
         }
     }
-    if (walkState == 3) {
+    if (walkState == kWalkWalking) {
         MoveWalker(walkX, walkY, step);
     }
 
@@ -429,7 +429,7 @@ MapObjectCode MapScreen::ScanArrivalCell(int32_t cell) const {
             code = kQuestObjectCodes[index];
         }
     }
-    for (int army = kMarkedArmyCount; army < kMapArmyCount; ++army) {
+    for (int army = kMarkedArmyCount; army < kMapEntityCount; ++army) {
         if (armyActive[army] != 0 && armyCell[army] == cell) {
             code = kCodeLateArmyOffset + army;
         }

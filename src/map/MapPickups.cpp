@@ -90,7 +90,7 @@ void MapScreen::CollectPile(int32_t& gold) {
     const MapObjectCode code = cellSavedCode;
     if (InRange(code, kCodeFirstPile, kPileCount)) {
         const int pile = code - kCodeFirstPile;
-        foundBox = 1;
+        foundBox = kFoundBoxLoading;
         coinSound = 1;
         pileActive[pile] = 0;
         foundGoldShown = 1;
@@ -99,7 +99,7 @@ void MapScreen::CollectPile(int32_t& gold) {
     } else if (InRange(code, kCodeFirstBag, static_cast<int>(kBagContents.size()))) {
         const int bag = code - kCodeFirstBag;
         const BagContents& contents = kBagContents[bag];
-        foundBox = 1;
+        foundBox = kFoundBoxLoading;
         coinSound = 1;
         bagActive[bag] = 0;
         foundGoldShown = 1;
@@ -113,7 +113,7 @@ void MapScreen::CollectPile(int32_t& gold) {
         const int chest = code - kCodeFirstChest;
         const ChestContents& contents = kChestContents[chest % kGoldChestCount];
         const bool itemOnly = chest >= kGoldChestCount;
-        foundBox = 1;
+        foundBox = kFoundBoxLoading;
         chestSound = 1;
         chestActive[chest] = 0;
         foundGoldShown = itemOnly ? 0 : 1;
@@ -171,7 +171,7 @@ void MapScreen::StoreFoundItems() {
             walkerOwned[foundItemIndex] = 1;
             walkerItemCell[foundItemIndex] = static_cast<uint8_t>(empty - walkerBag.begin() + 1);
             if (foundByPlayer != 0) {
-                bagCopy = 2;
+                bagCopy = kBagCopyWriteBack;
             } else {
                 bagOwnerHero = foundByHero;
             }

@@ -87,10 +87,7 @@ inline constexpr int kMapUnitSlots = 30;
 inline constexpr int kMapEnemySlots = 10;
 inline constexpr int kPathPoints = 10;
 inline constexpr int kMaxPathPoints = 7;
-inline constexpr int kEnemyPlanPoints = 7;
 inline constexpr int kFameRewardCount = 23;
-inline constexpr uint8_t kArmyMovesPerDay = 4;
-inline constexpr CharacterId kNoMeeting = 100;
 inline constexpr int32_t kOffMapX = 10000;
 inline constexpr int kBarButtonCount = 6;
 inline constexpr int kPanelArmyBytes = 18;
@@ -115,6 +112,50 @@ enum LookMode : uint8_t {
     kLookShown = 2,
     kLookClosing = 7,
 };
+
+// MapScreen::enemyPhase: the player's turn, then the enemy phase's steps.
+enum EnemyPhase : uint8_t {
+    kEnemyPhaseOff = 0,
+    kEnemyPhasePick = 1,
+    kEnemyPhasePlan = 2,
+    kEnemyPhaseWalk = 3,
+    kEnemyPhaseSettle = 200,
+    kEnemyPhaseGone = 201,
+};
+
+// MapScreen::walkState: the player's path and walk.
+enum WalkState : uint8_t {
+    kWalkNone = 0,
+    kWalkDrawn = 1,
+    kWalkOrdered = 2,
+    kWalkWalking = 3,
+};
+
+// MapScreen::foundBox: what the walker found is shown once its pictures are loaded.
+enum FoundBox : uint8_t {
+    kFoundBoxNone = 0,
+    kFoundBoxLoading = 1,
+    kFoundBoxShown = 2,
+};
+
+// MapScreen::bagCopy: the player's bag is copied in before a walk and written back after a find.
+enum BagCopy : uint8_t {
+    kBagCopyNone = 0,
+    kBagCopyLoad = 1,
+    kBagCopyWriteBack = 2,
+};
+
+// MapScreen::captionRelease and cantTradeRelease: a box closes on the second click, each click
+// taken when the mouse is idle again.
+enum ReleaseLatch : uint8_t {
+    kReleaseNone = 0,
+    kReleasePressed = 1,
+    kReleaseArmed = 2,
+    kReleaseClosing = 3,
+};
+
+// MapScreen::returnedObject past the quest objects.
+inline constexpr uint8_t kFirstScoutingReport = 101;
 
 // The bottom bar of the selected character, in the order its buttons are tested.
 enum BarButton : uint8_t {
@@ -212,7 +253,7 @@ class MapScreen {
     uint8_t towerHidden = 0;
     uint8_t tradeFailed = 0;
     uint8_t eventId = 0;
-    // 1..31 a quest object sent home, 101..103 a scouting report.
+    // 1..31 a quest object sent home, kFirstScoutingReport.. a scouting report.
     uint8_t returnedObject = 0;
     // A LookMode: armed, the next click asks for a caption.
     uint8_t lookMode = kLookOff;
@@ -239,14 +280,14 @@ class MapScreen {
     uint8_t joinPending = 0;
     HeroIndex joinHero = 0;
 
-    // The enemy phase: 0 the player's turn, 1 pick, 2 plan, 3 walk, 200 resolve, 201 gone.
+    // An EnemyPhase.
     uint8_t enemyPhase = 0;
     uint8_t currentMover = 0;
     uint8_t pickNextArmy = 0;
-    std::array<uint8_t, kMapArmyCount> armyRouteIndex{};
-    std::array<uint8_t, kMapArmyCount> armyAtRouteEnd{};
-    std::array<uint8_t, kMapArmyCount> armyMoves{};
-    std::array<uint8_t, kMapArmyCount> armyOnRoute{};
+    std::array<uint8_t, kMapEntityCount> armyRouteIndex{};
+    std::array<uint8_t, kMapEntityCount> armyAtRouteEnd{};
+    std::array<uint8_t, kMapEntityCount> armyMoves{};
+    std::array<uint8_t, kMapEntityCount> armyOnRoute{};
     InvaderRoute routeA;
     InvaderRoute routeB;
     int32_t moverX = 0;
@@ -320,8 +361,8 @@ class MapScreen {
     int32_t cursorCellX = 0;
     int32_t cursorCellY = 0;
 
-    // The walker's items: its bag cells, owned flags and bag cell + 1 by item index.
-    uint8_t bagCopy = 0;
+    // The walker's items: its bag cells, owned flags and bag cell + 1 by item index. A BagCopy.
+    uint8_t bagCopy = kBagCopyNone;
     uint8_t bagCopyHero = 0;
     uint8_t bagOwnerHero = 0;
     uint8_t playerFinds = 0;
@@ -345,8 +386,8 @@ class MapScreen {
     // Codes 0..151 per cell, by cell number 1..10800.
     std::array<uint8_t, kMapCellCount + 1> cellObject{};
 
-    // The found box: 0 none, 1 pictures to load, 2 shown.
-    uint8_t foundBox = 0;
+    // A FoundBox.
+    uint8_t foundBox = kFoundBoxNone;
     uint8_t foundGoldShown = 0;
     uint8_t foundGem = 0;
     uint8_t foundArtifact = 0;
@@ -364,8 +405,8 @@ class MapScreen {
     // The path and the pick.
     int32_t pathStartX = 0;
     int32_t pathStartY = 0;
-    // Player: 0 no path, 1 drawn, 2 Walk given, 3 walking.
-    uint8_t walkState = 0;
+    // The player's walk: a WalkState.
+    uint8_t walkState = kWalkNone;
     uint8_t pointReachedX = 0;
     uint8_t pointReachedY = 0;
     uint8_t pointReached = 0;
@@ -426,16 +467,16 @@ class MapScreen {
     std::array<int32_t, kChestCount> chestCell{};
 
     // Enemy armies; for the invaders 80..92 active 1 is released and 2 placed.
-    std::array<uint8_t, kMapArmyCount> armyActive{};
-    std::array<int32_t, kMapArmyCount> armyX{};
-    std::array<int32_t, kMapArmyCount> armyY{};
-    std::array<int32_t, kMapArmyCount> armyCell{};
-    std::array<uint8_t, kMapArmyCount> armyPicture{};
-    std::array<uint8_t, kMapArmyCount> armyPlaced{};
-    std::array<Facing, kMapArmyCount> armyFacing{};
-    std::array<uint8_t, kMapArmyCount> armyDone{};
+    std::array<uint8_t, kMapEntityCount> armyActive{};
+    std::array<int32_t, kMapEntityCount> armyX{};
+    std::array<int32_t, kMapEntityCount> armyY{};
+    std::array<int32_t, kMapEntityCount> armyCell{};
+    std::array<uint8_t, kMapEntityCount> armyPicture{};
+    std::array<uint8_t, kMapEntityCount> armyPlaced{};
+    std::array<Facing, kMapEntityCount> armyFacing{};
+    std::array<uint8_t, kMapEntityCount> armyDone{};
     // The moving armies' facing group 0..3 (up, right, down, left), for their figures.
-    std::array<uint8_t, kMapArmyCount> armyFacingGroup{};
+    std::array<uint8_t, kMapEntityCount> armyFacingGroup{};
 
     // Places.
     std::array<int32_t, kTownCellSlots> townCells{};
@@ -451,22 +492,21 @@ class MapScreen {
     // The bottom bar, there while a character is selected.
     ButtonBar barButtons{kBarButtons};
 
-    // Mouse latches of the map state. Caption and Can't Trade releases: 0, 1 pressed, 2 armed,
-    // 3 closing.
+    // Mouse latches of the map state; the caption's and Can't Trade's are ReleaseLatch values.
     uint8_t clicksAllowed = 0;
     uint8_t boxClickArmed = 0;
     uint8_t boxClickTaken = 0;
     uint8_t lookClick = 0;
     uint8_t foundBoxRelease = 0;
     uint8_t bagFullRelease = 0;
-    uint8_t captionRelease = 0;
-    uint8_t cantTradeRelease = 0;
+    uint8_t captionRelease = kReleaseNone;
+    uint8_t cantTradeRelease = kReleaseNone;
 
     // The end of day and the enemy phase.
     std::array<uint8_t, 100> fameRewardOrdered{};
     // Hero number the view centres on when the fame box closes; 0 none.
     uint8_t focusHero = 0;
-    std::array<uint8_t, kMapArmyCount> armyAtGoal{};
+    std::array<uint8_t, kMapEntityCount> armyAtGoal{};
     uint8_t checkDefenders = 0;
     uint8_t enemyMoved = 0;
 

@@ -128,13 +128,13 @@ void MapScreen::DrawObjects(int32_t scrollX, int32_t scrollY) {
     if (!enemySprites) {
         return;
     }
-    for (int army = 0; army < kMapArmyCount; ++army) {
+    for (int army = 0; army < kMapEntityCount; ++army) {
         const int32_t x = ScreenOffset(armyX[army], scrollX);
         if (armyActive[army] == 0 || !OnScreenX(x)) {
             continue;
         }
         int frame = 0;
-        if (army >= kFirstMovingArmy) {
+        if (army >= kFirstMovingArmyEntity) {
             armyFacingGroup[army] = FacingGroup(armyFacing[army]);
             frame = armyFacingGroup[army] * kFramesPerFacing;
             if (army == currentMover && enemyWalking != 0) {
@@ -155,7 +155,8 @@ void MapScreen::DrawSelection(int32_t scrollX, int32_t scrollY) {
         DrawSprite(kSelectedSlot, 0, heroX[hero] - scrollX - 5, heroY[hero] - scrollY - 5, 1.59f,
                    1.59f);
     }
-    const int playerFrame = playerFacing * kFramesPerFacing + (walkState > 1 ? walkFrame : 0);
+    const int playerFrame =
+        playerFacing * kFramesPerFacing + (walkState >= kWalkOrdered ? walkFrame : 0);
     DrawSprite(kPlayerSlot, playerFrame, walkX - scrollX + 8, walkY - scrollY - 5, 0.8f, 0.8f);
     for (int hero = 0; hero < kHeroCount; ++hero) {
         if (heroOnMap[hero] == 0) {

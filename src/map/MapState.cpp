@@ -48,8 +48,8 @@ void CopyBag(const CharacterItemRecord& record, MapScreen& screen) {
 // The walker's bag, asked for by a new path, comes in at the start of the next frame.
 void LoadRequestedBag(GameApp& app) {
     MapScreen& screen = *app.mapScreen;
-    if (screen.bagCopy == 1) {
-        screen.bagCopy = 0;
+    if (screen.bagCopy == kBagCopyLoad) {
+        screen.bagCopy = kBagCopyNone;
         CopyBag(app.world->playerItems, screen);
     }
     if (screen.bagCopyHero >= 1 && screen.bagCopyHero <= kHeroCount) {
@@ -93,8 +93,8 @@ void GameApp::RunMapState() {
 
     CreateMapObjects(*this);
     PlayMapSounds(*this);
-    if (mapScreen->foundBox == 1) {
-        mapScreen->foundBox = 2;
+    if (mapScreen->foundBox == kFoundBoxLoading) {
+        mapScreen->foundBox = kFoundBoxShown;
         mapScreen->LoadFoundItemArt(&device);
     }
     LoadRequestedBag(*this);

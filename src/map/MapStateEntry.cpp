@@ -28,7 +28,7 @@ void CopyAll(Dst& dst, const Src& src) {
 }
 
 bool IsMovingArmy(int army) {
-    return army >= kFirstMovingArmy && army < kMapArmyCount;
+    return army >= kFirstMovingArmyEntity && army < kMapEntityCount;
 }
 
 void CopyRouteIn(InvaderRoute& route, const std::array<int32_t, 3>& head, uint8_t count,
@@ -89,7 +89,7 @@ void CopyWorldIn(GameApp& app) {
     CopyAll(screen.pileActive, world.pileOnMap());
     CopyAll(screen.bagActive, world.bagOnMap());
     CopyAll(screen.chestActive, world.chestOnMap());
-    for (int army = 0; army < kMapArmyCount; ++army) {
+    for (int army = 0; army < kMapEntityCount; ++army) {
         screen.armyActive[army] = world.BattleSite(army + 1);
         screen.armyX[army] = world.mapEntityA[army];
         screen.armyY[army] = world.mapEntityB[army];
@@ -144,13 +144,13 @@ void TakeBackSnapshot(GameApp& app) {
     screen.enemyMetCharacter = world.moverLegBytes()[2];
     screen.movingParty = world.movingParty;
     screen.enemyPointReached = world.movingPartyByte();
-    for (int army = kFirstMovingArmy; army < kMapArmyCount; ++army) {
+    for (int army = kFirstMovingArmyEntity; army < kMapEntityCount; ++army) {
         screen.armyMoves[army] = world.mapEntityJ[army];
         screen.armyOnRoute[army] = world.mapEntityI[army];
         screen.armyCell[army] = world.mapEntityC[army];
         screen.armyX[army] = world.mapEntityA[army];
         screen.armyY[army] = world.mapEntityB[army];
-        screen.armyDone[army] = world.movingArmyDone[army - kFirstMovingArmy];
+        screen.armyDone[army] = world.movingArmyDone[army - kFirstMovingArmyEntity];
     }
     screen.enemyPathCount = world.partyHeader();
     screen.partyBytesA = world.partyByteA;
@@ -255,13 +255,13 @@ void WriteSnapshot(MapScreen& screen, GameState& world) {
     world.moverLegBytes() = {screen.enemyWalkStart, screen.enemyWalking, screen.enemyMetCharacter};
     world.movingParty = screen.movingParty;
     world.movingPartyByte() = screen.enemyPointReached;
-    for (int army = kFirstMovingArmy; army < kMapArmyCount; ++army) {
+    for (int army = kFirstMovingArmyEntity; army < kMapEntityCount; ++army) {
         world.mapEntityJ[army] = screen.armyMoves[army];
         world.mapEntityI[army] = screen.armyOnRoute[army];
         world.mapEntityC[army] = screen.armyCell[army];
         world.mapEntityA[army] = screen.armyX[army];
         world.mapEntityB[army] = screen.armyY[army];
-        world.movingArmyDone[army - kFirstMovingArmy] = screen.armyDone[army];
+        world.movingArmyDone[army - kFirstMovingArmyEntity] = screen.armyDone[army];
     }
     world.partyHeader() = screen.enemyPathCount;
     world.partyByteA = screen.partyBytesA;
@@ -314,7 +314,7 @@ void LeaveMap(GameApp& app) {
     world.fameRewardSlot = screen.fameRewardRow;
     world.fameFocusHero = screen.focusHero;
     screen.tradeFailed = 0;
-    world.routePending = screen.battleSide != 0 ? 1 : 0;
+    world.routePending = screen.battleSide != 0 ? kRoutePending : kRouteNone;
     screen.battleSide = 0;
     if (screen.enemyPhase == kEnemyPhaseOff) {
         screen.currentMover = 0;
@@ -337,7 +337,7 @@ void LeaveMap(GameApp& app) {
     CopyAll(world.pileOnMap(), screen.pileActive);
     CopyAll(world.bagOnMap(), screen.bagActive);
     CopyAll(world.chestOnMap(), screen.chestActive);
-    for (int army = 0; army < kMapArmyCount; ++army) {
+    for (int army = 0; army < kMapEntityCount; ++army) {
         world.BattleSite(army + 1) = screen.armyActive[army];
         world.mapEntityA[army] = screen.armyX[army];
         world.mapEntityB[army] = screen.armyY[army];

@@ -15,20 +15,6 @@ class MapView;
 // The steps of the kingdom map's frame, in the files of their jobs. Each works on the map's
 // objects of the GameApp, which exist from the entry's creation step on.
 
-// Phase byte of the enemy phase (MapScreen::enemyPhase).
-enum EnemyPhase : uint8_t {
-    kEnemyPhaseOff = 0,
-    kEnemyPhasePick = 1,
-    kEnemyPhasePlan = 2,
-    kEnemyPhaseWalk = 3,
-    kEnemyPhaseSettle = 200,
-    kEnemyPhaseGone = 201,
-};
-
-// Centring on a character may go a little further right and less far down than scrolling.
-inline constexpr int32_t kCentreMaxX = 2976;
-inline constexpr int32_t kCentreMaxY = 1426;
-
 // MapStateEntry.cpp: creation of the map's objects with the copy from the world, the snapshot
 // taken back, the leave step with the copy back.
 void CreateMapObjects(GameApp& app);

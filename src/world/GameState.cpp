@@ -19,9 +19,9 @@ GameState::GameState() : GameStateData() {
     villageNumber = 1;
     musicOn = 1;
     soundsOn = 1;
-    mapSpeed = 2;
-    battleMoveSpeed = 2;
-    battleSwingSpeed = 2;
+    mapSpeed = kSpeedAverage;
+    battleMoveSpeed = kSpeedAverage;
+    battleSwingSpeed = kSpeedAverage;
 }
 
 GameState::~GameState() = default;

@@ -38,6 +38,55 @@ inline constexpr int kWealthEntryCount = 30;
 inline constexpr int kPlaceListSize = 10;
 inline constexpr int kFirstMovingArmyEntity = 80;
 inline constexpr int kMovingArmyCount = kMapEntityCount - kFirstMovingArmyEntity;
+// The moving armies that invade along the fixed routes.
+inline constexpr int kFirstInvader = 80;
+inline constexpr int kLastInvader = 92;
+// The points an enemy plans its walk through, and the moves an enemy army has each day.
+inline constexpr int kEnemyPlanPoints = 7;
+inline constexpr uint8_t kArmyMovesPerDay = 4;
+// The most cells an invader's goal covers: the castle's.
+inline constexpr int kLargestGoalCells = 22;
+// GameStateData::routeCounter while SetRoute's route mode holds.
+inline constexpr int32_t kRouteCounterSet = 22;
+// The battle at the castle, the last of the fixed places'.
+inline constexpr int kCastleBattle = 73;
+// The highest battle number; the invaders' battles are the last.
+inline constexpr int kLastBattle = 93;
+// GameStateData::meetingFirst and meetingSecond when no meeting is set.
+inline constexpr CharacterId kNoMeeting = 100;
+inline constexpr int kPlayerPortraitCount = 2;
+// The kinds of figure a battle's enemies and allies are drawn as.
+inline constexpr int kEnemyKindCount = 11;
+inline constexpr int kAllyKindCount = 3;
+
+// GameStateData::mapSpeed, battleMoveSpeed and battleSwingSpeed.
+enum OptionSpeed : uint8_t { kSpeedSlow = 1, kSpeedAverage = 2, kSpeedFast = 3 };
+
+// The entry of a speed in a table that runs from slow to fast; a byte out of range plays at the
+// average speed.
+constexpr int SpeedIndex(uint8_t speed) {
+    return speed >= kSpeedSlow && speed <= kSpeedFast ? speed - kSpeedSlow
+                                                      : kSpeedAverage - kSpeedSlow;
+}
+
+// GameStateData::routePending.
+enum RouteStep : uint8_t {
+    kRouteNone = 0,
+    kRoutePending = 1,
+    kRouteDone = 2,
+};
+
+// GameStateData::movingParty: the party whose commander a route moves.
+inline constexpr uint8_t kPlayerParty = 1;
+inline constexpr uint8_t kFirstOtherParty = 2;
+
+// GameStateData::storyMode: the opening, then the three ends of a game.
+enum StoryMode : uint8_t {
+    kStoryOpening = 1,
+    kStorySurrender = 2,
+    kStoryPeace = 3,
+    kStoryVictory = 4,
+};
 
 // Every field of the world record. Kept apart from GameState so that it can be value-initialised
 // (zero bytes, padding included) and copied whole; the save image lists the same fields in the
@@ -76,7 +125,7 @@ struct GameStateData {
     uint8_t routeIndex;
     // 1 while a loaded preset route still has to place its character.
     uint8_t routeLength;
-    // 1 = the battle that starts must call SetRoute on leaving; SetRoute sets 2.
+    // A RouteStep: the battle that starts must call SetRoute on leaving; SetRoute marks it done.
     uint8_t routePending;
     // Nonzero: the next SetRoute moves the commander along the battle's preset route.
     uint8_t routeKind;
@@ -84,7 +133,7 @@ struct GameStateData {
     int32_t playerY;
     std::array<int32_t, kRouteCellCount> routeCells;
     uint8_t outcomeReward;
-    // 1 intro, 2 surrendered, 3 peace treaty, 4 victory.
+    // A StoryMode.
     uint8_t storyMode;
     uint8_t madeHallOfFame;
     uint8_t timerSpeed;
@@ -127,7 +176,7 @@ struct GameStateData {
     uint8_t moverRouteIndex;
     std::array<int32_t, 5> moverRecord;
     std::array<uint8_t, 3> enemyWalkFlags;
-    // 1 the player's party, 2..8 the other parties.
+    // kPlayerParty, or kFirstOtherParty.. the other parties.
     uint8_t movingParty;
     uint8_t enemyPointReached;
     std::array<uint8_t, kMapEntityCount> mapEntityJ;
@@ -165,7 +214,7 @@ struct GameStateData {
     uint8_t commanderIsPlayer;
     // Hero number 1..10, 0 none.
     uint8_t commanderHero;
-    // CharacterIds of a meeting; 100 none.
+    // CharacterIds of a meeting; kNoMeeting none.
     CharacterId meetingFirst;
     CharacterId meetingSecond;
     uint8_t townNumber;
@@ -235,7 +284,7 @@ struct GameStateData {
     std::array<uint8_t, 420> snapAllyRows;
     uint8_t musicOn;
     uint8_t soundsOn;
-    // Speeds: 1 slow, 2 average, 3 fast.
+    // OptionSpeed values.
     uint8_t mapSpeed;
     uint8_t battleMoveSpeed;
     uint8_t battleSwingSpeed;

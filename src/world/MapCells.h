@@ -78,6 +78,9 @@ inline constexpr int32_t kMapScrollMinX = -1826;
 inline constexpr int32_t kMapScrollMaxX = 2958;
 inline constexpr int32_t kMapScrollMinY = -1226;
 inline constexpr int32_t kMapScrollMaxY = 1480;
+// Centring on a character may go a little further right and less far down than scrolling.
+inline constexpr int32_t kCentreMaxX = 2976;
+inline constexpr int32_t kCentreMaxY = 1426;
 
 // Pointer tests of edge scrolling, 1 or 0: py >= top + height - 1, py <= top + 1,
 // px <= left + 1 and px >= left + width - 1. The map and the battle pass the rectangles of

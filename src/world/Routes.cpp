@@ -20,31 +20,28 @@ constexpr std::array<Route, 7> kRoutes = {{
     {4191, 4250, 4308, 4370, 4488, 4609, 4671, 4611, 4612, 4731, 4730},
 }};
 
-constexpr int kLastInvasionBattle = 93;
-
 // Route of each invasion battle 81..93.
-constexpr std::array<uint8_t, kLastInvasionBattle - kFirstInvasionBattle + 1> kRouteOfBattle = {
+constexpr std::array<uint8_t, kLastBattle - kFirstInvasionBattle + 1> kRouteOfBattle = {
     0, 1, 2, 3, 1, 4, 1, 5, 6, 0, 6, 6, 6,
 };
 
 constexpr bool IsInvasionBattle(int battle) {
-    return battle >= kFirstInvasionBattle && battle <= kLastInvasionBattle;
+    return battle >= kFirstInvasionBattle && battle <= kLastBattle;
 }
 
 constexpr bool IsHeroNumber(int hero) {
     return hero >= 1 && hero <= kHeroCount;
 }
 
-constexpr int kFirstOtherParty = 2;
 constexpr int kLastOtherParty = kFirstOtherParty + kPartyCount - 1;
 
 }  // namespace
 
 void GameState::SetRoute(uint8_t battle, uint8_t placePlayer, uint8_t heroNumber) {
     if (routeKind != 0) {
-        routeCounter = 22;
+        routeCounter = kRouteCounterSet;
     }
-    routePending = 2;
+    routePending = kRouteDone;
     // Battle numbers past the invasions have no route and no party to follow.
     if (!IsInvasionBattle(battle)) {
         routeKind = 0;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "world/BattleField.h"
 #include "world/CharacterRecords.h"
 #include "world/GameState.h"
 #include "world/Glyph.h"
@@ -69,27 +70,6 @@ enum class SlotCheck : uint8_t {
     AllyKind,      // 0..2
 };
 
-// The map's and the battle's rules that bound saved fields, as the world sees them; a test holds
-// them to the map's and the battle's own.
-namespace saved_rules {
-inline constexpr int kFirstInvader = 80;
-inline constexpr int kLastInvader = 92;
-inline constexpr int kLastBattle = 93;
-inline constexpr int kEnemyPlanPoints = 7;
-inline constexpr int kLargestGoalCells = 22;  // the castle's
-inline constexpr int kArmyMovesPerDay = 4;
-inline constexpr int kHighestDailyIncome = 540;
-inline constexpr int kRouteCounterSet = 22;
-inline constexpr int kEnemyKinds = 11;
-inline constexpr int kAllyKinds = 3;
-inline constexpr int kLastUnitType = 21;
-inline constexpr int kPortraits = 2;
-inline constexpr int kStoryModes = 5;
-inline constexpr int kBattleFieldWidth = 20 * 80;
-inline constexpr int kBattleFieldHeight = 15 * 80;
-inline constexpr int kBattleCells = 20 * 15;
-}  // namespace saved_rules
-
 // Far above anything a game reaches, and low enough that sums of such values stay in 32 bits.
 inline constexpr int32_t kSavedValueCeiling = 100'000'000;
 
@@ -103,7 +83,10 @@ struct SlotRange {
 
 namespace saved_rules {
 
-inline constexpr CharacterId kNoMeetingCharacter = 100;
+inline constexpr int kHighestDailyIncome = 540;
+inline constexpr int kLastUnitType = static_cast<int>(UnitType::Dogs2);
+inline constexpr int kBattleFieldWidth = kBattleColumns * kBattleCellSize;
+inline constexpr int kBattleFieldHeight = kBattleRows * kBattleCellSize;
 
 // The union of the map's regions.
 constexpr MapRegion Extent() {
@@ -136,7 +119,7 @@ constexpr SlotRange RangeOf(SlotCheck check) {
         case SlotCheck::Character:
             return {0, 1 + kHeroCount};
         case SlotCheck::MeetingCharacter:
-            return {0, saved_rules::kNoMeetingCharacter};
+            return {0, kNoMeeting};
         case SlotCheck::HeroNumber:
         case SlotCheck::HeroTally:
             return {0, kHeroCount};
@@ -187,23 +170,23 @@ constexpr SlotRange RangeOf(SlotCheck check) {
         case SlotCheck::BattleY:
             return {0, saved_rules::kBattleFieldHeight - 1};
         case SlotCheck::BattleCell:
-            return {0, saved_rules::kBattleCells};
+            return {0, kBattleCellCount};
         case SlotCheck::MovingArmy:
             return {0, kMapEntityCount - 1};
         case SlotCheck::Invader:
-            return {0, saved_rules::kLastInvader};
+            return {0, kLastInvader};
         case SlotCheck::BattleNumber:
-            return {0, saved_rules::kLastBattle};
+            return {0, kLastBattle};
         case SlotCheck::MapPhase:
             return {0, 0};
         case SlotCheck::RoutePoint:
             return {0, kRoutePointCount};
         case SlotCheck::PlanPoint:
-            return {0, saved_rules::kEnemyPlanPoints};
+            return {0, kEnemyPlanPoints};
         case SlotCheck::GoalCell:
-            return {0, saved_rules::kLargestGoalCells};
+            return {0, kLargestGoalCells};
         case SlotCheck::ArmyMoves:
-            return {0, saved_rules::kArmyMovesPerDay};
+            return {0, kArmyMovesPerDay};
         case SlotCheck::Moves:
             return {0, kMovesPerDay};
         case SlotCheck::RouteStep:
@@ -214,22 +197,28 @@ constexpr SlotRange RangeOf(SlotCheck check) {
         case SlotCheck::SaveSlot:
             return {0, kSaveSlotCount};
         case SlotCheck::StoryMode:
-            return {0, saved_rules::kStoryModes - 1};
+            return {0, kStoryVictory};
         case SlotCheck::Portrait:
-            return {0, saved_rules::kPortraits - 1};
+            return {0, kPlayerPortraitCount - 1};
         case SlotCheck::WealthSlot:
             return {0, kWealthEntryCount};
         case SlotCheck::DailyIncome:
             return {0, saved_rules::kHighestDailyIncome};
         case SlotCheck::RouteCounter:
-            return {0, saved_rules::kRouteCounterSet};
+            return {0, kRouteCounterSet};
         case SlotCheck::EnemyKind:
-            return {0, saved_rules::kEnemyKinds - 1};
+            return {0, kEnemyKindCount - 1};
         case SlotCheck::AllyKind:
-            return {0, saved_rules::kAllyKinds - 1};
+            return {0, kAllyKindCount - 1};
     }
     return {1, 0};
 }
+
+// Every scroll the view can be given is one the save takes.
+static_assert(RangeOf(SlotCheck::ScrollX).low <= kMapScrollMinX &&
+              RangeOf(SlotCheck::ScrollX).high >= std::max(kMapScrollMaxX, kCentreMaxX));
+static_assert(RangeOf(SlotCheck::ScrollY).low <= kMapScrollMinY &&
+              RangeOf(SlotCheck::ScrollY).high >= std::max(kMapScrollMaxY, kCentreMaxY));
 
 // Whether a slot's value is one its field may hold; the byte fields' slots are first held to a
 // byte by the reader.
@@ -243,7 +232,7 @@ constexpr bool SlotFits(int64_t value, SlotCheck check) {
         case SlotCheck::Quest:
             return IsValidQuestState(byte);
         case SlotCheck::MeetingCharacter:
-            return value <= 1 + kHeroCount || value == saved_rules::kNoMeetingCharacter;
+            return value <= 1 + kHeroCount || value == kNoMeeting;
         case SlotCheck::UnitType:
             return IsKnownUnitType(byte);
         case SlotCheck::UnitId:
@@ -253,9 +242,9 @@ constexpr bool SlotFits(int64_t value, SlotCheck check) {
         case SlotCheck::MovingArmy:
             return value == 0 || value >= kFirstMovingArmyEntity;
         case SlotCheck::Invader:
-            return value == 0 || value >= saved_rules::kFirstInvader;
+            return value == 0 || value >= kFirstInvader;
         case SlotCheck::RouteCounter:
-            return value == 0 || value == saved_rules::kRouteCounterSet;
+            return value == 0 || value == kRouteCounterSet;
         default:
             return true;
     }

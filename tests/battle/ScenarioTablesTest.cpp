@@ -413,7 +413,7 @@ const StartLayout& LayoutOf(const PlayerSideRow& row) {
 
 TEST(ScenarioTables, EveryNumberedBattleHasBothSidesAndNoOtherNumberHasAny) {
     std::vector<int> expected;
-    for (int battle = 1; battle <= 93; ++battle) {
+    for (int battle = 1; battle <= kLastBattle; ++battle) {
         if (battle <= 73 || battle >= 81) {
             expected.push_back(battle);
         }
@@ -430,7 +430,7 @@ TEST(ScenarioTables, EveryNumberedBattleHasBothSidesAndNoOtherNumberHasAny) {
     }
     EXPECT_EQ(players, expected);
     EXPECT_EQ(enemies, expected);
-    for (int battle : {-1, 0, 74, 77, 80, 94, 100, 255, 256, 1000}) {
+    for (int battle : {-1, 0, 74, 77, 80, kLastBattle + 1, 100, 255, 256, 1000}) {
         EXPECT_EQ(FindPlayerSideRow(battle), nullptr) << battle;
         EXPECT_EQ(FindEnemySideRow(battle), nullptr) << battle;
     }

@@ -134,7 +134,7 @@ TEST_F(HouseDrawing, TheHealLabelNamesThePriceAndTheMenuShowsLabelsWhenLit) {
         Load(screen);
         log.clear();
         screen.healPrice = p.price;
-        screen.buttonFrame[1] = 1;
+        screen.buttons.SetLook(kHealButton, kButtonHovered);
         screen.DrawBackground();
         EXPECT_EQ(Drawn(screen, kHealPriceTenSlot, 124).size(), p.slot == kHealPriceTenSlot);
         EXPECT_EQ(Drawn(screen, kHealPriceTwoSlot, 124).size(), p.slot == kHealPriceTwoSlot);

@@ -30,6 +30,7 @@ struct ButtonCase {
 };
 
 void SelectArmy(HouseScreen& s) {
+    s.army.present[0] = 1;
     s.selectedArmy = 1;
 }
 
@@ -64,11 +65,10 @@ TEST(HouseButtons, EachTakesAPressOnlyInsideItsRectangleAndWhileLive) {
     const Mouse pressed(true);
     for (const ButtonCase& button : kButtons) {
         SCOPED_TRACE(static_cast<int>(button.id));
-        const int entry = ButtonFrameEntry(button.id);
         if (button.makeLive) {
             CastleScreen dead;
             EXPECT_EQ(dead.OnMouseClick(button.x, button.y, pressed.device), 0);
-            EXPECT_EQ(dead.pressedId, 0);
+            EXPECT_EQ(dead.buttons.pressedId, 0);
         }
         for (const auto& [x, y] : {std::pair{button.x, button.y},
                                    std::pair{button.x + button.w - 1, button.y + button.h - 1}}) {
@@ -77,8 +77,8 @@ TEST(HouseButtons, EachTakesAPressOnlyInsideItsRectangleAndWhileLive) {
                 button.makeLive(screen);
             }
             ASSERT_EQ(screen.OnMouseClick(x, y, pressed.device), 1);
-            EXPECT_EQ(screen.pressedId, button.id);
-            EXPECT_EQ(screen.buttonFrame[entry], button.pressedFrame);
+            EXPECT_EQ(screen.buttons.pressedId, button.id);
+            EXPECT_EQ(screen.buttons.Look(button.id), button.pressedFrame);
             EXPECT_EQ(screen.disbandQuestion != 0, button.id == kDisbandButton ||
                                                        button.id == kDisbandYesButton ||
                                                        button.id == kDisbandNoButton);
@@ -91,51 +91,41 @@ TEST(HouseButtons, EachTakesAPressOnlyInsideItsRectangleAndWhileLive) {
                 button.makeLive(screen);
             }
             screen.OnMouseClick(x, y, pressed.device);
-            EXPECT_NE(screen.pressedId, button.id);
+            EXPECT_NE(screen.buttons.pressedId, button.id);
         }
     }
     // Without a button down nothing is taken.
     CastleScreen screen;
     EXPECT_EQ(screen.OnMouseClick(700, 40, Mouse(false).device), 0);
-    EXPECT_EQ(screen.pressedId, 0);
+    EXPECT_EQ(screen.buttons.pressedId, 0);
 }
 
-TEST(HouseButtons, HoverFollowsThePointerTheLaterButtonWinsAndNameIsHoveredUnselected) {
+TEST(HouseButtons, OverlappingButtonsHoverTheLaterAndPressTheFirstAndNameNeedsAnArmy) {
     // Disband Yes and recruit Yes overlap: the hover goes to the later, the press to the first.
     VillageScreen screen;
     screen.selectedArmy = 1;
     screen.disbandQuestion = 1;
     screen.offerChosen = 2;
     screen.OnMouseMove(245, 375);
-    EXPECT_EQ(screen.hoverButton, kRecruitYesButton);
-    EXPECT_EQ(screen.buttonFrame[ButtonFrameEntry(kDisbandYesButton)], 1);
-    EXPECT_EQ(screen.buttonFrame[ButtonFrameEntry(kRecruitYesButton)], 1);
+    EXPECT_EQ(screen.buttons.hoverId, kRecruitYesButton);
+    EXPECT_EQ(screen.buttons.Look(kDisbandYesButton), kButtonHovered);
+    EXPECT_EQ(screen.buttons.Look(kRecruitYesButton), kButtonHovered);
     EXPECT_EQ(screen.OnMouseClick(245, 375, Mouse(true).device), 1);
-    EXPECT_EQ(screen.pressedId, kDisbandYesButton);
+    EXPECT_EQ(screen.buttons.pressedId, kDisbandYesButton);
 
-    // Name lights under the pointer with no army chosen, yet takes no press.
-    TownScreen idle;
-    idle.OnMouseMove(200, 150);
-    EXPECT_EQ(idle.hoverButton, kNameButton);
-    EXPECT_EQ(idle.buttonFrame[ButtonFrameEntry(kNameButton)], 1);
-    EXPECT_EQ(idle.OnMouseClick(200, 150, Mouse(true).device), 0);
-    // A button that is not live keeps its look and takes no hover.
-    idle.ClearHover();
-    idle.buttonFrame[ButtonFrameEntry(kAcceptYesButton)] = 2;
-    idle.OnMouseMove(240, 440);
-    EXPECT_EQ(idle.hoverButton, 0);
-    EXPECT_EQ(idle.buttonFrame[ButtonFrameEntry(kAcceptYesButton)], 2);
-
-    // While a press is held the looks stay: the pressed Leave keeps its frame off the button.
-    TowerScreen held;
-    held.OnMouseClick(700, 40, Mouse(true).device);
-    held.clickHit = 1;
-    held.OnMouseMove(700, 120);
-    EXPECT_EQ(held.hoverButton, kHealButton);
-    EXPECT_EQ(held.buttonFrame[ButtonFrameEntry(kLeaveButton)], 2);
-    EXPECT_EQ(held.buttonFrame[ButtonFrameEntry(kHealButton)], 0);
-    held.ClearHover();
-    EXPECT_EQ(held.hoverButton, 0);
+    // Name and Disband, drawn only over a chosen army, take neither hover nor press without one,
+    // nor with an empty cell chosen.
+    for (const uint8_t chosen : {0, 4}) {
+        TownScreen idle;
+        idle.army.present[0] = 1;
+        idle.selectedArmy = chosen;
+        for (const auto& [x, y] : {std::pair{200, 150}, std::pair{360, 150}}) {
+            idle.OnMouseMove(x, y);
+            EXPECT_EQ(idle.buttons.hoverId, 0);
+            EXPECT_EQ(idle.OnMouseClick(x, y, Mouse(true).device), 0);
+            EXPECT_EQ(idle.disbandQuestion, 0);
+        }
+    }
 }
 
 TEST(HouseButtons, StatisticsCellsAreHoveredByTheirRectangles) {

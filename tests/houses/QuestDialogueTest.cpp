@@ -163,7 +163,7 @@ TEST(QuestDialogue, AnOfferShowsItsTitledLinesAndOpensTheAcceptQuestion) {
         EXPECT_TRUE(Talk(*screen).drawn.empty());
         EXPECT_EQ(screen->acceptQuestion, 0);
         screen->talkOpen = 1;
-        screen->buttonFrame[ButtonFrameEntry(kAcceptYesButton)] = 2;
+        screen->buttons.SetLook(kAcceptYesButton, kButtonPressed);
         const RecordingCanvas canvas = Talk(*screen);
         EXPECT_EQ(screen->acceptQuestion, 1);
         const auto shown = canvas.Texts();

@@ -28,7 +28,7 @@ TEST(MapObjects, ANewGamePutsEveryTreasureAndArmyOnItsCell) {
     EXPECT_EQ(screen.armyCell[0], 9898);
     EXPECT_EQ(screen.chestCell[0], 9898);
     EXPECT_EQ(screen.cellObject[9898], kCodeFirstArmy + 0);
-    for (int army = 65; army < kMapArmyCount; ++army) {
+    for (int army = 65; army < kMapEntityCount; ++army) {
         EXPECT_EQ(screen.armyCell[army], 0) << army;
         EXPECT_EQ(screen.armyPicture[army], 7);
     }

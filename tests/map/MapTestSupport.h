@@ -15,7 +15,7 @@ inline void FillFromWorld(MapScreen& screen, const GameState& world) {
     std::copy(world.pileActive.begin(), world.pileActive.end(), screen.pileActive.begin());
     std::copy(world.bagActive.begin(), world.bagActive.end(), screen.bagActive.begin());
     std::copy(world.roamerFlag.begin(), world.roamerFlag.end(), screen.chestActive.begin());
-    for (int army = 0; army < kMapArmyCount; ++army) {
+    for (int army = 0; army < kMapEntityCount; ++army) {
         screen.armyActive[army] = world.BattleSite(army + 1);
     }
     screen.PlaceObjects();

@@ -88,15 +88,7 @@ TEST_F(HouseVisitRoad, ARecruitIsPaidAtOnceAndJoinsTheWorldWhenTheHouseIsLeft) {
     EXPECT_EQ(World().gold, 760);
 }
 
-TEST_F(HouseVisitRoad, ARecruitWantsGoldAndRoom) {
-    World().gold = 100;
-    player.EnterHouse(HouseKind::Town, 1, kPlayerCharacter);
-    player.Recruit(1);
-    EXPECT_EQ(House().noMoneyForRecruit, 1);
-    EXPECT_EQ(World().gold, 100);
-    player.PressKey(kKeyEscape);
-    player.Frames(2);
-
+TEST_F(HouseVisitRoad, ARecruitWantsRoom) {
     ArmyRecord& army = World().playerArmy;
     for (size_t i = 0; i < kArmySlotCount; ++i) {
         army.present[i] = 1;
@@ -124,46 +116,6 @@ TEST_F(HouseVisitRoad, AClickWhereAHiddenRecruitYesWasBuysNothing) {
     player.ClickHouseButton(kRecruitYesButton);
     EXPECT_EQ(World().gold, 1000);
     EXPECT_EQ(House().army.unitId[static_cast<size_t>(slot)], 0);
-}
-
-TEST_F(HouseVisitRoad, HealingMendsTheVisitorAndItsArmiesAtOnceForThePrice) {
-    const struct {
-        HouseKind kind;
-        CharacterId visitor;
-        int32_t gold;
-        int32_t goldAfter;
-    } kCases[] = {
-        {HouseKind::Village, kPlayerCharacter, 100, 90},
-        {HouseKind::Castle, 4, 25, 15},
-        {HouseKind::Temple, kPlayerCharacter, 9, 9},
-    };
-    for (const auto& c : kCases) {
-        const bool player1 = c.visitor == kPlayerCharacter;
-        CharacterStats& stats =
-            player1 ? World().playerStats : World().heroStats[HeroIndexOfCharacter(c.visitor)];
-        ArmyRecord& army =
-            player1 ? World().playerArmy : World().heroArmies[HeroIndexOfCharacter(c.visitor)];
-        stats.maxHealth = 40;
-        stats.health = 15;
-        army.present[0] = 1;
-        army.serious[0] = 2;
-        army.down[0] = 1;
-        World().gold = c.gold;
-        player.EnterHouse(c.kind, 2, c.visitor);
-        // The men down stood up on entry; the message goes with the first click.
-        player.ClickAt(300, 300);
-        player.ClickHouseButton(kHealButton);
-        EXPECT_EQ(World().gold, c.goldAfter);
-        const bool healed = c.gold != c.goldAfter;
-        EXPECT_EQ(House().healDoneShown, healed ? 1 : 0);
-        EXPECT_EQ(stats.health, healed ? 40 : 15);
-        EXPECT_EQ(army.serious[0], healed ? 0 : 2);
-        EXPECT_EQ(House().army.serious[0], healed ? 0 : 2);
-        player.PressKey(kKeyBack);
-        player.Frames(2);
-        EXPECT_EQ(stats.health, healed ? 40 : 15);
-        EXPECT_EQ(army.down[0], 0);
-    }
 }
 
 TEST_F(HouseVisitRoad, ADisbandedArmyLeavesTheWorldWithTheVisit) {
@@ -212,11 +164,11 @@ TEST_F(HouseVisitRoad, AHeldPressActsWhenThePointerSlidesOffOrOnRelease) {
     player.Frame();
     HeadlessGame::backend().SetButton(0, true);
     player.Frame();
-    EXPECT_EQ(House().pressedId, kLeaveButton);
+    EXPECT_EQ(House().buttons.pressedId, kLeaveButton);
     // Onto the Heal button: Heal becomes the pressed one and acts on release.
     player.PointAt(kMenuX, kHealY);
     player.Frame();
-    EXPECT_EQ(House().pressedId, kHealButton);
+    EXPECT_EQ(House().buttons.pressedId, kHealButton);
     HeadlessGame::backend().SetButton(0, false);
     player.Frame();
     EXPECT_EQ(House().healFailShown + House().healDoneShown, 1);
@@ -279,21 +231,6 @@ TEST_F(HouseVisitRoad, RaisedMenCostOneFameOncePerVisitAndAHeroKeepsItsNewHealth
     EXPECT_EQ(House().raisedMessage, 0);
     player.Frames(2);
     EXPECT_EQ(World().fame, 4);
-}
-
-TEST_F(HouseVisitRoad, NameHandsTheChosenArmyOverForRenaming) {
-    player.EnterHouse(HouseKind::Castle, 0, kPlayerCharacter);
-    player.ClickAt(kFirstArmyCellX, kFirstArmyCellY);
-    player.PointAt(224, 158);
-    player.Frame();
-    HeadlessGame::backend().SetButton(0, true);
-    player.Frame();
-    HeadlessGame::backend().SetButton(0, false);
-    EXPECT_EQ(game.app.renameArmy, 1);
-    EXPECT_EQ(game.app.renameArmySlot, 1);
-    EXPECT_EQ(game.app.renameOwner, kPlayerCharacter);
-    EXPECT_EQ(game.app.renameReturn, 7);
-    EXPECT_EQ(World().armyNameHandOver, World().playerArmy.name[0]);
 }
 
 TEST_F(HouseVisitRoad, AHouseNobodyCouldReachSendsBackToTheMapUntouched) {

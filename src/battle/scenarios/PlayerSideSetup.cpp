@@ -12,11 +12,11 @@ bool GroupComes(const AllyGroup& group, const BattleScreen& screen) {
         case AllyCondition::DefenderFound:
             return screen.mapByte != 0;
         case AllyCondition::QuestAccepted:
-            return screen.questState[group.quest - 1] >= 2;
+            return screen.questState[group.quest - 1] >= kQuestAccepted;
         case AllyCondition::QuestGoalMet:
-            return screen.questState[group.quest - 1] >= 5;
+            return screen.questState[group.quest - 1] >= kQuestGoalMet;
         case AllyCondition::QuestNotLocked:
-            return screen.questState[group.quest - 1] != 0;
+            return screen.questState[group.quest - 1] != kQuestLocked;
     }
     return false;
 }
