@@ -1,12 +1,9 @@
 #include <cstdint>
-#include <cstdio>
 
 #include "FuzzGame.h"
 #include "app/GameApp.h"
 #include "battle/BattleSideButtons.h"
-#include "engine/DataBlob.h"
 #include "engine/KeyCodes.h"
-#include "frontend/SaveFiles.h"
 #include "map/ControlPanel.h"
 #include "map/MapScreen.h"
 #include "map/MapView.h"
@@ -21,7 +18,6 @@ using namespace varn;
 
 namespace {
 
-constexpr uint8_t kSlot = 1;
 constexpr int kFrames = 300;
 
 // What the script does: a key, a click at a screen position, or a click on the map cell at an
@@ -71,15 +67,6 @@ void Target(const GameApp& app, const ScriptStep& step, int32_t& x, int32_t& y) 
     }
 }
 
-bool WriteInput(const uint8_t* data, size_t size) {
-    FILE* file = std::fopen("Saves/1.save", "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    const bool whole = std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && whole;
-}
-
 }  // namespace
 
 // The system font library keeps a cache for the life of the process.
@@ -89,19 +76,13 @@ extern "C" const char* __lsan_default_suppressions() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const FuzzWorkingFolder folder;
-    std::filesystem::create_directory("Saves");
-    if (!WriteInput(data, size)) {
+    if (!WriteFirstSlot({data, size})) {
         return 0;
     }
     // A fast clock: walks and swings take few frames.
     GameApp app;
     platform::HeadlessBackend& backend = StartHeadlessGame(app, 100);
-    app.loadSlot = kSlot;
-    app.loadBlob = std::make_unique<DataBlob>();
-    app.loadBlob->LoadFromFile(SaveSlotPath(kSlot).c_str(), nullptr);
-    app.SwitchState(LoadGameStateThunk, kPhaseSwitch);
-    app.Frame();
-    if (app.stateHandler == MainMenuStateThunk) {
+    if (!LoadFirstSlot(app)) {
         app.Cleanup();
         return 0;
     }

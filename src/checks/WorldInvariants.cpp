@@ -73,7 +73,7 @@ void CheckHandOverBytes(const GameApp& app, std::vector<std::string>& violations
 
 }  // namespace
 
-std::vector<std::string> WorldInvariantViolations(const GameApp& app) {
+std::vector<std::string> WorldInvariantViolations(const GameApp& app, SaveRoundTrip roundTrip) {
     std::vector<std::string> violations;
     if (std::ranges::find(kStates, app.stateHandler) == std::end(kStates)) {
         violations.push_back("the current state is none of the state list");
@@ -81,6 +81,10 @@ std::vector<std::string> WorldInvariantViolations(const GameApp& app) {
     CheckHandOverBytes(app, violations);
     if (!app.world) {
         violations.push_back("no world record");
+        return violations;
+    }
+    if (roundTrip == SaveRoundTrip::Skip) {
+        AddPartyViolations(*app.world, violations);
         return violations;
     }
     // What a save from here would write beside the record: the view's scroll while it lives.

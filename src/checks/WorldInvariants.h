@@ -23,8 +23,12 @@ void AddPartyViolations(const GameState& world, std::vector<std::string>& violat
 void AddRecordViolations(const GameState& world, int32_t scrollX, int32_t scrollY,
                          std::vector<std::string>& violations);
 
-// The record's faults, the current state one of the state list, and the bytes the states hand
-// each other within their ranges.
-std::vector<std::string> WorldInvariantViolations(const GameApp& app);
+// Whether a check saves and loads the record: the costliest of the checks, by far.
+enum class SaveRoundTrip : uint8_t { Run, Skip };
+
+// The record's faults (the party's alone when the round trip is skipped), the current state one
+// of the state list, and the bytes the states hand each other within their ranges.
+std::vector<std::string> WorldInvariantViolations(const GameApp& app,
+                                                  SaveRoundTrip roundTrip = SaveRoundTrip::Run);
 
 }  // namespace varn
