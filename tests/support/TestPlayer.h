@@ -44,7 +44,7 @@ class TestPlayer : public ExchangePlayer {
         while (x != toX || y != toY) {
             x += x < toX ? kMapCellSize : x > toX ? -kMapCellSize : 0;
             y += y < toY ? kMapCellSize : y > toY ? -kMapCellSize : 0;
-            for (int army = 0; army < kMapArmyCount; ++army) {
+            for (size_t army = 0; army < map.armyActive.size(); ++army) {
                 if (map.armyActive[army] != 0 && std::abs(map.armyX[army] - x) <= kMapCellSize &&
                     std::abs(map.armyY[army] - y) <= kMapCellSize) {
                     return false;
