@@ -7,13 +7,6 @@ namespace varn {
 
 namespace {
 
-constexpr int kBarBackSlot = 22;
-constexpr int kPlayerPortraitSlot = 20;
-constexpr int kHeroPortraitSlot = 21;
-constexpr int kMovesBackSlot = 31;
-constexpr int kMovesDigitSlot = 8;
-constexpr int kBarButtonSlot = 19;
-
 struct BarButtonArt {
     int iconSlot;
     int32_t iconX;
@@ -27,9 +20,12 @@ struct BarButtonArt {
 
 // By button id - 1; each label stands at the button's x, y 540.
 constexpr BarButtonArt kBarButtonArt[kBarButtonCount] = {
-    {11, 406, 544, 1.1f, 1.0f, 15, 1.0f, 1.0f}, {26, 473, 541, 1.1f, 1.1f, 16, 1.0f, 1.0f},
-    {13, 543, 541, 1.1f, 1.1f, 17, 1.0f, 1.0f}, {14, 612, 541, 1.1f, 1.1f, 18, 1.0f, 1.0f},
-    {27, 681, 541, 1.1f, 1.1f, 28, 1.0f, 1.1f}, {29, 750, 541, 1.1f, 1.1f, 30, 1.0f, 1.0f},
+    {kMapWalkIconSlot, 406, 544, 1.1f, 1.0f, kMapMoveLabelSlot, 1.0f, 1.0f},
+    {kMapTradeSlot, 473, 541, 1.1f, 1.1f, kMapTradeLabelSlot, 1.0f, 1.0f},
+    {kMapAttackIconSlot, 543, 541, 1.1f, 1.1f, kMapAttackLabelSlot, 1.0f, 1.0f},
+    {kMapLookIconSlot, 612, 541, 1.1f, 1.1f, kMapLookLabelSlot, 1.0f, 1.0f},
+    {kMapCentreIconSlot, 681, 541, 1.1f, 1.1f, kMapCentreLabelSlot, 1.0f, 1.1f},
+    {kMapNextIconSlot, 750, 541, 1.1f, 1.1f, kMapNextLabelSlot, 1.0f, 1.0f},
 };
 
 }  // namespace
@@ -39,15 +35,15 @@ void MapScreen::DrawHeroPanel() {
     if (playerSelected == 0 && !heroShown) {
         return;
     }
-    DrawSprite(kBarBackSlot, 0, 100, 530, 4.7f, 1.8f);
+    DrawSprite(kMapBarBackSlot, 0, 100, 530, 4.7f, 1.8f);
     if (heroShown) {
-        DrawSprite(kHeroPortraitSlot, heroSelected - 1, 0, 530, 0.9f, 0.9f);
+        DrawSprite(kMapHeroPortraitSlot, heroSelected - 1, 0, 530, 0.9f, 0.9f);
     } else {
-        DrawSprite(kPlayerPortraitSlot, portraitVariant == 0 ? 1 : 0, 0, 530, 0.9f, 0.9f);
+        DrawSprite(kMapPlayerPortraitSlot, portraitVariant == 0 ? 1 : 0, 0, 530, 0.9f, 0.9f);
     }
-    DrawSprite(kMovesBackSlot, 0, 58, 530, 1.3125f, 1.8f);
+    DrawSprite(kMapMovesBackSlot, 0, 58, 530, 1.3125f, 1.8f);
     const uint8_t moves = heroShown ? heroMoves[heroSelected - 1] : playerMoves;
-    DrawSprite(kMovesDigitSlot, moves, 70, 550, 0.6f, 0.8f);
+    DrawSprite(kMapDigitSlot, moves, 70, 550, 0.6f, 0.8f);
 
     const auto& armies = panelArmies[heroShown ? heroSelected : 0];
     if (unitSprites) {
@@ -63,7 +59,7 @@ void MapScreen::DrawHeroPanel() {
     for (const ButtonRect& button : kBarButtons) {
         const uint8_t state = barButtons.Look(button.id);
         const BarButtonArt& art = kBarButtonArt[button.id - 1];
-        DrawSprite(kBarButtonSlot, state, button.x, 530, 1.0f, 0.9f);
+        DrawSprite(kMapBarButtonSlot, state, button.x, 530, 1.0f, 0.9f);
         if (state == kButtonNormal) {
             DrawSprite(art.iconSlot, 0, art.iconX, art.iconY, art.iconScaleX, art.iconScaleY);
         } else {

@@ -25,14 +25,6 @@ constexpr int32_t kBodyWidth = 670;
 constexpr int32_t kLineWidth = 340;
 constexpr const char* kPressEnter = "press Enter to continue";
 
-constexpr int kBoxSlot = 7;
-constexpr int kGoldDigitSlot = 8;
-constexpr int kPileSlot = 3;
-constexpr int kDayAndGoldSlot = 32;
-constexpr int kFameSlot = 33;
-constexpr int kMouseSlot = 34;
-constexpr int kLargeBoxSlot = 35;
-constexpr int kSmallBoxSlot = 36;
 constexpr int kPanelDayDigitSlot = 10;
 constexpr int kPanelFameDigitSlot = 11;
 
@@ -152,11 +144,11 @@ void MapScreen::DrawDayBox() {
         DrawLine("Move around by:", 231, 40, kLineWidth, kTextColour);
         DrawLine("left click to draw path ", 231, 80, kLineWidth, kTextColour);
         DrawLine("press ENTER to move", 231, 120, kLineWidth, kTextColour);
-        DrawSprite(kMouseSlot, 0, 450, 70, 0.9f, 0.9f);
-        DrawSprite(kLargeBoxSlot, 0, 174, 196, 1.45f, 0.9f);
+        DrawSprite(kMapMouseSlot, 0, 450, 70, 0.9f, 0.9f);
+        DrawSprite(kMapLargeBoxSlot, 0, 174, 196, 1.45f, 0.9f);
         DrawLine("You arrive at the Kingdom of Zav.", 201, 256, kLineWidth, kTextColour);
     } else {
-        DrawSprite(kLargeBoxSlot, 0, 270, 198, 0.6f, 0.6f);
+        DrawSprite(kMapLargeBoxSlot, 0, 270, 198, 0.6f, 0.6f);
     }
     char dayText[16];
     std::snprintf(dayText, sizeof dayText, "%ld", static_cast<long>(dayShown));
@@ -177,16 +169,16 @@ void MapScreen::DrawDayBox() {
 }
 
 void MapScreen::DrawStatusStrip(uint32_t gold, SpriteSet* panelSprites) {
-    DrawSprite(kSmallBoxSlot, 0, 0, 0, gold >= 100000 ? 1.65f : 1.45f, 0.8f);
-    DrawSprite(kDayAndGoldSlot, 0, 8, 0, 0.9f, 0.85f);
-    DrawSprite(kDayAndGoldSlot, 1, 100, 1, 0.9f, 0.85f);
+    DrawSprite(kMapSmallBoxSlot, 0, 0, 0, gold >= 100000 ? 1.65f : 1.45f, 0.8f);
+    DrawSprite(kMapDayAndGoldSlot, 0, 8, 0, 0.9f, 0.85f);
+    DrawSprite(kMapDayAndGoldSlot, 1, 100, 1, 0.9f, 0.85f);
     DrawSmallCounter(panelSprites, kPanelDayDigitSlot, dayShown, {26}, {17, 37}, {7, 27, 47}, 30);
     // Six digits at most, 20 apart; a seventh is not drawn.
     const std::string digits = std::to_string(gold).substr(0, 6);
     constexpr std::array<int32_t, 6> kFirstX = {120, 110, 98, 88, 78, 78};
     const int32_t first = kFirstX[digits.size() - 1];
     for (size_t i = 0; i < digits.size(); ++i) {
-        DrawSprite(kGoldDigitSlot, digits[i] - '0', first + static_cast<int32_t>(i) * 20, 30, 0.6f,
+        DrawSprite(kMapDigitSlot, digits[i] - '0', first + static_cast<int32_t>(i) * 20, 30, 0.6f,
                    0.6f);
     }
 }
@@ -205,17 +197,17 @@ void MapScreen::DrawFoundBox(int32_t goldX, int32_t goldY) {
         }
     }
     if (foundGoldShown != 0) {
-        DrawSprite(kPileSlot, 0, 320, 220, 0.8f, 0.8f);
+        DrawSprite(kMapPileSlot, 0, 320, 220, 0.8f, 0.8f);
         const int32_t amount = std::max(foundGold, 0);
         if (amount < 100) {
             const std::string two = {static_cast<char>('0' + amount / 10),
                                      static_cast<char>('0' + amount % 10)};
-            DrawDigits(sprites.get(), kGoldDigitSlot, two, {goldX + 25, goldX + 50}, goldY, 0.7f);
+            DrawDigits(sprites.get(), kMapDigitSlot, two, {goldX + 25, goldX + 50}, goldY, 0.7f);
         } else if (amount < 1000) {
-            DrawDigits(sprites.get(), kGoldDigitSlot, std::to_string(amount),
+            DrawDigits(sprites.get(), kMapDigitSlot, std::to_string(amount),
                        {goldX + 13, goldX + 35, goldX + 60}, goldY, 0.7f);
         } else {
-            DrawDigits(sprites.get(), kGoldDigitSlot, std::to_string(amount),
+            DrawDigits(sprites.get(), kMapDigitSlot, std::to_string(amount),
                        {goldX - 13, goldX + 10, goldX + 35, goldX + 60}, goldY, 0.7f);
         }
     }
@@ -244,8 +236,8 @@ void MapScreen::DrawEventMessage(int32_t goldX, int32_t goldY, uint8_t showDayBo
         DrawLine("Can't Trade. Someone has 0 movement left.", 162, 465, 540, kTextColour);
     }
     if (showFamePanel != 0) {
-        DrawSprite(kSmallBoxSlot, 0, 659, 49, 1.0f, 0.75f);
-        DrawSprite(kFameSlot, 0, 695, 48, 0.9f, 0.9f);
+        DrawSprite(kMapSmallBoxSlot, 0, 659, 49, 1.0f, 0.75f);
+        DrawSprite(kMapFameSlot, 0, 695, 48, 0.9f, 0.9f);
         DrawSmallCounter(panelSprites, kPanelFameDigitSlot, fameShown, {715}, {703, 723},
                          {694, 714, 734}, 75);
     }
@@ -264,7 +256,7 @@ void MapScreen::DrawEventMessage(int32_t goldX, int32_t goldY, uint8_t showDayBo
 }
 
 void MapScreen::DrawBox(int32_t x, int32_t y, float scaleX, float scaleY) {
-    DrawSprite(kBoxSlot, 0, x, y, scaleX, scaleY);
+    DrawSprite(kMapBoxSlot, 0, x, y, scaleX, scaleY);
 }
 
 void MapScreen::DrawSprite(int32_t slot, int32_t frame, int32_t x, int32_t y, float scaleX,

@@ -19,43 +19,83 @@ namespace varn {
 class GraphicsDevice;
 class InputDevice;
 
+// The slots of the map's own pictures.
+enum MapPicture : int32_t {
+    kMapPlayerSlot = 0,
+    kMapSelectedSlot = 1,
+    kMapDotSlot = 2,
+    kMapPileSlot = 3,
+    kMapBagSlot = 4,
+    kMapChestSlot = 5,
+    kMapHeroSlot = 6,
+    kMapBoxSlot = 7,
+    kMapDigitSlot = 8,
+    kMapPrisonSlot = 9,
+    kMapEndTurnSlot = 10,
+    kMapWalkIconSlot = 11,
+    kMapAttackIconSlot = 13,
+    kMapLookIconSlot = 14,
+    kMapMoveLabelSlot = 15,
+    kMapTradeLabelSlot = 16,
+    kMapAttackLabelSlot = 17,
+    kMapLookLabelSlot = 18,
+    kMapBarButtonSlot = 19,
+    kMapPlayerPortraitSlot = 20,
+    kMapHeroPortraitSlot = 21,
+    kMapBarBackSlot = 22,
+    kMapBlockedSlot = 23,
+    kMapBattleSlot = 24,
+    kMapBlockedPathSlot = 25,
+    kMapTradeSlot = 26,
+    kMapCentreIconSlot = 27,
+    kMapCentreLabelSlot = 28,
+    kMapNextIconSlot = 29,
+    kMapNextLabelSlot = 30,
+    kMapMovesBackSlot = 31,
+    kMapDayAndGoldSlot = 32,
+    kMapFameSlot = 33,
+    kMapMouseSlot = 34,
+    kMapLargeBoxSlot = 35,
+    kMapSmallBoxSlot = 36,
+};
+
 inline constexpr PictureLoad kMapScreenPictures[] = {
-    {0, "Art\\Map\\Dude.bmp", 32, 64, 0xFF000000},
-    {1, "Art\\Map\\Selected.bmp", 32, 32, 0xFF000000},
-    {2, "Art\\Map\\Dot.bmp", 32, 32, 0xFF000000},
-    {3, "Art\\Map\\Gold.bmp", 64, 64, 0xFF000000},
-    {4, "Art\\Map\\Bag.bmp", 64, 64, 0xFF000000},
-    {5, "Art\\Map\\Chest.bmp", 64, 64, 0xFF000000},
-    {6, "Art\\Map\\Dude2.bmp", 32, 64, 0xFF000000},
-    {7, "Art\\Map\\Back.bmp", 64, 64, 0},
-    {8, "Art\\Wealth\\Numbers1.bmp", 32, 32, 0xFF000000},
-    {9, "Art\\Heroes\\Prison.bmp", 32, 32, 0xFFFF0000},
-    {10, "Art\\Controls\\Button4.bmp", 64, 64, 0},
-    {11, "Art\\Controls\\Walk.bmp", 32, 32, 0xFF000000},
-    {13, "Art\\You\\Attack.bmp", 32, 32, 0xFF000000},
-    {14, "Art\\Controls\\Inspect.bmp", 32, 32, 0xFF000000},
-    {15, "Art\\Controls\\Write2.bmp", 64, 32, 0xFF000000},
-    {16, "Art\\Controls\\Write3.bmp", 64, 32, 0xFF000000},
-    {17, "Art\\Controls\\Write4.bmp", 64, 32, 0xFF000000},
-    {18, "Art\\Controls\\Write5.bmp", 64, 32, 0xFF000000},
-    {19, "Art\\Controls\\Button5.bmp", 64, 64, 0},
-    {20, "Art\\Controls\\Portrait2.bmp", 64, 64, 0xFF00FF00},
-    {21, "Art\\Controls\\H1.bmp", 64, 64, 0},
-    {22, "Art\\Controls\\Back.bmp", 64, 32, 0},
-    {23, "Art\\Fight\\Blocked.bmp", 32, 32, 0},
-    {24, "Art\\Fight\\Battle.bmp", 32, 32, 0},
-    {25, "Art\\Fight\\Blocked2.bmp", 32, 32, 0},
-    {26, "Art\\Controls\\Trade2.bmp", 32, 32, 0xFF000000},
-    {27, "Art\\Controls\\Center.bmp", 32, 32, 0xFF000000},
-    {28, "Art\\Controls\\Write8.bmp", 64, 32, 0xFF000000},
-    {29, "Art\\Controls\\Next.bmp", 32, 32, 0xFF000000},
-    {30, "Art\\Controls\\Write9.bmp", 64, 32, 0xFF000000},
-    {31, "Art\\Controls\\Back7.bmp", 32, 32, 0},
-    {32, "Art\\Controls\\DayAndGold.bmp", 64, 32, 0xFF000000},
-    {33, "Art\\Controls\\Fame.bmp", 64, 32, 0xFF000000},
-    {34, "Art\\Controls\\Mouse.bmp", 32, 64, 0xFFFF0000},
-    {35, "Art\\Map\\Box.bmp", 256, 128, 0},
-    {36, "Art\\Controls\\Box.bmp", 128, 64, 0},
+    {kMapPlayerSlot, "Art\\Map\\Dude.bmp", 32, 64, 0xFF000000},
+    {kMapSelectedSlot, "Art\\Map\\Selected.bmp", 32, 32, 0xFF000000},
+    {kMapDotSlot, "Art\\Map\\Dot.bmp", 32, 32, 0xFF000000},
+    {kMapPileSlot, "Art\\Map\\Gold.bmp", 64, 64, 0xFF000000},
+    {kMapBagSlot, "Art\\Map\\Bag.bmp", 64, 64, 0xFF000000},
+    {kMapChestSlot, "Art\\Map\\Chest.bmp", 64, 64, 0xFF000000},
+    {kMapHeroSlot, "Art\\Map\\Dude2.bmp", 32, 64, 0xFF000000},
+    {kMapBoxSlot, "Art\\Map\\Back.bmp", 64, 64, 0},
+    {kMapDigitSlot, "Art\\Wealth\\Numbers1.bmp", 32, 32, 0xFF000000},
+    {kMapPrisonSlot, "Art\\Heroes\\Prison.bmp", 32, 32, 0xFFFF0000},
+    {kMapEndTurnSlot, "Art\\Controls\\Button4.bmp", 64, 64, 0},
+    {kMapWalkIconSlot, "Art\\Controls\\Walk.bmp", 32, 32, 0xFF000000},
+    {kMapAttackIconSlot, "Art\\You\\Attack.bmp", 32, 32, 0xFF000000},
+    {kMapLookIconSlot, "Art\\Controls\\Inspect.bmp", 32, 32, 0xFF000000},
+    {kMapMoveLabelSlot, "Art\\Controls\\Write2.bmp", 64, 32, 0xFF000000},
+    {kMapTradeLabelSlot, "Art\\Controls\\Write3.bmp", 64, 32, 0xFF000000},
+    {kMapAttackLabelSlot, "Art\\Controls\\Write4.bmp", 64, 32, 0xFF000000},
+    {kMapLookLabelSlot, "Art\\Controls\\Write5.bmp", 64, 32, 0xFF000000},
+    {kMapBarButtonSlot, "Art\\Controls\\Button5.bmp", 64, 64, 0},
+    {kMapPlayerPortraitSlot, "Art\\Controls\\Portrait2.bmp", 64, 64, 0xFF00FF00},
+    {kMapHeroPortraitSlot, "Art\\Controls\\H1.bmp", 64, 64, 0},
+    {kMapBarBackSlot, "Art\\Controls\\Back.bmp", 64, 32, 0},
+    {kMapBlockedSlot, "Art\\Fight\\Blocked.bmp", 32, 32, 0},
+    {kMapBattleSlot, "Art\\Fight\\Battle.bmp", 32, 32, 0},
+    {kMapBlockedPathSlot, "Art\\Fight\\Blocked2.bmp", 32, 32, 0},
+    {kMapTradeSlot, "Art\\Controls\\Trade2.bmp", 32, 32, 0xFF000000},
+    {kMapCentreIconSlot, "Art\\Controls\\Center.bmp", 32, 32, 0xFF000000},
+    {kMapCentreLabelSlot, "Art\\Controls\\Write8.bmp", 64, 32, 0xFF000000},
+    {kMapNextIconSlot, "Art\\Controls\\Next.bmp", 32, 32, 0xFF000000},
+    {kMapNextLabelSlot, "Art\\Controls\\Write9.bmp", 64, 32, 0xFF000000},
+    {kMapMovesBackSlot, "Art\\Controls\\Back7.bmp", 32, 32, 0},
+    {kMapDayAndGoldSlot, "Art\\Controls\\DayAndGold.bmp", 64, 32, 0xFF000000},
+    {kMapFameSlot, "Art\\Controls\\Fame.bmp", 64, 32, 0xFF000000},
+    {kMapMouseSlot, "Art\\Controls\\Mouse.bmp", 32, 64, 0xFFFF0000},
+    {kMapLargeBoxSlot, "Art\\Map\\Box.bmp", 256, 128, 0},
+    {kMapSmallBoxSlot, "Art\\Controls\\Box.bmp", 128, 64, 0},
 };
 
 // The unit-picture set: the slot is the UnitType.
@@ -121,6 +161,12 @@ enum EnemyPhase : uint8_t {
     kEnemyPhaseWalk = 3,
     kEnemyPhaseSettle = 200,
     kEnemyPhaseGone = 201,
+};
+
+// MapScreen::walkClockState and chestClockState: a clock restarts its period, then runs it.
+enum AnimationClock : uint8_t {
+    kClockRestart = 1,
+    kClockRunning = 2,
 };
 
 // MapScreen::walkState: the player's path and walk.
@@ -281,7 +327,7 @@ class MapScreen {
     HeroIndex joinHero = 0;
 
     // An EnemyPhase.
-    uint8_t enemyPhase = 0;
+    uint8_t enemyPhase = kEnemyPhaseOff;
     uint8_t currentMover = 0;
     uint8_t pickNextArmy = 0;
     std::array<uint8_t, kMapEntityCount> armyRouteIndex{};
@@ -332,13 +378,14 @@ class MapScreen {
     uint8_t playerArrived = 0;
     HeroIndex arrivedHero = 0;
 
-    // Animation clocks: walk frames run 0, 1, 2, 3, 2, 1, ...; clock state 1 restarts.
+    // Animation clocks: walk frames run 0, 1, 2, 3, 2, 1, ...; the states are AnimationClock
+    // values.
     uint8_t walkFrame = 0;
     uint8_t walkFrameRising = 0;
-    uint8_t walkClockState = 1;
+    uint8_t walkClockState = kClockRestart;
     uint32_t walkClockMs = 0;
     uint8_t chestFrame = 0;
-    uint8_t chestClockState = 1;
+    uint8_t chestClockState = kClockRestart;
     uint32_t chestClockMs = 0;
 
     // Trade and targets: a TradeMode.

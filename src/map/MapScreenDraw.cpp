@@ -9,23 +9,9 @@ namespace varn {
 
 namespace {
 
-constexpr int kSelectedSlot = 1;
-constexpr int kDotSlot = 2;
-constexpr int kPileSlot = 3;
-constexpr int kBagSlot = 4;
-constexpr int kChestSlot = 5;
-constexpr int kPlayerSlot = 0;
-constexpr int kHeroSlot = 6;
-constexpr int kPrisonSlot = 9;
-constexpr int kBlockedSlot = 23;
-constexpr int kBattleSlot = 24;
-constexpr int kBlockedPathSlot = 25;
-constexpr int kTradeSlot = 26;
 constexpr int kFramesPerFacing = 4;
 constexpr uint32_t kWalkFrameMs = 100;
 constexpr uint32_t kChestFrameMs = 500;
-constexpr uint8_t kClockRestart = 1;
-constexpr uint8_t kClockRunning = 2;
 
 // Bags 16..19 never stand on the map.
 constexpr int kDrawnBags = 16;
@@ -104,17 +90,17 @@ void MapScreen::DrawGoldPiles(int32_t scrollX, int32_t scrollY) {
     };
     for (int pile = 0; pile < kPileCount; ++pile) {
         if (pileActive[pile] != 0) {
-            draw(kPileSlot, 0, pileX[pile], pileY[pile]);
+            draw(kMapPileSlot, 0, pileX[pile], pileY[pile]);
         }
     }
     for (int bag = 0; bag < kDrawnBags; ++bag) {
         if (bagActive[bag] != 0) {
-            draw(kBagSlot, 0, bagX[bag], bagY[bag]);
+            draw(kMapBagSlot, 0, bagX[bag], bagY[bag]);
         }
     }
     for (int chest = 0; chest < kChestCount; ++chest) {
         if (chestActive[chest] != 0) {
-            draw(kChestSlot, chestFrame, chestX[chest], chestY[chest]);
+            draw(kMapChestSlot, chestFrame, chestX[chest], chestY[chest]);
         }
     }
 }
@@ -122,7 +108,7 @@ void MapScreen::DrawGoldPiles(int32_t scrollX, int32_t scrollY) {
 void MapScreen::DrawObjects(int32_t scrollX, int32_t scrollY) {
     for (const PrisonSite& site : kPrisonSites) {
         if (armyActive[site.army] != 0) {
-            DrawSprite(kPrisonSlot, 0, site.x - scrollX, site.y - scrollY, 1.0f, 1.0f);
+            DrawSprite(kMapPrisonSlot, 0, site.x - scrollX, site.y - scrollY, 1.0f, 1.0f);
         }
     }
     if (!enemySprites) {
@@ -148,23 +134,23 @@ void MapScreen::DrawObjects(int32_t scrollX, int32_t scrollY) {
 
 void MapScreen::DrawSelection(int32_t scrollX, int32_t scrollY) {
     if (playerSelected == 1) {
-        DrawSprite(kSelectedSlot, 0, walkX - scrollX - 5, walkY - scrollY - 5, 1.59f, 1.59f);
+        DrawSprite(kMapSelectedSlot, 0, walkX - scrollX - 5, walkY - scrollY - 5, 1.59f, 1.59f);
     }
     if (heroSelected >= 1 && heroSelected <= kHeroCount) {
         const int hero = heroSelected - 1;
-        DrawSprite(kSelectedSlot, 0, heroX[hero] - scrollX - 5, heroY[hero] - scrollY - 5, 1.59f,
+        DrawSprite(kMapSelectedSlot, 0, heroX[hero] - scrollX - 5, heroY[hero] - scrollY - 5, 1.59f,
                    1.59f);
     }
     const int playerFrame =
         playerFacing * kFramesPerFacing + (walkState >= kWalkOrdered ? walkFrame : 0);
-    DrawSprite(kPlayerSlot, playerFrame, walkX - scrollX + 8, walkY - scrollY - 5, 0.8f, 0.8f);
+    DrawSprite(kMapPlayerSlot, playerFrame, walkX - scrollX + 8, walkY - scrollY - 5, 0.8f, 0.8f);
     for (int hero = 0; hero < kHeroCount; ++hero) {
         if (heroOnMap[hero] == 0) {
             continue;
         }
         const int frame =
             heroFacing[hero] * kFramesPerFacing + (walkingHero == hero + 1 ? walkFrame : 0);
-        DrawSprite(kHeroSlot, frame, heroX[hero] - scrollX + 8, heroY[hero] - scrollY - 5, 0.8f,
+        DrawSprite(kMapHeroSlot, frame, heroX[hero] - scrollX + 8, heroY[hero] - scrollY - 5, 0.8f,
                    0.8f);
     }
     // The dots of the path still to walk; the one under the pointer is drawn larger.
@@ -173,26 +159,26 @@ void MapScreen::DrawSelection(int32_t scrollX, int32_t scrollY) {
             continue;
         }
         if (pathX[point] == cursorCellX && pathY[point] == cursorCellY) {
-            DrawSprite(kDotSlot, 1, pathX[point] - scrollX + 6, pathY[point] - scrollY + 6, 0.9f,
+            DrawSprite(kMapDotSlot, 1, pathX[point] - scrollX + 6, pathY[point] - scrollY + 6, 0.9f,
                        0.9f);
         } else {
-            DrawSprite(kDotSlot, 0, pathX[point] - scrollX + 10, pathY[point] - scrollY + 10, 0.6f,
-                       0.6f);
+            DrawSprite(kMapDotSlot, 0, pathX[point] - scrollX + 10, pathY[point] - scrollY + 10,
+                       0.6f, 0.6f);
         }
     }
     const int32_t targetScreenX = targetX - scrollX;
     const int32_t targetScreenY = targetY - scrollY;
     if (targetSet != 0 && playerAttack == 0 && tradeMode == kTradeOff && tradeFailed == 0) {
-        DrawSprite(kBlockedSlot, 0, targetScreenX, targetScreenY, 1.25f, 1.25f);
+        DrawSprite(kMapBlockedSlot, 0, targetScreenX, targetScreenY, 1.25f, 1.25f);
     }
     if (targetSet != 0 && playerAttack != 0) {
-        DrawSprite(kBattleSlot, 0, targetScreenX, targetScreenY, 1.25f, 1.25f);
+        DrawSprite(kMapBattleSlot, 0, targetScreenX, targetScreenY, 1.25f, 1.25f);
     }
     if (blockedMarker != 0) {
-        DrawSprite(kBlockedPathSlot, 0, blockedX - scrollX, blockedY - scrollY, 1.25f, 1.25f);
+        DrawSprite(kMapBlockedPathSlot, 0, blockedX - scrollX, blockedY - scrollY, 1.25f, 1.25f);
     }
     if (tradeMode != kTradeOff && targetSet != 0) {
-        DrawSprite(kTradeSlot, 0, targetScreenX, targetScreenY, 1.25f, 1.25f);
+        DrawSprite(kMapTradeSlot, 0, targetScreenX, targetScreenY, 1.25f, 1.25f);
     }
 }
 

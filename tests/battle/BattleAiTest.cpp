@@ -34,7 +34,7 @@ int RunComputerTurn(BattleScreen& s, int limit = 2000) {
     do {
         Frame(s, now);
         ++frames;
-    } while ((s.allyPhase != 0 || s.enemyPhase != 0) && frames < limit);
+    } while ((s.allyPhase != kComputerIdle || s.enemyPhase != kComputerIdle) && frames < limit);
     return frames;
 }
 
@@ -345,7 +345,7 @@ TEST(EnemyPlay, StrikeOnAFallenTargetIsCalledOff) {
     BattleScreen& s = field.Build();
     s.armyPresent[2] = 0;
     s.armyCell[2] = 0;
-    s.enemyPhase = 3;
+    s.enemyPhase = kComputerStrike;
     s.actingEnemy = 0;
     s.enemyStrikeFollows = 1;
     s.strikeAdjacent = 0;
@@ -433,7 +433,7 @@ TEST(AllyPlay, WithNoFreeCandidateWalksTowardEnemyZerosStoredPlace) {
     s.PressEndTurn();
     s.EndPlayerTurn();
     uint32_t now = 0;
-    for (int f = 0; f < 200 && s.allyPhase != 0; ++f) {
+    for (int f = 0; f < 200 && s.allyPhase != kComputerIdle; ++f) {
         Frame(s, now);
         if (s.actingAlly != 0 || s.allyDone[0]) {
             break;

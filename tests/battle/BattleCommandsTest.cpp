@@ -76,7 +76,7 @@ TEST(PlayerCommands, AUnitWithNoMovesPlansNothing) {
     Click(s, CellAt(8, 5));
     EXPECT_EQ(s.pathLength, 0);
     s.GiveGoOrder();
-    EXPECT_EQ(s.commanderOrder, 0);
+    EXPECT_EQ(s.commanderOrder, kOrderNone);
 }
 
 TEST(PlayerCommands, EnemyTwoCellsAwayIsAttackedAfterOneStep) {
@@ -216,7 +216,7 @@ TEST(PlayerCommands, NoClickIsTakenWhileTheComputerActs) {
     BattleField field;
     field.Commander(kStart);
     BattleScreen& s = field.Build();
-    s.allyPhase = 1;
+    s.allyPhase = kComputerPlan;
     Click(s, kStart);
     EXPECT_EQ(s.commanderSelected, 0);
 }

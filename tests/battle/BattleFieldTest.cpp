@@ -121,7 +121,7 @@ TEST(BattleTimers, TheMarkerBouncesZeroToThreeAndBack) {
 TEST(BattleTimers, TheStrikeSwingShowsOneTwoThreeTwoOneZeroAndEndsTheComputersStrike) {
     BattleScreen screen;
     screen.strikeAnimOn = 1;
-    screen.enemyPhase = 3;
+    screen.enemyPhase = kComputerStrike;
     screen.enemyStriking = 1;
     screen.commanderHitShown = 1;
     std::vector<int> frames;
@@ -137,7 +137,7 @@ TEST(BattleTimers, TheStrikeSwingShowsOneTwoThreeTwoOneZeroAndEndsTheComputersSt
     }
     EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 2, 1, 0}));
     EXPECT_EQ(screen.strikeAnimOn, 0);
-    EXPECT_EQ(screen.enemyPhase, 1);
+    EXPECT_EQ(screen.enemyPhase, kComputerPlan);
     EXPECT_EQ(screen.enemyActed, 1);
     EXPECT_EQ(screen.enemyStriking, 0);
     EXPECT_EQ(screen.commanderHitShown, 0);
@@ -145,14 +145,14 @@ TEST(BattleTimers, TheStrikeSwingShowsOneTwoThreeTwoOneZeroAndEndsTheComputersSt
 
 TEST(BattleTimers, TheHitFlashEndsSixPeriodsAfterItsLastRestart) {
     BattleScreen screen;
-    screen.hitFlashOn = 1;
+    screen.hitFlashOn = kHitFlashAsked;
     screen.armyStriking = 1;
     screen.Animate(1000);
-    EXPECT_EQ(screen.hitFlashOn, 2);
+    EXPECT_EQ(screen.hitFlashOn, kHitFlashShowing);
     screen.Animate(1600);
-    EXPECT_EQ(screen.hitFlashOn, 2) << "exactly six periods is not yet more";
+    EXPECT_EQ(screen.hitFlashOn, kHitFlashShowing) << "exactly six periods is not yet more";
     screen.Animate(1601);
-    EXPECT_EQ(screen.hitFlashOn, 0);
+    EXPECT_EQ(screen.hitFlashOn, kHitFlashOff);
     EXPECT_EQ(screen.armyStriking, 0);
 }
 
@@ -222,7 +222,7 @@ TEST(BattleSideButtons, TheBarHoversOnlyWhatTheBattleOffersNow) {
     screen.sideButtons.Hover(705, 255);
     EXPECT_EQ(screen.sideButtons.hoverId, kSideEndTurn);
     EXPECT_EQ(screen.sideButtons.Look(kSideEndTurn), kButtonHovered);
-    screen.enemyPhase = 1;
+    screen.enemyPhase = kComputerPlan;
     screen.ResetHover();
     screen.sideButtons.Hover(705, 255);
     EXPECT_EQ(screen.sideButtons.hoverId, 0) << "no end of turn while the enemy acts";

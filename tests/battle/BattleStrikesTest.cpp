@@ -16,7 +16,7 @@ void OrderStrike(BattleScreen& s, bool byCommander, uint8_t slot = 0) {
     s.strikingCommander = byCommander;
     s.strikingArmy = slot;
     s.targetEnemy = 3;
-    s.strikeOrdered = 1;
+    s.strikeOrdered = kStrikeOrdered;
     s.strikeNow = 1;
 }
 
@@ -25,7 +25,7 @@ TEST(PlayerStrike, CommanderStrikesAnAdjacentEnemy) {
     field.Commander(kCommanderCell, 50, 40).Enemy(3, kEnemyCell, 20, 10, 30);
     BattleScreen& s = field.Build();
     s.commanderSelected = 1;
-    s.commanderOrder = 1;
+    s.commanderOrder = kOrderPlanned;
     OrderStrike(s, true);
     s.PlayerStrike();
     EXPECT_EQ(std::tuple(s.strikeOrdered, s.strikeNow, s.damageLevel), std::tuple(2, 0, 16));

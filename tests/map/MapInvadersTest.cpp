@@ -32,11 +32,11 @@ class MapInvaderTest : public testing::Test {
 
 TEST_F(MapInvaderTest, NoArmyLeftEndsThePhaseAndKeepsTheMover) {
     screen.currentMover = 85;
-    screen.enemyPhase = 1;
+    screen.enemyPhase = kEnemyPhasePick;
     screen.armyActive[82] = 2;
     screen.armyDone[82] = 1;
     screen.NextMovingArmy();
-    EXPECT_EQ(screen.enemyPhase, 200);
+    EXPECT_EQ(screen.enemyPhase, kEnemyPhaseSettle);
     EXPECT_EQ(screen.currentMover, 85);
 }
 
@@ -72,7 +72,7 @@ TEST_F(MapInvaderTest, APlanStopsOnACharacterAndTheWalkCallsTheBattle) {
     PlanFrom(80, -1080, 280);
     EXPECT_EQ(screen.battleSide, 4);
 
-    screen.enemyPhase = 3;
+    screen.enemyPhase = kEnemyPhaseWalk;
     for (int frame = 0; frame < 20 && screen.battlePending == 0; ++frame) {
         screen.StepArmyAlongRoute(8);
     }
@@ -83,14 +83,14 @@ TEST_F(MapInvaderTest, APlanStopsOnACharacterAndTheWalkCallsTheBattle) {
 
 TEST_F(MapInvaderTest, AWalkEndingOnTheHeadWithMovesLeftJoinsTheRouteAndPlansAgain) {
     Release(80);
-    screen.enemyPhase = 1;
+    screen.enemyPhase = kEnemyPhasePick;
     screen.pickNextArmy = 1;
     PlanFrom(80, -1040, 80);
     ASSERT_EQ(screen.enemyPathCount, 2);
-    for (int frame = 0; frame < 50 && screen.enemyPhase != 2; ++frame) {
+    for (int frame = 0; frame < 50 && screen.enemyPhase != kEnemyPhasePlan; ++frame) {
         screen.StepArmyAlongRoute(10);
     }
-    EXPECT_EQ(screen.enemyPhase, 2);
+    EXPECT_EQ(screen.enemyPhase, kEnemyPhasePlan);
     EXPECT_EQ(screen.armyOnRoute[80], 1);
     EXPECT_EQ(screen.armyMoves[80], 2);
     // Its cell follows its position, and the cell shows it walking.
@@ -125,10 +125,10 @@ TEST_F(MapInvaderTest, APlanWithoutPointsEndsItsWalkAtOnce) {
     PlanFrom(82, 2400, -320);
     EXPECT_EQ(screen.enemyPathCount, 0);
     EXPECT_EQ(screen.armyMoves[82], 4);
-    screen.enemyPhase = 3;
+    screen.enemyPhase = kEnemyPhaseWalk;
     screen.StepArmyAlongRoute(8);
     EXPECT_EQ(screen.armyOnRoute[82], 1);
-    EXPECT_EQ(screen.enemyPhase, 2);
+    EXPECT_EQ(screen.enemyPhase, kEnemyPhasePlan);
 }
 
 TEST_F(MapInvaderTest, EveryInvaderMarchesItsDayAndThePhaseEnds) {
@@ -144,7 +144,7 @@ TEST_F(MapInvaderTest, EveryInvaderMarchesItsDayAndThePhaseEnds) {
         StartArmyDay(screen);
         const int frames = RunEnemyPhase(screen, 7);
         ASSERT_GT(frames, 0) << "day " << day;
-        ASSERT_EQ(screen.enemyPhase, 200) << "day " << day;
+        ASSERT_EQ(screen.enemyPhase, kEnemyPhaseSettle) << "day " << day;
         for (int army = kFirstInvader; army <= kLastInvader; ++army) {
             EXPECT_EQ(screen.armyX[army] % 40, 0);
             EXPECT_EQ(screen.armyCell[army], MapCellAt(screen.armyX[army], screen.armyY[army]));
@@ -209,7 +209,7 @@ TEST_F(MapInvaderTest, AnEmptyOrLostGoalPlaceGivesNoBattle) {
     screen.CheckEncounter();
     EXPECT_EQ(screen.battlePending, 0);
     EXPECT_EQ(screen.battleSide, 0);
-    EXPECT_EQ(screen.enemyPhase, 201);
+    EXPECT_EQ(screen.enemyPhase, kEnemyPhaseGone);
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ TEST_F(MapMessagesTest, TheGoldDigitsStandTwentyApartFromTheirCountsFirstPlace) 
 }
 
 TEST_F(MapMessagesTest, TheFoundGoldShowsTwoDigitsBelowAHundred) {
-    screen.foundBox = 2;
+    screen.foundBox = kFoundBoxShown;
     screen.foundGoldShown = 1;
     auto found = [&](int32_t gold) {
         screen.foundGold = gold;
@@ -103,7 +103,7 @@ TEST_F(MapMessagesTest, FameGiftsStackFromRowZeroAtThreeHundredSixty) {
     }
     // Not while the day box is off or the enemy moves.
     EXPECT_TRUE(Difference(Render([] {}), Render([&] { screen.DrawFameReward(0); })).Empty());
-    screen.enemyPhase = 3;
+    screen.enemyPhase = kEnemyPhaseWalk;
     EXPECT_TRUE(Difference(Render([] {}), Render([&] { screen.DrawFameReward(1); })).Empty());
 }
 

@@ -41,7 +41,7 @@ class MapPathTest : public testing::Test {
         do {
             screen.WalkPath(step);
             ++frames;
-        } while ((screen.walkState != 0 || screen.walkingHero != 0) && frames < 1000);
+        } while ((screen.walkState != kWalkNone || screen.walkingHero != 0) && frames < 1000);
         return frames;
     }
 
@@ -52,7 +52,7 @@ TEST_F(MapPathTest, AClickOnTheOwnCellSelectsWithoutAPath) {
     EXPECT_EQ(screen.playerSelected, 1);
     EXPECT_EQ(screen.selectedCharacter, kPlayerCharacter);
     EXPECT_EQ(screen.pathCount, 0);
-    EXPECT_EQ(screen.walkState, 0);
+    EXPECT_EQ(screen.walkState, kWalkNone);
 }
 
 TEST_F(MapPathTest, PathsGoDiagonallyFirstAndStopAtSevenPointsOrTheMovesLeft) {
@@ -75,7 +75,7 @@ TEST_F(MapPathTest, PathsGoDiagonallyFirstAndStopAtSevenPointsOrTheMovesLeft) {
         EXPECT_EQ(Path(), c.points) << c.x << ", " << c.y;
         EXPECT_EQ(screen.pathLength, c.points.size());
         EXPECT_EQ(screen.walkState, c.points.empty() ? 0 : 1);
-        EXPECT_EQ(screen.bagCopy, 1);
+        EXPECT_EQ(screen.bagCopy, kBagCopyLoad);
         if (!c.points.empty()) {
             EXPECT_EQ(screen.pickX, c.points.back().first);
             EXPECT_EQ(screen.checkBlocked, 1);
@@ -95,10 +95,10 @@ TEST_F(MapPathTest, AnArmyOnAPointCutsThePathBeforeItAndBecomesTheTarget) {
     EXPECT_EQ(screen.attackPathShown, 1);
     EXPECT_EQ(screen.targetX, 120);
     EXPECT_EQ(screen.playerMovesLeft, 5);
-    EXPECT_EQ(screen.walkState, 1);
+    EXPECT_EQ(screen.walkState, kWalkDrawn);
     EXPECT_EQ(screen.pickX, 80);
 
-    screen.walkState = 2;
+    screen.walkState = kWalkOrdered;
     WalkFrames(40);
     EXPECT_EQ(screen.walkX, 80);
     EXPECT_EQ(screen.playerCell, MapCellAt(80, 0));
@@ -124,7 +124,7 @@ TEST_F(MapPathTest, AnArmyNextToTheWalkerLeavesNoPointToWalk) {
 
 TEST_F(MapPathTest, WalkingTakesWholeStepsAndAllMovesAtTheLastPoint) {
     Click(40, 0);
-    screen.walkState = 2;
+    screen.walkState = kWalkOrdered;
     // Six frames to cover 40 pixels at 7, one to notice the point, one to arrive.
     EXPECT_EQ(WalkFrames(7), 8);
     EXPECT_EQ(screen.walkX, 40);
@@ -138,7 +138,7 @@ TEST_F(MapPathTest, WalkingTakesWholeStepsAndAllMovesAtTheLastPoint) {
     Click(40, 0);
     Click(240, 0);
     ASSERT_EQ(screen.pathCount, 5);
-    screen.walkState = 2;
+    screen.walkState = kWalkOrdered;
     screen.WalkPath(40);
     EXPECT_EQ(screen.playerMoves, 6);
     WalkFrames(40);
@@ -193,7 +193,7 @@ TEST_F(MapPathTest, InTradeModeTheOwnCellAddsNoPoint) {
     screen.tradeMode = 1;
     Click(0, 0);
     EXPECT_EQ(screen.pathCount, 0);
-    EXPECT_EQ(screen.walkState, 0);
+    EXPECT_EQ(screen.walkState, kWalkNone);
     EXPECT_EQ(screen.tradeMode, 0);
 }
 
@@ -203,13 +203,13 @@ TEST_F(MapPathTest, UpdateWalkTargetRefusesAPathOntoACharacter) {
     screen.UpdateWalkTarget();
     EXPECT_EQ(screen.blockedMarker, 1);
     EXPECT_EQ(screen.blockedX, 80);
-    EXPECT_EQ(screen.walkState, 0);
+    EXPECT_EQ(screen.walkState, kWalkNone);
     EXPECT_EQ(screen.checkBlocked, 0);
 
     Click(120, 0);
     screen.UpdateWalkTarget();
     EXPECT_EQ(screen.blockedMarker, 0);
-    EXPECT_EQ(screen.walkState, 1);
+    EXPECT_EQ(screen.walkState, kWalkDrawn);
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ class MapPickupTest : public testing::Test {
         screen.pathCount = 1;
         screen.pathLength = 1;
         screen.pickedCell = cell;
-        screen.walkState = 2;
-        for (int frame = 0; frame < 10 && screen.walkState != 0; ++frame) {
+        screen.walkState = kWalkOrdered;
+        for (int frame = 0; frame < 10 && screen.walkState != kWalkNone; ++frame) {
             screen.WalkPath(40);
         }
         screen.CollectPile(gold);
@@ -66,7 +66,7 @@ TEST_F(MapPickupTest, GoldPilesAndBagsPayAndOpenTheFoundBox) {
     for (const Case& c : cases) {
         screen.foundGem = 0;
         EXPECT_EQ(ArriveAndCollect(c.cell, 5), 5 + c.gold) << c.cell;
-        EXPECT_EQ(screen.foundBox, 1);
+        EXPECT_EQ(screen.foundBox, kFoundBoxLoading);
         EXPECT_EQ(screen.coinSound, 1);
         EXPECT_EQ(screen.foundGold, c.gold);
         EXPECT_EQ(screen.foundGoldShown, 1);
@@ -88,7 +88,7 @@ TEST_F(MapPickupTest, AChestWithAFreeBagFillsTheBagAndTheWealthLists) {
     EXPECT_EQ(screen.walkerBag[1], 2);
     EXPECT_EQ(screen.walkerOwned[1], 1);
     EXPECT_EQ(screen.walkerItemCell[1], 2);
-    EXPECT_EQ(screen.bagCopy, 2);
+    EXPECT_EQ(screen.bagCopy, kBagCopyWriteBack);
     EXPECT_EQ(screen.gemSlots[0], 16);
     EXPECT_EQ(screen.gemOwned[15], 1);
     EXPECT_EQ(screen.gemSlotOf[15], 1);
@@ -144,7 +144,7 @@ TEST_F(MapPickupTest, AFindGoesToTheCharacterAndChestOfTheFind) {
         screen.heroFinds = 3;
         screen.playerFinds = 0;
         screen.cellSavedCode = kCodeFirstChest + 7;
-        screen.bagCopy = 0;
+        screen.bagCopy = kBagCopyNone;
         if (full) {
             FillBag();
         }

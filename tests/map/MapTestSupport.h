@@ -27,17 +27,17 @@ inline void FillFromWorld(MapScreen& screen, const GameState& world) {
 // The map state's driver of one enemy phase: pick, plan and walk each army in turn until no
 // army is left. Returns the frames it took; a battle on the way ends the phase early.
 inline int RunEnemyPhase(MapScreen& screen, uint8_t step, int frameLimit = 100000) {
-    screen.enemyPhase = 1;
+    screen.enemyPhase = kEnemyPhasePick;
     screen.pickNextArmy = 1;
     for (int frame = 1; frame <= frameLimit; ++frame) {
-        if (screen.enemyPhase == 1 && screen.pickNextArmy != 0) {
+        if (screen.enemyPhase == kEnemyPhasePick && screen.pickNextArmy != 0) {
             screen.pickNextArmy = 0;
             screen.NextMovingArmy();
-            if (screen.enemyPhase != 0 && screen.enemyPhase != 200) {
-                screen.enemyPhase = 2;
+            if (screen.enemyPhase != kEnemyPhaseOff && screen.enemyPhase != kEnemyPhaseSettle) {
+                screen.enemyPhase = kEnemyPhasePlan;
             }
         }
-        if (screen.enemyPhase == 2) {
+        if (screen.enemyPhase == kEnemyPhasePlan) {
             const int mover = screen.currentMover;
             if (screen.armyOnRoute[mover] == 0) {
                 screen.StepDirection();
@@ -46,16 +46,16 @@ inline int RunEnemyPhase(MapScreen& screen, uint8_t step, int frameLimit = 10000
             if (screen.armyOnRoute[mover] != 0 && screen.armyMoves[mover] > 0) {
                 screen.AdvanceArmy();
             }
-            if (screen.enemyPhase == 2) {
-                screen.enemyPhase = 3;
+            if (screen.enemyPhase == kEnemyPhasePlan) {
+                screen.enemyPhase = kEnemyPhaseWalk;
             }
-        } else if (screen.enemyPhase == 3) {
+        } else if (screen.enemyPhase == kEnemyPhaseWalk) {
             screen.StepArmyAlongRoute(step);
             if (screen.battlePending != 0) {
                 return frame;
             }
         }
-        if (screen.enemyPhase == 200 || screen.enemyPhase == 0) {
+        if (screen.enemyPhase == kEnemyPhaseSettle || screen.enemyPhase == kEnemyPhaseOff) {
             return frame;
         }
     }

@@ -86,13 +86,7 @@ class ItemExchangeRoad : public testing::Test {
 
     // Drags the item of one side's cell to a cell of either side.
     void DragItem(int fromSide, int fromCell, int toSide, int toCell) {
-        const CellPosition& from = Cells(fromSide)[static_cast<size_t>(fromCell)];
-        const CellPosition& to = Cells(toSide)[static_cast<size_t>(toCell)];
-        exchange.Drag(from.x + 32, from.y + 32, to.x + 32, to.y + 32);
-    }
-
-    static const CellPositionTable& Cells(int side) {
-        return side == 0 ? kFirstSideCells : kSecondSideCells;
+        exchange.DragTradedItem(fromSide, fromCell, toSide, toCell);
     }
 
     ItemId ShownCell(int side, int cell) {

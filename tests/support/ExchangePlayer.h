@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exchange/ArmyExchangeScreen.h"
+#include "exchange/ItemExchangeScreen.h"
 #include "exchange/MeetingScreen.h"
 #include "support/CharacterPlayer.h"
 
@@ -42,6 +43,17 @@ class ExchangePlayer : public CharacterPlayer {
     // An army from one column's place to another's (side 0 the first character, 1 the second).
     void DragTradedArmy(int fromSide, int fromSlot, int toSide, int toSlot) {
         Drag(ArmyPlaceX(fromSide), ArmyPlaceY(fromSlot), ArmyPlaceX(toSide), ArmyPlaceY(toSlot));
+    }
+
+    // The item of one side's cell to a cell of either side.
+    void DragTradedItem(int fromSide, int fromCell, int toSide, int toCell) {
+        const CellPosition& from = ItemCells(fromSide)[static_cast<size_t>(fromCell)];
+        const CellPosition& to = ItemCells(toSide)[static_cast<size_t>(toCell)];
+        Drag(from.x + 32, from.y + 32, to.x + 32, to.y + 32);
+    }
+
+    static const CellPositionTable& ItemCells(int side) {
+        return side == 0 ? kFirstSideCells : kSecondSideCells;
     }
 
     static int32_t ArmyPlaceX(int side) {

@@ -65,6 +65,17 @@ class HousePlayer : public MapPlayer {
                 kHouseArmyCellY + kHouseArmyCellH * (slot / 2) + kHouseArmyCellH / 2);
     }
 
+    // A click on a spot of the house picture clear of every button and box, which closes the
+    // note the talk box shows.
+    void CloseHouseNote() { ClickAt(600, 580); }
+
+    // Talk, and Yes to the quest it offers.
+    void TalkAndAccept() {
+        ClickHouseButton(kTalkButton);
+        ClickHouseButton(kAcceptYesButton);
+        CloseHouseNote();
+    }
+
     // Recruit offer 1..5 from the open recruit panel, then Yes.
     void Recruit(int offer) {
         ClickHouseButton(kRecruitButton);

@@ -42,18 +42,25 @@ class MapPlayer : public FrontEndPlayer {
         ClickCell(x, y);
     }
 
-    // Ends the day and watches the enemy phase to its end; a story message that holds the
-    // phase's end is put away with Enter.
+    // Ends the day and watches the enemy phase to its end; a story message or an invasion's
+    // outcome that holds the phase is put away with Enter. Stops when the map is left (a battle).
     void EndDay() {
         ClickPanel(kEndDayButton);
-        const MapScreen& screen = *app.mapScreen;
-        RunUntil([&screen] {
-            return screen.enemyPhase == kEnemyPhaseOff ||
-                   (screen.enemyPhase == kEnemyPhaseSettle && screen.eventId != 0);
-        });
-        if (screen.enemyPhase != kEnemyPhaseOff) {
+        for (int box = 0; box < 20; ++box) {
+            RunUntil([this] {
+                if (!In(MapStateThunk) || app.mapScreen == nullptr) {
+                    return true;
+                }
+                const MapScreen& screen = *app.mapScreen;
+                return screen.enemyPhase == kEnemyPhaseOff ||
+                       (screen.enemyPhase == kEnemyPhaseSettle &&
+                        (screen.eventId != 0 || screen.outcomeShown != 0));
+            });
+            if (!In(MapStateThunk) || app.mapScreen == nullptr ||
+                app.mapScreen->enemyPhase == kEnemyPhaseOff) {
+                return;
+            }
             PressKey(kKeyReturn);
-            RunUntil([&screen] { return screen.enemyPhase == kEnemyPhaseOff; });
         }
     }
 };

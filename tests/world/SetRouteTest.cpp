@@ -19,7 +19,7 @@ class SetRoute : public testing::Test {
   protected:
     // Heroes on cells 100..109 and the player on 200, off every route.
     SetRoute() {
-        world.routePending = 1;
+        world.routePending = kRoutePending;
         std::iota(world.heroMapCell.begin(), world.heroMapCell.end(), 100);
         world.playerMapCell = 200;
     }
@@ -92,11 +92,11 @@ TEST_F(SetRoute, OnlyInvasionsHaveRoutesAndSomeShareThem) {
     // 80 and below only mark the route done; above 93 acts the same.
     for (uint8_t battle : {80, 94, 100, 255}) {
         GameState expected = world;
-        expected.routePending = 2;
+        expected.routePending = kRouteDone;
         expected.routeCounter = 22;
         RunRoute(battle, 1, 1);
         EXPECT_TRUE(static_cast<const GameStateData&>(world) == expected) << int{battle};
-        world.routePending = 1;
+        world.routePending = kRoutePending;
     }
     const std::pair<uint8_t, uint8_t> sharing[] = {{81, 90}, {82, 85}, {82, 87},
                                                    {89, 91}, {89, 92}, {89, 93}};
