@@ -12,6 +12,8 @@ struct TextColour {
     uint16_t green = 0;
     uint16_t blue = 0;
     uint16_t alpha = 0;
+
+    bool operator==(const TextColour&) const = default;
 };
 
 TextColour SplitColour(uint32_t argb);

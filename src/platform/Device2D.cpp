@@ -146,13 +146,20 @@ bool Device2D::EndScene() {
 }
 
 void Device2D::Clear(uint32_t argb) {
-    // The first row pixel by pixel, then copied down whole: block copies stay cheap under the
-    // sanitizers, which check a pixel loop store by store.
     if (backBuffer_.width <= 0 || backBuffer_.height <= 0) {
         return;
     }
+    const uint16_t colour = ToR5G6B5(argb);
+    // Black, the usual clear, and every colour of two equal bytes is a byte fill.
+    if ((colour >> 8) == (colour & 0xFF)) {
+        std::memset(backBuffer_.pixels.data(), colour & 0xFF,
+                    backBuffer_.pixels.size() * sizeof(uint16_t));
+        return;
+    }
+    // The first row pixel by pixel, then copied down whole: block copies stay cheap under the
+    // sanitizers, which check a pixel loop store by store.
     uint16_t* first = backBuffer_.Row(0);
-    std::fill_n(first, backBuffer_.width, ToR5G6B5(argb));
+    std::fill_n(first, backBuffer_.width, colour);
     const size_t rowBytes = static_cast<size_t>(backBuffer_.width) * sizeof(uint16_t);
     for (int y = 1; y < backBuffer_.height; ++y) {
         std::memcpy(backBuffer_.Row(y), first, rowBytes);
@@ -248,6 +255,7 @@ bool Device2D::DrawRemembered(SpriteSpan& span, const Placement& place) {
     const int32_t row = static_cast<int32_t>(std::ceil(place.originY - 0.5));
     ScaledDrawKey key;
     key.texture = span.texture;
+    key.textureSerial = span.texture->serial;
     key.left = place.texels.left;
     key.top = place.texels.top;
     key.right = place.texels.right;

@@ -214,12 +214,12 @@ int FontRasterizer::DrawText(BackBuffer& target, std::string_view text, const Re
     const PixelBox box{std::max<int64_t>(clip.left, 0), std::max<int64_t>(clip.top, 0),
                        std::min<int64_t>(clip.right, target.width),
                        std::min<int64_t>(clip.bottom, target.height)};
-    const TextStrip& strip = StripOf(text);
+    TextStrip& strip = StripOf(text);
     strip.Draw(target, clip.left, clip.top, box, SplitColour(argb));
     return strip.lines() * lineHeight_;
 }
 
-const TextStrip& FontRasterizer::StripOf(std::string_view text) {
+TextStrip& FontRasterizer::StripOf(std::string_view text) {
     const std::string key(text);
     auto found = strips_.find(key);
     if (found != strips_.end()) {

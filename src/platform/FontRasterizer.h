@@ -60,7 +60,7 @@ class FontRasterizer {
     static bool FindFace(const char* face, int height, bool bold, bool italic, FaceMatch& match);
     bool LoadFace(const FaceMatch& match, int height);
     const Glyph& GlyphOf(uint8_t character);
-    const TextStrip& StripOf(std::string_view text);
+    TextStrip& StripOf(std::string_view text);
 
     // Strings kept at most; then they are dropped all at once.
     static constexpr size_t kStripLimit = 512;

@@ -1,5 +1,6 @@
 #include "platform/ImageLoader.h"
 
+#include <atomic>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -62,6 +63,8 @@ bool DecodeTextureImage(const uint8_t* data, size_t size, uint32_t colourKey, Te
         return false;
     }
     ToTexture(image, colourKey, out);
+    static std::atomic<uint64_t> decodings{0};
+    out.serial = ++decodings;
     return true;
 }
 

@@ -19,7 +19,7 @@ bool LoadTextureImage(const char* gamePath, uint32_t colourKey, TextureImage& ou
 // The trace line of a load, for a picture that comes from memory instead of its file.
 void TraceTextureLoad(const char* gamePath, uint32_t colourKey);
 
-// The same from bytes in memory, without the trace.
+// The same from bytes in memory, without the trace. Each decoding gets a serial of its own.
 bool DecodeTextureImage(const uint8_t* data, size_t size, uint32_t colourKey, TextureImage& out);
 
 }  // namespace platform

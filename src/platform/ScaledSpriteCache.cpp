@@ -1,8 +1,8 @@
 #include "platform/ScaledSpriteCache.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
-#include <functional>
 
 namespace varn {
 
@@ -14,22 +14,32 @@ size_t Mix(size_t seed, size_t value) {
     return seed ^ (value + 0x9E3779B97F4A7C15ull + (seed << 6) + (seed >> 2));
 }
 
+__attribute__((target_clones("avx2", "default"))) void CopyMasked(const uint16_t* from,
+                                                                  const uint16_t* mask,
+                                                                  int32_t count, uint16_t* to) {
+    for (int32_t i = 0; i < count; ++i) {
+        to[i] = static_cast<uint16_t>((from[i] & mask[i]) | (to[i] & ~mask[i]));
+    }
+}
+
 size_t PictureBytes(const ScaledPicture& picture) {
-    return (picture.pixels.size() + picture.texels.size()) * sizeof(uint16_t) +
-           picture.runs.size() * sizeof(KeptRun) + picture.firstRun.size() * sizeof(uint32_t);
+    return (picture.pixels.size() + picture.kept.size() + picture.texels.size()) *
+               sizeof(uint16_t) +
+           picture.rows.size() * sizeof(KeptSpan);
 }
 
 }  // namespace
 
 size_t ScaledSpriteCache::KeyHash::operator()(const ScaledDrawKey& key) const {
-    size_t seed = std::hash<const void*>()(key.texture);
+    // Adding zero makes -0 into +0, which compare equal.
+    size_t seed = Mix(reinterpret_cast<uintptr_t>(key.texture), key.textureSerial);
     for (int32_t value : {key.left, key.top, key.right, key.bottom, key.width, key.height}) {
-        seed = Mix(seed, static_cast<size_t>(value));
+        seed = Mix(seed, static_cast<uint32_t>(value));
     }
-    seed = Mix(seed, std::hash<float>()(key.scaleX));
-    seed = Mix(seed, std::hash<float>()(key.scaleY));
-    seed = Mix(seed, std::hash<double>()(key.offsetX));
-    seed = Mix(seed, std::hash<double>()(key.offsetY));
+    seed = Mix(seed, std::bit_cast<uint32_t>(key.scaleX + 0.0f));
+    seed = Mix(seed, std::bit_cast<uint32_t>(key.scaleY + 0.0f));
+    seed = Mix(seed, std::bit_cast<uint64_t>(key.offsetX + 0.0));
+    seed = Mix(seed, std::bit_cast<uint64_t>(key.offsetY + 0.0));
     return Mix(seed, key.colour);
 }
 
@@ -56,7 +66,7 @@ const ScaledPicture* ScaledSpriteCache::Find(const ScaledDrawKey& key, bool& wor
     worthStoring = false;
     auto found = pictures_.find(key);
     if (found != pictures_.end()) {
-        if (SameTexels(key, found->second.texels)) {
+        if (key.textureSerial != 0 || SameTexels(key, found->second.texels)) {
             found->second.lastUse = ++uses_;
             return &found->second;
         }
@@ -79,25 +89,24 @@ const ScaledPicture& ScaledSpriteCache::Store(const ScaledDrawKey& key, const Ba
     picture.height = key.height;
     picture.pixels = overBlack.pixels;
     // A pixel the draw wrote holds its colour over either background.
-    for (int32_t y = 0; y < key.height; ++y) {
-        picture.firstRun.push_back(static_cast<uint32_t>(picture.runs.size()));
-        const uint16_t* black = overBlack.Row(y);
-        const uint16_t* white = overWhite.Row(y);
-        for (int32_t x = 0; x < key.width;) {
-            if (black[x] != white[x]) {
-                ++x;
-                continue;
-            }
-            KeptRun run{x, x};
-            while (run.end < key.width && black[run.end] == white[run.end]) {
-                ++run.end;
-            }
-            picture.runs.push_back(run);
-            x = run.end;
-        }
+    picture.kept.resize(picture.pixels.size());
+    for (size_t i = 0; i < picture.kept.size(); ++i) {
+        picture.kept[i] = overBlack.pixels[i] == overWhite.pixels[i] ? 0xFFFF : 0;
     }
-    picture.firstRun.push_back(static_cast<uint32_t>(picture.runs.size()));
-    CopyTexels(key, picture.texels);
+    picture.rows.resize(static_cast<size_t>(key.height));
+    for (int32_t y = 0; y < key.height; ++y) {
+        const uint16_t* kept = picture.kept.data() + static_cast<size_t>(y) * key.width;
+        KeptSpan& span = picture.rows[static_cast<size_t>(y)];
+        span.begin = static_cast<int32_t>(std::find(kept, kept + key.width, 0xFFFF) - kept);
+        span.end = key.width;
+        while (span.end > span.begin && kept[span.end - 1] == 0) {
+            --span.end;
+        }
+        span.whole = std::find(kept + span.begin, kept + span.end, 0) == kept + span.end;
+    }
+    if (key.textureSerial == 0) {
+        CopyTexels(key, picture.texels);
+    }
     picture.lastUse = ++uses_;
     seenOnce_.erase(key);
     MakeRoom(PictureBytes(picture));
@@ -128,15 +137,22 @@ void CopyKeptPixels(const ScaledPicture& picture, int32_t x, int32_t y, BackBuff
     const int32_t top = std::max(-y, 0);
     const int32_t bottom = std::min(picture.height, target.height - y);
     for (int32_t row = top; row < bottom; ++row) {
-        const uint16_t* from = picture.pixels.data() + static_cast<size_t>(row) * picture.width;
-        uint16_t* to = target.Row(y + row);
-        for (uint32_t i = picture.firstRun[row]; i < picture.firstRun[row + 1]; ++i) {
-            const int32_t begin = std::max(picture.runs[i].begin, left);
-            const int32_t end = std::min(picture.runs[i].end, right);
-            if (begin < end) {
-                std::memcpy(to + (x + begin), from + begin,
-                            static_cast<size_t>(end - begin) * sizeof(uint16_t));
-            }
+        const KeptSpan& span = picture.rows[static_cast<size_t>(row)];
+        const int32_t begin = std::max(span.begin, left);
+        const int32_t end = std::min(span.end, right);
+        if (begin >= end) {
+            continue;
+        }
+        const size_t from = static_cast<size_t>(row) * static_cast<size_t>(picture.width) +
+                            static_cast<size_t>(begin);
+        uint16_t* to = target.Row(y + row) + (x + begin);
+        // A row with gaps (a keyed outline, a sprite's speckled edge) costs less as one masked
+        // pass than as a copy per run.
+        if (span.whole) {
+            std::memcpy(to, picture.pixels.data() + from,
+                        static_cast<size_t>(end - begin) * sizeof(uint16_t));
+        } else {
+            CopyMasked(picture.pixels.data() + from, picture.kept.data() + from, end - begin, to);
         }
     }
 }

@@ -19,7 +19,8 @@ namespace platform {
 // the ground's tiles, a box drawn every frame.
 struct ScaledDrawKey {
     const TextureImage* texture = nullptr;
-    int32_t left = 0;  // the texels read, right and bottom exclusive
+    uint64_t textureSerial = 0;  // the texture's, when it has one
+    int32_t left = 0;            // the texels read, right and bottom exclusive
     int32_t top = 0;
     int32_t right = 0;
     int32_t bottom = 0;
@@ -35,31 +36,35 @@ struct ScaledDrawKey {
     bool operator==(const ScaledDrawKey&) const = default;
 };
 
-// A row's pixels that the draw wrote, side by side: columns begin .. end - 1.
-struct KeptRun {
+// Where a row's kept pixels lie: columns begin .. end - 1 hold them all, and when whole, every
+// pixel between is kept.
+struct KeptSpan {
     int32_t begin = 0;
     int32_t end = 0;
+    bool whole = false;
 };
 
-// The picture of a key drawn on its own: each pixel as the draw leaves it, and the runs of pixels
-// the alpha test let through, row by row.
+// The picture of a key drawn on its own: each pixel as the draw leaves it, which of them the alpha
+// test let through (0xFFFF, else 0) and where those lie, row by row.
 struct ScaledPicture {
     int32_t width = 0;
     int32_t height = 0;
     std::vector<uint16_t> pixels;
-    std::vector<KeptRun> runs;
-    std::vector<uint32_t> firstRun;  // per row, and one past the last row
-    std::vector<uint16_t> texels;    // the texels it was made from, to notice a changed texture
+    std::vector<uint16_t> kept;
+    std::vector<KeptSpan> rows;
+    // The texels it was made from, to notice a changed texture; empty for a texture with a
+    // serial, which does not change.
+    std::vector<uint16_t> texels;
     uint64_t lastUse = 0;
 };
 
 // Keeps the pictures of bilinear draws seen more than once, so that a repeated draw is a masked
-// copy instead of a resampling. The texels are compared on every use, so a texture changed or
-// freed and another made in its place is never shown from an old picture.
+// copy instead of a resampling. A texture without a serial has its texels compared on every use,
+// so one changed, or freed and another made in its place, is never shown from an old picture.
 class ScaledSpriteCache {
   public:
     // The most bytes of pictures kept; the least recently used go first.
-    static constexpr size_t kByteLimit = size_t{8} << 20;
+    static constexpr size_t kByteLimit = size_t{16} << 20;
     // Keys seen once are forgotten in a heap this large: a zoom or a slide makes new keys every
     // frame.
     static constexpr size_t kSeenLimit = 4096;

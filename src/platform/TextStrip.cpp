@@ -47,16 +47,37 @@ TextStrip::TextStrip(const std::vector<PlacedGlyph>& glyphs, int lines) : lines_
 }
 
 void TextStrip::Draw(BackBuffer& target, int64_t x, int64_t y, const PixelBox& box,
-                     const TextColour& colour) const {
+                     const TextColour& colour) {
     const int64_t left = x + left_;
     const int64_t top = y + top_;
     const int64_t firstColumn = std::max<int64_t>(0, box.left - left);
     const int64_t endColumn = std::min<int64_t>(width_, box.right - left);
     const int64_t firstRow = std::max<int64_t>(0, box.top - top);
     const int64_t endRow = std::min<int64_t>(height_, box.bottom - top);
-    if (firstColumn >= endColumn) {
+    if (firstColumn >= endColumn || firstRow >= endRow) {
         return;
     }
+    // The touched rectangle in the back buffer.
+    const int64_t touchedLeft = left + firstColumn;
+    const int64_t touchedTop = top + firstRow;
+    const int64_t touchedWidth = endColumn - firstColumn;
+    const int64_t touchedHeight = endRow - firstRow;
+    if (Repeats(target, touchedLeft, touchedTop, touchedWidth, touchedHeight, colour)) {
+        for (int64_t row = 0; row < touchedHeight; ++row) {
+            std::copy_n(last_.after.data() + row * touchedWidth, touchedWidth,
+                        target.Row(static_cast<int>(touchedTop + row)) + touchedLeft);
+        }
+        return;
+    }
+    last_ = LastDraw{touchedLeft, touchedTop, touchedWidth, touchedHeight, colour, {}, {}};
+    CopyRows(target, touchedLeft, touchedTop, touchedWidth, touchedHeight, last_.before);
+    Blend(target, left, top, firstColumn, endColumn, firstRow, endRow, colour);
+    CopyRows(target, touchedLeft, touchedTop, touchedWidth, touchedHeight, last_.after);
+}
+
+void TextStrip::Blend(BackBuffer& target, int64_t left, int64_t top, int64_t firstColumn,
+                      int64_t endColumn, int64_t firstRow, int64_t endRow,
+                      const TextColour& colour) const {
     for (int64_t row = firstRow; row < endRow; ++row) {
         BlendCoverageRow(coverage_.data() + row * width_ + firstColumn,
                          static_cast<int>(endColumn - firstColumn), colour,
@@ -68,6 +89,29 @@ void TextStrip::Draw(BackBuffer& target, int64_t x, int64_t y, const PixelBox& b
             BlendCoverageRow(&overlap.coverage, 1, colour,
                              target.Row(static_cast<int>(top + overlap.y)) + (left + overlap.x));
         }
+    }
+}
+
+bool TextStrip::Repeats(const BackBuffer& target, int64_t left, int64_t top, int64_t width,
+                        int64_t height, const TextColour& colour) const {
+    if (last_.left != left || last_.top != top || last_.width != width || last_.height != height ||
+        !(last_.colour == colour) || last_.before.empty()) {
+        return false;
+    }
+    for (int64_t row = 0; row < height; ++row) {
+        if (!std::equal(last_.before.data() + row * width, last_.before.data() + (row + 1) * width,
+                        target.Row(static_cast<int>(top + row)) + left)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void TextStrip::CopyRows(const BackBuffer& from, int64_t left, int64_t top, int64_t width,
+                         int64_t height, std::vector<uint16_t>& to) {
+    to.resize(static_cast<size_t>(width * height));
+    for (int64_t row = 0; row < height; ++row) {
+        std::copy_n(from.Row(static_cast<int>(top + row)) + left, width, to.data() + row * width);
     }
 }
 

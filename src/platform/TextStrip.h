@@ -30,13 +30,15 @@ struct PlacedGlyph {
 // A string's glyphs laid into one strip of coverage, so that drawing it is one blend of long
 // rows instead of a short one per glyph row. Where glyphs overlap, the later coverage is kept
 // aside and blended after, in glyph order: each pixel is mixed exactly as glyph by glyph.
+// The last draw's pixels are kept, before and after: text drawn again in the same place and
+// colour over the same pixels, as a box's text is every frame, is a copy instead of a blend.
 class TextStrip {
   public:
     TextStrip(const std::vector<PlacedGlyph>& glyphs, int lines);
 
     // Blends the strip with its corner at (x, y), within box.
     void Draw(BackBuffer& target, int64_t x, int64_t y, const PixelBox& box,
-              const TextColour& colour) const;
+              const TextColour& colour);
     int lines() const { return lines_; }
 
   private:
@@ -46,6 +48,24 @@ class TextStrip {
         uint8_t coverage = 0;
     };
 
+    // The back-buffer rectangle a draw touched, and its pixels before and after, row by row.
+    struct LastDraw {
+        int64_t left = 0;
+        int64_t top = 0;
+        int64_t width = 0;
+        int64_t height = 0;
+        TextColour colour;
+        std::vector<uint16_t> before;
+        std::vector<uint16_t> after;
+    };
+
+    void Blend(BackBuffer& target, int64_t left, int64_t top, int64_t firstColumn,
+               int64_t endColumn, int64_t firstRow, int64_t endRow, const TextColour& colour) const;
+    bool Repeats(const BackBuffer& target, int64_t left, int64_t top, int64_t width, int64_t height,
+                 const TextColour& colour) const;
+    static void CopyRows(const BackBuffer& from, int64_t left, int64_t top, int64_t width,
+                         int64_t height, std::vector<uint16_t>& to);
+
     int64_t left_ = 0;  // the strip's corner from the string's corner
     int64_t top_ = 0;
     int64_t width_ = 0;
@@ -53,6 +73,7 @@ class TextStrip {
     std::vector<uint8_t> coverage_;
     std::vector<Overlap> overlaps_;
     int lines_ = 0;
+    LastDraw last_;
 };
 
 }  // namespace platform

@@ -13,6 +13,10 @@ struct TextureImage {
     int width = 0;
     int height = 0;
     std::vector<uint16_t> pixels;
+    // Non-zero for a picture the loader decoded, and never given to another decoding in the run:
+    // such pixels are not changed afterwards, so a picture drawn from them may be kept without
+    // comparing its texels again. A texture made or changed by hand keeps 0.
+    uint64_t serial = 0;
 
     const uint16_t* Row(int y) const {
         return pixels.data() + static_cast<size_t>(y) * static_cast<size_t>(width);

@@ -42,8 +42,10 @@ TEST(CoverageBlendTest, EveryPixelUnderEveryKindOfCoverageAsThePlainFormulaGives
             std::vector<uint16_t> row(65536);
             for (size_t i = 0; i < row.size(); ++i) {
                 row[i] = static_cast<uint16_t>(i);
-                // Neighbours of other coverage, so that lanes of one vector differ.
-                coverage[i] = (i % 3 == 0) ? amount : static_cast<uint8_t>(i * 7);
+                // Neighbours of other coverage, so that lanes of one vector differ, and now and
+                // then a stretch of only `amount`, which none may be.
+                const bool stretch = (i / 64) % 4 == 0;
+                coverage[i] = (stretch || i % 3 == 0) ? amount : static_cast<uint8_t>(i * 7);
             }
             platform::BlendCoverageRow(coverage.data(), static_cast<int>(row.size()), colour,
                                        row.data());

@@ -3,7 +3,9 @@
 #include <memory>
 #include <vector>
 
+#include "platform/BmpWriter.h"
 #include "platform/Device2D.h"
+#include "platform/ImageLoader.h"
 #include "platform/PixelFormat.h"
 #include "platform/ScaledSpriteCache.h"
 
@@ -110,10 +112,34 @@ TEST(ScaledDrawCacheTest, ATextureChangedInPlaceIsDrawnAsItIsNow) {
     }
 }
 
+TEST(ScaledDrawCacheTest, ATextureDecodedAgainInPlaceIsDrawnAsDecodedNow) {
+    // Decoded textures are trusted by their serial, not compared: a second decoding into the same
+    // object must not be shown from the first one's pictures.
+    auto picture = [](uint32_t seed) {
+        std::vector<uint32_t> argb;
+        for (uint32_t i = 0; i < 12 * 10; ++i) {
+            argb.push_back(i % 7 == 0 ? 0xFFFF00FF : 0xFF000000 | ((i + seed) * 2654435761u >> 8));
+        }
+        return bmp::MakeBmp24(12, 10, argb);
+    };
+    const Draw draw{{0, 0, 12, 10}, 6.5f, 4.5f, 2.5f, 1.5f, 0xFFFFFFFF};
+    TextureImage texture;
+    Device2D seasoned;
+    Prepare(seasoned, true);
+    for (uint32_t seed : {1u, 2u}) {
+        const std::vector<uint8_t> bytes = picture(seed);
+        ASSERT_TRUE(platform::DecodeTextureImage(bytes.data(), bytes.size(), 0xFFFF00FF, texture));
+        EXPECT_NE(texture.serial, 0u);
+        for (int round = 0; round < 3; ++round) {
+            ExpectSameAsAFreshDevice(seasoned, texture, draw, true);
+        }
+    }
+}
+
 TEST(ScaledDrawCacheTest, KeepsPicturesFromTheSecondSightingWithinItsLimit) {
     platform::ScaledSpriteCache cache;
     const TextureImage texture = HoledTexture(8, 8);
-    // Pictures of two megabytes each.
+    // Pictures of four megabytes each, pixels and mask.
     platform::BackBuffer picture;
     picture.Resize(1024, 1024);
     auto keyOf = [&texture](int n) {

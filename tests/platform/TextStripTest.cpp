@@ -53,7 +53,7 @@ TEST(TextStripTest, OverlappingGlyphsBlendAsTheyDidOneByOneWhereverClipped) {
         {2, 3, 9, 4, bitmaps[2].coverage.data()},  {-1, 12, 4, 8, bitmaps[3].coverage.data()},
         {20, 0, 0, 0, bitmaps[4].coverage.data()},
     };
-    const platform::TextStrip strip(glyphs, 2);
+    platform::TextStrip strip(glyphs, 2);
     EXPECT_EQ(strip.lines(), 2);
     const platform::PixelBox boxes[] = {
         {0, 0, 40, 30}, {5, 4, 12, 14}, {0, 0, 8, 3}, {30, 0, 40, 30}};
@@ -72,6 +72,45 @@ TEST(TextStripTest, OverlappingGlyphsBlendAsTheyDidOneByOneWhereverClipped) {
             strip.Draw(drawn, 3, 2, box, colour);
             EXPECT_EQ(drawn.pixels, expected.pixels);
         }
+    }
+}
+
+TEST(TextStripTest, DrawnAgainItBlendsThePixelsNowUnderIt) {
+    const Bitmap bitmap = MakeBitmap(12, 8, 6);
+    const std::vector<platform::PlacedGlyph> glyphs = {{0, 0, 12, 8, bitmap.coverage.data()},
+                                                       {7, 2, 12, 8, bitmap.coverage.data()}};
+    platform::TextStrip strip(glyphs, 1);
+    platform::BackBuffer background;
+    background.Resize(32, 16);
+    for (size_t i = 0; i < background.pixels.size(); ++i) {
+        background.pixels[i] = static_cast<uint16_t>(i * 40503u);
+    }
+    const platform::PixelBox whole{0, 0, 32, 16};
+    const platform::TextColour white = platform::SplitColour(0xFFFFFFFF);
+    struct Draw {
+        int64_t x;
+        int64_t y;
+        platform::PixelBox box;
+        platform::TextColour colour;
+        int changedPixel;  // of the background before the draw; -1 for none
+    };
+    // The same draw again, over one pixel changed, elsewhere, in another colour, clipped.
+    const Draw draws[] = {
+        {2, 3, whole, white, -1},          {2, 3, whole, white, -1},
+        {2, 3, whole, white, 5 * 32 + 12}, {2, 3, whole, white, -1},
+        {3, 3, whole, white, -1},          {3, 3, whole, platform::SplitColour(0x80203040), -1},
+        {3, 3, {4, 4, 20, 9}, white, -1},
+    };
+    for (const Draw& draw : draws) {
+        SCOPED_TRACE(testing::Message() << "at " << draw.x << ", " << draw.y);
+        if (draw.changedPixel >= 0) {
+            background.pixels[static_cast<size_t>(draw.changedPixel)] ^= 0x0841;
+        }
+        platform::BackBuffer expected = background;
+        DrawGlyphByGlyph(glyphs, draw.x, draw.y, draw.box, draw.colour, expected);
+        platform::BackBuffer drawn = background;
+        strip.Draw(drawn, draw.x, draw.y, draw.box, draw.colour);
+        ASSERT_EQ(drawn.pixels, expected.pixels);
     }
 }
 
