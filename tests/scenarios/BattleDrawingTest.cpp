@@ -193,6 +193,7 @@ TEST_F(BattleGolden, APlannedPathWithItsTargetMark) {
     BattleScreen& s = game.screen();
     const int32_t enemyCell = ThreeCellsBesideTheCommander(s);
     game.KeepOneEnemyAt(enemyCell);
+    game.CentreCameraOn(enemyCell);
     game.ClickFieldCell(s.commanderCell);
     game.ClickFieldCell(enemyCell);
     ASSERT_EQ(s.attackPlanned, 1);
@@ -214,6 +215,7 @@ TEST_F(BattleGolden, ARefusedMove) {
     s.armyX[0] = CellPixelX(armyCell);
     s.armyY[0] = CellPixelY(armyCell);
     s.occupancy[armyCell] = kOccupantFirstArmy;
+    game.CentreCameraOn(enemyCell);
     game.ClickFieldCell(s.commanderCell);
     game.ClickFieldCell(enemyCell);
     ASSERT_EQ(s.moveRefused, 1);
@@ -229,6 +231,7 @@ TEST_F(BattleGolden, AStrikeReportOnAnEnemy) {
     const int32_t enemyCell = FreeCellBeside(s, s.commanderCell, false);
     ASSERT_NE(enemyCell, kNoBattleCell);
     game.KeepOneEnemyAt(enemyCell, 30, 10, 10);
+    game.CentreCameraOn(enemyCell);
     game.ClickFieldCell(s.commanderCell);
     game.ClickFieldCell(enemyCell);
     game.PressKey(kKeyReturn);

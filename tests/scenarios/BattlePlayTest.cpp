@@ -62,21 +62,8 @@ uint64_t Fingerprint(const BattleScreen& s) {
     return hash;
 }
 
-int32_t NearestEnemyCell(const BattleScreen& s, int32_t from) {
-    int32_t best = kNoBattleCell;
-    for (int e = 0; e < kBattleEnemySlots; ++e) {
-        if (s.enemyPresent[e] != 0 &&
-            (best == kNoBattleCell ||
-             DistanceInCells(from, s.enemyCell[e]) < DistanceInCells(from, best))) {
-            best = s.enemyCell[e];
-        }
-    }
-    return best;
-}
-
-// A fixed script played through the battle state: each turn every unit of the party that can
-// act is clicked, sent toward the nearest enemy with Enter and left to strike, then the turn
-// ends. The fingerprint of every frame, in order.
+// The battle player's turns played through the battle state. The fingerprint of every frame,
+// in order.
 std::vector<uint64_t> PlayScript(uint8_t battle, int turns) {
     BattleGame game;
     game.world().Quest(5) = 2;  // the village's men fight beside the party in battle 2
@@ -91,20 +78,8 @@ std::vector<uint64_t> PlayScript(uint8_t battle, int turns) {
     };
     game.EnterBattle(battle);
     game.ClickAway();
-    BattleScreen& s = game.screen();
-    for (int turn = 0; turn < turns && s.battleOver == 0; ++turn) {
-        for (int unit = 0; unit <= kBattleArmySlots && s.battleOver == 0; ++unit) {
-            const bool able = unit == 0 ? s.commanderHealth > 0 : s.armyPresent[unit - 1] != 0;
-            if (!able) {
-                continue;
-            }
-            const int32_t cell = unit == 0 ? s.commanderCell : s.armyCell[unit - 1];
-            game.ClickFieldCell(cell);
-            game.ClickFieldCell(NearestEnemyCell(s, cell));
-            game.PressKey(kKeyReturn);
-            game.RunPlayerUnit();
-        }
-        game.EndTurn();
+    for (int turn = 0; turn < turns && game.screen().battleOver == 0; ++turn) {
+        game.PlayTurn();
         game.ClickAway();
     }
     return frames;

@@ -75,12 +75,6 @@ class Road {
         ASSERT_TRUE(player.RunUntil([this] { return game.InBattle(); }, 400));
     }
 
-    void Retreat() {
-        game.ClickSideButton(kSideRetreat);
-        game.ClickSideButton(kSideRetreatYes);
-        game.PressKey(kKeyReturn);
-    }
-
     // A won battle's result box, then its summary, each put away by a click.
     void WinAndLeave() {
         game.screen().enemyPresent.fill(0);
@@ -208,7 +202,7 @@ TEST_F(MapBattleRoad, AnInvaderThatReachesThePartyIsFoughtAndTheDayGoesOn) {
     EXPECT_EQ(World().mapSnapshotState, kSnapshotWaiting);
 
     OpenTheField();
-    Retreat();
+    game.Retreat();
     ASSERT_TRUE(game.OnMap());
     EXPECT_EQ(World().routePending, 2);
     ASSERT_TRUE(player.RunUntil(
@@ -350,7 +344,7 @@ TEST_F(MapBattleRoad, ABattleLeftForTheOptionsOrTheQuestionGoesOnOrComesBackWhen
 
     // Ended, the battle frees its screen and is not to be resumed any more.
     game.ClickAway();
-    Retreat();
+    game.Retreat();
     ASSERT_TRUE(game.OnMap());
     EXPECT_FALSE(game.app.battleScreen);
     EXPECT_EQ(World().resumeBattle, 0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,11 @@ constexpr int32_t kEmptyX = 600;
 constexpr int32_t kEmptyY = 580;
 
 constexpr uint8_t kOffered = 1;
+constexpr uint8_t kAccepted = 2;
+constexpr uint8_t kInProgress = 4;
 constexpr uint8_t kGoalMet = 5;
+constexpr uint8_t kReady = 6;
+constexpr uint8_t kSolved = 7;
 
 // One thing a frame drew: a text (no set) or a picture, and where.
 struct Mark {
@@ -55,8 +60,8 @@ void PrintTo(const HouseCase& house, std::ostream* out) {
 }
 
 // The talk box as the house state draws it, read back from the screen's own draw log and held
-// against the house's dialogue table: the right house's texts, in their boxes, where the table
-// puts them, with the pictures of the right items.
+// against the house's dialogue table (the right house's texts, in their boxes, where the table
+// puts them, with the pictures of the right items), beside what each step does to the world.
 class QuestTalkOnScreen : public testing::TestWithParam<HouseCase> {
   protected:
     void SetUp() override {
@@ -69,6 +74,15 @@ class QuestTalkOnScreen : public testing::TestWithParam<HouseCase> {
     HouseScreen& House() { return *player.House(); }
 
     void Enter() { player.EnterHouse(GetParam().kind, GetParam().number, kPlayerCharacter); }
+    void Leave() {
+        player.ClickHouseButton(kLeaveButton);
+        ASSERT_EQ(player.House(), nullptr);
+        player.Frames(2);
+    }
+    bool BagHolds(ItemId item) {
+        return item != kNoItem &&
+               std::find(House().bag.begin(), House().bag.end(), item) != House().bag.end();
+    }
 
     // One more frame of the visit, logged.
     std::vector<Mark> DrawnFrame() {
@@ -116,9 +130,16 @@ class QuestTalkOnScreen : public testing::TestWithParam<HouseCase> {
 
 }  // namespace
 
-TEST_P(QuestTalkOnScreen, TheFirstQuestsOfferGiftAndRewardShowTheTablesLines) {
+// The first quest of each kind's chain on its road, with the player: offered at the first
+// Talk, accepted for a fame point and the gift at once, in progress after the visit, met
+// elsewhere, rewarded at the next visit's Talk (its place joining where the quest joins), one
+// fame point for the visit, and its successor offered at the Talk after.
+TEST_P(QuestTalkOnScreen, TheFirstQuestsRoadShowsTheTablesLinesAndPaysItsOwnGiftAndReward) {
+    World().gold = 500;
+    World().fame = 10;
     Enter();
-    const ChainQuest& first = (*ChainOf(House()))[0];
+    const QuestChain& chain = *ChainOf(House());
+    const ChainQuest& first = chain[0];
     const QuestTexts& texts = TextsOf(GetParam().kind, GetParam().number)->quests[0];
     ASSERT_EQ(House().Quest(first.quest), kOffered);
 
@@ -138,14 +159,22 @@ TEST_P(QuestTalkOnScreen, TheFirstQuestsOfferGiftAndRewardShowTheTablesLines) {
 
     player.ClickHouseButton(kAcceptYesButton);
     ExpectNote(DrawnFrame(), first.quest, texts.gift, first.giftItem);
+    EXPECT_EQ(House().Quest(first.quest), kAccepted);
+    EXPECT_EQ(World().fame, 11);
+    EXPECT_EQ(World().gold, 500 + first.giftGold);
+    EXPECT_EQ(BagHolds(first.giftItem), first.giftItem != kNoItem);
     player.ClickAt(kEmptyX, kEmptyY);
-    player.ClickHouseButton(kLeaveButton);
-    ASSERT_EQ(player.House(), nullptr);
-    player.Frames(2);
+    Leave();
+    EXPECT_EQ(World().Quest(first.quest), kInProgress);
+    EXPECT_EQ(World().fame, 11);
 
     World().Quest(first.quest) = kGoalMet;
     Enter();
+    EXPECT_EQ(House().Quest(first.quest), kReady);
     player.ClickHouseButton(kTalkButton);
+    EXPECT_EQ(House().Quest(first.quest), kSolved);
+    EXPECT_EQ(World().gold, 500 + first.giftGold + first.rewardGold);
+    EXPECT_EQ(BagHolds(first.rewardItem), first.rewardItem != kNoItem);
     frame = DrawnFrame();
     ExpectNote(frame, first.quest, texts.reward, first.rewardItem);
     if (first.joins) {
@@ -153,6 +182,17 @@ TEST_P(QuestTalkOnScreen, TheFirstQuestsOfferGiftAndRewardShowTheTablesLines) {
         ExpectInBox(frame, kJoinPanel,
                     {Text(house.joinMessage, kJoinMessageSpot.x, kJoinMessageSpot.y),
                      Text(house.joinBenefits, kJoinBenefitsSpot.x, kJoinBenefitsSpot.y)});
+        EXPECT_EQ(GetParam().kind == HouseKind::Village ? World().VillageJoined(GetParam().number)
+                                                        : World().TownOwned(GetParam().number),
+                  1);
+    }
+    player.Frames(2);
+    EXPECT_EQ(World().fame, 12);
+    player.ClickHouseButton(kTalkButton);
+    EXPECT_EQ(World().fame, 12);
+    if (chain[1].when == OpenWhen::Solved && chain[1].after == first.quest) {
+        EXPECT_EQ(House().Quest(chain[1].quest), kOffered);
+        EXPECT_EQ(House().acceptQuestion, 1);
     }
 }
 

@@ -94,10 +94,12 @@ inline std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path) {
 
 // The recorded game `name` replayed from its committed input in a fresh game ends in its
 // committed world, byte for byte; `everyFrame` runs after each replayed frame (the world's
-// invariants). With VARN_UPDATE_REPLAY=1 the played game's input and world are written as the
-// committed ones instead.
+// invariants), `prepare` in the fresh game's folder before the first (a prepared world's save
+// put where the load screen finds it). With VARN_UPDATE_REPLAY=1 the played game's input and
+// world are written as the committed ones instead.
 inline void ExpectReplayMatches(const std::string& name, const GameRecorder& played,
-                                const std::function<void(GameApp&)>& everyFrame) {
+                                const std::function<void(GameApp&)>& everyFrame,
+                                const std::function<void()>& prepare = {}) {
     const std::filesystem::path input = ReplayPath(name, ".input");
     const std::filesystem::path world = ReplayPath(name, ".world");
     const char* update = std::getenv("VARN_UPDATE_REPLAY");
@@ -122,6 +124,9 @@ inline void ExpectReplayMatches(const std::string& name, const GameRecorder& pla
     }
 
     HeadlessGame game;
+    if (prepare) {
+        prepare();
+    }
     game.afterFrame = [&game, &everyFrame] { everyFrame(game.app); };
     GameRecorder replayed(game);
     std::string error;

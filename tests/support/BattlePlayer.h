@@ -1,0 +1,248 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+
+#include "app/GameApp.h"
+#include "battle/BattleScreen.h"
+#include "battle/BattleSideButtons.h"
+#include "battle/BattleStateSteps.h"
+#include "engine/KeyCodes.h"
+#include "support/PlayerInput.h"
+
+namespace varn {
+
+// Steps between two cells when a step may go diagonally.
+inline int32_t DistanceInCells(int32_t a, int32_t b) {
+    return std::max(std::abs(CellColumn(a) - CellColumn(b)), std::abs(CellRow(a) - CellRow(b)));
+}
+
+// Plays a battle as a person at the screen does: the pointer moved and clicked on the field's
+// cells and the side buttons, keys pressed and let go, one frame each step. It reads the battle
+// screen only to see what is shown (where its units and the enemies stand, whose turn it is,
+// which box is up) and never writes it.
+class BattlePlayer : public PlayerInput {
+  public:
+    using PlayerInput::PlayerInput;
+
+    // The clock of the waits: walks, swings and the computer's turns take few frames.
+    uint32_t fastFrameMs = 100;
+
+    BattleScreen& screen() { return *app.battleScreen; }
+    bool InBattle() const { return In(BattleStateThunk); }
+    bool OnMap() const { return In(MapStateThunk); }
+
+    void MoveTo(int32_t x, int32_t y) {
+        PointAt(x, y);
+        Frame();
+    }
+    void ClickSideButton(uint8_t id) { Click(kSideButtons, id); }
+    // Clicks on an empty spot of the field, which answers whatever box asks for a click.
+    void ClickAway() {
+        PressAway();
+        LetGo();
+    }
+    // The click's two halves: the press, in whose frame a box is answered and the battle may
+    // leave, and the release, which is already the next state's first frame.
+    void PressAway() {
+        MoveTo(300, 150);
+        Backend().SetButton(0, true);
+        Frame();
+    }
+    void LetGo() {
+        Backend().SetButton(0, false);
+        Frame();
+    }
+
+    // Frames while busy() holds, up to the limit; the number run. The clock moves 100 ms a
+    // frame meanwhile, so walks and swings take few frames.
+    int RunFastWhile(const std::function<bool()>& busy, int frameLimit = 5000) {
+        const uint32_t frameMs = Backend().presentAdvanceMs;
+        SetClockStep(fastFrameMs);
+        int frames = 0;
+        while (frames < frameLimit && app.battleScreen && busy()) {
+            Frame();
+            ++frames;
+        }
+        SetClockStep(frameMs);
+        return frames;
+    }
+    // The allies' and the enemies' turn.
+    int RunComputerTurn() {
+        return RunFastWhile([this] { return ComputerActs(screen()); });
+    }
+    // Until the player's unit sent off has walked and struck. A walk's end marks a strike as due
+    // whether or not one was ordered: only an ordered one is waited for.
+    int RunPlayerUnit() {
+        return RunFastWhile([this] {
+            const BattleScreen& s = screen();
+            return !PlayerUnitsIdle(s) || (s.strikeNow != 0 && s.strikeOrdered == 1) ||
+                   s.strikeAnimOn != 0;
+        });
+    }
+
+    // Clicks a field cell where it shows, first bringing it into view with the arrow keys.
+    void ClickFieldCell(int32_t cell) {
+        int32_t x = 0;
+        int32_t y = 0;
+        for (int frames = 0; frames < 100 && !PointOnCell(cell, x, y); ++frames) {
+            HoldScrollKeyToward(cell);
+        }
+        ClickAt(x, y);
+    }
+    // The end-of-turn button, then the allies' and the enemies' turn.
+    void EndTurn() {
+        ClickSideButton(kSideEndTurn);
+        RunComputerTurn();
+    }
+    // Ends turns until the battle is lost or the limit is reached: the time runs out, or the
+    // enemies come and strike.
+    void EndTurnsUntilLost(int limit = 100) {
+        for (int i = 0; i < limit && app.battleScreen && screen().lost == 0; ++i) {
+            EndTurn();
+        }
+    }
+
+    // Every unit of the party that can act this turn, one after the other: selected, sent at the
+    // nearest enemy with Enter, watched until it has walked and struck; then the turn ends.
+    void PlayTurn() {
+        CloseTurnBanner();
+        for (int unit = 0; unit <= kBattleArmySlots && Fighting(); ++unit) {
+            if (UnitCell(unit) != kNoBattleCell) {
+                AttackNearestEnemy(unit);
+            }
+        }
+        if (Fighting()) {
+            EndTurn();
+        }
+    }
+    // Turns until the battle is decided or the limit is reached; true when it was won.
+    bool PlayUntilDecided(int turnLimit = 40) {
+        for (int turn = 0; turn < turnLimit && Fighting(); ++turn) {
+            PlayTurn();
+        }
+        return app.battleScreen && screen().won != kNotWon;
+    }
+    // The retreat button and the question's Yes, then Enter leaves for the map.
+    void Retreat() {
+        CloseTurnBanner();
+        ClickSideButton(kSideRetreat);
+        ClickSideButton(kSideRetreatYes);
+        PressKey(kKeyReturn);
+    }
+    // The turn's banner takes the next click, whatever it lands on: it is clicked away first.
+    void CloseTurnBanner() {
+        if (screen().showTurnInfo != 0) {
+            ClickAway();
+        }
+    }
+    // The result box and the summary after a victory, the defeat box after a loss: clicked away
+    // until the battle has left.
+    void LeaveTheField(int clickLimit = 4) {
+        for (int i = 0; i < clickLimit && InBattle(); ++i) {
+            ClickAway();
+        }
+    }
+
+    // The cell of unit u (0 the commander, 1..6 the army slots) while it can act this turn,
+    // else no cell.
+    int32_t UnitCell(int unit) {
+        const BattleScreen& s = screen();
+        if (unit == 0) {
+            return s.commanderHealth > 0 && s.commanderMovesCommitted > 0 ? s.commanderCell
+                                                                          : kNoBattleCell;
+        }
+        const int slot = unit - 1;
+        return s.armyPresent[slot] != 0 && s.armyAlive[slot] != 0 && s.armyMovesCommitted[slot] > 0
+                   ? s.armyCell[slot]
+                   : kNoBattleCell;
+    }
+    int32_t NearestEnemyCell(int32_t from) {
+        const BattleScreen& s = screen();
+        int32_t best = kNoBattleCell;
+        for (int e = 0; e < kBattleEnemySlots; ++e) {
+            if (s.enemyPresent[e] != 0 &&
+                (best == kNoBattleCell ||
+                 DistanceInCells(from, s.enemyCell[e]) < DistanceInCells(from, best))) {
+                best = s.enemyCell[e];
+            }
+        }
+        return best;
+    }
+
+  private:
+    bool Fighting() { return InBattle() && app.battleScreen && screen().battleOver == 0; }
+
+    void AttackNearestEnemy(int unit) {
+        const int32_t from = UnitCell(unit);
+        const int32_t enemy = NearestEnemyCell(from);
+        if (enemy == kNoBattleCell) {
+            return;
+        }
+        ClickFieldCell(from);
+        ClickFieldCell(enemy);
+        PressKey(kKeyReturn);
+        RunPlayerUnit();
+    }
+
+    // A point of the cell that shows on the field, clear of the side buttons, the unit panel and
+    // the edges that scroll; false when the cell is out of view.
+    bool PointOnCell(int32_t cell, int32_t& x, int32_t& y) {
+        constexpr int32_t kMargin = 8;
+        constexpr int32_t kScreenWidth = 800;
+        constexpr int32_t kScreenHeight = 600;
+        constexpr ButtonRect kUnitPanel = {0, 200, 490, 350, 50};
+        const BattleScreen& s = screen();
+        const int32_t left = CellPixelX(cell) - s.cameraX;
+        const int32_t top = CellPixelY(cell) - s.cameraY;
+        for (int32_t dy = kBattleCellSize / 2; dy < kBattleCellSize; dy += kBattleCellSize / 4) {
+            for (int32_t dx = kBattleCellSize / 2; dx < kBattleCellSize;
+                 dx += kBattleCellSize / 4) {
+                for (const int32_t px : {left + dx, left + kBattleCellSize - dx}) {
+                    for (const int32_t py : {top + dy, top + kBattleCellSize - dy}) {
+                        const bool onScreen = px > kMargin && px < kScreenWidth - kMargin &&
+                                              py > kMargin && py < kScreenHeight - kMargin;
+                        if (onScreen && s.sideButtons.At(px, py) == 0 &&
+                            !Inside(kUnitPanel, px, py)) {
+                            x = px;
+                            y = py;
+                            return true;
+                        }
+                    }
+                }
+            }
+        }
+        return false;
+    }
+    static bool Inside(const ButtonRect& area, int32_t x, int32_t y) {
+        return x >= area.x && x < area.x + area.w && y >= area.y && y < area.y + area.h;
+    }
+
+    // One frame of the arrow key that brings the cell toward the middle of the field, along
+    // an axis on which the field can still move.
+    void HoldScrollKeyToward(int32_t cell) {
+        const BattleScreen& s = screen();
+        const int32_t x = CellPixelX(cell) + kBattleCellSize / 2 - s.cameraX;
+        const int32_t y = CellPixelY(cell) + kBattleCellSize / 2 - s.cameraY;
+        uint8_t key = 0;
+        if (x < 100 && s.cameraX > kCameraMin) {
+            key = kKeyLeft;
+        } else if (x > 600 && s.cameraX < kCameraMaxX) {
+            key = kKeyRight;
+        } else if (y < 300 && s.cameraY > kCameraMin) {
+            key = kKeyUp;
+        } else if (s.cameraY < kCameraMaxY) {
+            key = kKeyDown;
+        }
+        const uint32_t frameMs = Backend().presentAdvanceMs;
+        SetClockStep(fastFrameMs);
+        Backend().SetKey(key, key != 0);
+        Frame();
+        Backend().SetKey(key, false);
+        SetClockStep(frameMs);
+    }
+};
+
+}  // namespace varn
