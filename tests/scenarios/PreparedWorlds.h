@@ -54,6 +54,7 @@ inline void HardenTheParty(GameState& world) {
         armies.training[slot] = 100;
         armies.equipment[slot] = 100;
         armies.alive[slot] = 250;
+        armies.name[slot] = EncodeGlyphs("Elite Guards");
     }
     world.battleMoveSpeed = 3;
     world.battleSwingSpeed = 3;
