@@ -74,7 +74,8 @@ inline void AgeTheKingdom(GameState& world, int32_t day, int32_t fame) {
 }
 
 // Day 145 in the west: the party stands on the first invader's road, hero 1 with one band of
-// peasants two cells below the army of battle 29.
+// peasants two cells below the army of battle 29; village 1's first quest solved and its call for
+// help against the army of battle 2 offered.
 inline GameState FightingWorld() {
     GameState world;
     RunNewGameSetUp(world);
@@ -82,6 +83,8 @@ inline GameState FightingWorld() {
     AgeTheKingdom(world, 145, 60);
     HardenTheParty(world);
     world.playerMapCell = MapCellAt(-880, 80);
+    world.Quest(1) = kSolved;
+    world.Quest(5) = kQuestOffered;
     constexpr int kHero = 1;
     world.HeroJoined(kHero) = 1;
     world.HeroMapCell(kHero) = MapCellAt(-1080, 360);
