@@ -53,7 +53,7 @@ TEST(FightingGame, WonAndLostBattlesAnInvasionHeldAndThePeaceInTheHallOfFame) {
     g.battle.LeaveTheField();
     ASSERT_TRUE(g.battle.OnMap());
     g.player.Frame();
-    EXPECT_EQ(g.World().Quest(kFirstInvasionQuest), kSolved) << "the place is held";
+    EXPECT_EQ(g.World().Quest(kFirstInvasionQuest), kQuestSolved) << "the place is held";
     EXPECT_EQ(g.World().gold, paid + kInvasionGold);
     EXPECT_EQ(g.World().fame, fame);
     g.player.PressKey(kKeyReturn);  // the outcome
@@ -169,7 +169,7 @@ TEST(FightingGame, WonAndLostBattlesAnInvasionHeldAndThePeaceInTheHallOfFame) {
     g.player.ClickHouseButton(kLeaveButton);
     g.player.Frames(2);
     ASSERT_TRUE(g.player.OnMap());
-    EXPECT_EQ(g.World().Quest(kVillageQuest), kSolved);
+    EXPECT_EQ(g.World().Quest(kVillageQuest), kQuestSolved);
     EXPECT_EQ(g.World().playerItems.owned[kVillageQuestRewardItem - 1], 1);
     EXPECT_EQ(g.World().fame, ++fame) << "a quest solved";
 

@@ -23,8 +23,6 @@ namespace varn {
 // tests (tests/fixtures/saves). VARN_UPDATE_FIXTURES=1 writes them again.
 
 inline constexpr int kFameRewardsGranted = 23;
-inline constexpr uint8_t kSolved = 7;
-inline constexpr uint8_t kAccepted = 2;
 // The last invasions, which a long game has fought off: their quests and battles.
 inline constexpr int kLateInvasionQuests[] = {96, 97, 98};
 inline constexpr uint8_t kLateInvasionBattles[] = {91, 92, 93};
@@ -66,7 +64,7 @@ inline void AgeTheKingdom(GameState& world, int32_t day, int32_t fame) {
     world.fame = fame;
     std::fill_n(world.eventDone.begin(), kFameRewardsGranted, uint8_t{1});
     for (const int quest : kLateInvasionQuests) {
-        world.Quest(quest) = kSolved;
+        world.Quest(quest) = kQuestSolved;
     }
     for (const uint8_t battle : kLateInvasionBattles) {
         world.BattleSite(battle) = 0;
@@ -83,7 +81,7 @@ inline GameState FightingWorld() {
     AgeTheKingdom(world, 145, 60);
     HardenTheParty(world);
     world.playerMapCell = MapCellAt(-880, 80);
-    world.Quest(1) = kSolved;
+    world.Quest(1) = kQuestSolved;
     world.Quest(5) = kQuestOffered;
     constexpr int kHero = 1;
     world.HeroJoined(kHero) = 1;
@@ -109,10 +107,10 @@ inline GameState VictoryWorld() {
     AgeTheKingdom(world, 120, 400);
     HardenTheParty(world);
     for (const int quest : {4, 70, 75, 79, 81, 82, 83, 85}) {
-        world.Quest(quest) = kSolved;
+        world.Quest(quest) = kQuestSolved;
     }
     for (const int quest : {87, 91}) {
-        world.Quest(quest) = kAccepted;
+        world.Quest(quest) = kQuestAccepted;
     }
     world.playerMapCell = MapCellAt(3320, 480);
     return world;
