@@ -46,8 +46,8 @@ uint8_t LastIndex(const GlyphString& name) {
 void HouseScreen::DrawBackground() const {
     const HouseKindFacts& facts = FactsOf(Kind());
     SpriteSet* main = mainSprites.get();
-    DrawWithinScreen(houseArt.get(), kHousePictureSlot, facts.picture.x, facts.picture.y,
-                     facts.picture.scaleX, facts.picture.scaleY);
+    Sprite(houseArt.get(), kHousePictureSlot, 0, facts.picture.x, facts.picture.y,
+           facts.picture.scaleX, facts.picture.scaleY);
     for (int k = 0; k < 4; ++k) {
         Sprite(main, kMenuButtonSlot, buttons.Look(static_cast<uint8_t>(kLeaveButton + k)), kMenuX,
                kMenuButtonHeight * k, kMenuScaleX, kMenuScaleY);

@@ -1,9 +1,5 @@
 #include "houses/HouseScreen.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "engine/ScreenSize.h"
 #include "houses/HousePictures.h"
 
 namespace varn {
@@ -63,36 +59,6 @@ void HouseScreen::Sprite(SpriteSet* set, int32_t slot, int32_t frame, int32_t x,
     set->Draw(slot, frame, x, y, kWhite, scaleX, scaleY);
     if (drawLog != nullptr) {
         drawLog->push_back({set, slot, frame, x, y, scaleX, scaleY, {}});
-    }
-}
-
-void HouseScreen::DrawWithinScreen(SpriteSet* set, int32_t slot, int32_t x, int32_t y, float scaleX,
-                                   float scaleY) const {
-    if (set == nullptr || !set->IsLoaded(slot)) {
-        return;
-    }
-    SpriteSet::Slot& picture = set->slots[static_cast<size_t>(slot)];
-    const double bottom = y + double{scaleY} * picture.frameHeight;
-    if ((y >= 0 && bottom <= kScreenHeight) || scaleY <= 0.0f) {
-        Sprite(set, slot, 0, x, y, scaleX, scaleY);
-        return;
-    }
-    // The rows that show, stretched over the part of the screen the whole picture covers: the
-    // cut edges move by under a pixel.
-    const int32_t first = std::max(0, static_cast<int32_t>(std::floor(-y / double{scaleY})));
-    const int32_t last =
-        std::min(picture.frameHeight,
-                 static_cast<int32_t>(std::floor((kScreenHeight - y) / double{scaleY})));
-    const int32_t top = std::max(0, static_cast<int32_t>(std::lround(y + first * double{scaleY})));
-    if (last <= first) {
-        return;
-    }
-    const float shownScaleY =
-        static_cast<float>((std::min<double>(bottom, kScreenHeight) - top) / (last - first));
-    picture.texture.Draw(x, top, 0, first, picture.frameWidth, last - first, scaleX, shownScaleY,
-                         kWhite);
-    if (drawLog != nullptr) {
-        drawLog->push_back({set, slot, 0, x, y, scaleX, scaleY, {}});
     }
 }
 

@@ -323,11 +323,6 @@ class HouseScreen {
     std::vector<HouseDraw>* drawLog = nullptr;
 
   private:
-    // Frame 0 of a picture drawn as Sprite draws it, but with the rows that would stand above or
-    // below the screen cut off first: the device keeps a stretched copy of a draw that fits the
-    // screen and stretches one that overhangs it again in every frame.
-    void DrawWithinScreen(SpriteSet* set, int32_t slot, int32_t x, int32_t y, float scaleX,
-                          float scaleY) const;
     // The first present army standing in cell 0..5, or -1.
     int ArmyInCell(int cell) const;
     // A count of men from the small digits: one digit at oneX, or the ones and the tens; a

@@ -17,6 +17,9 @@ namespace {
 constexpr int kMaxBackBufferSide = 8192;
 // Weights, and two resampled rows of four channels.
 constexpr size_t kScratchRows = 1 + 2 * 4;
+// A remembered picture may be this many times the back buffer's side: a backdrop that overhangs
+// the screen is kept whole.
+constexpr int32_t kRememberedSides = 2;
 // A bilinear sample's coverage by opaque texels runs to 32 x 32.
 constexpr int16_t kFullCoverage = 1024;
 
@@ -83,11 +86,12 @@ bool Device2D::Create(int width, int height, uint32_t backBufferFormat) {
     inScene_ = false;
     format_ = backBufferFormat;
     backBuffer_.Resize(width, height);
-    columnTaps_.assign(static_cast<size_t>(width), SampleTap());
-    rowTaps_.assign(static_cast<size_t>(height), SampleTap());
-    pairScratch_.assign(static_cast<size_t>(width), 0);
-    offsetScratch_.assign(static_cast<size_t>(width), 0);
-    scratch_.assign(static_cast<size_t>(width) * kScratchRows, 0);
+    const size_t columns = static_cast<size_t>(width) * kRememberedSides;
+    columnTaps_.assign(columns, SampleTap());
+    rowTaps_.assign(static_cast<size_t>(height) * kRememberedSides, SampleTap());
+    pairScratch_.assign(columns, 0);
+    offsetScratch_.assign(columns, 0);
+    scratch_.assign(columns * kScratchRows, 0);
     scaledPictures_.Clear();
     return true;
 }
@@ -226,7 +230,7 @@ void Device2D::Rasterize(SpriteSpan& span, const Placement& place, BackBuffer& t
                place.texels.bottom, span.bilinear, rowTaps_.data());
     span.columns = columnTaps_.data();
     span.rows = rowTaps_.data();
-    const size_t width = static_cast<size_t>(backBuffer_.width);
+    const size_t width = columnTaps_.size();
     span.scratch.pairs = pairScratch_.data();
     span.scratch.offsets = offsetScratch_.data();
     uint16_t* scratch = scratch_.data();
@@ -272,8 +276,9 @@ bool Device2D::DrawRemembered(SpriteSpan& span, const Placement& place) {
     std::copy(std::begin(alphaPasses_.coverageHigh), std::end(alphaPasses_.coverageHigh),
               key.coverage + 2);
     const int64_t texels = int64_t{key.right - key.left} * (key.bottom - key.top);
-    if (key.width <= 0 || key.height <= 0 || key.width > backBuffer_.width ||
-        key.height > backBuffer_.height || int64_t{key.width} * key.height * 4 < texels) {
+    if (key.width <= 0 || key.height <= 0 || key.width > kRememberedSides * backBuffer_.width ||
+        key.height > kRememberedSides * backBuffer_.height ||
+        int64_t{key.width} * key.height * 4 < texels) {
         return false;
     }
     bool worthStoring = false;

@@ -73,9 +73,6 @@ class RecordingCanvas final : public DialogueCanvas {
     std::vector<Drawn> drawn;
 };
 
-constexpr uint8_t kOffered = 1;
-constexpr uint8_t kSolved = 7;
-
 RecordingCanvas Talk(HouseScreen& screen) {
     const QuestChain& chain = *ChainOf(screen);
     const HouseTexts& texts = *TextsOf(screen.Kind(), screen.houseNumber);

@@ -12,14 +12,6 @@ using namespace varn;
 
 namespace {
 
-constexpr uint8_t kLocked = 0;
-constexpr uint8_t kOffered = 1;
-constexpr uint8_t kAccepted = 2;
-constexpr uint8_t kInProgress = 4;
-constexpr uint8_t kGoalMet = 5;
-constexpr uint8_t kReady = 6;
-constexpr uint8_t kSolved = 7;
-
 std::vector<int> SetFlags(const HouseScreen& screen) {
     std::vector<int> flags;
     for (int f = 0; f < kQuestDisplayCount; ++f) {
@@ -81,13 +73,13 @@ TEST(QuestProgress, EveryQuestLivesFromLockedToSolvedWithItsOwnGiftAndReward) {
         for (const ChainQuest& link : chain) {
             SCOPED_TRACE(int(link.quest));
             if (link.when == OpenWhen::Solved) {
-                screen->Quest(link.after) = kSolved;
+                screen->Quest(link.after) = kQuestSolved;
             }
             screen->talkOpen = 0;
             screen->giftShown = 0;
             screen->rewardItemFlag.fill(0);
             RunQuestProgress(*screen, chain);
-            ASSERT_EQ(screen->Quest(link.quest), kOffered);
+            ASSERT_EQ(screen->Quest(link.quest), kQuestOffered);
             EXPECT_EQ(screen->offeredQuest, link.quest);
             EXPECT_EQ(SetFlags(*screen), std::vector<int>{Flag(link, QuestMoment::Offer)});
             EXPECT_EQ(screen->displayCount, 1);
@@ -95,27 +87,27 @@ TEST(QuestProgress, EveryQuestLivesFromLockedToSolvedWithItsOwnGiftAndReward) {
                 EXPECT_EQ(screen->rewardItemFlag[link.giftItem - 1], 1);
             }
 
-            screen->Quest(link.quest) = kAccepted;
+            screen->Quest(link.quest) = kQuestAccepted;
             RunQuestProgress(*screen, chain);
-            EXPECT_EQ(screen->Quest(link.quest), kAccepted);
+            EXPECT_EQ(screen->Quest(link.quest), kQuestAccepted);
             EXPECT_EQ(SetFlags(*screen), std::vector<int>{Flag(link, QuestMoment::Gift)});
 
             screen->giftShown = 1;
             RunQuestProgress(*screen, chain);
-            EXPECT_EQ(screen->Quest(link.quest), kInProgress);
+            EXPECT_EQ(screen->Quest(link.quest), kQuestInProgress);
             EXPECT_EQ(SetFlags(*screen), std::vector<int>{Flag(link, QuestMoment::Reminder)});
 
             // Met outside the house: the next run makes it ready and has nothing to tell.
-            screen->Quest(link.quest) = kGoalMet;
+            screen->Quest(link.quest) = kQuestGoalMet;
             RunQuestProgress(*screen, chain);
-            EXPECT_EQ(screen->Quest(link.quest), kReady);
+            EXPECT_EQ(screen->Quest(link.quest), kQuestRewardReady);
             EXPECT_EQ(SetFlags(*screen), std::vector<int>{kNothingToTellFlag});
             EXPECT_EQ(screen->displayCount, 0);
             EXPECT_EQ(screen->rewardPending, 0);
 
             screen->talkOpen = 1;
             RunQuestProgress(*screen, chain);
-            EXPECT_EQ(screen->Quest(link.quest), kSolved);
+            EXPECT_EQ(screen->Quest(link.quest), kQuestSolved);
             EXPECT_EQ(SetFlags(*screen), std::vector<int>{Flag(link, QuestMoment::Reward)});
             EXPECT_EQ(screen->rewardPending, 1);
             if (link.rewardItem != kNoItem) {
@@ -137,9 +129,9 @@ TEST(QuestProgress, FirstQuestsOpenByTheirHousesOwnRules) {
         RunQuestUpdaters(*screen);
         const ChainQuest& first = (*ChainOf(*screen))[0];
         const bool byWorld = first.when == OpenWhen::ByWorld;
-        EXPECT_EQ(screen->Quest(first.quest), byWorld ? kLocked : kOffered);
+        EXPECT_EQ(screen->Quest(first.quest), byWorld ? kQuestLocked : kQuestOffered);
         // Only the house's own first quest moved.
-        EXPECT_EQ(std::count(screen->questState.begin(), screen->questState.end(), kLocked),
+        EXPECT_EQ(std::count(screen->questState.begin(), screen->questState.end(), kQuestLocked),
                   byWorld ? kQuestCount : kQuestCount - 1);
         EXPECT_EQ(screen->questDisplay[kNothingToTellFlag], byWorld ? 1 : 0);
     }
@@ -150,21 +142,21 @@ TEST(QuestProgress, VillageOneWaitsForTheDayAndForHelpFromTownTwoOrThePalace) {
     village.houseNumber = 1;
     village.day = 0;
     village.UpdateQuestsVillage1();
-    EXPECT_EQ(village.Quest(1), kLocked);
+    EXPECT_EQ(village.Quest(1), kQuestLocked);
     village.day = 1;
     village.UpdateQuestsVillage1();
-    EXPECT_EQ(village.Quest(1), kOffered);
+    EXPECT_EQ(village.Quest(1), kQuestOffered);
     // Quest 2 solved, quests 3 and 4 still below their goals: nothing to show.
-    village.Quest(1) = kSolved;
-    village.Quest(2) = kSolved;
-    village.Quest(3) = kInProgress;
-    village.Quest(4) = kOffered;
+    village.Quest(1) = kQuestSolved;
+    village.Quest(2) = kQuestSolved;
+    village.Quest(3) = kQuestInProgress;
+    village.Quest(4) = kQuestOffered;
     village.UpdateQuestsVillage1();
-    EXPECT_EQ(village.Quest(5), kLocked);
+    EXPECT_EQ(village.Quest(5), kQuestLocked);
     EXPECT_EQ(SetFlags(village), std::vector<int>{kNothingToTellFlag});
-    village.Quest(4) = kGoalMet;
+    village.Quest(4) = kQuestGoalMet;
     village.UpdateQuestsVillage1();
-    EXPECT_EQ(village.Quest(5), kOffered);
+    EXPECT_EQ(village.Quest(5), kQuestOffered);
     // Its own slot order: quest 5 shows in slot 1.
     EXPECT_EQ(SetFlags(village), std::vector<int>{4});
 }
@@ -172,12 +164,12 @@ TEST(QuestProgress, VillageOneWaitsForTheDayAndForHelpFromTownTwoOrThePalace) {
 TEST(QuestProgress, ThePalaceOffersQuestSeventyOnceQuestSixIsSolvedWhateverQuestFour) {
     PalaceScreen palace;
     palace.UpdateQuests();
-    EXPECT_EQ(palace.Quest(4), kLocked);
-    EXPECT_EQ(palace.Quest(70), kLocked);
-    palace.Quest(4) = kOffered;
-    palace.Quest(6) = kSolved;
+    EXPECT_EQ(palace.Quest(4), kQuestLocked);
+    EXPECT_EQ(palace.Quest(70), kQuestLocked);
+    palace.Quest(4) = kQuestOffered;
+    palace.Quest(6) = kQuestSolved;
     palace.UpdateQuests();
-    EXPECT_EQ(palace.Quest(70), kOffered);
+    EXPECT_EQ(palace.Quest(70), kQuestOffered);
     EXPECT_EQ(SetFlags(palace), (std::vector<int>{0, 4}));
     // Yes takes the later quest in chain order.
     EXPECT_EQ(palace.offeredQuest, 70);
@@ -187,50 +179,50 @@ TEST(QuestProgress, ThePalaceOffersQuestSeventyOnceQuestSixIsSolvedWhateverQuest
 // visit, accepting 4 must still set up 4's own gift.
 TEST(QuestProgress, ASecondAcceptanceInOneVisitStillGetsItsGift) {
     PalaceScreen palace;
-    palace.Quest(4) = kOffered;
-    palace.Quest(6) = kSolved;
+    palace.Quest(4) = kQuestOffered;
+    palace.Quest(6) = kQuestSolved;
     palace.talkOpen = 1;
     palace.UpdateQuests();
     ASSERT_EQ(palace.offeredQuest, 70);
-    palace.Quest(70) = kAccepted;
+    palace.Quest(70) = kQuestAccepted;
     palace.talkOpen = 0;
     palace.UpdateQuests();
     EXPECT_EQ(SetFlags(palace), (std::vector<int>{0, 5}));
     palace.giftShown = 1;
     palace.talkOpen = 1;
     palace.UpdateQuests();
-    EXPECT_EQ(palace.Quest(70), kInProgress);
+    EXPECT_EQ(palace.Quest(70), kQuestInProgress);
     EXPECT_EQ(palace.offeredQuest, 4);
-    palace.Quest(4) = kAccepted;
+    palace.Quest(4) = kQuestAccepted;
     palace.talkOpen = 0;
     palace.UpdateQuests();
-    EXPECT_EQ(palace.Quest(4), kAccepted);
+    EXPECT_EQ(palace.Quest(4), kQuestAccepted);
     EXPECT_EQ(SetFlags(palace), (std::vector<int>{1, 6}));
     // Its note shown in turn, the next run moves it on.
     palace.UpdateQuests();
-    EXPECT_EQ(palace.Quest(4), kInProgress);
+    EXPECT_EQ(palace.Quest(4), kQuestInProgress);
 }
 
 TEST(QuestProgress, AQuestSolvedAtTalkOpensItsSuccessorOnlyAtTheNextRun) {
     TownScreen town;
     town.houseNumber = 1;
-    town.Quest(12) = kReady;
+    town.Quest(12) = kQuestRewardReady;
     town.talkOpen = 1;
     town.UpdateQuestsTown1();
-    EXPECT_EQ(town.Quest(12), kSolved);
-    EXPECT_EQ(town.Quest(13), kLocked);
+    EXPECT_EQ(town.Quest(12), kQuestSolved);
+    EXPECT_EQ(town.Quest(13), kQuestLocked);
     town.UpdateQuestsTown1();
-    EXPECT_EQ(town.Quest(13), kOffered);
+    EXPECT_EQ(town.Quest(13), kQuestOffered);
 }
 
 TEST(QuestProgress, AnOfferOnlyFlagsItsPictureAndLeavesThePaymentFieldsAlone) {
     TempleScreen temple;
     temple.itemIndex = 200;
     temple.UpdateQuests();
-    EXPECT_EQ(temple.Quest(9), kOffered);
+    EXPECT_EQ(temple.Quest(9), kQuestOffered);
     EXPECT_EQ(temple.itemIndex, 200);
     EXPECT_EQ(temple.rewardItemFlag[110 - 1], 1);
-    temple.Quest(9) = kAccepted;
+    temple.Quest(9) = kQuestAccepted;
     temple.UpdateQuests();
     EXPECT_EQ(temple.goldPending, 0);
     EXPECT_EQ(temple.itemPending, 0);
@@ -240,7 +232,7 @@ TEST(QuestUpdaters, ARunForAnotherHouseChangesNothing) {
     VillageScreen village;
     village.houseNumber = 4;
     village.questDisplay[7] = 1;
-    village.Quest(52) = kGoalMet;
+    village.Quest(52) = kQuestGoalMet;
     const auto states = village.questState;
     const auto display = village.questDisplay;
     village.UpdateQuestsVillage1();
@@ -255,12 +247,12 @@ TEST(QuestUpdaters, ARunForAnotherHouseChangesNothing) {
     town.UpdateQuestsTown1();
     town.UpdateQuestsTown4();
     EXPECT_EQ(town.questDisplay[7], 1);
-    EXPECT_EQ(town.Quest(12), kLocked);
-    EXPECT_EQ(town.Quest(7), kLocked);
+    EXPECT_EQ(town.Quest(12), kQuestLocked);
+    EXPECT_EQ(town.Quest(7), kQuestLocked);
     // All four in order: only town 3's chain moves.
     RunQuestUpdaters(town);
-    EXPECT_EQ(town.Quest(8), kOffered);
-    EXPECT_EQ(std::count(town.questState.begin(), town.questState.end(), kOffered), 1);
+    EXPECT_EQ(town.Quest(8), kQuestOffered);
+    EXPECT_EQ(std::count(town.questState.begin(), town.questState.end(), kQuestOffered), 1);
 }
 
 TEST(QuestUpdaters, AHouseNumberNamingNoPlaceChangesNothing) {
@@ -270,9 +262,10 @@ TEST(QuestUpdaters, AHouseNumberNamingNoPlaceChangesNothing) {
     TownScreen town;
     town.houseNumber = 7;
     RunQuestUpdaters(town);
-    EXPECT_EQ(std::count(village.questState.begin(), village.questState.end(), kLocked),
+    EXPECT_EQ(std::count(village.questState.begin(), village.questState.end(), kQuestLocked),
               kQuestCount);
-    EXPECT_EQ(std::count(town.questState.begin(), town.questState.end(), kLocked), kQuestCount);
+    EXPECT_EQ(std::count(town.questState.begin(), town.questState.end(), kQuestLocked),
+              kQuestCount);
 }
 
 TEST(Joining, EachJoiningQuestReadyOrClosedJoinsItsPlaceFromAnyHouseOfItsKindOnly) {
@@ -283,7 +276,7 @@ TEST(Joining, EachJoiningQuestReadyOrClosedJoinsItsPlaceFromAnyHouseOfItsKindOnl
             if (quest == 0) {
                 continue;
             }
-            for (uint8_t state : {kReady, kSolved, kGoalMet}) {
+            for (uint8_t state : {kQuestRewardReady, kQuestSolved, kQuestGoalMet}) {
                 for (const QuestHouse& visited : AllQuestHouses()) {
                     SCOPED_TRACE(Describe(visited) + " quest " + std::to_string(quest) + " state " +
                                  std::to_string(state));
@@ -291,7 +284,7 @@ TEST(Joining, EachJoiningQuestReadyOrClosedJoinsItsPlaceFromAnyHouseOfItsKindOnl
                     screen->Quest(quest) = state;
                     GameState world;
                     JoinPlacesOnTalk(*screen, world);
-                    const bool joins = visited.kind == kind && state != kGoalMet;
+                    const bool joins = visited.kind == kind && state != kQuestGoalMet;
                     std::array<uint8_t, kPlaceListSize> villages{};
                     std::array<uint8_t, kPlaceListSize> towns{};
                     if (joins) {
@@ -309,7 +302,7 @@ TEST(Joining, VillageNineNeverJoins) {
     VillageScreen village;
     village.houseNumber = 9;
     for (const ChainQuest& link : *ChainOf(HouseKind::Village, 9)) {
-        village.Quest(link.quest) = kReady;
+        village.Quest(link.quest) = kQuestRewardReady;
     }
     GameState world;
     JoinPlacesOnTalk(village, world);
@@ -317,7 +310,7 @@ TEST(Joining, VillageNineNeverJoins) {
 }
 
 TEST(Joining, QuestTwentyNinePastItsGoalJoinsVillageTwoInEveryVillageAndNoTown) {
-    for (uint8_t state : {kGoalMet, kReady, kSolved}) {
+    for (uint8_t state : {kQuestGoalMet, kQuestRewardReady, kQuestSolved}) {
         VillageScreen village;
         village.houseNumber = 7;
         village.Quest(29) = state;
@@ -328,7 +321,7 @@ TEST(Joining, QuestTwentyNinePastItsGoalJoinsVillageTwoInEveryVillageAndNoTown) 
         ApplyVillage2JoinRule(town, world);
         EXPECT_EQ(world.VillageJoined(2), 0);
         ApplyVillage2JoinRule(village, world);
-        EXPECT_EQ(world.VillageJoined(2), state > kGoalMet ? 1 : 0) << int(state);
+        EXPECT_EQ(world.VillageJoined(2), state > kQuestGoalMet ? 1 : 0) << int(state);
     }
 }
 

@@ -84,6 +84,9 @@ TEST(ScaledDrawCacheTest, RepeatedDrawsAnywhereLeaveThePixelsOfAFirstDraw) {
         {part, 50.5f, 2.5f, 3.0f, 3.0f, 0xFF80C040},
         {{-4, -2, 30, 20}, 12, 12, 1.25f, 1.75f, 0xFFFFFFFF},
         {whole, 0, 0, 4.0f, 4.5f, 0xFFFFFFFF},
+        // Larger than the screen, overhanging it on both sides; and past what is ever kept.
+        {whole, -20.4f, -10.6f, 5.5f, 6.0f, 0xFFFFFFFF},
+        {whole, -30, -40, 9.0f, 9.5f, 0xFFFFFFFF},
     };
     for (bool alphaTest : {true, false}) {
         SCOPED_TRACE(alphaTest ? "alpha test on" : "alpha test off");

@@ -23,8 +23,6 @@ namespace varn {
 // tests (tests/fixtures/saves). VARN_UPDATE_FIXTURES=1 writes them again.
 
 inline constexpr int kFameRewardsGranted = 23;
-inline constexpr uint8_t kSolved = 7;
-inline constexpr uint8_t kAccepted = 2;
 // The last invasions, which a long game has fought off: their quests and battles.
 inline constexpr int kLateInvasionQuests[] = {96, 97, 98};
 inline constexpr uint8_t kLateInvasionBattles[] = {91, 92, 93};
@@ -54,6 +52,7 @@ inline void HardenTheParty(GameState& world) {
         armies.training[slot] = 100;
         armies.equipment[slot] = 100;
         armies.alive[slot] = 250;
+        armies.name[slot] = EncodeGlyphs("Elite Guards");
     }
     world.battleMoveSpeed = 3;
     world.battleSwingSpeed = 3;
@@ -65,7 +64,7 @@ inline void AgeTheKingdom(GameState& world, int32_t day, int32_t fame) {
     world.fame = fame;
     std::fill_n(world.eventDone.begin(), kFameRewardsGranted, uint8_t{1});
     for (const int quest : kLateInvasionQuests) {
-        world.Quest(quest) = kSolved;
+        world.Quest(quest) = kQuestSolved;
     }
     for (const uint8_t battle : kLateInvasionBattles) {
         world.BattleSite(battle) = 0;
@@ -73,7 +72,8 @@ inline void AgeTheKingdom(GameState& world, int32_t day, int32_t fame) {
 }
 
 // Day 145 in the west: the party stands on the first invader's road, hero 1 with one band of
-// peasants two cells below the army of battle 29.
+// peasants two cells below the army of battle 29; village 1's first quest solved and its call for
+// help against the army of battle 2 offered.
 inline GameState FightingWorld() {
     GameState world;
     RunNewGameSetUp(world);
@@ -81,6 +81,8 @@ inline GameState FightingWorld() {
     AgeTheKingdom(world, 145, 60);
     HardenTheParty(world);
     world.playerMapCell = MapCellAt(-880, 80);
+    world.Quest(1) = kQuestSolved;
+    world.Quest(5) = kQuestOffered;
     constexpr int kHero = 1;
     world.HeroJoined(kHero) = 1;
     world.HeroMapCell(kHero) = MapCellAt(-1080, 360);
@@ -105,10 +107,10 @@ inline GameState VictoryWorld() {
     AgeTheKingdom(world, 120, 400);
     HardenTheParty(world);
     for (const int quest : {4, 70, 75, 79, 81, 82, 83, 85}) {
-        world.Quest(quest) = kSolved;
+        world.Quest(quest) = kQuestSolved;
     }
     for (const int quest : {87, 91}) {
-        world.Quest(quest) = kAccepted;
+        world.Quest(quest) = kQuestAccepted;
     }
     world.playerMapCell = MapCellAt(3320, 480);
     return world;

@@ -11,16 +11,6 @@ namespace varn {
 
 namespace {
 
-// A spot on the house picture clear of every button and box.
-constexpr int32_t kEmptyX = 600;
-constexpr int32_t kEmptyY = 580;
-
-constexpr uint8_t kOffered = 1;
-constexpr uint8_t kAccepted = 2;
-constexpr uint8_t kInProgress = 4;
-constexpr uint8_t kGoalMet = 5;
-constexpr uint8_t kSolved = 7;
-
 class QuestRoad : public testing::Test {
   protected:
     void SetUp() override {
@@ -34,8 +24,6 @@ class QuestRoad : public testing::Test {
 
     void Talk() { player.ClickHouseButton(kTalkButton); }
     void Accept() { player.ClickHouseButton(kAcceptYesButton); }
-    // Closes whatever note the talk box shows.
-    void CloseNote() { player.ClickAt(kEmptyX, kEmptyY); }
     void Leave() {
         player.ClickHouseButton(kLeaveButton);
         ASSERT_EQ(player.House(), nullptr);
@@ -86,7 +74,7 @@ TEST_F(QuestRoad, ATownGiftWaitsInTheStoreUntilTheHeroHasRoom) {
     EXPECT_EQ(House().heldFlag[0], 1);
     EXPECT_EQ(House().heldItem[0], 88 - 1);
     ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-gift-bag-full");
-    CloseNote();
+    player.CloseHouseNote();
     Leave();
     EXPECT_EQ(World().heldFlagTown[0], 1);
     EXPECT_EQ(World().heldItemTown[0], 88 - 1);
@@ -99,8 +87,8 @@ TEST_F(QuestRoad, ATownGiftWaitsInTheStoreUntilTheHeroHasRoom) {
     EXPECT_TRUE(Holds(bag, 88));
     EXPECT_EQ(World().heldFlagTown[0], 0);
 
-    World().Quest(12) = kSolved;
-    World().Quest(13) = kGoalMet;
+    World().Quest(12) = kQuestSolved;
+    World().Quest(13) = kQuestGoalMet;
     player.EnterHouse(HouseKind::Town, 1, kHero);
     Talk();
     EXPECT_EQ(World().TownOwned(1), 1);
@@ -111,30 +99,30 @@ TEST_F(QuestRoad, ATownGiftWaitsInTheStoreUntilTheHeroHasRoom) {
 // With quest 6 solved the palace offers quests 4 and 70 together: each acceptance pays its own
 // gift, and one Talk rewarding both pays both.
 TEST_F(QuestRoad, ThePalacesTwoOpenQuestsPayTheirOwnGiftsAndRewards) {
-    World().Quest(4) = kOffered;
-    World().Quest(6) = kSolved;
+    World().Quest(4) = kQuestOffered;
+    World().Quest(6) = kQuestSolved;
     player.EnterHouse(HouseKind::Palace, 0, kPlayerCharacter);
     Talk();
     ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-palace-two-offers");
     Accept();
-    EXPECT_EQ(House().Quest(70), kAccepted);
-    EXPECT_EQ(House().Quest(4), kOffered);
+    EXPECT_EQ(House().Quest(70), kQuestAccepted);
+    EXPECT_EQ(House().Quest(4), kQuestOffered);
     EXPECT_EQ(World().gold, 555);
     EXPECT_TRUE(BagHolds(House(), 75));
     EXPECT_FALSE(BagHolds(House(), 111));
-    CloseNote();
+    player.CloseHouseNote();
     Talk();
-    EXPECT_EQ(House().Quest(70), kInProgress);
+    EXPECT_EQ(House().Quest(70), kQuestInProgress);
     Accept();
-    EXPECT_EQ(House().Quest(4), kAccepted);
+    EXPECT_EQ(House().Quest(4), kQuestAccepted);
     EXPECT_EQ(World().gold, 595);
     EXPECT_TRUE(BagHolds(House(), 111));
     EXPECT_EQ(World().fame, 12);
-    CloseNote();
+    player.CloseHouseNote();
     Leave();
 
-    World().Quest(4) = kGoalMet;
-    World().Quest(70) = kGoalMet;
+    World().Quest(4) = kQuestGoalMet;
+    World().Quest(70) = kQuestGoalMet;
     player.EnterHouse(HouseKind::Palace, 0, kPlayerCharacter);
     Talk();
     EXPECT_EQ(World().gold, 595 + 100 + 110);
@@ -147,13 +135,13 @@ TEST_F(QuestRoad, ThePalacesTwoOpenQuestsPayTheirOwnGiftsAndRewards) {
 
 TEST_F(QuestRoad, TheCastlesLastQuestPaysGoldAndFameAlone) {
     for (int quest : {81, 82, 83, 85}) {
-        World().Quest(quest) = kSolved;
+        World().Quest(quest) = kQuestSolved;
     }
-    World().Quest(91) = kGoalMet;
+    World().Quest(91) = kQuestGoalMet;
     player.EnterHouse(HouseKind::Castle, 0, kPlayerCharacter);
     const auto bagBefore = House().bag;
     Talk();
-    EXPECT_EQ(House().Quest(91), kSolved);
+    EXPECT_EQ(House().Quest(91), kQuestSolved);
     EXPECT_EQ(World().gold, 610);
     EXPECT_EQ(House().bag, bagBefore);
     player.Frames(1);
@@ -167,16 +155,16 @@ TEST_F(QuestRoad, AClickWhereAHiddenAcceptYesWasChangesNothing) {
     player.EnterHouse(HouseKind::Castle, 0, kPlayerCharacter);
     Talk();
     ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-castle-offer");
-    CloseNote();
+    player.CloseHouseNote();
     EXPECT_EQ(House().talkOpen, 0);
     Accept();
-    EXPECT_EQ(House().Quest(81), kOffered);
+    EXPECT_EQ(House().Quest(81), kQuestOffered);
     EXPECT_EQ(World().gold, 500);
     EXPECT_EQ(World().fame, 10);
 }
 
 TEST_F(QuestRoad, ThePalaceWithNothingToSayTellsOfItsGuards) {
-    World().Quest(4) = kSolved;
+    World().Quest(4) = kQuestSolved;
     player.EnterHouse(HouseKind::Palace, 0, kPlayerCharacter);
     Talk();
     EXPECT_EQ(House().questDisplay[kNothingToTellFlag], 1);

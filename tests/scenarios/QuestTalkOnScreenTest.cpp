@@ -15,16 +15,6 @@ namespace varn {
 
 namespace {
 
-constexpr int32_t kEmptyX = 600;
-constexpr int32_t kEmptyY = 580;
-
-constexpr uint8_t kOffered = 1;
-constexpr uint8_t kAccepted = 2;
-constexpr uint8_t kInProgress = 4;
-constexpr uint8_t kGoalMet = 5;
-constexpr uint8_t kReady = 6;
-constexpr uint8_t kSolved = 7;
-
 // One thing a frame drew: a text (no set) or a picture, and where.
 struct Mark {
     const SpriteSet* set;
@@ -68,7 +58,7 @@ class QuestTalkOnScreen : public testing::TestWithParam<HouseCase> {
         player.EnterMap();
         player.PressKey(kKeyReturn);
         // The palace's first quest is opened by the world, never by the palace.
-        World().Quest(4) = kOffered;
+        World().Quest(4) = kQuestOffered;
     }
     GameState& World() { return *game.app.world; }
     HouseScreen& House() { return *player.House(); }
@@ -141,7 +131,7 @@ TEST_P(QuestTalkOnScreen, TheFirstQuestsRoadShowsTheTablesLinesAndPaysItsOwnGift
     const QuestChain& chain = *ChainOf(House());
     const ChainQuest& first = chain[0];
     const QuestTexts& texts = TextsOf(GetParam().kind, GetParam().number)->quests[0];
-    ASSERT_EQ(House().Quest(first.quest), kOffered);
+    ASSERT_EQ(House().Quest(first.quest), kQuestOffered);
 
     player.ClickHouseButton(kTalkButton);
     std::vector<Mark> frame = DrawnFrame();
@@ -159,20 +149,20 @@ TEST_P(QuestTalkOnScreen, TheFirstQuestsRoadShowsTheTablesLinesAndPaysItsOwnGift
 
     player.ClickHouseButton(kAcceptYesButton);
     ExpectNote(DrawnFrame(), first.quest, texts.gift, first.giftItem);
-    EXPECT_EQ(House().Quest(first.quest), kAccepted);
+    EXPECT_EQ(House().Quest(first.quest), kQuestAccepted);
     EXPECT_EQ(World().fame, 11);
     EXPECT_EQ(World().gold, 500 + first.giftGold);
     EXPECT_EQ(BagHolds(first.giftItem), first.giftItem != kNoItem);
-    player.ClickAt(kEmptyX, kEmptyY);
+    player.CloseHouseNote();
     Leave();
-    EXPECT_EQ(World().Quest(first.quest), kInProgress);
+    EXPECT_EQ(World().Quest(first.quest), kQuestInProgress);
     EXPECT_EQ(World().fame, 11);
 
-    World().Quest(first.quest) = kGoalMet;
+    World().Quest(first.quest) = kQuestGoalMet;
     Enter();
-    EXPECT_EQ(House().Quest(first.quest), kReady);
+    EXPECT_EQ(House().Quest(first.quest), kQuestRewardReady);
     player.ClickHouseButton(kTalkButton);
-    EXPECT_EQ(House().Quest(first.quest), kSolved);
+    EXPECT_EQ(House().Quest(first.quest), kQuestSolved);
     EXPECT_EQ(World().gold, 500 + first.giftGold + first.rewardGold);
     EXPECT_EQ(BagHolds(first.rewardItem), first.rewardItem != kNoItem);
     frame = DrawnFrame();
@@ -191,7 +181,7 @@ TEST_P(QuestTalkOnScreen, TheFirstQuestsRoadShowsTheTablesLinesAndPaysItsOwnGift
     player.ClickHouseButton(kTalkButton);
     EXPECT_EQ(World().fame, 12);
     if (chain[1].when == OpenWhen::Solved && chain[1].after == first.quest) {
-        EXPECT_EQ(House().Quest(chain[1].quest), kOffered);
+        EXPECT_EQ(House().Quest(chain[1].quest), kQuestOffered);
         EXPECT_EQ(House().acceptQuestion, 1);
     }
 }

@@ -5,7 +5,6 @@
 #include "characters/NameScreen.h"
 #include "characters/RenameReturns.h"
 #include "support/CharacterPlayer.h"
-#include "support/FrontEndPlayer.h"
 #include "support/GoldenImage.h"
 #include "world/GameState.h"
 
@@ -19,7 +18,7 @@ class RenameRoad : public ::testing::Test {
     void EnterRename(uint8_t returnCode) {
         app.renameReturn = returnCode;
         app.SwitchState(RenameStateThunk, kPhaseSwitch);
-        front.Frame();
+        player.Frame();
         ASSERT_NE(app.nameScreen, nullptr);
     }
 
@@ -33,7 +32,6 @@ class RenameRoad : public ::testing::Test {
     GameState& World() { return *app.world; }
 
     HeadlessGame game;
-    FrontEndPlayer front{game};
     CharacterPlayer player{game};
     GameApp& app = game.app;
 };
@@ -54,9 +52,9 @@ TEST_F(RenameRoad, TheOwnScreensArmyIsRenamedAndTheScreenComesBack) {
     EXPECT_EQ(app.youScreen, nullptr);  // written back and freed on the way
     EXPECT_EQ(app.renameOwner, kPlayerCharacter);
     EXPECT_EQ(app.renameReturn, kRenameToYou);
-    front.Frame();
-    front.Type("s");
-    front.PressKey(kKeyReturn);
+    player.Frame();
+    player.Type("s");
+    player.PressKey(kKeyReturn);
     ASSERT_TRUE(app.stateHandler == YouStateThunk);
     GlyphString expected = World().armyNameHandOver;
     EXPECT_EQ(World().playerArmy.name[0], expected);
@@ -69,9 +67,9 @@ TEST_F(RenameRoad, BackWritesNothingAndTheLeaveStepClearsTheHandOver) {
     HandOverArmy(3, 2);
     const GameStateData before = World();
     EnterRename(kRenameToHeroes);
-    front.Type("New");
+    player.Type("New");
     HeadlessGame::backend().SetKey(kKeyEscape, true);
-    front.Frame();
+    player.Frame();
     EXPECT_TRUE(app.stateHandler == HeroesStateThunk);
     EXPECT_EQ(app.nameScreen, nullptr);
     EXPECT_EQ(app.renameDone, 1);
@@ -86,8 +84,8 @@ TEST_F(RenameRoad, BackWritesNothingAndTheLeaveStepClearsTheHandOver) {
 TEST_F(RenameRoad, ConfirmWritesTheArmyOfTheOwnerAndSlotHandedOver) {
     HandOverArmy(3, 6);
     EnterRename(kRenameToHeroes);
-    front.Type("er");
-    front.Click(kNameEntryButtons, kNameConfirm);
+    player.Type("er");
+    player.Click(kNameEntryButtons, kNameConfirm);
     EXPECT_EQ(World().heroArmies[1].name[5], EncodeGlyphs("Older"));
     EXPECT_EQ(World().armyNameHandOver, EncodeGlyphs("Older"));
     EXPECT_EQ(app.armyNameChanged, 1);
@@ -99,13 +97,13 @@ TEST_F(RenameRoad, EveryReturnCodeLeadsToItsState) {
         SCOPED_TRACE(+code);
         EnterRename(code);
         HeadlessGame::backend().SetKey(kKeyEscape, true);
-        front.Frame();
+        player.Frame();
         EXPECT_TRUE(app.stateHandler == RenameReturnState(code));
         EXPECT_EQ(app.statePhase, kPhaseSwitch);
         HeadlessGame::backend().SetKey(kKeyEscape, false);
         // Stand on the map again before the next hand-over.
         app.SwitchState(MapStateThunk, kPhaseSwitch);
-        front.Frame();
+        player.Frame();
     }
 }
 
@@ -120,12 +118,12 @@ TEST_F(RenameRoad, AHandOverNamingNoArmyOrHeroWritesNothing) {
         HandOverArmy(bad.owner, bad.slot);
         const GameStateData before = World();
         EnterRename(kRenameToHeroes);
-        front.Type("x");
-        front.PressKey(kKeyReturn);
+        player.Type("x");
+        player.PressKey(kKeyReturn);
         EXPECT_TRUE(static_cast<const GameStateData&>(World()) == before);
         EXPECT_EQ(app.armyNameChanged, 0);
         app.SwitchState(MapStateThunk, kPhaseSwitch);
-        front.Frame();
+        player.Frame();
     }
     for (const uint8_t hero : {uint8_t{10}, kNoCurrentHero, uint8_t{255}}) {
         SCOPED_TRACE(+hero);
@@ -133,18 +131,18 @@ TEST_F(RenameRoad, AHandOverNamingNoArmyOrHeroWritesNothing) {
         app.renameHero = 1;
         const GameStateData before = World();
         EnterRename(kRenameToHeroes);
-        front.Type("Zed");
-        front.PressKey(kKeyReturn);
+        player.Type("Zed");
+        player.PressKey(kKeyReturn);
         EXPECT_TRUE(static_cast<const GameStateData&>(World()) == before);
         app.SwitchState(MapStateThunk, kPhaseSwitch);
-        front.Frame();
+        player.Frame();
     }
 }
 
 TEST_F(RenameRoad, GoldenImage) {
     HandOverArmy(1, 1);
     EnterRename(kRenameToYou);
-    front.Type("Guards");
+    player.Type("Guards");
     ExpectMatchesGolden(HeadlessGame::backend().presented, "rename");
 }
 

@@ -16,7 +16,6 @@ constexpr uint8_t kFinalBattle = kCastleArmy + 1;
 constexpr int32_t kCastleGateX = 3400;
 constexpr int32_t kCastleGateY = 480;
 constexpr int32_t kVictoryFame = 100;
-constexpr uint8_t kGoalMet = 5;
 
 }  // namespace
 
@@ -38,8 +37,8 @@ TEST(VictoryGame, TheFinalBattleWonEndsInTheVictoryStoryAndTheHallOfFame) {
     ASSERT_TRUE(g.battle.PlayUntilDecided());
     const uint8_t grade = field.victoryGrade;
     EXPECT_EQ(g.App().endOfGame[2], 1);
-    EXPECT_EQ(g.World().Quest(87), kGoalMet);
-    EXPECT_EQ(g.World().Quest(91), kGoalMet);
+    EXPECT_EQ(g.World().Quest(87), kQuestGoalMet);
+    EXPECT_EQ(g.World().Quest(91), kQuestGoalMet);
 
     // The result and the summary put away: the map hands the ended game to the save, the score
     // and the closing story in the frames that follow.

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 
 #include "app/GameApp.h"
@@ -10,14 +8,10 @@
 #include "battle/BattleSideButtons.h"
 #include "battle/BattleStateSteps.h"
 #include "engine/KeyCodes.h"
+#include "support/BattleSight.h"
 #include "support/PlayerInput.h"
 
 namespace varn {
-
-// Steps between two cells when a step may go diagonally.
-inline int32_t DistanceInCells(int32_t a, int32_t b) {
-    return std::max(std::abs(CellColumn(a) - CellColumn(b)), std::abs(CellRow(a) - CellRow(b)));
-}
 
 // Plays a battle as a person at the screen does: the pointer moved and clicked on the field's
 // cells and the side buttons, keys pressed and let go, one frame each step. It reads the battle
@@ -110,7 +104,7 @@ class BattlePlayer : public PlayerInput {
     void PlayTurn() {
         CloseTurnBanner();
         for (int unit = 0; unit <= kBattleArmySlots && Fighting(); ++unit) {
-            if (UnitCell(unit) != kNoBattleCell) {
+            if (ActingUnitCell(screen(), unit) != kNoBattleCell) {
                 AttackNearestEnemy(unit);
             }
         }
@@ -146,38 +140,12 @@ class BattlePlayer : public PlayerInput {
         }
     }
 
-    // The cell of unit u (0 the commander, 1..6 the army slots) while it can act this turn,
-    // else no cell.
-    int32_t UnitCell(int unit) {
-        const BattleScreen& s = screen();
-        if (unit == 0) {
-            return s.commanderHealth > 0 && s.commanderMovesCommitted > 0 ? s.commanderCell
-                                                                          : kNoBattleCell;
-        }
-        const int slot = unit - 1;
-        return s.armyPresent[slot] != 0 && s.armyAlive[slot] != 0 && s.armyMovesCommitted[slot] > 0
-                   ? s.armyCell[slot]
-                   : kNoBattleCell;
-    }
-    int32_t NearestEnemyCell(int32_t from) {
-        const BattleScreen& s = screen();
-        int32_t best = kNoBattleCell;
-        for (int e = 0; e < kBattleEnemySlots; ++e) {
-            if (s.enemyPresent[e] != 0 &&
-                (best == kNoBattleCell ||
-                 DistanceInCells(from, s.enemyCell[e]) < DistanceInCells(from, best))) {
-                best = s.enemyCell[e];
-            }
-        }
-        return best;
-    }
-
   private:
     bool Fighting() { return InBattle() && app.battleScreen && screen().battleOver == 0; }
 
     void AttackNearestEnemy(int unit) {
-        const int32_t from = UnitCell(unit);
-        const int32_t enemy = NearestEnemyCell(from);
+        const int32_t from = ActingUnitCell(screen(), unit);
+        const int32_t enemy = NearestEnemyCell(screen(), from);
         if (enemy == kNoBattleCell) {
             return;
         }

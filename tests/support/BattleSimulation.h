@@ -1,11 +1,10 @@
 #pragma once
 
-#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 
 #include "battle/BattleScreen.h"
+#include "support/BattleSight.h"
 
 namespace varn {
 
@@ -94,35 +93,6 @@ class BattleSimulation {
                (s.strikeOrdered && s.strikeNow) || s.strikeAnimOn;
     }
 
-    // The cell of unit u (0 the commander, 1..6 the army slots), or 0 when it cannot act.
-    int32_t UnitCell(int u) const {
-        const BattleScreen& s = *screen_;
-        if (u == 0) {
-            return s.commanderHealth > 0 && s.commanderMovesCommitted > 0 ? s.commanderCell : 0;
-        }
-        const int slot = u - 1;
-        return s.armyPresent[slot] && s.armyMovesCommitted[slot] > 0 ? s.armyCell[slot] : 0;
-    }
-
-    int32_t NearestEnemyCell(int32_t from) const {
-        const BattleScreen& s = *screen_;
-        int32_t best = 0;
-        int32_t bestDistance = 0;
-        for (int e = 0; e < kBattleEnemySlots; ++e) {
-            if (!s.enemyPresent[e]) {
-                continue;
-            }
-            const int32_t distance =
-                std::max(std::abs(CellColumn(s.enemyCell[e]) - CellColumn(from)),
-                         std::abs(CellRow(s.enemyCell[e]) - CellRow(from)));
-            if (best == 0 || distance < bestDistance) {
-                best = s.enemyCell[e];
-                bestDistance = distance;
-            }
-        }
-        return best;
-    }
-
     void Click(int32_t cell) {
         BattleScreen& s = *screen_;
         s.cellClicked = 1;
@@ -135,7 +105,7 @@ class BattleSimulation {
         BattleScreen& s = *screen_;
         switch (step_) {
             case Step::Select:
-                while (nextUnit_ <= kBattleArmySlots && UnitCell(nextUnit_) == 0) {
+                while (nextUnit_ <= kBattleArmySlots && ActingUnitCell(*screen_, nextUnit_) == 0) {
                     ++nextUnit_;
                 }
                 if (nextUnit_ > kBattleArmySlots) {
@@ -144,11 +114,11 @@ class BattleSimulation {
                     refreshPending_ = true;
                     return;
                 }
-                Click(UnitCell(nextUnit_));
+                Click(ActingUnitCell(*screen_, nextUnit_));
                 step_ = Step::Aim;
                 return;
             case Step::Aim:
-                Click(NearestEnemyCell(UnitCell(nextUnit_)));
+                Click(NearestEnemyCell(*screen_, ActingUnitCell(*screen_, nextUnit_)));
                 step_ = Step::Go;
                 return;
             case Step::Go:

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+
+#include "battle/BattleScreen.h"
+
+namespace varn {
+
+// What a player reads off the battle field to choose the next click.
+
+// Steps between two cells when a step may go diagonally.
+inline int32_t DistanceInCells(int32_t a, int32_t b) {
+    return std::max(std::abs(CellColumn(a) - CellColumn(b)), std::abs(CellRow(a) - CellRow(b)));
+}
+
+// The cell of unit u (0 the commander, 1..6 the army slots) while it can act this turn, else no
+// cell. A fallen army leaves the field.
+inline int32_t ActingUnitCell(const BattleScreen& s, int unit) {
+    if (unit == 0) {
+        return s.commanderHealth > 0 && s.commanderMovesCommitted > 0 ? s.commanderCell
+                                                                      : kNoBattleCell;
+    }
+    const int slot = unit - 1;
+    return s.armyPresent[slot] != 0 && s.armyMovesCommitted[slot] > 0 ? s.armyCell[slot]
+                                                                      : kNoBattleCell;
+}
+
+// The cell of the enemy nearest to the cell, the first of equals; no cell when none stands.
+inline int32_t NearestEnemyCell(const BattleScreen& s, int32_t from) {
+    int32_t best = kNoBattleCell;
+    for (int e = 0; e < kBattleEnemySlots; ++e) {
+        if (s.enemyPresent[e] != 0 &&
+            (best == kNoBattleCell ||
+             DistanceInCells(from, s.enemyCell[e]) < DistanceInCells(from, best))) {
+            best = s.enemyCell[e];
+        }
+    }
+    return best;
+}
+
+}  // namespace varn
