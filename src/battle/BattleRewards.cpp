@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "battle/BattleScreen.h"
+#include "world/Counters.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -125,7 +126,7 @@ void BattleScreen::GrantVictoryRewards(int32_t& gold) {
     commanderExpGain = row.experience;
     armyTrainingGain = row.training;
     armyEquipmentGain = row.equipment;
-    gold += goldReward;
+    gold = AddToCounter(gold, goldReward);
 
     const int32_t gradeStep = victoryGrade == kGradeBrilliant ? 1
                               : victoryGrade == kGradePlain   ? -1

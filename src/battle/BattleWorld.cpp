@@ -4,6 +4,7 @@
 
 #include "battle/BattleScreen.h"
 #include "battle/scenarios/ScenarioTables.h"
+#include "world/Counters.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -233,11 +234,11 @@ void WriteBattleBack(const BattleScreen& screen, GameState& world, bool finalLea
     int32_t health = screen.commanderHealth;
     if (finalLeave) {
         if (screen.won != kNotWon) {
-            world.fame += screen.victoryGrade;
+            world.fame = AddToCounter(world.fame, screen.victoryGrade);
         } else if (screen.lost != 0) {
-            world.fame = std::max(0, world.fame - kLostFame);
-        } else if (screen.retreatChosen != 0 && world.fame > 0) {
-            world.fame -= 1;
+            world.fame = AddToCounter(world.fame, -kLostFame);
+        } else if (screen.retreatChosen != 0) {
+            world.fame = AddToCounter(world.fame, -1);
         }
         health = std::max(health, 1);
     }

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cstdint>
 #include <span>
 
@@ -6,6 +5,7 @@
 #include "engine/DataBlob.h"
 #include "frontend/GameEnd.h"
 #include "frontend/SaveFiles.h"
+#include "world/Counters.h"
 #include "world/GameState.h"
 #include "world/HallOfFameImage.h"
 
@@ -27,9 +27,9 @@ void GameApp::RunRecordScoreState() {
     LoadHallOfFame(*loadBlob, *world);
     const uint8_t ending = EndingStory(endOfGame);
     if (ending == kStorySurrender) {
-        world->fame = std::max(0, world->fame - kEndingFame);
+        world->fame = AddToCounter(world->fame, -kEndingFame);
     } else if (ending == kStoryVictory) {
-        world->fame = world->fame > INT32_MAX - kEndingFame ? INT32_MAX : world->fame + kEndingFame;
+        world->fame = AddToCounter(world->fame, kEndingFame);
     }
     world->finalScore = world->fame;
     world->InsertHallOfFame();

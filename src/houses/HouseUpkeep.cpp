@@ -1,8 +1,8 @@
 #include <algorithm>
-#include <limits>
 
 #include "houses/HouseScreen.h"
 #include "items/ItemKinds.h"
+#include "world/Counters.h"
 
 namespace varn {
 
@@ -12,12 +12,6 @@ namespace {
 uint8_t MenOf(int32_t training, int32_t equipment) {
     const int64_t sum = static_cast<int64_t>(training) + equipment;
     return static_cast<uint8_t>(sum / 10);
-}
-
-int32_t AddGold(int32_t gold, int32_t amount) {
-    const int64_t sum = static_cast<int64_t>(gold) + amount;
-    return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
 }
 
 }  // namespace
@@ -99,7 +93,7 @@ void HouseScreen::CheckHeldItemFlags() {
 
 void HouseScreen::GiveReward(int32_t* gold) {
     if (goldPending != 0 && gold != nullptr) {
-        *gold = AddGold(*gold, goldAmount);
+        *gold = AddToCounter(*gold, goldAmount);
         goldPending = 0;
     }
     if (itemPending == 0) {

@@ -1,13 +1,12 @@
 #include "houses/HouseVisit.h"
 
-#include <limits>
-
 #include "app/GameApp.h"
 #include "engine/KeyCodes.h"
 #include "houses/HouseCopies.h"
 #include "houses/HouseKinds.h"
 #include "houses/HouseQuests.h"
 #include "houses/QuestEngine.h"
+#include "world/Counters.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -19,18 +18,6 @@ constexpr int32_t kPanelY = 200;
 
 bool MousePressed(const InputDevice& mouse) {
     return mouse.ButtonPressed(0) != 0 || mouse.ButtonPressed(1) != 0;
-}
-
-void RaiseFame(int32_t& fame) {
-    if (fame < std::numeric_limits<int32_t>::max()) {
-        ++fame;
-    }
-}
-
-void LowerFame(int32_t& fame) {
-    if (fame != 0 && fame > std::numeric_limits<int32_t>::min()) {
-        --fame;
-    }
 }
 
 }  // namespace
@@ -257,7 +244,7 @@ void VisitFrame::AcceptQuest() {
     HouseScreen& s = screen_;
     if (s.offeredQuest != 0) {
         s.Quest(s.offeredQuest) = kQuestAccepted;
-        RaiseFame(world_.fame);
+        world_.fame = AddToCounter(world_.fame, 1);
     }
     s.talkOpen = 0;
     s.acceptQuestion = 0;
@@ -384,11 +371,11 @@ void VisitFrame::ApplyFameLatches() {
     HouseScreen& s = screen_;
     if (s.fameDownLatch == 1) {
         s.fameDownLatch = 2;
-        LowerFame(world_.fame);
+        world_.fame = AddToCounter(world_.fame, -1);
     }
     if (s.fameUpLatch == 1) {
         s.fameUpLatch = 2;
-        RaiseFame(world_.fame);
+        world_.fame = AddToCounter(world_.fame, 1);
     }
 }
 

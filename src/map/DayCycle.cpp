@@ -1,10 +1,9 @@
-#include <algorithm>
-#include <limits>
 
 #include "app/GameApp.h"
 #include "map/MapScreen.h"
 #include "map/MapStateSteps.h"
 #include "map/MapView.h"
+#include "world/Counters.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -80,13 +79,6 @@ constexpr Announcement kAnnouncements[] = {
     {80, 1, 2}, {81, 4, 5}, {82, 7, 8}, {89, 26, 2}, {90, 28, 29}, {91, 32, 33}, {92, 35, 36},
 };
 
-// Gold and the day are added up over a whole game: they stop at the limit.
-void AddClamped(int32_t& value, int64_t amount) {
-    value = static_cast<int32_t>(std::clamp<int64_t>(int64_t{value} + amount,
-                                                     std::numeric_limits<int32_t>::min(),
-                                                     std::numeric_limits<int32_t>::max()));
-}
-
 void GrantFameRewards(GameApp& app) {
     GameState& world = *app.world;
     MapScreen& screen = *app.mapScreen;
@@ -99,7 +91,7 @@ void GrantFameRewards(GameApp& app) {
         screen.fameRewardShown[k] = 1;
         screen.fameBoxShown = 1;
         if (reward.hero == kNoHero) {
-            AddClamped(world.gold, reward.gold);
+            world.gold = AddToCounter(world.gold, reward.gold);
             continue;
         }
         screen.joinPending = 1;
@@ -201,8 +193,8 @@ void EndDay(GameApp& app) {
     screen.pickNextArmy = 1;
     screen.healMessages.fill(0);
 
-    AddClamped(screen.dayShown, 1);
-    AddClamped(world.day, 1);
+    screen.dayShown = AddToCounter(screen.dayShown, 1);
+    world.day = AddToCounter(world.day, 1);
     world.gemA = screen.gemSlots;
     world.gemOwned = screen.gemOwned;
     world.gemC = screen.gemSlotOf;
@@ -210,7 +202,7 @@ void EndDay(GameApp& app) {
     world.artifactOwned = screen.artifactOwned;
     world.artifactC = screen.artifactSlotOf;
     world.ComputeDailyIncome();
-    AddClamped(world.gold, world.dailyIncome);
+    world.gold = AddToCounter(world.gold, world.dailyIncome);
     screen.armyDone.fill(0);
     screen.armyMoves.fill(kArmyMovesPerDay);
     world.UpdateQuests();

@@ -1,11 +1,11 @@
 #include <algorithm>
-#include <limits>
 
 #include "app/GameApp.h"
 #include "engine/StepTimer.h"
 #include "map/MapScreen.h"
 #include "map/MapStateSteps.h"
 #include "map/MapView.h"
+#include "world/Counters.h"
 #include "world/GameState.h"
 
 namespace varn {
@@ -66,15 +66,8 @@ bool AtGoal(const MapScreen& screen, const Invader& invader) {
     return value == invader.goal || value == invader.otherGoal;
 }
 
-void Add(int32_t& value, int64_t amount) {
-    value = static_cast<int32_t>(std::clamp<int64_t>(int64_t{value} + amount,
-                                                     std::numeric_limits<int32_t>::min(),
-                                                     std::numeric_limits<int32_t>::max()));
-}
-
 void AddFame(GameApp& app, int64_t amount) {
-    Add(app.world->fame, amount);
-    app.world->fame = std::max(app.world->fame, 0);
+    app.world->fame = AddToCounter(app.world->fame, amount);
     app.mapScreen->fameShown = app.world->fame;
 }
 
@@ -95,7 +88,7 @@ void RewardVictory(GameApp& app, const Invader& invader) {
     GameState& world = *app.world;
     world.Quest(invader.quest) = kQuestSolved;
     AddFame(app, invader.victoryFame);
-    Add(world.gold, kInvasionGold);
+    world.gold = AddToCounter(world.gold, kInvasionGold);
     app.mapScreen->eventId = 0;
     ClearCarriedLosses(world, invader.army);
     ClearGoalBattle(app, invader.army);
@@ -124,7 +117,7 @@ void SettleUndefended(GameApp& app, const Invader& invader) {
         screen.outcomeEasyWin = static_cast<uint8_t>(army);
         if (army <= kLastRewardedArmy) {
             AddFame(app, kWeakenedFame);
-            Add(world.gold, kWeakenedGold);
+            world.gold = AddToCounter(world.gold, kWeakenedGold);
         }
     } else {
         screen.outcomeHardWin = static_cast<uint8_t>(army);
@@ -258,7 +251,7 @@ void FollowMover(GameApp& app) {
     if (screen.enemyPhase == kEnemyPhaseOff || screen.enemyMoved == 0) {
         return;
     }
-    Add(app.world->enemyMoveFrames, 1);
+    app.world->enemyMoveFrames = AddToCounter(app.world->enemyMoveFrames, 1);
     screen.enemyMoved = 0;
     const int mover = screen.currentMover;
     CentreView(*app.mapView, screen.armyX[mover], screen.armyY[mover], 400, 400);

@@ -1,7 +1,7 @@
 #include <algorithm>
-#include <limits>
 
 #include "map/MapScreen.h"
+#include "world/Counters.h"
 
 namespace varn {
 
@@ -66,11 +66,6 @@ bool InRange(MapObjectCode code, MapObjectCode first, int count) {
     return code >= first && code < first + count;
 }
 
-void AddGold(int32_t& gold, int32_t amount) {
-    const int64_t sum = int64_t{gold} + amount;
-    gold = static_cast<int32_t>(std::min<int64_t>(sum, std::numeric_limits<int32_t>::max()));
-}
-
 // Puts index + 1 into the first empty slot of the list and records it; false when full.
 bool StoreWealth(std::span<uint8_t> slots, std::array<uint8_t, kWealthEntryCount>& owned,
                  std::array<uint8_t, kWealthEntryCount>& slotOf, uint8_t index) {
@@ -95,7 +90,7 @@ void MapScreen::CollectPile(int32_t& gold) {
         pileActive[pile] = 0;
         foundGoldShown = 1;
         foundGold = kPileGold[pile];
-        AddGold(gold, foundGold);
+        gold = AddToCounter(gold, foundGold);
     } else if (InRange(code, kCodeFirstBag, static_cast<int>(kBagContents.size()))) {
         const int bag = code - kCodeFirstBag;
         const BagContents& contents = kBagContents[bag];
@@ -108,7 +103,7 @@ void MapScreen::CollectPile(int32_t& gold) {
             foundGemIndex = static_cast<uint8_t>(contents.gem);
             foundGem = 1;
         }
-        AddGold(gold, foundGold);
+        gold = AddToCounter(gold, foundGold);
     } else if (InRange(code, kCodeFirstChest, kChestCount)) {
         const int chest = code - kCodeFirstChest;
         const ChestContents& contents = kChestContents[chest % kGoldChestCount];
@@ -131,7 +126,7 @@ void MapScreen::CollectPile(int32_t& gold) {
         foundChestCode = code;
         foundByPlayer = playerFinds;
         foundByHero = heroFinds;
-        AddGold(gold, foundGold);
+        gold = AddToCounter(gold, foundGold);
     } else if (InRange(code, kCodeFirstTown, kTownCellSlots)) {
         townEntered = 1;
         townNumber = TownOfListIndex(code - kCodeFirstTown);

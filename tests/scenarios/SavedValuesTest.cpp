@@ -4,6 +4,8 @@
 
 #include "map/MapStateSteps.h"
 #include "support/MapPlayer.h"
+#include "support/WorldSound.h"
+#include "world/SaveRanges.h"
 
 namespace varn {
 
@@ -78,16 +80,18 @@ TEST_F(SavedValues, AnEnemyPhaseWithAMoverThatCannotMoveEndsAndTheGameCanBeSaved
     }
 }
 
-TEST_F(SavedValues, TheDayAndTheGoldStopAtTheirLimitAtTheEndOfADay) {
+// A game that ran that long still saves and loads: the counters stop where a save keeps them.
+TEST_F(SavedValues, TheDayAndTheGoldStopAtTheSavesCeilingAtTheEndOfADay) {
     Enter();
-    World().day = INT32_MAX;
-    Screen().dayShown = INT32_MAX;
-    World().gold = INT32_MAX;
+    World().day = kSavedValueCeiling;
+    Screen().dayShown = kSavedValueCeiling;
+    World().gold = kSavedValueCeiling - 1;
     World().townOwned.fill(1);
     player.EndDay();
-    EXPECT_EQ(World().day, INT32_MAX);
-    EXPECT_EQ(Screen().dayShown, INT32_MAX);
-    EXPECT_EQ(World().gold, INT32_MAX);
+    EXPECT_EQ(World().day, kSavedValueCeiling);
+    EXPECT_EQ(Screen().dayShown, kSavedValueCeiling);
+    EXPECT_EQ(World().gold, kSavedValueCeiling);
+    ExpectWorldSound(game.app, "after the day at the ceiling");
 }
 
 }  // namespace
