@@ -3,12 +3,12 @@
 
 #include "battle/BattlePictures.h"
 #include "battle/BattleScreen.h"
+#include "engine/Colours.h"
 
 namespace varn {
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr int32_t kViewWidth = 800;
 constexpr int32_t kViewHeight = 600;
 constexpr int32_t kFieldWidth = kBattleColumns * kBattleCellSize;
@@ -63,7 +63,7 @@ void BattleScreen::Sprite(SpriteSet* set, int32_t slot, int32_t frame, int32_t x
     if (set == nullptr || !set->IsLoaded(slot)) {
         return;
     }
-    set->Draw(slot, frame, x, y, kWhite, scaleX, scaleY);
+    set->Draw(slot, frame, x, y, kUntinted, scaleX, scaleY);
     if (drawLog != nullptr) {
         drawLog->push_back({set, slot, frame, x, y, {}});
     }

@@ -4,6 +4,7 @@
 
 #include "characters/ArmySlots.h"
 #include "characters/GlyphText.h"
+#include "engine/Colours.h"
 #include "engine/Font.h"
 #include "engine/HitTest.h"
 #include "engine/SpriteSet.h"
@@ -12,7 +13,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint32_t kArmyTextColour = 0xFFE6E6E6;
 constexpr uint32_t kSelectedColour = 0xFF82E682;
 constexpr uint32_t kEmptyColour = 0xFF8C8C8C;
 // The figure faces the viewer: facing 4 (down), first walking step.
@@ -46,7 +46,7 @@ void DrawArmyPanel(const ArmyPanelArt& art, const ArmyRecord& army, const ArmyPa
         }
         art.units->Draw(army.unitType[entry], kFacingViewerFrame, x, y, 0xFFFFFFFF, kFigureScale,
                         kFigureScale);
-        const uint32_t colour = slot == selectedSlot ? kSelectedColour : kArmyTextColour;
+        const uint32_t colour = slot == selectedSlot ? kSelectedColour : kTextGrey;
         std::snprintf(text, sizeof text, "%d men", army.alive[entry]);
         art.font->DrawText(text, x + 56, y + 2, 0, 0, colour, 0);
         const int wounded = army.light[entry] + army.serious[entry] + army.critical[entry];

@@ -4,6 +4,7 @@
 #include "characters/GlyphText.h"
 #include "characters/ItemDrawing.h"
 #include "characters/PaperDollArt.h"
+#include "engine/Colours.h"
 #include "engine/ScreenSize.h"
 #include "items/ItemArt.h"
 
@@ -15,8 +16,6 @@ namespace {
 constexpr int32_t kPanelBackSlot = 12;
 constexpr int32_t kPanelFrameSlot = 17;
 
-constexpr uint32_t kOpaque = 0xFFFFFFFF;
-constexpr uint32_t kTextColour = 0xFFE6E6E6;
 constexpr uint32_t kTitleColour = 0xFF82E682;
 constexpr int32_t kBackTile = 256;
 constexpr int32_t kLetterSpacing = 14;
@@ -24,12 +23,12 @@ constexpr int32_t kLetterSpacing = 14;
 void DrawButtonLook(SpriteSet& sprites, int32_t slot, const ButtonBar& bar, uint8_t id) {
     const ButtonRect* rect = bar.Find(id);
     if (rect != nullptr) {
-        sprites.Draw(slot, bar.Look(id), rect->x, rect->y, kOpaque, 1.0f, 1.0f);
+        sprites.Draw(slot, bar.Look(id), rect->x, rect->y, kUntinted, 1.0f, 1.0f);
     }
 }
 
 void DrawTarget(SpriteSet& sprites, int32_t slot, const ButtonRect& target) {
-    sprites.Draw(slot, 0, target.x, target.y, kOpaque, 1.0f, 1.0f);
+    sprites.Draw(slot, 0, target.x, target.y, kUntinted, 1.0f, 1.0f);
 }
 
 }  // namespace
@@ -37,7 +36,7 @@ void DrawTarget(SpriteSet& sprites, int32_t slot, const ButtonRect& target) {
 void CharacterScreen::Draw(PaperDollArt& dollArt, SpriteSet& panelSprites) {
     for (int32_t y = 0; y < kScreenHeight; y += kBackTile) {
         for (int32_t x = 0; x < kScreenWidth; x += kBackTile) {
-            panelSprites.Draw(kPanelBackSlot, 0, x, y, kOpaque, 1.0f, 1.0f);
+            panelSprites.Draw(kPanelBackSlot, 0, x, y, kUntinted, 1.0f, 1.0f);
         }
     }
     DrawButtonLook(sprites, kExitSlot, buttons, kCharacterExit);
@@ -69,21 +68,21 @@ void CharacterScreen::Draw(PaperDollArt& dollArt, SpriteSet& panelSprites) {
 }
 
 void CharacterScreen::DrawCharacter(SpriteSet& panelSprites) {
-    panelSprites.Draw(kPanelFrameSlot, 0, 8, 8, kOpaque, 0.75f, 0.75f);
-    sprites.Draw(isHero ? kHeroPortraitSlot : kPlayerPortraitSlot, portraitFrame, 24, 24, kOpaque,
+    panelSprites.Draw(kPanelFrameSlot, 0, 8, 8, kUntinted, 0.75f, 0.75f);
+    sprites.Draw(isHero ? kHeroPortraitSlot : kPlayerPortraitSlot, portraitFrame, 24, 24, kUntinted,
                  1.0f, 1.0f);
     DrawCentredGlyphs(sprites, kCharacterLettersSlot, name, 260, 12, kLetterSpacing, 1.0f);
     char text[64];
     std::snprintf(text, sizeof text, "Health %d / %d", stats.health, stats.maxHealth);
-    font.DrawText(text, 116, 56, 0, 0, kTextColour, 0);
+    font.DrawText(text, 116, 56, 0, 0, kTextGrey, 0);
     std::snprintf(text, sizeof text, "Attack %d", stats.attack);
-    font.DrawText(text, 116, 80, 0, 0, kTextColour, 0);
+    font.DrawText(text, 116, 80, 0, 0, kTextGrey, 0);
     std::snprintf(text, sizeof text, "Defence %d", stats.defence);
-    font.DrawText(text, 116, 104, 0, 0, kTextColour, 0);
+    font.DrawText(text, 116, 104, 0, 0, kTextGrey, 0);
     std::snprintf(text, sizeof text, "Level %d", stats.level);
-    font.DrawText(text, 250, 80, 0, 0, kTextColour, 0);
+    font.DrawText(text, 250, 80, 0, 0, kTextGrey, 0);
     std::snprintf(text, sizeof text, "Experience %d", stats.experience);
-    font.DrawText(text, 250, 104, 0, 0, kTextColour, 0);
+    font.DrawText(text, 250, 104, 0, 0, kTextGrey, 0);
     font.DrawText("Armies", 40, 160, 0, 0, kTitleColour, 0);
     font.DrawText("Bag", 656, 290, 0, 0, kTitleColour, 0);
 }
@@ -93,7 +92,7 @@ ItemScreenArt CharacterScreen::ItemArt(SpriteSet& panelSprites) {
 }
 
 void CharacterScreen::DrawQuestion(SpriteSet& panelSprites) {
-    panelSprites.Draw(kPanelFrameSlot, 0, 272, 228, kOpaque, 2.0f, 1.0f);
+    panelSprites.Draw(kPanelFrameSlot, 0, 272, 228, kUntinted, 2.0f, 1.0f);
     const char* asked =
         question == CharacterQuestion::ThrowAway ? "Throw this item away?" : "Disband this army?";
     font.DrawText(asked, 300, 256, 0, 0, kTitleColour, 0);

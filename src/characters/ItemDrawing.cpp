@@ -1,6 +1,7 @@
 #include "characters/ItemDrawing.h"
 
 #include "characters/GlyphText.h"
+#include "engine/Colours.h"
 #include "engine/SpriteSet.h"
 
 namespace varn {
@@ -12,7 +13,6 @@ constexpr int32_t kPanelDigitSlot = 10;
 constexpr int32_t kPanelCellSlot = 16;
 constexpr int32_t kPanelBoxSlot = 18;
 
-constexpr uint32_t kOpaque = 0xFFFFFFFF;
 constexpr int32_t kLetterSpacing = 14;
 constexpr float kBoxScale = 2.0f;
 constexpr float kLabelScale = 0.8f;
@@ -23,7 +23,7 @@ constexpr float kDigitScale = 0.5f;
 
 void DrawItemIcon(const ItemScreenArt& art, ItemId item, int32_t x, int32_t y) {
     if (item != kNoItem) {
-        art.icons->Draw((*art.iconSlots)[static_cast<size_t>(item - 1)], 0, x, y, kOpaque, 1.0f,
+        art.icons->Draw((*art.iconSlots)[static_cast<size_t>(item - 1)], 0, x, y, kUntinted, 1.0f,
                         1.0f);
     }
 }
@@ -33,7 +33,7 @@ void DrawCellsAndItems(const ItemScreenArt& art, const CellPositionTable& positi
                        const std::array<int32_t, kItemTableSize>& iconX,
                        const std::array<int32_t, kItemTableSize>& iconY, ItemId dragged) {
     for (const CellPosition& at : positions) {
-        art.panel->Draw(kPanelCellSlot, 0, at.x, at.y, kOpaque, 1.0f, 1.0f);
+        art.panel->Draw(kPanelCellSlot, 0, at.x, at.y, kUntinted, 1.0f, 1.0f);
     }
     for (const ItemId id : items) {
         if (id != kNoItem && id != dragged) {
@@ -45,7 +45,7 @@ void DrawCellsAndItems(const ItemScreenArt& art, const CellPositionTable& positi
 
 void DrawItemDescription(const ItemScreenArt& art, const ItemDescription& description,
                          int32_t shownItem, int32_t boxX, int32_t boxY, int32_t x, int32_t y) {
-    art.panel->Draw(kPanelBoxSlot, 0, boxX, boxY, kOpaque, kBoxScale, kBoxScale);
+    art.panel->Draw(kPanelBoxSlot, 0, boxX, boxY, kUntinted, kBoxScale, kBoxScale);
     if (shownItem == 0 || description.itemId == 0) {
         return;
     }
@@ -60,14 +60,14 @@ void DrawItemDescription(const ItemScreenArt& art, const ItemDescription& descri
         return;
     }
     const int bonus = description.bonus;
-    art.panel->Draw(kPanelDigitSlot, bonus % 10, x - 60, y + 140, kOpaque, kDigitScale,
+    art.panel->Draw(kPanelDigitSlot, bonus % 10, x - 60, y + 140, kUntinted, kDigitScale,
                     kDigitScale);
     if (bonus >= 10) {
-        art.panel->Draw(kPanelDigitSlot, bonus / 10 % 10, x - 76, y + 140, kOpaque, kDigitScale,
+        art.panel->Draw(kPanelDigitSlot, bonus / 10 % 10, x - 76, y + 140, kUntinted, kDigitScale,
                         kDigitScale);
     }
     if (bonus >= 100) {
-        art.panel->Draw(kPanelDigitSlot, bonus / 100 % 10, x - 92, y + 140, kOpaque, kDigitScale,
+        art.panel->Draw(kPanelDigitSlot, bonus / 100 % 10, x - 92, y + 140, kUntinted, kDigitScale,
                         kDigitScale);
     }
 }

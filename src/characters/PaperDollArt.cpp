@@ -2,13 +2,13 @@
 
 #include <array>
 
+#include "engine/Colours.h"
 #include "items/EquipSlots.h"
 
 namespace varn {
 
 namespace {
 
-constexpr uint32_t kOpaque = 0xFFFFFFFF;
 constexpr int32_t kNoBarePart = -1;
 
 struct Offset {
@@ -72,7 +72,7 @@ void DollLayerSets::Free() {
 
 void DrawPaperDoll(PaperDollArt& art, const PaperDollLayers& layers, EquipmentCells equipment,
                    uint8_t bodyVariant, int32_t x, int32_t y) {
-    art.bodies.Draw(0, BodyVariantOf(bodyVariant), x, y, kOpaque, 1.0f, 1.0f);
+    art.bodies.Draw(0, BodyVariantOf(bodyVariant), x, y, kUntinted, 1.0f, 1.0f);
     for (const DressingStep& step : kDressing) {
         const EquipSlotFacts& facts = FactsOf(step.slot);
         const bool worn = KindOf(equipment[static_cast<size_t>(step.slot)]) == facts.kind;
@@ -81,9 +81,9 @@ void DrawPaperDoll(PaperDollArt& art, const PaperDollLayers& layers, EquipmentCe
             const Offset& at = step.at[static_cast<size_t>(p)];
             if (worn && layer != nullptr) {
                 layer->Draw(facts.pictures[static_cast<size_t>(p)].layerSlot, 0, x + at.x, y + at.y,
-                            kOpaque, 1.0f, 1.0f);
+                            kUntinted, 1.0f, 1.0f);
             } else if (!worn && step.barePart != kNoBarePart) {
-                art.bareParts.Draw(step.barePart, p, x + at.x, y + at.y, kOpaque, 1.0f, 1.0f);
+                art.bareParts.Draw(step.barePart, p, x + at.x, y + at.y, kUntinted, 1.0f, 1.0f);
             }
         }
     }

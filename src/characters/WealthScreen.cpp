@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <span>
 
+#include "engine/Colours.h"
 #include "engine/ScreenSize.h"
 #include "platform/PixelFormat.h"
 
@@ -11,8 +12,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint32_t kOpaque = 0xFFFFFFFF;
-constexpr uint32_t kTextColour = 0xFFE6E6E6;
 constexpr uint32_t kTitleColour = 0xFF82E682;
 constexpr int32_t kBackTile = 256;
 
@@ -76,7 +75,7 @@ void WealthScreen::Show(const GameState& world) {
 void WealthScreen::Draw() {
     for (int32_t y = 0; y < kScreenHeight; y += kBackTile) {
         for (int32_t x = 0; x < kScreenWidth; x += kBackTile) {
-            sprites.Draw(kWealthBackSlot, 0, x, y, kOpaque, 1.0f, 1.0f);
+            sprites.Draw(kWealthBackSlot, 0, x, y, kUntinted, 1.0f, 1.0f);
         }
     }
     font.DrawText("Your wealth", 340, 16, 0, 0, kTitleColour, 0);
@@ -84,7 +83,7 @@ void WealthScreen::Draw() {
     for (int place = 0; place < kWealthGemPlaces; ++place) {
         const int gem = gems[static_cast<size_t>(place)];
         if (gem >= 1 && gem <= kGemSlotCount) {
-            gemSprites.Draw(gem - 1, 0, 40 + 44 * (place % 10), 84 + 40 * (place / 10), kOpaque,
+            gemSprites.Draw(gem - 1, 0, 40 + 44 * (place % 10), 84 + 40 * (place / 10), kUntinted,
                             1.0f, 1.0f);
         }
     }
@@ -92,7 +91,7 @@ void WealthScreen::Draw() {
     for (int place = 0; place < kWealthArtifactPlaces; ++place) {
         const int artifact = artifacts[static_cast<size_t>(place)];
         if (artifact >= 1 && artifact <= kArtifactSlotCount) {
-            artifactSprites.Draw(artifact - 1, 0, 40 + 44 * place, 238, kOpaque, 1.0f, 1.0f);
+            artifactSprites.Draw(artifact - 1, 0, 40 + 44 * place, 238, kUntinted, 1.0f, 1.0f);
         }
     }
     font.DrawText("Villages", 40, 316, 0, 0, kTitleColour, 0);
@@ -101,7 +100,7 @@ void WealthScreen::Draw() {
         if (village >= 1 && village <= kVillagePictureCount) {
             const int frame =
                 village - 1 + villageJoined[static_cast<size_t>(place)] * kVillagePictureCount;
-            villageSprites.Draw(0, frame, 40 + 72 * place, 344, kOpaque, 1.0f, 1.0f);
+            villageSprites.Draw(0, frame, 40 + 72 * place, 344, kUntinted, 1.0f, 1.0f);
         }
     }
     font.DrawText("Towns and mines", 40, 422, 0, 0, kTitleColour, 0);
@@ -109,16 +108,16 @@ void WealthScreen::Draw() {
         const int town = towns[static_cast<size_t>(place)];
         if (town >= 1 && town <= kTownPictureCount) {
             const int frame = town - 1 + townHeld[static_cast<size_t>(place)] * kTownPictureCount;
-            townSprites.Draw(0, frame, 40 + 72 * place, 450, kOpaque, 1.0f, 1.0f);
+            townSprites.Draw(0, frame, 40 + 72 * place, 450, kUntinted, 1.0f, 1.0f);
         }
     }
     char text[64];
     std::snprintf(text, sizeof text, "Gold %d", gold);
-    font.DrawText(text, 40, 540, 0, 0, kTextColour, 0);
+    font.DrawText(text, 40, 540, 0, 0, kTextGrey, 0);
     std::snprintf(text, sizeof text, "Daily income %d", dailyIncome);
-    font.DrawText(text, 260, 540, 0, 0, kTextColour, 0);
+    font.DrawText(text, 260, 540, 0, 0, kTextGrey, 0);
     const ButtonRect& exit = kWealthButtons[0];
-    sprites.Draw(kWealthExitSlot, buttons.Look(kWealthExit), exit.x, exit.y, kOpaque, 1.0f, 1.0f);
+    sprites.Draw(kWealthExitSlot, buttons.Look(kWealthExit), exit.x, exit.y, kUntinted, 1.0f, 1.0f);
 }
 
 }  // namespace varn

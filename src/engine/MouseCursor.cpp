@@ -1,5 +1,6 @@
 #include "engine/MouseCursor.h"
 
+#include "engine/Colours.h"
 #include "engine/DeviceConstants.h"
 #include "engine/ScreenSize.h"
 
@@ -7,7 +8,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
 constexpr int32_t kFrameOffset = 15;
 
 }  // namespace
@@ -45,12 +45,12 @@ void MouseCursor::KeepInBounds() {
 
 void MouseCursor::Draw() {
     KeepInBounds();
-    sprites.Draw(0, 0, x, y, kOpaqueWhite, 0.8f, 0.6f);
+    sprites.Draw(0, 0, x, y, kUntinted, 0.8f, 0.6f);
 }
 
 void MouseCursor::DrawFrame(uint8_t frame) {
     KeepInBounds();
-    sprites.Draw(1, frame, x - kFrameOffset, y - kFrameOffset, kOpaqueWhite, 1.1f, 1.1f);
+    sprites.Draw(1, frame, x - kFrameOffset, y - kFrameOffset, kUntinted, 1.1f, 1.1f);
 }
 
 void MouseCursor::RestorePosition() {

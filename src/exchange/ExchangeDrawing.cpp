@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/PartyPictures.h"
+#include "engine/Colours.h"
 #include "engine/SpriteSet.h"
 #include "exchange/ExchangePictures.h"
 #include "world/GameState.h"
@@ -12,7 +13,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint32_t kOpaque = 0xFFFFFFFF;
 constexpr int32_t kFirstHeroPortraitSlot = 2;
 
 }  // namespace
@@ -60,14 +60,14 @@ void InitPortraitSet(SpriteSet& set, GraphicsDevice* device) {
 }
 
 void DrawBox(SpriteSet& set, int32_t slot, int32_t x, int32_t y, int32_t w, int32_t h) {
-    set.Draw(slot, 0, x, y, kOpaque, static_cast<float>(w) / kSlotBoxSize,
+    set.Draw(slot, 0, x, y, kUntinted, static_cast<float>(w) / kSlotBoxSize,
              static_cast<float>(h) / kSlotBoxSize);
 }
 
 void DrawExchangeButton(SpriteSet& set, int32_t slot, const ButtonBar& bar, uint8_t id) {
     const ButtonRect* rect = bar.Find(id);
     if (rect != nullptr) {
-        set.Draw(slot, bar.Look(id), rect->x, rect->y, kOpaque, 1.0f, 1.0f);
+        set.Draw(slot, bar.Look(id), rect->x, rect->y, kUntinted, 1.0f, 1.0f);
     }
 }
 

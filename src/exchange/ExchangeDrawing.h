@@ -4,6 +4,7 @@
 #include <span>
 
 #include "engine/ButtonBar.h"
+#include "engine/Colours.h"
 #include "engine/PictureTable.h"
 #include "world/CharacterRecords.h"
 
@@ -13,7 +14,6 @@ class GameState;
 class GraphicsDevice;
 class SpriteSet;
 
-inline constexpr uint32_t kExchangeTextColour = 0xFFE6E6E6;
 inline constexpr uint32_t kExchangeTitleColour = 0xFF82E682;
 // Names stand 14 pixels a letter.
 inline constexpr int32_t kNameLetterSpacing = 14;

@@ -182,11 +182,11 @@ void ItemExchangeScreen::Draw(PaperDollArt& dollArt, SpriteSet& panelSprites) {
                      kNameCentreX[side] - kNameLetterSpacing * nameLast[side] / 2 - 8, kNameY,
                      kNameLetterSpacing, 1.0f);
         std::snprintf(line, sizeof line, "Health %d / %d", card.stats.health, card.stats.maxHealth);
-        font.DrawText(line, kStatsX[side], kStatsY, 0, 0, kExchangeTextColour, 0);
+        font.DrawText(line, kStatsX[side], kStatsY, 0, 0, kTextGrey, 0);
         std::snprintf(line, sizeof line, "Attack %d", card.stats.attack);
-        font.DrawText(line, kStatsX[side], kStatsY + kStatLine, 0, 0, kExchangeTextColour, 0);
+        font.DrawText(line, kStatsX[side], kStatsY + kStatLine, 0, 0, kTextGrey, 0);
         std::snprintf(line, sizeof line, "Defence %d", card.stats.defence);
-        font.DrawText(line, kStatsX[side], kStatsY + 2 * kStatLine, 0, 0, kExchangeTextColour, 0);
+        font.DrawText(line, kStatsX[side], kStatsY + 2 * kStatLine, 0, 0, kTextGrey, 0);
         DrawCellsAndItems(art, *cells[side], *items[side], iconX, iconY, drag.item);
     }
     DrawItemDescription(art, description, shownItem, kDescriptionBoxX, kDescriptionBoxY,

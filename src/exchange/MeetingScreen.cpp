@@ -64,7 +64,7 @@ void MeetingScreen::DrawCard(const CharacterCard& card, int32_t left) {
     int32_t y = kStatsY;
     auto statLine = [&](const char* format, auto... values) {
         std::snprintf(line, sizeof line, format, values...);
-        Text(line, left + kStatsX, y, kExchangeTextColour);
+        Text(line, left + kStatsX, y, kTextGrey);
         y += kStatLine;
     };
     statLine("Health %d / %d", stats.health, stats.maxHealth);

@@ -12,9 +12,9 @@ struct CreditLine {
 };
 
 constexpr CreditLine kCredits[] = {
-    {"Design and programming", kTitleColour},     {"the Varn team", kTextColour},
-    {"Pictures, music and sounds", kTitleColour}, {"the Varn team", kTextColour},
-    {"Thank you for playing.", kTextColour},
+    {"Design and programming", kTitleColour},     {"the Varn team", kTextGrey},
+    {"Pictures, music and sounds", kTitleColour}, {"the Varn team", kTextGrey},
+    {"Thank you for playing.", kTextGrey},
 };
 
 constexpr int32_t kTitleX = 144;

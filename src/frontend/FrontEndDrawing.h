@@ -3,13 +3,13 @@
 #include <cstdint>
 
 #include "engine/ButtonBar.h"
+#include "engine/Colours.h"
 #include "world/Glyph.h"
 
 namespace varn {
 
 class SpriteSet;
 
-inline constexpr uint32_t kTextColour = 0xFFE6E6E6;
 inline constexpr uint32_t kTitleColour = 0xFF82E682;
 // The front end's screens write their texts in "Arial" of this height.
 inline constexpr int32_t kFrontEndTextHeight = 22;

@@ -38,7 +38,7 @@ void HallOfFameScreen::Draw() {
         const int32_t y = kFirstPlaceY + kPlaceSpacing * place;
         char text[16];
         std::snprintf(text, sizeof text, "%d.", place + 1);
-        art.Text(text, kPlaceNumberX, y + kTextDrop, kTextColour);
+        art.Text(text, kPlaceNumberX, y + kTextDrop, kTextGrey);
         if (used[static_cast<size_t>(place)] == 0) {
             continue;
         }
@@ -47,7 +47,7 @@ void HallOfFameScreen::Draw() {
         // Scores count as unsigned in the hall of fame.
         std::snprintf(text, sizeof text, "%lu",
                       static_cast<unsigned long>(static_cast<uint32_t>(score[place])));
-        art.Text(text, kScoreX, y + kTextDrop, kTextColour);
+        art.Text(text, kScoreX, y + kTextDrop, kTextGrey);
     }
     DrawButton(art.sprites, kHallBackSlot, buttons, kHallBack, kLargeButtonScales);
 }

@@ -84,7 +84,7 @@ void InformationScreen::Draw() {
     art.Text(std::string(page.title).c_str(), kTitleX, kTitleY, kTitleColour);
     int32_t y = kLinesY;
     for (std::string_view line : page.lines) {
-        art.Text(std::string(line).c_str(), kLinesX, y, kTextColour);
+        art.Text(std::string(line).c_str(), kLinesX, y, kTextGrey);
         y += kLineHeight;
     }
     DrawPageButtons(art, buttons, pages);

@@ -27,7 +27,7 @@ void MainMenuScreen::Draw(const std::string& notice) {
         DrawButton(art.sprites, button.id, buttons, button.id, kLargeButtonScales);
     }
     if (!notice.empty()) {
-        art.Text(notice.c_str(), kNoticeX, kNoticeY, kTextColour);
+        art.Text(notice.c_str(), kNoticeX, kNoticeY, kTextGrey);
     }
 }
 

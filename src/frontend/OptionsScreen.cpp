@@ -64,7 +64,7 @@ void OptionsScreen::Draw() {
         DrawButton(art.sprites, choice.slot, buttons, choice.button, kLargeButtonScales);
     }
     for (int row = 0; row < kOptionRowCount; ++row) {
-        art.Text(kRowLabels[row], kLabelX, OptionRowY(row) + kLabelDrop, kTextColour);
+        art.Text(kRowLabels[row], kLabelX, OptionRowY(row) + kLabelDrop, kTextGrey);
     }
     DrawButton(art.sprites, kOptionsBackSlot, buttons, kOptionsBack, kLargeButtonScales);
 }

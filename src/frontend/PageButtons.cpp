@@ -41,7 +41,7 @@ void DrawPageButtons(ScreenArt& art, const ButtonBar& buttons, const PageCursor&
     if (pages.count > 1) {
         char text[32];
         std::snprintf(text, sizeof text, "Page %d of %d", pages.page + 1, pages.count);
-        art.Text(text, kPageNumberX, kPageNumberY, kTextColour);
+        art.Text(text, kPageNumberX, kPageNumberY, kTextGrey);
     }
 }
 

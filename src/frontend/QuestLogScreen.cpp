@@ -86,7 +86,7 @@ void QuestLogScreen::Show(const GameState& world) {
 void QuestLogScreen::Draw() {
     art.Text("Quest log", kTitleX, kTitleY, kTitleColour);
     if (entries.empty()) {
-        art.Text("You have no quests yet.", kNumberX, kFirstLineY, kTextColour);
+        art.Text("You have no quests yet.", kNumberX, kFirstLineY, kTextGrey);
     }
     const size_t first = static_cast<size_t>(pages.page * kQuestLogLinesPerPage);
     const size_t end = std::min(entries.size(), first + kQuestLogLinesPerPage);
@@ -94,8 +94,8 @@ void QuestLogScreen::Draw() {
     for (size_t i = first; i < end; ++i) {
         char number[16];
         std::snprintf(number, sizeof number, "Quest %d", entries[i].quest);
-        art.Text(number, kNumberX, y, kTextColour);
-        art.Text(std::string(QuestStageText(entries[i].stage)).c_str(), kStageX, y, kTextColour);
+        art.Text(number, kNumberX, y, kTextGrey);
+        art.Text(std::string(QuestStageText(entries[i].stage)).c_str(), kStageX, y, kTextGrey);
         y += kLineHeight;
     }
     DrawPageButtons(art, buttons, pages);

@@ -55,9 +55,9 @@ void SaveSlotScreen::Draw() {
         }
         char label[16];
         std::snprintf(label, sizeof label, "Slot %d", slot);
-        art.Text(label, rect.x + kSlotTextLeft, rect.y + kSlotTextTop, kTextColour);
+        art.Text(label, rect.x + kSlotTextLeft, rect.y + kSlotTextTop, kTextGrey);
         art.Text(SlotText(slots[static_cast<size_t>(slot - 1)]).c_str(), rect.x + kSlotStateLeft,
-                 rect.y + kSlotTextTop, kTextColour);
+                 rect.y + kSlotTextTop, kTextGrey);
     }
     DrawButton(art.sprites, kSlotConfirmSlot, buttons, kSlotConfirm, kLargeButtonScales);
     DrawButton(art.sprites, kSlotBackSlot, buttons, kSlotBack, kLargeButtonScales);

@@ -70,7 +70,7 @@ void StoryScreen::Draw() {
     art.sprites.Draw(page, 0, kPictureX, kPictureY, 0xFFFFFFFF, 1.0f, 1.0f);
     int32_t y = kLinesY + rise;
     for (std::string_view line : StoryLines(page)) {
-        art.Text(std::string(line).c_str(), kLinesX, y, kTextColour);
+        art.Text(std::string(line).c_str(), kLinesX, y, kTextGrey);
         y += kLineHeight;
     }
     DrawButton(art.sprites, kStoryNextSlot, buttons, kStoryNext, kLargeButtonScales);

@@ -1,12 +1,12 @@
 #include "houses/HouseScreen.h"
 
+#include "engine/Colours.h"
 #include "houses/HousePictures.h"
 
 namespace varn {
 
 namespace {
 
-constexpr uint32_t kWhite = 0xFFFFFFFF;
 constexpr int32_t kNameCentreX = 296;
 constexpr int32_t kNameY = 110;
 constexpr int32_t kGlyphStep = 12;
@@ -56,7 +56,7 @@ void HouseScreen::Sprite(SpriteSet* set, int32_t slot, int32_t frame, int32_t x,
     if (set == nullptr || !set->IsLoaded(slot)) {
         return;
     }
-    set->Draw(slot, frame, x, y, kWhite, scaleX, scaleY);
+    set->Draw(slot, frame, x, y, kUntinted, scaleX, scaleY);
     if (drawLog != nullptr) {
         drawLog->push_back({set, slot, frame, x, y, scaleX, scaleY, {}});
     }

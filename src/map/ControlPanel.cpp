@@ -1,5 +1,6 @@
 #include "map/ControlPanel.h"
 
+#include "engine/Colours.h"
 #include "engine/InputDevice.h"
 #include "platform/Backend.h"
 
@@ -9,7 +10,6 @@ namespace {
 
 constexpr uint32_t kFirePeriodMs = 200;
 constexpr uint8_t kFireFrames = 8;
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
 
 enum PanelSlot : int32_t {
     kLargeButtonSlot = 0,
@@ -95,7 +95,7 @@ void ControlPanel::DrawShowHide() {
     }
     const ButtonRect& button = kScreenHideShowButtons[0];
     sprites->Draw(shown == 0 ? kShowSlot : kHideSlot, showHideButton.Look(kScreenHideShowButton),
-                  button.x, button.y, kOpaqueWhite, 1.0f, 1.0f);
+                  button.x, button.y, kUntinted, 1.0f, 1.0f);
 }
 
 void ControlPanel::Animate() {
@@ -117,7 +117,7 @@ void ControlPanel::Draw() {
     SpriteSet& set = *sprites;
     const auto draw = [&set](int32_t slot, int32_t frame, int32_t x, int32_t y, float scaleX,
                              float scaleY) {
-        set.Draw(slot, frame, x, y, kOpaqueWhite, scaleX, scaleY);
+        set.Draw(slot, frame, x, y, kUntinted, scaleX, scaleY);
     };
     if (shown == 0) {
         draw(kShowSlot, hideShowState(), 726, 12, 1.0f, 1.0f);

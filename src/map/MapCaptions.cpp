@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/Colours.h"
 #include "map/MapScreen.h"
 
 namespace varn {
 
 namespace {
-
-constexpr uint32_t kCaptionColour = 0xFFE6E6E6;
 
 // Gold pile, bag, chest; armies 0..49 (id army + 6); places 56..82; armies 50..64 (army + 4000).
 constexpr ObjectCaption kCaptions[] = {
@@ -136,7 +135,7 @@ void MapScreen::DrawObjectCaption() {
     DrawBox(caption->boxX, kCaptionBoxY, caption->scaleX, caption->scaleY);
     if (font) {
         font->DrawText(caption->text, caption->textX, caption->textY, caption->textWidth,
-                       caption->textHeight, kCaptionColour, 0);
+                       caption->textHeight, kTextGrey, 0);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 
+#include "engine/Colours.h"
 #include "map/MapMessageTexts.h"
 #include "map/MapScreen.h"
 
@@ -13,7 +14,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint32_t kTextColour = 0xFFE6E6E6;
 constexpr uint32_t kDayColour = 0xFF14E614;
 constexpr uint32_t kLossColour = 0xFFE6C8C8;
 constexpr uint32_t kEasyWinColour = 0xFFC8C8E6;
@@ -67,7 +67,7 @@ void MapScreen::DrawFameReward(uint8_t showDayBox) {
     }
     if (fameBoxShown != 0) {
         DrawBox(175, 320, 5.8f, 0.6f);
-        DrawLine("Because of your high fame:", 201, 330, kLineWidth, kTextColour);
+        DrawLine("Because of your high fame:", 201, 330, kLineWidth, kTextGrey);
     }
     for (int gift = 0; gift < kFameRewardLines; ++gift) {
         if (fameRewardShown[gift] == 0) {
@@ -76,7 +76,7 @@ void MapScreen::DrawFameReward(uint8_t showDayBox) {
         const int32_t row = fameRewardRow[gift];
         DrawBox(175, (row + 9) * 40, 5.8f, 0.6f);
         DrawLine(kFameRewardText[gift].text, kFameRewardText[gift].x, row * 40 + 370, kLineWidth,
-                 kTextColour);
+                 kTextGrey);
     }
 }
 
@@ -97,12 +97,12 @@ void MapScreen::DrawStoryBox() {
     }
     for (const char* line : box->lines) {
         if (line != nullptr) {
-            DrawLine(line, box->lineX, y, kBodyWidth, kTextColour);
+            DrawLine(line, box->lineX, y, kBodyWidth, kTextGrey);
             y += kLineHeight;
         }
     }
     if (box->waitsForEnter) {
-        DrawLine(kPressEnter, box->pressX, box->pressY, kLineWidth, kTextColour);
+        DrawLine(kPressEnter, box->pressX, box->pressY, kLineWidth, kTextGrey);
     }
 }
 
@@ -118,14 +118,14 @@ void MapScreen::DrawOutcomeBoxes() {
         DrawBox(boxX, 200, 6.4f, scaleY);
         int32_t y = 230;
         for (const char* line : lines) {
-            DrawLine(line, 200, y, y == 230 ? firstWidth : kLineWidth, kTextColour);
+            DrawLine(line, 200, y, y == 230 ? firstWidth : kLineWidth, kTextGrey);
             y += kLineHeight;
         }
         if (result != nullptr) {
             DrawLine(result, 200, y, kLineWidth, resultColour);
         }
         DrawBox(230, 410, 4.5f, 0.8f);
-        DrawLine(kPressEnter, 260, 422, 240, kTextColour);
+        DrawLine(kPressEnter, 260, 422, 240, kTextGrey);
     };
     if (const OutcomeText* text = FindOutcomeText(outcomeHardWin)) {
         drawKind(text, 175, 2.1f, text->hardWin, 400, "You lose 3 fame.", kLossColour);
@@ -141,12 +141,12 @@ void MapScreen::DrawOutcomeBoxes() {
 void MapScreen::DrawDayBox() {
     if (dayShown == 1) {
         DrawBox(210, 20, 4.7f, 2.2f);
-        DrawLine("Move around by:", 231, 40, kLineWidth, kTextColour);
-        DrawLine("left click to draw path ", 231, 80, kLineWidth, kTextColour);
-        DrawLine("press ENTER to move", 231, 120, kLineWidth, kTextColour);
+        DrawLine("Move around by:", 231, 40, kLineWidth, kTextGrey);
+        DrawLine("left click to draw path ", 231, 80, kLineWidth, kTextGrey);
+        DrawLine("press ENTER to move", 231, 120, kLineWidth, kTextGrey);
         DrawSprite(kMapMouseSlot, 0, 450, 70, 0.9f, 0.9f);
         DrawSprite(kMapLargeBoxSlot, 0, 174, 196, 1.45f, 0.9f);
-        DrawLine("You arrive at the Kingdom of Zav.", 201, 256, kLineWidth, kTextColour);
+        DrawLine("You arrive at the Kingdom of Zav.", 201, 256, kLineWidth, kTextGrey);
     } else {
         DrawSprite(kMapLargeBoxSlot, 0, 270, 198, 0.6f, 0.6f);
     }
@@ -156,15 +156,15 @@ void MapScreen::DrawDayBox() {
     DrawLine(dayText, 370, 220, 100, kDayColour);
     if (healMessages[0] != 0) {
         DrawBox(240, 16, 3.6f, 1.0f);
-        DrawLine("Your forces heal.", 271, 36, kLineWidth, kTextColour);
+        DrawLine("Your forces heal.", 271, 36, kLineWidth, kTextGrey);
     }
     if (healMessages[1] != 0) {
         DrawBox(240, 114, 3.6f, 1.0f);
-        DrawLine("Enemy forces heal.", 261, 134, kLineWidth, kTextColour);
+        DrawLine("Enemy forces heal.", 261, 134, kLineWidth, kTextGrey);
     }
     if (healMessages[2] != 0) {
         DrawBox(135, 70, 7.2f, 0.7f);
-        DrawLine("The enemy at Black Zima Castle fully heals!", 156, 81, 460, kTextColour);
+        DrawLine("The enemy at Black Zima Castle fully heals!", 156, 81, 460, kTextGrey);
     }
 }
 
@@ -191,7 +191,7 @@ void MapScreen::DrawFoundBox(int32_t goldX, int32_t goldY) {
         int32_t y = report ? 240 : 250;
         for (const char* line : *lines) {
             if (line != nullptr) {
-                DrawLine(line, x, y, 400, kTextColour);
+                DrawLine(line, x, y, 400, kTextGrey);
                 y += kLineHeight;
             }
         }
@@ -233,7 +233,7 @@ void MapScreen::DrawEventMessage(int32_t goldX, int32_t goldY, uint8_t showDayBo
     }
     if (tradeFailed != 0) {
         DrawBox(140, 450, 7.22f, 0.8f);
-        DrawLine("Can't Trade. Someone has 0 movement left.", 162, 465, 540, kTextColour);
+        DrawLine("Can't Trade. Someone has 0 movement left.", 162, 465, 540, kTextGrey);
     }
     if (showFamePanel != 0) {
         DrawSprite(kMapSmallBoxSlot, 0, 659, 49, 1.0f, 0.75f);
@@ -247,11 +247,11 @@ void MapScreen::DrawEventMessage(int32_t goldX, int32_t goldY, uint8_t showDayBo
     }
     if (bagFull != 0) {
         DrawBox(180, 200, 5.6f, 2.0f);
-        DrawLine("Your bag is full.", 290, 220, 200, kTextColour);
+        DrawLine("Your bag is full.", 290, 220, 200, kTextGrey);
         if (itemArt) {
             itemArt->Draw(0, 0, 215, 210, 0xFFFFFFFF, 1.0f, 1.0f);
         }
-        DrawLine("Item placed back in the chest.", 220, 279, 280, kTextColour);
+        DrawLine("Item placed back in the chest.", 220, 279, 280, kTextGrey);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "map/MapView.h"
 
+#include "engine/Colours.h"
 #include "engine/InputDevice.h"
 #include "engine/MouseCursor.h"
 #include "map/MapViewPictures.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr uint32_t kAnimationPeriodMs = 200;
 constexpr uint8_t kLastAnimationFrame = 3;
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
 
 // Which signs only show while a screen x lies within -29..799.
 enum class SignScreenTest : uint8_t { None, OwnX, FixedX };
@@ -245,7 +245,7 @@ void MapView::DrawQuestMarkers(std::span<const uint8_t> questStates) {
             !ToScreen(sign.y, scrollY, y)) {
             continue;
         }
-        sprites->Draw(sign.slot, sign.frame, x, y, kOpaqueWhite, sign.scaleX, sign.scaleY);
+        sprites->Draw(sign.slot, sign.frame, x, y, kUntinted, sign.scaleX, sign.scaleY);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "engine/Colours.h"
 #include "map/MapView.h"
 #include "map/TerrainTables.h"
 #include "world/MapCells.h"
@@ -11,7 +12,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
 constexpr int kTileCount = kTileColumns * kTileRows;
 
 // The border: a piece of Border.bmp is 32 x 32; along an edge it covers 40 x 26 world pixels.
@@ -137,7 +137,7 @@ class BandPainter {
         int32_t y = 0;
         if (MapView::ToScreen(worldX, view_.scrollX, x) &&
             MapView::ToScreen(worldY, view_.scrollY, y)) {
-            sprites_.Draw(slot, frame, x, y, kOpaqueWhite, scaleX, scaleY);
+            sprites_.Draw(slot, frame, x, y, kUntinted, scaleX, scaleY);
         }
     }
 
