@@ -1,55 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
-#include "battle/BattleWorld.h"
 #include "battle/scenarios/ScenarioTables.h"
 #include "map/MapScreen.h"
 #include "support/BattleGame.h"
-#include "world/SaveImage.h"
 
 namespace varn {
-
-TEST(BattleScenario, EndingEveryTurnLosesByTimeAndTheLossReachesTheMap) {
-    BattleGame game;
-    game.world().fame = 5;
-    const int32_t health = game.world().playerStats.health;
-    game.EnterBattle(1);
-    ASSERT_TRUE(game.InBattle());
-    ASSERT_TRUE(game.app.battleScreen);
-    EXPECT_EQ(game.screen().turn, 1);
-    EXPECT_EQ(game.screen().showTurnInfo, 1);
-
-    EXPECT_GE(game.KeepOneDistantEnemy(3), 9);
-    game.EndTurnsUntilLost();
-    ASSERT_EQ(game.screen().lost, 1);
-    EXPECT_EQ(game.screen().turn, 3);
-    EXPECT_EQ(game.app.battleResult[0], 1);
-    EXPECT_EQ(game.app.battleResult[1], 1);
-    EXPECT_EQ(game.app.battleResult[2], 0);
-    EXPECT_EQ(game.app.battleToMap, 0) << "the player started it: no route";
-
-    // What the battle hands over, in the frame it leaves.
-    game.PressAway();
-    ASSERT_TRUE(game.OnMap());
-    EXPECT_FALSE(game.app.battleScreen);
-    EXPECT_EQ(game.world().fame, 2);
-    EXPECT_EQ(game.world().playerStats.health, health);
-    EXPECT_EQ(game.world().mapSnapshotState, 2);
-    EXPECT_EQ(game.world().restartMusicOnMap, 1);
-    EXPECT_EQ(game.world().commanderIsPlayer, 0);
-
-    // What the map makes of it on its first frame.
-    game.LetGo();
-    ASSERT_TRUE(game.app.mapScreen);
-    EXPECT_EQ(game.world().mapSnapshotState, 0) << "the snapshot was taken back";
-    EXPECT_EQ(game.world().restartMusicOnMap, 0);
-    EXPECT_EQ(game.app.mp3State, 2);
-    EXPECT_TRUE(HeadlessGame::backend().audio.trackRunning);
-    EXPECT_EQ(game.app.mapScreen->fameShown, 2);
-    EXPECT_EQ(game.app.mapScreen->playerMoves, 0) << "the lost battle took the day's moves";
-    EXPECT_EQ(game.app.battleResult[0], 0);
-}
 
 TEST(BattleScenario, ARetreatCostsOneFameAndTheEnemyKeepsItsLosses) {
     for (const int32_t fame : {4, 0}) {
@@ -142,51 +97,6 @@ TEST(BattleScenario, ABattleNumberWithoutAScenarioGoesBackToTheMapUntouched) {
         EXPECT_FALSE(game.app.battleScreen);
         EXPECT_TRUE(static_cast<const GameStateData&>(game.world()) == before);
     }
-}
-
-TEST(BattleScenario, ASavedBattleComesBackWithItsTurnPositionsMovesAndAllyNames) {
-    std::vector<uint8_t> image(kSaveImageSize);
-    GlyphString firstAllyName{};
-    int32_t commanderCell = 0;
-    {
-        BattleGame game;
-        game.world().Quest(5) = 2;  // the village's men fight beside the player
-        game.EnterBattle(2);
-        game.EndTurn();
-        ASSERT_EQ(game.screen().turn, 2);
-        BattleScreen& screen = game.screen();
-        ASSERT_EQ(screen.allyPresent[0], 1);
-        screen.commanderCell += 1;
-        screen.commanderMovesCommitted = 3;
-        screen.allyName[0][0] = kGlyphCapitalA + 25;
-        firstAllyName = screen.allyName[0];
-        commanderCell = screen.commanderCell;
-        WriteBattleBack(screen, game.world(), false);
-        game.world().resumeBattle = 1;
-        game.world().inBattle = 0;
-        WriteSaveImage(game.world(),
-                       std::span<uint8_t, kSaveImageSize>(image.data(), kSaveImageSize));
-    }
-    BattleGame loaded;
-    ASSERT_TRUE(ReadSaveImage(image, loaded.world()));
-    loaded.app.SwitchState(BattleStateThunk, kPhaseSwitch);
-    loaded.RunFrames(2);
-    ASSERT_TRUE(loaded.app.battleScreen);
-    EXPECT_EQ(loaded.screen().turn, 2);
-    EXPECT_EQ(loaded.screen().commanderCell, commanderCell);
-    EXPECT_EQ(loaded.screen().commanderMovesCommitted, 3);
-    EXPECT_EQ(loaded.screen().allyName[0], firstAllyName);
-
-    // Leaving it for good frees the screen and ends the resumed game's battle.
-    loaded.app.optionsFromBattle = 1;
-    loaded.ClickAway();
-    loaded.ClickSideButton(kSideRetreat);
-    loaded.ClickSideButton(kSideRetreatYes);
-    loaded.PressKey(kKeyReturn);
-    EXPECT_TRUE(loaded.OnMap());
-    EXPECT_FALSE(loaded.app.battleScreen);
-    EXPECT_EQ(loaded.world().resumeBattle, 0);
-    EXPECT_EQ(loaded.app.optionsFromBattle, 0);
 }
 
 TEST(BattleScenario, TheFieldScrollsByKeysAndEdgesAndTheGridToggles) {

@@ -19,9 +19,6 @@ namespace {
 constexpr int kNearArmy = 2;  // seven cells above the party of a new game
 constexpr uint8_t kNearBattle = kNearArmy + 1;
 constexpr int kFirstInvaderArmy = 80;
-constexpr uint8_t kFirstInvasionQuest = 6;
-constexpr int32_t kInvasionGold = 500;
-constexpr int32_t kFirstInvasionFame = 5;
 
 // A new game on the real map, played into its battles and back: the map's driver on the map, the
 // battle's helpers on the field.
@@ -211,33 +208,6 @@ TEST_F(MapBattleRoad, AnInvaderThatReachesThePartyIsFoughtAndTheDayGoesOn) {
     EXPECT_EQ(game.app.mapDrawFlag, 1) << "the Day box";
     EXPECT_EQ(World().day, 11);
     EXPECT_NE(Screen().armyActive[kFirstInvaderArmy], 0);
-}
-
-TEST_F(MapBattleRoad, AWonInvasionBattleIsSettledOnTheMap) {
-    MeetTheFirstInvader();
-    OpenTheField();
-    const int32_t fame = World().fame;
-    game.screen().enemyPresent.fill(0);
-    game.RunFrames(1);
-    ASSERT_EQ(game.screen().won, 2);
-    const int32_t gold = World().gold;
-    const uint8_t grade = game.screen().victoryGrade;
-    EXPECT_EQ(World().beatenInvader(), kFirstInvaderArmy);
-    game.ClickAway();
-    game.ClickAway();
-
-    ASSERT_TRUE(game.OnMap());
-    player.Frame();
-    EXPECT_EQ(World().beatenInvader(), 0) << "taken by the map";
-    EXPECT_EQ(Screen().outcomeShown, 1);
-    EXPECT_EQ(Screen().outcomeReward, kFirstInvaderArmy);
-    EXPECT_EQ(World().Quest(kFirstInvasionQuest), 7);
-    EXPECT_EQ(World().fame, fame + grade + kFirstInvasionFame);
-    EXPECT_EQ(World().gold, gold + kInvasionGold);
-    EXPECT_EQ(Screen().armyActive[kFirstInvaderArmy], 0);
-    player.PressKey(kKeyReturn);
-    EXPECT_EQ(Screen().enemyPhase, kEnemyPhaseOff);
-    EXPECT_EQ(game.app.mapDrawFlag, 1);
 }
 
 TEST_F(MapBattleRoad, AWonBattleThatBringsAHeroShowsHimAtHisCell) {

@@ -184,22 +184,6 @@ TEST_F(MapRoad, ThePanelLeadsToTheOptionsTheQuestLogAndTheQuestionAndBack) {
     GameApp& app = game.app;
     FrontEndPlayer front(game);
 
-    // The character screens: each opens from its button and Escape comes back to the map.
-    const std::pair<uint8_t, StateThunk> kCharacterScreens[] = {
-        {kYouButton, YouStateThunk},
-        {kHeroesButton, HeroesStateThunk},
-        {kWealthButton, WealthStateThunk},
-    };
-    for (const auto& [id, state] : kCharacterScreens) {
-        SCOPED_TRACE(+id);
-        player.ClickPanel(id);
-        EXPECT_TRUE(app.stateHandler == state);
-        player.PressKey(kKeyEscape);
-        EXPECT_TRUE(app.stateHandler == MapStateThunk);
-        player.Frame();
-        EXPECT_NE(app.mapScreen, nullptr);
-    }
-
     // The options: the map is written back and built again on the way back.
     player.ClickPanel(kOptionsButton);
     ASSERT_TRUE(app.stateHandler == OptionsStateThunk);

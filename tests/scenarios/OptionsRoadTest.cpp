@@ -89,26 +89,6 @@ TEST(OptionsRoad, TheChoicesReachTheWorldByEveryWayBack) {
     }
 }
 
-// Whoever opened the options gets the game back with the hand-over bytes spent, so that a
-// battle ending later frees its screen.
-TEST(OptionsRoad, OpenedFromTheBattleTheHandOverIsSpentOnTheWayBack) {
-    HeadlessGame game;
-    FrontEndPlayer player(game);
-    GameApp& app = game.app;
-    player.Frame();
-    app.optionsFromBattle = 1;
-    app.SwitchState(OptionsStateThunk, kPhaseKeepScreen);
-    player.Frame();
-    ASSERT_NE(app.optionsScreen, nullptr);
-    player.Click(kOptionsButtons, kBattleSwingSlow);
-    FrontEndPlayer::Backend().SetKey(kKeyEscape, true);
-    player.Frame();
-    FrontEndPlayer::Backend().SetKey(kKeyEscape, false);
-    EXPECT_TRUE(app.stateHandler == BattleStateThunk);
-    EXPECT_EQ(app.optionsFromBattle, 0);
-    EXPECT_EQ(app.world->battleSwingSpeed, kSpeedSlow);
-}
-
 TEST(OptionsRoad, TheOptionsAreSavedWithTheGameAndLoadedBack) {
     HeadlessGame game;
     FrontEndPlayer player(game);

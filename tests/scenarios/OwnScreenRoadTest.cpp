@@ -123,11 +123,19 @@ TEST_F(OwnScreenRoad, DropsTheRulesRefuseComeBack) {
     EXPECT_EQ(app.youScreen->itemCell[kBagHelmet - 1], kHelmetCell);
 }
 
-TEST_F(OwnScreenRoad, AThrownAwayItemIsGoneForGoodAndNoKeepsIt) {
-    player.DragCellTo(3, kThrowAwayTarget);
-    ASSERT_EQ(app.youScreen->question, CharacterQuestion::ThrowAway);
-    player.Click(kQuestionButtons, kQuestionNo);
-    EXPECT_EQ(ScreenItems()[3], kFirstRing + 1);
+TEST_F(OwnScreenRoad, AThrownAwayItemIsGoneForGoodAndNoOrEscapeKeepsIt) {
+    for (const bool byEscape : {false, true}) {
+        player.DragCellTo(3, kThrowAwayTarget);
+        ASSERT_EQ(app.youScreen->question, CharacterQuestion::ThrowAway);
+        if (byEscape) {
+            player.PressKey(kKeyEscape);
+        } else {
+            player.Click(kQuestionButtons, kQuestionNo);
+        }
+        EXPECT_TRUE(app.stateHandler == YouStateThunk);
+        EXPECT_EQ(app.youScreen->question, CharacterQuestion::None);
+        EXPECT_EQ(ScreenItems()[3], kFirstRing + 1);
+    }
 
     player.DragCellTo(3, kThrowAwayTarget);
     player.Click(kQuestionButtons, kQuestionYes);
@@ -154,15 +162,6 @@ TEST_F(OwnScreenRoad, LeavingAndComingBackKeepsEverythingInTheWorld) {
     ASSERT_TRUE(app.stateHandler == YouStateThunk);
     EXPECT_EQ(ScreenItems(), moved);
     EXPECT_EQ(World().playerStats, stats);
-}
-
-TEST_F(OwnScreenRoad, EscapeAnswersAnOpenQuestionNoAndStays) {
-    player.DragCellTo(3, kThrowAwayTarget);
-    ASSERT_EQ(app.youScreen->question, CharacterQuestion::ThrowAway);
-    player.PressKey(kKeyEscape);
-    EXPECT_TRUE(app.stateHandler == YouStateThunk);
-    EXPECT_EQ(app.youScreen->question, CharacterQuestion::None);
-    EXPECT_EQ(ScreenItems()[3], kFirstRing + 1);
 }
 
 TEST_F(OwnScreenRoad, HideAndShowPutTheDescriptionAwayAndFoldThePanel) {

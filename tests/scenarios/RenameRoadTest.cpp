@@ -81,32 +81,6 @@ TEST_F(RenameRoad, BackWritesNothingAndTheLeaveStepClearsTheHandOver) {
     HeadlessGame::backend().SetKey(kKeyEscape, false);
 }
 
-TEST_F(RenameRoad, ConfirmWritesTheArmyOfTheOwnerAndSlotHandedOver) {
-    HandOverArmy(3, 6);
-    EnterRename(kRenameToHeroes);
-    player.Type("er");
-    player.Click(kNameEntryButtons, kNameConfirm);
-    EXPECT_EQ(World().heroArmies[1].name[5], EncodeGlyphs("Older"));
-    EXPECT_EQ(World().armyNameHandOver, EncodeGlyphs("Older"));
-    EXPECT_EQ(app.armyNameChanged, 1);
-    EXPECT_TRUE(app.stateHandler == HeroesStateThunk);
-}
-
-TEST_F(RenameRoad, EveryReturnCodeLeadsToItsState) {
-    for (uint8_t code = 0; code <= 9; ++code) {
-        SCOPED_TRACE(+code);
-        EnterRename(code);
-        HeadlessGame::backend().SetKey(kKeyEscape, true);
-        player.Frame();
-        EXPECT_TRUE(app.stateHandler == RenameReturnState(code));
-        EXPECT_EQ(app.statePhase, kPhaseSwitch);
-        HeadlessGame::backend().SetKey(kKeyEscape, false);
-        // Stand on the map again before the next hand-over.
-        app.SwitchState(MapStateThunk, kPhaseSwitch);
-        player.Frame();
-    }
-}
-
 TEST_F(RenameRoad, AHandOverNamingNoArmyOrHeroWritesNothing) {
     struct Case {
         uint8_t owner;
