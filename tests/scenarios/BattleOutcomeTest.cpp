@@ -124,12 +124,11 @@ TEST(BattleOutcome, WinningTheBattleThatBringsAHeroJoinsHimWithHisPortrait) {
     EXPECT_EQ(game.world().HeroJoined(1), 1);
 }
 
-TEST(BattleOutcome, ALostBattleWritesNoneOfAVictorysConsequences) {
-    ExpectNoConsequencesAfter(false);
-}
-
-TEST(BattleOutcome, ARetreatWritesNoneOfAVictorysConsequences) {
-    ExpectNoConsequencesAfter(true);
+TEST(BattleOutcome, ALostBattleOrARetreatWritesNoneOfAVictorysConsequences) {
+    for (const bool retreat : {false, true}) {
+        SCOPED_TRACE(retreat ? "retreat" : "lost");
+        ExpectNoConsequencesAfter(retreat);
+    }
 }
 
 }  // namespace varn

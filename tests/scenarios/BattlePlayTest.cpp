@@ -89,8 +89,6 @@ std::vector<uint64_t> PlayScript(uint8_t battle, int turns) {
 
 TEST(BattlePlay, SelectingMovingAndStrikingWinsTheBattle) {
     BattleGame game;
-    game.world().fame = 4;
-    const int32_t gold = game.world().gold;
     game.EnterBattle(1);
     game.ClickAway();  // the turn banner
     BattleScreen& s = game.screen();
@@ -121,13 +119,6 @@ TEST(BattlePlay, SelectingMovingAndStrikingWinsTheBattle) {
     EXPECT_EQ(s.won, 2);
     EXPECT_EQ(s.reportAllDown, 1);
     EXPECT_EQ(EffectsLoaded("Smash.wav"), 1);
-    EXPECT_GT(game.world().gold, gold);
-    EXPECT_EQ(game.world().BattleSite(1), 0);
-
-    game.ClickAway();
-    game.ClickAway();
-    ASSERT_TRUE(game.OnMap());
-    EXPECT_EQ(game.world().fame, 4 + 3) << "won on the first turn: brilliant";
 }
 
 TEST(BattlePlay, AnArmyWalksUpAndStrikesUntilTheEnemyFalls) {

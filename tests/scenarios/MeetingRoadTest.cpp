@@ -36,9 +36,16 @@ class MeetingRoad : public testing::Test {
     GameState& World() { return *game.app.world; }
     GameApp& App() { return game.app; }
 
-    void EnterMap() {
+    // The map entered, the player chosen, the bar's trade armed and the first hero clicked.
+    MapScreen& TradeWithTheFirstHero() {
         player.EnterMap();
         player.PressKey(kKeyReturn);
+        MapScreen& screen = *App().mapScreen;
+        player.DrawPlayerPath(screen.walkX, screen.walkY);
+        player.ClickAt(kBarButtons[1].x + 20, kBarButtons[1].y + 20);
+        EXPECT_EQ(screen.tradeMode, 1);
+        player.ClickCell(screen.walkX + 40, screen.walkY);
+        return screen;
     }
 
     void MeetDirectly(CharacterId first, CharacterId second) {
@@ -57,12 +64,7 @@ class MeetingRoad : public testing::Test {
 };
 
 TEST_F(MeetingRoad, TradeModeOnTheMapOpensTheMeetingOfThePlayerAndTheHeroClicked) {
-    EnterMap();
-    MapScreen& screen = *App().mapScreen;
-    player.DrawPlayerPath(screen.walkX, screen.walkY);
-    player.ClickAt(kBarButtons[1].x + 20, kBarButtons[1].y + 20);
-    ASSERT_EQ(screen.tradeMode, 1);
-    player.ClickCell(screen.walkX + 40, screen.walkY);
+    TradeWithTheFirstHero();
     EXPECT_EQ(App().stateHandler, MeetingStateThunk);
     EXPECT_EQ(World().meetingFirst, kPlayerCharacter);
     EXPECT_EQ(World().meetingSecond, kFirstHero);
@@ -83,11 +85,7 @@ TEST_F(MeetingRoad, TradeModeOnTheMapOpensTheMeetingOfThePlayerAndTheHeroClicked
 
 TEST_F(MeetingRoad, AHeroWithoutMovesRefusesTheTradeAndTheMapRunsOn) {
     World().heroMovesLeft[0] = 0;
-    EnterMap();
-    MapScreen& screen = *App().mapScreen;
-    player.DrawPlayerPath(screen.walkX, screen.walkY);
-    player.ClickAt(kBarButtons[1].x + 20, kBarButtons[1].y + 20);
-    player.ClickCell(screen.walkX + 40, screen.walkY);
+    MapScreen& screen = TradeWithTheFirstHero();
     EXPECT_EQ(App().stateHandler, MapStateThunk);
     EXPECT_EQ(App().mapScreen.get(), &screen);
     EXPECT_EQ(screen.tradeFailed, 1);
