@@ -80,58 +80,55 @@ auto SetUpFields(const BattleScreen& s) {
                    s.enemyCritical, s.enemyDown, s.enemyDone, s.enemyMoves));
 }
 
-TEST(ScenarioSetup, Battle2InFullWithItsMinersOnceQuest5IsTaken) {
-    const Battle battle(2, {{5, 2}});
-    const BattleScreen& s = battle.screen;
-    EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn), std::tuple(7, 11, 16));
-    EXPECT_EQ(std::pair(s.commanderCell, s.commanderFacing), std::pair(85, uint8_t{6}));
-    EXPECT_EQ(s.armyCell, (std::array<int32_t, 6>{66, 67, 86, 87, 106, 107}));
-    EXPECT_EQ(s.armyFacing, (std::array<uint8_t, 6>{4, 4, 4, 4, 4, 4}));
-    EXPECT_EQ(std::pair(s.cameraX, s.cameraY), std::pair(0, 0));
-    EXPECT_EQ(Flags(s.allyKindUsed), std::vector<int>{0});
-    EXPECT_EQ(AlliesOf(s), (std::vector<Row>{{0, 130, 6, 0, 8, 6, 6},
-                                             {1, 131, 6, 0, 8, 6, 6},
-                                             {2, 132, 6, 0, 8, 6, 6},
-                                             {3, 105, 6, 0, 8, 6, 6}}));
-    for (int a = 0; a < 4; ++a) {
-        EXPECT_NE(s.allyName[a], GlyphString{}) << a;
+TEST(ScenarioSetup, EveryBattleTakesTheValuesOfItsRows) {
+    for (const PlayerSideRow& row : PlayerSideRows()) {
+        SCOPED_TRACE(row.battle);
+        const Battle battle(row.battle);
+        const BattleScreen& s = battle.screen;
+        EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn),
+                  std::tuple(row.brilliantTurns, row.greatTurns, row.lastTurn));
+        const StartLayout& layout = kStartLayouts[row.layout - 1];
+        EXPECT_EQ(std::pair(s.commanderCell, s.commanderFacing),
+                  std::pair(int32_t{layout.commanderCell}, layout.commanderFacing));
+        for (int k = 0; k < kBattleArmySlots; ++k) {
+            EXPECT_EQ(std::pair(s.armyCell[k], s.armyFacing[k]),
+                      std::pair(int32_t{layout.armyCell[k]}, layout.armyFacing[k]));
+        }
+        if (row.hasCamera) {
+            EXPECT_EQ(std::pair(s.cameraX, s.cameraY),
+                      std::pair(int32_t{row.cameraX}, int32_t{row.cameraY}));
+        }
+        const EnemySideRow& enemySide = *FindEnemySideRow(row.battle);
+        std::vector<Row> enemies;
+        for (const EnemyEntry& e : enemySide.enemies) {
+            enemies.emplace_back(e.slot, e.cell, e.facing, e.kind, e.men, e.attack, e.defence);
+        }
+        EXPECT_EQ(EnemiesOf(s), enemies);
+        EXPECT_EQ(s.enemyCount, enemySide.enemyCount);
     }
-    EXPECT_EQ(s.enemyCount, 11);
-    EXPECT_EQ(Flags(s.enemyKindUsed), (std::vector<int>{0, 1, 3, 4}));
-    EXPECT_EQ(EnemiesOf(s), (std::vector<Row>{
-                                {0, 61, 2, 0, 4, 6, 6},
-                                {1, 81, 2, 0, 4, 6, 6},
-                                {2, 121, 2, 3, 25, 20, 30},
-                                {3, 82, 2, 0, 8, 8, 8},
-                                {4, 102, 2, 0, 8, 8, 8},
-                                {5, 190, 0, 0, 7, 6, 6},
-                                {6, 191, 0, 0, 7, 6, 6},
-                                {7, 192, 0, 0, 7, 6, 6},
-                                {8, 212, 0, 1, 18, 6, 11},
-                                {9, 101, 2, 4, 10, 8, 4},
-                                {10, 141, 2, 4, 10, 8, 4},
-                            }));
 }
 
-TEST(ScenarioSetup, TheFinalBattlesGroupsKeepTheirSlotsFacingsAndKinds) {
+TEST(ScenarioSetup, AlliesWhoComeTakeTheValuesOfTheirGroups) {
     std::map<int, uint8_t> allGoalsMet;
     for (int quest : {4, 70, 75, 79, 81, 82, 83, 85}) {
         allGoalsMet[quest] = 5;
     }
-    const Battle battle(73, allGoalsMet);
-    const BattleScreen& s = battle.screen;
-    const uint8_t facings[16] = {2, 2, 2, 2, 2, 4, 4, 4, 6, 0, 0, 6, 6, 4, 4, 4};
-    for (int a = 0; a < 16; ++a) {
-        EXPECT_EQ(s.allyPresent[a], 1) << a;
-        EXPECT_EQ(s.allyFacing[a], facings[a]) << a;
-        EXPECT_EQ(s.allyKind[a], a < 8 ? 1 : 2) << a;
-        EXPECT_EQ(std::pair(s.allyAttack[a], s.allyDefence[a]),
-                  std::pair(uint8_t{34}, uint8_t{25}));
+    // Battle 2's miners once quest 5 is taken; the final battle's eight groups in their slots.
+    const std::tuple<int, std::map<int, uint8_t>, size_t> cases[] = {{2, {{5, 2}}, 4},
+                                                                     {73, allGoalsMet, 16}};
+    for (const auto& [number, quests, count] : cases) {
+        const Battle battle(number, quests);
+        std::vector<Row> allies;
+        for (const AllyGroup& group : FindPlayerSideRow(number)->groups) {
+            for (const AllyEntry& a : group.allies) {
+                allies.emplace_back(a.slot, a.cell, a.facing, group.kind, a.men, a.attack,
+                                    a.defence);
+                EXPECT_EQ(battle.screen.allyName[a.slot], a.name) << number;
+            }
+        }
+        EXPECT_EQ(allies.size(), count);
+        EXPECT_EQ(AlliesOf(battle.screen), allies) << number;
     }
-    EXPECT_EQ(s.allyPresent[16], 0);
-    EXPECT_EQ(Flags(s.allyKindUsed), (std::vector<int>{1, 2}));
-    EXPECT_EQ(s.enemyCount, 50);
-    EXPECT_EQ(EnemiesOf(s).size(), 50u);
 }
 
 // Which ally slots come, and which ally pictures load, by the world's copies.

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <set>
 #include <vector>
 
@@ -13,13 +12,6 @@
 namespace varn {
 
 namespace {
-
-// Battles whose allies stay nameless, with the positions of the unnamed among the battle's
-// allies (empty: all of them).
-const std::map<int, std::vector<int>> kNameless = {
-    {24, {}}, {28, {}}, {57, {}}, {66, {}},  {67, {}},  {68, {}},  {69, {}},
-    {70, {}}, {71, {}}, {72, {}}, {26, {1}}, {58, {8}}, {85, {9}},
-};
 
 std::vector<const AllyEntry*> AlliesOf(const PlayerSideRow& row) {
     std::vector<const AllyEntry*> allies;
@@ -96,6 +88,9 @@ TEST(ScenarioTables, LayoutsAndAlliesStandOnTheFieldInTheirSlots) {
                 EXPECT_LT(ally.facing, kFacingCount);
                 EXPECT_LT(ally.slot, kBattleAllySlots);
                 EXPECT_TRUE(slots.insert(ally.slot).second) << "slot " << int{ally.slot};
+                EXPECT_TRUE(std::ranges::all_of(ally.name, IsValidGlyph));
+                EXPECT_TRUE(
+                    std::ranges::none_of(ally.name, [](GlyphCode c) { return c == kGlyphCursor; }));
             }
         }
         // Slots follow the order given, but for the gap that battle 58 leaves at slot 8.
@@ -105,25 +100,6 @@ TEST(ScenarioTables, LayoutsAndAlliesStandOnTheFieldInTheirSlots) {
                 ++next;
             }
             EXPECT_EQ(slot, next++);
-        }
-    }
-}
-
-TEST(ScenarioTables, NamedAlliesHaveGlyphNamesAndTheNamelessStayBlank) {
-    for (const PlayerSideRow& row : PlayerSideRows()) {
-        const std::vector<const AllyEntry*> allies = AlliesOf(row);
-        const auto nameless = kNameless.find(row.battle);
-        for (size_t i = 0; i < allies.size(); ++i) {
-            const GlyphString& name = allies[i]->name;
-            EXPECT_TRUE(std::ranges::all_of(name, IsValidGlyph)) << row.battle;
-            EXPECT_TRUE(std::ranges::none_of(name, [](GlyphCode c) { return c == kGlyphCursor; }));
-            bool unnamed = false;
-            if (nameless != kNameless.end()) {
-                const std::vector<int>& positions = nameless->second;
-                unnamed = positions.empty() ||
-                          std::ranges::find(positions, static_cast<int>(i)) != positions.end();
-            }
-            EXPECT_EQ(name == GlyphString{}, unnamed) << row.battle << " ally " << i;
         }
     }
 }
