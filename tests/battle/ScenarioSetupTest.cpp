@@ -20,6 +20,8 @@ std::vector<Row> EnemiesOf(const BattleScreen& screen) {
         if (screen.enemyPresent[e]) {
             rows.emplace_back(e, screen.enemyCell[e], screen.enemyFacing[e], screen.enemyKind[e],
                               screen.enemyMen[e], screen.enemyAttack[e], screen.enemyDefence[e]);
+            EXPECT_EQ(std::pair(screen.enemyX[e], screen.enemyY[e]),
+                      std::pair(CellPixelX(screen.enemyCell[e]), CellPixelY(screen.enemyCell[e])));
             EXPECT_EQ(screen.enemyLight[e] + screen.enemySerious[e] + screen.enemyCritical[e] +
                           screen.enemyDown[e],
                       0);
@@ -35,6 +37,8 @@ std::vector<Row> AlliesOf(const BattleScreen& screen) {
         if (screen.allyPresent[a]) {
             rows.emplace_back(a, screen.allyCell[a], screen.allyFacing[a], screen.allyKind[a],
                               screen.allyMen[a], screen.allyAttack[a], screen.allyDefence[a]);
+            EXPECT_EQ(std::pair(screen.allyX[a], screen.allyY[a]),
+                      std::pair(CellPixelX(screen.allyCell[a]), CellPixelY(screen.allyCell[a])));
             EXPECT_EQ(screen.allyLight[a] + screen.allySerious[a] + screen.allyCritical[a] +
                           screen.allyDown[a],
                       0);

@@ -146,29 +146,6 @@ TEST(ScenarioTables, NoTwoUnitsOfABattleShareACell) {
     }
 }
 
-TEST(ScenarioTables, SetUpUnitsStandAtTheirCellsPixels) {
-    for (const PlayerSideRow& row : PlayerSideRows()) {
-        BattleScreen screen;
-        screen.battleId = row.battle;
-        screen.mapByte = 1;
-        screen.questState.fill(7);
-        screen.SetupPlayerSide();
-        screen.SetupEnemySide();
-        for (int a = 0; a < kBattleAllySlots; ++a) {
-            if (screen.allyPresent[a]) {
-                EXPECT_EQ(screen.allyX[a], CellColumn(screen.allyCell[a]) * 80);
-                EXPECT_EQ(screen.allyY[a], CellRow(screen.allyCell[a]) * 80);
-            }
-        }
-        for (int e = 0; e < kBattleEnemySlots; ++e) {
-            if (screen.enemyPresent[e]) {
-                EXPECT_EQ(screen.enemyX[e], ((screen.enemyCell[e] - 1) % 20) * 80) << row.battle;
-                EXPECT_EQ(screen.enemyY[e], ((screen.enemyCell[e] - 1) / 20) * 80) << row.battle;
-            }
-        }
-    }
-}
-
 TEST(VictoryTable, QuestsOnceHeroesAndCellsOnTheMap) {
     std::set<int> quests;
     int previous = 0;
