@@ -389,15 +389,6 @@ TEST(ComputerCamera, CentresOnTheMoveOrTheStriker) {
     }
 }
 
-TEST(AllyPlay, WithNoAllyTheEnemiesStartAtOnce) {
-    BattleField field;
-    field.Commander(CellAt(5, 5)).Enemy(0, CellAt(12, 5));
-    BattleScreen& s = field.Build();
-    s.EndPlayerTurn();
-    s.RunAllyPhase(0);
-    EXPECT_EQ(std::tuple(s.allyPhase, s.enemyPhase), std::tuple(0, 1));
-}
-
 TEST(AllyPlay, StrikesTheLowestEnemyNeighbourAndTurnsTheCamera) {
     BattleField field;
     field.Commander(CellAt(0, 14))

@@ -100,22 +100,6 @@ TEST(PlayerCommands, EnemyTwoCellsAwayIsAttackedAfterOneStep) {
               std::tuple(6, 0, 3));
 }
 
-TEST(PlayerCommands, AdjacentEnemyIsStruckAtOnce) {
-    BattleField field;
-    field.Commander(kStart).Enemy(2, CellAt(6, 4), 10, 10, 10);
-    BattleScreen& s = field.Build();
-    Click(s, kStart);
-    Click(s, CellAt(6, 4));
-    EXPECT_EQ(std::tuple(s.pathLength, s.strikeImmediate, s.strikeNow, s.moveRefused),
-              std::tuple(0, 1, 1, 0));
-    EXPECT_EQ(std::pair(s.targetX, s.targetY), std::pair(s.enemyX[2], s.enemyY[2]));
-    s.GiveGoOrder();
-    EXPECT_EQ(std::tuple(s.commanderOrder, s.strikeOrdered, s.strikeNow), std::tuple(0, 1, 1));
-    s.RunPlayerTurn(20);
-    EXPECT_EQ(std::tuple(s.enemyLight[2], s.commanderFacing, s.commanderCell),
-              std::tuple(6, 1, kStart));
-}
-
 TEST(PlayerCommands, AnAllyStopsThePathWithoutAttack) {
     BattleField field;
     field.Commander(kStart).Ally(0, CellAt(8, 5));

@@ -29,25 +29,6 @@ TEST(VictoryGrade, TurnsBelowEachThresholdGradeTheVictory) {
     }
 }
 
-TEST(VictoryRewards, EachBattleTakesItsRowTheRestTheDefaultAndInvasionsTheirOwn) {
-    struct RowCase {
-        int32_t battle;
-        int32_t brilliantGold;
-        int32_t experience;
-        int32_t firstTraining;
-    };
-    const RowCase cases[] = {
-        {1, 100, 60, 5}, {2, 80, 80, 5},   {6, 100, 40, 4},   {10, 100, 70, 5},  {26, 120, 100, 5},
-        {8, 100, 80, 5}, {80, 100, 80, 5}, {81, 100, 200, 9}, {93, 100, 200, 9}, {53, 120, 110, 5},
-    };
-    for (const RowCase& c : cases) {
-        const RewardRow& row = RewardRowFor(c.battle);
-        EXPECT_EQ(row.gold[0], c.brilliantGold) << c.battle;
-        EXPECT_EQ(row.experience, c.experience) << c.battle;
-        EXPECT_EQ(row.training[0], c.firstTraining) << c.battle;
-    }
-}
-
 TEST(VictoryRewards, ThePlainVictoryOfBattleTwoPaysNothingAndTheGradeMovesEveryGain) {
     BattleScreen late;
     MakeWinnable(late, 2, 30);

@@ -20,6 +20,8 @@ std::vector<Row> EnemiesOf(const BattleScreen& screen) {
         if (screen.enemyPresent[e]) {
             rows.emplace_back(e, screen.enemyCell[e], screen.enemyFacing[e], screen.enemyKind[e],
                               screen.enemyMen[e], screen.enemyAttack[e], screen.enemyDefence[e]);
+            EXPECT_EQ(std::pair(screen.enemyX[e], screen.enemyY[e]),
+                      std::pair(CellPixelX(screen.enemyCell[e]), CellPixelY(screen.enemyCell[e])));
             EXPECT_EQ(screen.enemyLight[e] + screen.enemySerious[e] + screen.enemyCritical[e] +
                           screen.enemyDown[e],
                       0);
@@ -35,6 +37,8 @@ std::vector<Row> AlliesOf(const BattleScreen& screen) {
         if (screen.allyPresent[a]) {
             rows.emplace_back(a, screen.allyCell[a], screen.allyFacing[a], screen.allyKind[a],
                               screen.allyMen[a], screen.allyAttack[a], screen.allyDefence[a]);
+            EXPECT_EQ(std::pair(screen.allyX[a], screen.allyY[a]),
+                      std::pair(CellPixelX(screen.allyCell[a]), CellPixelY(screen.allyCell[a])));
             EXPECT_EQ(screen.allyLight[a] + screen.allySerious[a] + screen.allyCritical[a] +
                           screen.allyDown[a],
                       0);
@@ -80,121 +84,55 @@ auto SetUpFields(const BattleScreen& s) {
                    s.enemyCritical, s.enemyDown, s.enemyDone, s.enemyMoves));
 }
 
-TEST(ScenarioSetup, Battle1InFull) {
-    const Battle battle(1);
-    const BattleScreen& s = battle.screen;
-    EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn), std::tuple(6, 8, 10));
-    EXPECT_EQ(std::pair(s.commanderCell, s.commanderFacing), std::pair(85, uint8_t{6}));
-    EXPECT_EQ(s.armyCell, (std::array<int32_t, 6>{66, 67, 86, 87, 106, 107}));
-    EXPECT_EQ(s.armyFacing, (std::array<uint8_t, 6>{6, 6, 6, 6, 6, 6}));
-    EXPECT_EQ(std::pair(s.cameraX, s.cameraY), std::pair(0, 0));
-    EXPECT_EQ(Flags(s.allyKindUsed), std::vector<int>{});
-    EXPECT_TRUE(AlliesOf(s).empty());
-    EXPECT_EQ(s.enemyCount, 8);
-    EXPECT_EQ(Flags(s.enemyKindUsed), (std::vector<int>{0, 3, 4}));
-    EXPECT_EQ(EnemiesOf(s), (std::vector<Row>{
-                                {0, 61, 2, 0, 10, 10, 6},
-                                {1, 81, 2, 3, 12, 14, 9},
-                                {2, 101, 2, 0, 5, 6, 6},
-                                {3, 49, 4, 0, 5, 6, 6},
-                                {4, 69, 6, 0, 5, 6, 6},
-                                {5, 41, 2, 0, 4, 6, 4},
-                                {6, 102, 2, 4, 3, 3, 3},
-                                {7, 122, 2, 4, 4, 5, 4},
-                            }));
-    EXPECT_EQ(std::pair(s.enemyX[7], s.enemyY[7]), std::pair(80, 480));
-}
-
-TEST(ScenarioSetup, Battle2InFullWithItsMinersOnceQuest5IsTaken) {
-    const Battle battle(2, {{5, 2}});
-    const BattleScreen& s = battle.screen;
-    EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn), std::tuple(7, 11, 16));
-    EXPECT_EQ(std::pair(s.commanderCell, s.commanderFacing), std::pair(85, uint8_t{6}));
-    EXPECT_EQ(s.armyCell, (std::array<int32_t, 6>{66, 67, 86, 87, 106, 107}));
-    EXPECT_EQ(s.armyFacing, (std::array<uint8_t, 6>{4, 4, 4, 4, 4, 4}));
-    EXPECT_EQ(std::pair(s.cameraX, s.cameraY), std::pair(0, 0));
-    EXPECT_EQ(Flags(s.allyKindUsed), std::vector<int>{0});
-    EXPECT_EQ(AlliesOf(s), (std::vector<Row>{{0, 130, 6, 0, 8, 6, 6},
-                                             {1, 131, 6, 0, 8, 6, 6},
-                                             {2, 132, 6, 0, 8, 6, 6},
-                                             {3, 105, 6, 0, 8, 6, 6}}));
-    EXPECT_EQ(std::vector(s.allyX.begin(), s.allyX.begin() + 4),
-              (std::vector<int32_t>{720, 800, 880, 320}));
-    EXPECT_EQ(std::vector(s.allyY.begin(), s.allyY.begin() + 4),
-              (std::vector<int32_t>{480, 480, 480, 400}));
-    for (int a = 0; a < 4; ++a) {
-        EXPECT_NE(s.allyName[a], GlyphString{}) << a;
+TEST(ScenarioSetup, EveryBattleTakesTheValuesOfItsRows) {
+    for (const PlayerSideRow& row : PlayerSideRows()) {
+        SCOPED_TRACE(row.battle);
+        const Battle battle(row.battle);
+        const BattleScreen& s = battle.screen;
+        EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn),
+                  std::tuple(row.brilliantTurns, row.greatTurns, row.lastTurn));
+        const StartLayout& layout = kStartLayouts[row.layout - 1];
+        EXPECT_EQ(std::pair(s.commanderCell, s.commanderFacing),
+                  std::pair(int32_t{layout.commanderCell}, layout.commanderFacing));
+        for (int k = 0; k < kBattleArmySlots; ++k) {
+            EXPECT_EQ(std::pair(s.armyCell[k], s.armyFacing[k]),
+                      std::pair(int32_t{layout.armyCell[k]}, layout.armyFacing[k]));
+        }
+        if (row.hasCamera) {
+            EXPECT_EQ(std::pair(s.cameraX, s.cameraY),
+                      std::pair(int32_t{row.cameraX}, int32_t{row.cameraY}));
+        }
+        const EnemySideRow& enemySide = *FindEnemySideRow(row.battle);
+        std::vector<Row> enemies;
+        for (const EnemyEntry& e : enemySide.enemies) {
+            enemies.emplace_back(e.slot, e.cell, e.facing, e.kind, e.men, e.attack, e.defence);
+        }
+        EXPECT_EQ(EnemiesOf(s), enemies);
+        EXPECT_EQ(s.enemyCount, enemySide.enemyCount);
     }
-    EXPECT_EQ(s.enemyCount, 11);
-    EXPECT_EQ(Flags(s.enemyKindUsed), (std::vector<int>{0, 1, 3, 4}));
-    EXPECT_EQ(EnemiesOf(s), (std::vector<Row>{
-                                {0, 61, 2, 0, 4, 6, 6},
-                                {1, 81, 2, 0, 4, 6, 6},
-                                {2, 121, 2, 3, 25, 20, 30},
-                                {3, 82, 2, 0, 8, 8, 8},
-                                {4, 102, 2, 0, 8, 8, 8},
-                                {5, 190, 0, 0, 7, 6, 6},
-                                {6, 191, 0, 0, 7, 6, 6},
-                                {7, 192, 0, 0, 7, 6, 6},
-                                {8, 212, 0, 1, 18, 6, 11},
-                                {9, 101, 2, 4, 10, 8, 4},
-                                {10, 141, 2, 4, 10, 8, 4},
-                            }));
 }
 
-TEST(ScenarioSetup, Battle81InFullWithThePalaceGuardsAlways) {
-    const Battle battle(81);
-    const BattleScreen& s = battle.screen;
-    EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn), std::tuple(7, 11, 16));
-    EXPECT_EQ(std::pair(s.commanderCell, s.commanderFacing), std::pair(85, uint8_t{6}));
-    EXPECT_EQ(s.armyFacing, (std::array<uint8_t, 6>{4, 4, 4, 4, 4, 4}));
-    EXPECT_EQ(std::pair(s.cameraX, s.cameraY), std::pair(80, 200));
-    EXPECT_EQ(Flags(s.allyKindUsed), std::vector<int>{1});
-    EXPECT_EQ(AlliesOf(s), (std::vector<Row>{{0, 130, 4, 1, 8, 20, 20},
-                                             {1, 105, 6, 1, 8, 20, 20},
-                                             {2, 125, 6, 1, 8, 20, 20},
-                                             {3, 131, 4, 1, 8, 20, 20},
-                                             {4, 129, 4, 1, 8, 20, 20}}));
-    EXPECT_EQ(s.enemyCount, 15);
-    EXPECT_EQ(Flags(s.enemyKindUsed), (std::vector<int>{4, 5, 6, 7}));
-    EXPECT_EQ(EnemiesOf(s), (std::vector<Row>{
-                                {0, 62, 2, 5, 10, 25, 25},
-                                {1, 83, 2, 7, 30, 42, 40},
-                                {2, 82, 2, 5, 12, 24, 26},
-                                {3, 102, 2, 5, 10, 26, 26},
-                                {4, 103, 2, 4, 14, 13, 8},
-                                {5, 188, 0, 4, 8, 13, 8},
-                                {6, 189, 0, 5, 7, 25, 26},
-                                {7, 190, 0, 6, 26, 40, 40},
-                                {8, 191, 0, 5, 14, 25, 25},
-                                {9, 208, 0, 5, 8, 26, 26},
-                                {10, 209, 0, 5, 11, 25, 25},
-                                {11, 210, 0, 5, 8, 25, 25},
-                                {12, 211, 0, 5, 12, 25, 25},
-                                {13, 212, 0, 5, 14, 25, 25},
-                                {14, 187, 0, 4, 12, 14, 8},
-                            }));
-}
-
-TEST(ScenarioSetup, TheFinalBattlesGroupsKeepTheirSlotsFacingsAndKinds) {
+TEST(ScenarioSetup, AlliesWhoComeTakeTheValuesOfTheirGroups) {
     std::map<int, uint8_t> allGoalsMet;
     for (int quest : {4, 70, 75, 79, 81, 82, 83, 85}) {
         allGoalsMet[quest] = 5;
     }
-    const Battle battle(73, allGoalsMet);
-    const BattleScreen& s = battle.screen;
-    const uint8_t facings[16] = {2, 2, 2, 2, 2, 4, 4, 4, 6, 0, 0, 6, 6, 4, 4, 4};
-    for (int a = 0; a < 16; ++a) {
-        EXPECT_EQ(s.allyPresent[a], 1) << a;
-        EXPECT_EQ(s.allyFacing[a], facings[a]) << a;
-        EXPECT_EQ(s.allyKind[a], a < 8 ? 1 : 2) << a;
-        EXPECT_EQ(std::pair(s.allyAttack[a], s.allyDefence[a]),
-                  std::pair(uint8_t{34}, uint8_t{25}));
+    // Battle 2's miners once quest 5 is taken; the final battle's eight groups in their slots.
+    const std::tuple<int, std::map<int, uint8_t>, size_t> cases[] = {{2, {{5, 2}}, 4},
+                                                                     {73, allGoalsMet, 16}};
+    for (const auto& [number, quests, count] : cases) {
+        const Battle battle(number, quests);
+        std::vector<Row> allies;
+        for (const AllyGroup& group : FindPlayerSideRow(number)->groups) {
+            for (const AllyEntry& a : group.allies) {
+                allies.emplace_back(a.slot, a.cell, a.facing, group.kind, a.men, a.attack,
+                                    a.defence);
+                EXPECT_EQ(battle.screen.allyName[a.slot], a.name) << number;
+            }
+        }
+        EXPECT_EQ(allies.size(), count);
+        EXPECT_EQ(AlliesOf(battle.screen), allies) << number;
     }
-    EXPECT_EQ(s.allyPresent[16], 0);
-    EXPECT_EQ(Flags(s.allyKindUsed), (std::vector<int>{1, 2}));
-    EXPECT_EQ(s.enemyCount, 50);
-    EXPECT_EQ(EnemiesOf(s).size(), 50u);
 }
 
 // Which ally slots come, and which ally pictures load, by the world's copies.
@@ -247,17 +185,6 @@ TEST(ScenarioSetup, UnnamedAlliesStayBlank) {
     const Battle second(26, {{50, 2}});
     EXPECT_NE(second.screen.allyName[0], GlyphString{});
     EXPECT_EQ(second.screen.allyName[1], GlyphString{});
-}
-
-TEST(ScenarioSetup, Battles14And15HaveRowsOfTheirOwn) {
-    for (int number : {14, 15}) {
-        const Battle battle(number);
-        const BattleScreen& s = battle.screen;
-        EXPECT_EQ(std::tuple(s.brilliantTurns, s.greatTurns, s.lastTurn, s.commanderCell),
-                  std::tuple(6, 10, 16, 150));
-        EXPECT_EQ(std::pair(s.cameraX, s.cameraY), std::pair(405, 200));
-        EXPECT_EQ(s.enemyCount, number == 14 ? 20 : 18);
-    }
 }
 
 TEST(ScenarioSetup, BattlesWithoutACameraStartKeepTheScreensScroll) {

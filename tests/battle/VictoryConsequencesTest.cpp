@@ -62,13 +62,6 @@ TEST(VictoryConsequences, EachKindOfRowWritesItsFieldsAndNothingElse) {
              o.world.TownOwned(0) = 1;
              o.world.Trigger(0) = 0;
          }},
-        {30,
-         [](Outcome& o) {
-             o.world.BattleSite(30) = 0;
-             o.world.Quest(28) = 7;
-             o.world.TownOwned(5) = 1;
-             o.world.Trigger(1) = 0;
-         }},
         {4,
          [](Outcome& o) {
              o.world.BattleSite(4) = 0;
@@ -84,23 +77,10 @@ TEST(VictoryConsequences, EachKindOfRowWritesItsFieldsAndNothingElse) {
              o.world.HeroMapCell(6) = 379;
              o.joiningHero = 6;
          }},
-        {63,
-         [](Outcome& o) {
-             o.world.BattleSite(63) = 0;
-             o.world.Quest(14) = 7;
-             o.world.HeroJoined(8) = 1;
-             o.world.HeroMapCell(8) = 9688;
-             o.joiningHero = 8;
-         }},
         {66,
          [](Outcome& o) {
              o.world.Quest(90) = 7;
              o.world.Trigger(12) = 0;
-         }},
-        {72,
-         [](Outcome& o) {
-             o.world.Quest(41) = 7;
-             o.world.Trigger(17) = 0;
          }},
         {73,
          [](Outcome& o) {
@@ -109,22 +89,10 @@ TEST(VictoryConsequences, EachKindOfRowWritesItsFieldsAndNothingElse) {
              o.world.Trigger(18) = 0;
              o.endOfGame[2] = 1;
          }},
-        {86,
-         [](Outcome& o) {
-             o.world.BattleSite(86) = 0;
-             o.world.beatenInvader() = 85;
-             o.world.mapSnapshotState = 2;
-         }},
         {81,
          [](Outcome& o) {
              o.world.BattleSite(81) = 0;
              o.world.beatenInvader() = 80;
-             o.world.mapSnapshotState = 2;
-         }},
-        {93,
-         [](Outcome& o) {
-             o.world.BattleSite(93) = 0;
-             o.world.beatenInvader() = 92;
              o.world.mapSnapshotState = 2;
          }},
     };
