@@ -43,21 +43,6 @@ class ControlPanelTest : public MapFixture {
     uint8_t hoverSeen = 0;
 };
 
-TEST_F(ControlPanelTest, ANewPanelIsShownWithThePortraitFrameOne) {
-    ControlPanel fresh;
-    EXPECT_EQ(fresh.shown, 1);
-    EXPECT_EQ(fresh.portrait, 1);
-    EXPECT_EQ(fresh.fireFrame, 0);
-    EXPECT_EQ(fresh.animState, 1);
-    EXPECT_EQ(fresh.endDayState() + fresh.hideShowState() + fresh.quitState() + fresh.youState() +
-                  fresh.heroesState() + fresh.wealthState() + fresh.questLogState() +
-                  fresh.optionsState(),
-              0);
-    fresh.Free();
-    EXPECT_TRUE(panel->sprites->IsLoaded(18));
-    EXPECT_FALSE(panel->sprites->IsLoaded(19));
-}
-
 TEST_F(ControlPanelTest, HoverAndPressIdsOverEachButton) {
     struct Case {
         int32_t x, y;

@@ -119,65 +119,14 @@ TEST_F(MapMessagesTest, ACaptionIsDrawnOnlyWhileShown) {
     EXPECT_TRUE(Difference(empty, Render([&] { screen.DrawObjectCaption(); })).Empty());
 }
 
-TEST(MapCaptions, TheTableGivesEveryCaptionItsBoxAndText) {
-    struct Case {
-        int32_t id;
-        const char* text;
-        int32_t boxX, textX, textY, width;
-    };
-    const Case cases[] = {
-        {35, "Quest: A powerful army guarding the iron mine.", 120, 140, 225, 500},
-        {54, "Brave and tough infantry.", 180, 214, 225, 500},
-        {4058, "Brave and tough infantry.", 180, 214, 225, 500},
-        {15, "Weak bandits.", 260, 300, 225, 500},
-        {4064, "Weak bandits.", 180, 228, 225, 600},
-        {71, "Wasteland Tower", 210, 254, 221, 200},
-        {72, "Little Village", 210, 274, 221, 200},
-        {78, "Black Zima Castle", 210, 250, 220, 200},
-    };
-    for (const Case& c : cases) {
-        const ObjectCaption* caption = FindObjectCaption(c.id);
-        ASSERT_NE(caption, nullptr) << c.id;
-        EXPECT_STREQ(caption->text, c.text);
-        EXPECT_EQ(caption->boxX, c.boxX);
-        EXPECT_EQ(caption->textX, c.textX);
-        EXPECT_EQ(caption->textY, c.textY);
-        EXPECT_EQ(caption->textWidth, c.width);
-    }
+TEST(MapMessageTables, NumbersOutsideEachTableFindNothing) {
     for (int32_t id : {0, 2, 83, 4049, 4065}) {
         EXPECT_EQ(FindObjectCaption(id), nullptr) << id;
     }
-    for (int32_t id = 56; id <= 82; ++id) {
-        EXPECT_EQ(FindObjectCaption(id)->scaleX, 4.0f);
-        EXPECT_EQ(FindObjectCaption(id)->textWidth, 200);
+    for (int id : {0, 32, 104}) {
+        EXPECT_EQ(FindReturnedObjectText(id), nullptr) << id;
     }
-}
-
-TEST(MapMessageTexts, ReturnedObjectsBreakTheirLinesByTheirPlace) {
-    struct Case {
-        int id;
-        const char* first;
-        const char* second;
-    };
-    const Case cases[] = {
-        {1, "You send some fruits back to", "Kapusta village. You may go"},
-        {7, "You send the purple vase back", "to the Moja town. You may go"},
-        {12, "You send the shield back to the", "Rabarbar town. You may go"},
-        {3, "There is something laying", "on the ground but you don't "},
-        {102, "From s secret location you see", "a huge invasion army gathering."},
-    };
-    for (const Case& c : cases) {
-        const auto* lines = FindReturnedObjectText(c.id);
-        ASSERT_NE(lines, nullptr);
-        EXPECT_STREQ((*lines)[0], c.first);
-        EXPECT_STREQ((*lines)[1], c.second);
-    }
-    EXPECT_EQ(FindReturnedObjectText(0), nullptr);
-    EXPECT_EQ(FindReturnedObjectText(32), nullptr);
-    EXPECT_EQ(FindReturnedObjectText(104), nullptr);
     EXPECT_EQ(FindStoryBox(37), nullptr);
-    EXPECT_STREQ(FindStoryBox(10)->lines[0], "Enemy Attacks!");
-    EXPECT_FALSE(FindStoryBox(10)->waitsForEnter);
     EXPECT_EQ(FindOutcomeText(89)->rewardResult, nullptr);
     EXPECT_EQ(FindOutcomeText(90)->hardWin[0], nullptr);
 }

@@ -43,22 +43,6 @@ class MapViewTest : public MapFixture {
     }
 };
 
-TEST_F(MapViewTest, ANewViewShowsTheStartPositionAndHasNoClick) {
-    MapView fresh;
-    EXPECT_EQ(fresh.scrollX, -1115);
-    EXPECT_EQ(fresh.scrollY, 320);
-    EXPECT_EQ(fresh.animState, 1);
-    EXPECT_EQ(fresh.animFrame, 0);
-    EXPECT_EQ(fresh.clickedCell, 0);
-    EXPECT_EQ(fresh.cellClicked, 0);
-    EXPECT_EQ(fresh.sprites, nullptr);
-    // Free without Init, and twice, is harmless.
-    fresh.Free();
-    fresh.Free();
-    EXPECT_TRUE(view->sprites->IsLoaded(kBorderSlot));
-    EXPECT_TRUE(view->sprites->IsLoaded(kQuestSigns2Slot));
-}
-
 TEST_F(MapViewTest, EveryCellIsClickedThroughItsOwnRegionOnly) {
     SetButtons(true, false);
     for (int32_t cell = 1; cell <= kMapCellCount; ++cell) {
@@ -82,26 +66,6 @@ TEST_F(MapViewTest, EveryCellIsClickedThroughItsOwnRegionOnly) {
         ASSERT_EQ(std::pair(view->clickedX, view->clickedY), std::pair(x, y));
         ASSERT_EQ(view->cellClicked, 1);
         ASSERT_EQ(view->clickHold, 1);
-    }
-}
-
-TEST_F(MapViewTest, ClicksGiveThePartsCells) {
-    struct Case {
-        int region;
-        int32_t worldX, worldY, cell;
-    };
-    const Case cases[] = {
-        {1, -800, -600, 1},
-        {3, 3560, 1960, 6400},
-        {9, -1800, -1200, 10426},
-        {8, -840, 1360, 10425},
-    };
-    SetButtons(true, false);
-    for (const Case& c : cases) {
-        view->scrollX = c.worldX - 400;
-        view->scrollY = c.worldY - 300;
-        EXPECT_EQ(Click(c.region, 400, 300), 1);
-        EXPECT_EQ(view->clickedCell, c.cell);
     }
 }
 

@@ -88,7 +88,7 @@ TEST_F(SetRoute, RouteModeTakesTheFirstFreeCellAndAllTakenMovesNobody) {
               std::tuple(kRoute81[0], 1, 0));
 }
 
-TEST_F(SetRoute, OnlyInvasionsHaveRoutesAndSomeShareThem) {
+TEST_F(SetRoute, OnlyInvasionsHaveRoutes) {
     // 80 and below only mark the route done; above 93 acts the same.
     for (uint8_t battle : {80, 94, 100, 255}) {
         GameState expected = world;
@@ -97,14 +97,6 @@ TEST_F(SetRoute, OnlyInvasionsHaveRoutesAndSomeShareThem) {
         RunRoute(battle, 1, 1);
         EXPECT_TRUE(static_cast<const GameStateData&>(world) == expected) << int{battle};
         world.routePending = kRoutePending;
-    }
-    const std::pair<uint8_t, uint8_t> sharing[] = {{81, 90}, {82, 85}, {82, 87},
-                                                   {89, 91}, {89, 92}, {89, 93}};
-    for (const auto& [first, second] : sharing) {
-        RunRoute(first, 0, 0);
-        const Route route = world.routeCells;
-        RunRoute(second, 0, 0);
-        EXPECT_EQ(world.routeCells, route) << int{first} << " and " << int{second};
     }
 }
 
