@@ -57,18 +57,6 @@ TEST_F(SdlBackendTest, WithoutADisplayNothingIsPresented) {
     EXPECT_FALSE(backend.OpenDisplay(800, 600, false));
 }
 
-TEST_F(SdlBackendTest, ReadsInputWhileInFront) {
-    platform::SdlBackend backend;
-    ASSERT_TRUE(backend.CreateMainWindow("VarnCaption", 0, 0, 600, 480));
-    uint8_t keys[256];
-    ASSERT_TRUE(backend.ReadKeyboard(keys));
-    for (uint8_t key : keys) {
-        EXPECT_EQ(key, 0);
-    }
-    platform::MouseState mouse;
-    EXPECT_TRUE(backend.ReadMouse(mouse));
-}
-
 TEST_F(SdlBackendTest, AudioWithoutADeviceFailsCleanly) {
     setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
     platform::SdlBackend backend;
