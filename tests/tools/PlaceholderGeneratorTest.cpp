@@ -1,7 +1,6 @@
 // Runs the placeholder generator over the project's manifest and checks that every row became a
 // readable file of the stated kind and size, as the game's loaders will meet it.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -157,14 +156,6 @@ void CheckSound(const std::string& kind, const Bytes& file) {
     }
 }
 
-// Processor time of the finished child processes.
-double ChildSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_CHILDREN, &usage);
-    auto seconds = [](timeval t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 // The colours of text in the set: the ink of glyphs, words and captions and its shadow.
 constexpr uint32_t kInkColours[] = {0xECE2C4, 0x16121A};
 
@@ -221,14 +212,10 @@ TEST(PlaceholderDataSet, BoxesAndBackgroundsCarryNoText) {
     }
 }
 
-// The whole set is made quickly and stays small. The release figure is in the benchmarks; this
-// bound on the processor time the tool takes leaves room for the sanitizers of a debug build and
-// for a busy machine.
-TEST(PlaceholderDataSet, TheWholeSetIsMadeQuicklyAndStaysSmall) {
+// The whole set stays small; how fast it is made is measured by the benchmarks.
+TEST(PlaceholderDataSet, TheWholeSetStaysSmall) {
     TempWorkingDir output;
-    const double before = ChildSeconds();
     ASSERT_EQ(RunTool(std::string("'") + kManifest + "' .").status, 0);
-    EXPECT_LT(ChildSeconds() - before, 2.0);
     uintmax_t bytes = 0;
     for (const fs::directory_entry& entry : fs::recursive_directory_iterator(".")) {
         bytes += entry.is_regular_file() ? entry.file_size() : 0;

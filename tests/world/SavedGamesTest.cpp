@@ -21,11 +21,12 @@ std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
 // The saves the game wrote at a new game, mid-game, mid-battle, at the end of a day and near the
 // end of a game: each loads and is written again byte for byte, scroll position included.
 TEST(SavedGames, EveryRealSaveLoadsAndIsWrittenBackUnchanged) {
+    // Named, not listed: a fuzz run given this folder as its corpus writes its inputs into it.
     const std::filesystem::path folder = VARN_SOURCE_DIR "/fuzz/seeds/LoadAndPlay";
-    int saves = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        SCOPED_TRACE(entry.path().filename().string());
-        const std::vector<uint8_t> file = ReadBytes(entry.path());
+    for (const char* name : {"new-game.save", "map-mid-game.save", "battle-mid-turn.save",
+                             "end-of-day.save", "near-the-end.save"}) {
+        SCOPED_TRACE(name);
+        const std::vector<uint8_t> file = ReadBytes(folder / name);
         ASSERT_EQ(file.size(), kImageSlotSize + kSaveImageSize);
         ASSERT_EQ(ReadImageSlot(file, 0), kSaveImageSize);
         const std::span<const uint8_t> image(file.data() + kImageSlotSize, kSaveImageSize);
@@ -37,9 +38,7 @@ TEST(SavedGames, EveryRealSaveLoadsAndIsWrittenBackUnchanged) {
         WriteImageSlot(out, kSaveScrollXOffset, ReadImageSlot(image, kSaveScrollXOffset));
         WriteImageSlot(out, kSaveScrollYOffset, ReadImageSlot(image, kSaveScrollYOffset));
         EXPECT_TRUE(std::equal(written.begin(), written.end(), image.begin()));
-        ++saves;
     }
-    EXPECT_EQ(saves, 5);
 }
 
 // The ceilings of the world's own rules are the ranges their saved fields are given.
