@@ -1,5 +1,6 @@
 #include "frontend/HallOfFameScreen.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "frontend/FrontEndDrawing.h"
@@ -32,9 +33,18 @@ void HallOfFameScreen::Show(const GameState& world) {
     name = world.hofName;
 }
 
+bool HallOfFameScreen::IsEmpty() const {
+    return std::all_of(used.begin(), used.end(), [](uint8_t place) { return place == 0; });
+}
+
 void HallOfFameScreen::Draw() {
     art.Text("Hall of fame", 340, 70, kTitleColour);
-    for (int place = 0; place < kHallOfFamePlaces; ++place) {
+    // Five numbered rows with nothing in them would read as a fault: an empty hall says so.
+    const int places = IsEmpty() ? 0 : kHallOfFamePlaces;
+    if (places == 0) {
+        art.Text(kNoScoreLine, kPlaceNumberX, kFirstPlaceY + kTextDrop, kTextGrey);
+    }
+    for (int place = 0; place < places; ++place) {
         const int32_t y = kFirstPlaceY + kPlaceSpacing * place;
         char text[16];
         std::snprintf(text, sizeof text, "%d.", place + 1);

@@ -25,6 +25,9 @@ inline constexpr PictureLoad kHallOfFamePictures[] = {
     {kHallBackSlot, "Art\\Menu2\\Back.bmp", 192, 64, 0xFF000000},
 };
 
+// What the hall of fame says before anyone has a score in it.
+inline constexpr const char* kNoScoreLine = "No one has a score in the hall of fame yet.";
+
 // The five places of the hall of fame: number, name and score of each place in use.
 class HallOfFameScreen {
   public:
@@ -34,6 +37,8 @@ class HallOfFameScreen {
     void Free();
     void Show(const GameState& world);
     void Draw();
+    // No place in use: the screen shows kNoScoreLine in place of the rows.
+    bool IsEmpty() const;
 
     ButtonBar buttons{kHallOfFameButtons};
     ScreenArt art;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "frontend/FrontEndDrawing.h"
+#include "frontend/QuestGivers.h"
 
 namespace varn {
 
@@ -12,10 +14,16 @@ namespace {
 
 constexpr int32_t kTitleX = 340;
 constexpr int32_t kTitleY = 40;
-constexpr int32_t kFirstLineY = 100;
-constexpr int32_t kLineHeight = 34;
-constexpr int32_t kNumberX = 80;
-constexpr int32_t kStageX = 220;
+// A quest takes two lines: number, giver and stage, then the giver's opening words; the last
+// entry of a page stays clear of the page number at y 448.
+constexpr int32_t kFirstLineY = 96;
+constexpr int32_t kEntryHeight = 68;
+constexpr int32_t kWordsDrop = 28;
+constexpr int32_t kNumberX = 60;
+constexpr int32_t kPlaceX = 170;
+constexpr int32_t kStageX = 420;
+constexpr int32_t kWordsWidth = 600;
+constexpr int32_t kWordsHeight = 30;
 
 bool StageOf(uint8_t state, QuestStage& stage) {
     switch (static_cast<QuestState>(state)) {
@@ -80,7 +88,7 @@ void QuestLogScreen::Free() {
 void QuestLogScreen::Show(const GameState& world) {
     entries = QuestLogEntries(world.questState);
     const int lines = static_cast<int>(entries.size());
-    pages = {0, std::max(1, (lines + kQuestLogLinesPerPage - 1) / kQuestLogLinesPerPage)};
+    pages = {0, std::max(1, (lines + kQuestLogEntriesPerPage - 1) / kQuestLogEntriesPerPage)};
 }
 
 void QuestLogScreen::Draw() {
@@ -88,15 +96,20 @@ void QuestLogScreen::Draw() {
     if (entries.empty()) {
         art.Text("You have no quests yet.", kNumberX, kFirstLineY, kTextGrey);
     }
-    const size_t first = static_cast<size_t>(pages.page * kQuestLogLinesPerPage);
-    const size_t end = std::min(entries.size(), first + kQuestLogLinesPerPage);
+    const size_t first = static_cast<size_t>(pages.page * kQuestLogEntriesPerPage);
+    const size_t end = std::min(entries.size(), first + kQuestLogEntriesPerPage);
     int32_t y = kFirstLineY;
     for (size_t i = first; i < end; ++i) {
         char number[16];
         std::snprintf(number, sizeof number, "Quest %d", entries[i].quest);
         art.Text(number, kNumberX, y, kTextGrey);
         art.Text(std::string(QuestStageText(entries[i].stage)).c_str(), kStageX, y, kTextGrey);
-        y += kLineHeight;
+        if (const std::optional<QuestGiver> giver = QuestGiverOf(entries[i].quest)) {
+            art.Text(giver->place.c_str(), kPlaceX, y, kTitleColour);
+            art.font.DrawText(giver->words.c_str(), kPlaceX, y + kWordsDrop, kWordsWidth,
+                              kWordsHeight, kTextGrey, 0);
+        }
+        y += kEntryHeight;
     }
     DrawPageButtons(art, buttons, pages);
 }

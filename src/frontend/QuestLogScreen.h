@@ -31,14 +31,15 @@ struct QuestLogEntry {
     bool operator==(const QuestLogEntry&) const = default;
 };
 
-inline constexpr int kQuestLogLinesPerPage = 10;
+inline constexpr int kQuestLogEntriesPerPage = 5;
 
 // The quests the player knows of (every one past locked), by stage and within a stage by
 // number. A byte that is no quest state is left out.
 std::vector<QuestLogEntry> QuestLogEntries(const std::array<uint8_t, kQuestCount>& questState);
 std::string_view QuestStageText(QuestStage stage);
 
-// The player's quests, a page of lines at a time: number and how far each has come.
+// The player's quests, a page at a time: number, who gives it and how far it has come, and the
+// opening words of its offer.
 class QuestLogScreen {
   public:
     virtual ~QuestLogScreen() = default;

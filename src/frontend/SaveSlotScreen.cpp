@@ -1,6 +1,5 @@
 #include "frontend/SaveSlotScreen.h"
 
-#include <cstdio>
 #include <string>
 
 #include "frontend/FrontEndDrawing.h"
@@ -11,20 +10,36 @@ namespace {
 
 constexpr int32_t kTitleX = 200;
 constexpr int32_t kTitleY = 60;
-constexpr int32_t kSlotTextLeft = 60;
-constexpr int32_t kSlotStateLeft = 230;
+// Columns from the slot's left edge, all within the box at the plain look's scale (0.8: its
+// middle 560 pixels); the name is cut where the day's column begins.
+constexpr int32_t kNumberLeft = 90;
+constexpr int32_t kNameLeft = 190;
+constexpr int32_t kNameWidth = 310;
+constexpr int32_t kDayLeft = 510;
 constexpr int32_t kSlotTextTop = 20;
 
-std::string SlotText(const SlotSummary& summary) {
+// The texts of a slot's box: its number, what it holds (the player's name, or "empty" or
+// "damaged") and the day of a saved game.
+struct SlotTexts {
+    std::string number;
+    std::string holds;
+    std::string day;
+};
+
+SlotTexts SlotTextsOf(int slot, const SlotSummary& summary) {
+    SlotTexts texts{"Slot " + std::to_string(slot), "empty", ""};
     switch (summary.verdict) {
         case SlotVerdict::Saved:
-            return summary.playerName + ", day " + std::to_string(summary.day);
+            texts.holds = summary.playerName;
+            texts.day = "Day " + std::to_string(summary.day);
+            break;
         case SlotVerdict::Damaged:
-            return "damaged";
+            texts.holds = "damaged";
+            break;
         case SlotVerdict::Empty:
             break;
     }
-    return "empty";
+    return texts;
 }
 
 }  // namespace
@@ -53,11 +68,12 @@ void SaveSlotScreen::Draw() {
         } else {
             DrawButton(art.sprites, kSlotPictureSlot, buttons, id, kLargeButtonScales);
         }
-        char label[16];
-        std::snprintf(label, sizeof label, "Slot %d", slot);
-        art.Text(label, rect.x + kSlotTextLeft, rect.y + kSlotTextTop, kTextGrey);
-        art.Text(SlotText(slots[static_cast<size_t>(slot - 1)]).c_str(), rect.x + kSlotStateLeft,
-                 rect.y + kSlotTextTop, kTextGrey);
+        const SlotTexts texts = SlotTextsOf(slot, slots[static_cast<size_t>(slot - 1)]);
+        const int32_t top = rect.y + kSlotTextTop;
+        art.Text(texts.number.c_str(), rect.x + kNumberLeft, top, kTextGrey);
+        art.font.DrawText(texts.holds.c_str(), rect.x + kNameLeft, top, kNameWidth, kSlotHeight,
+                          kTextGrey, 0);
+        art.Text(texts.day.c_str(), rect.x + kDayLeft, top, kTextGrey);
     }
     DrawButton(art.sprites, kSlotConfirmSlot, buttons, kSlotConfirm, kLargeButtonScales);
     DrawButton(art.sprites, kSlotBackSlot, buttons, kSlotBack, kLargeButtonScales);

@@ -21,9 +21,19 @@ enum SaveSlotButton : uint8_t {
     kSlotBack = 7,
 };
 
+// A slot is as wide as its picture, so that its texts fit the box even at the plain look's
+// smaller scale.
+inline constexpr int16_t kSlotWidth = 700;
+inline constexpr int16_t kSlotHeight = 64;
+inline constexpr int16_t kSlotLeft = 50;
+
 inline constexpr ButtonRect kSaveSlotButtons[] = {
-    {1, 200, 120, 400, 64},         {2, 200, 190, 400, 64}, {3, 200, 260, 400, 64},
-    {4, 200, 330, 400, 64},         {5, 200, 400, 400, 64}, {kSlotConfirm, 420, 490, 192, 64},
+    {1, kSlotLeft, 120, kSlotWidth, kSlotHeight},
+    {2, kSlotLeft, 190, kSlotWidth, kSlotHeight},
+    {3, kSlotLeft, 260, kSlotWidth, kSlotHeight},
+    {4, kSlotLeft, 330, kSlotWidth, kSlotHeight},
+    {5, kSlotLeft, 400, kSlotWidth, kSlotHeight},
+    {kSlotConfirm, 420, 490, 192, 64},
     {kSlotBack, 188, 490, 192, 64},
 };
 
@@ -37,7 +47,7 @@ enum SaveSlotPicture : int32_t {
 inline constexpr int32_t kChosenSlotFrame = 3;
 
 inline constexpr PictureLoad kSaveSlotPictures[] = {
-    {kSlotPictureSlot, "Art\\Menu2\\Slot.bmp", 400, 64, 0xFF000000},
+    {kSlotPictureSlot, "Art\\Menu2\\Slot.bmp", kSlotWidth, kSlotHeight, 0xFF000000},
     {kSlotConfirmSlot, "Art\\Menu2\\Ok.bmp", 192, 64, 0xFF000000},
     {kSlotBackSlot, "Art\\Menu2\\Back.bmp", 192, 64, 0xFF000000},
 };

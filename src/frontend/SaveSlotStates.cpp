@@ -79,6 +79,11 @@ void GameApp::RunLoadSlotsState() {
     }
     switch (RunSlotInput(*this, *saveSlotScreen)) {
         case SlotChoice::Confirm:
+            // An empty slot has nothing to load: OK there is no choice yet.
+            if (saveSlotScreen->slots[saveSlotScreen->chosenSlot - 1u].verdict ==
+                SlotVerdict::Empty) {
+                break;
+            }
             if (!loadBlob) {
                 loadBlob = std::make_unique<DataBlob>();
             }

@@ -33,6 +33,10 @@ constexpr int32_t kPictureY = 30;
 constexpr int32_t kLinesX = 90;
 constexpr int32_t kLinesY = 360;
 constexpr int32_t kLineHeight = 30;
+// The lines rise into a window that ends above the Next button at its largest, so that no line
+// passes under it.
+constexpr int32_t kLinesBottom = 505;
+constexpr int32_t kLinesWidth = 620;
 
 }  // namespace
 
@@ -70,7 +74,10 @@ void StoryScreen::Draw() {
     art.sprites.Draw(page, 0, kPictureX, kPictureY, 0xFFFFFFFF, 1.0f, 1.0f);
     int32_t y = kLinesY + rise;
     for (std::string_view line : StoryLines(page)) {
-        art.Text(std::string(line).c_str(), kLinesX, y, kTextGrey);
+        if (y < kLinesBottom) {
+            art.font.DrawText(std::string(line).c_str(), kLinesX, y, kLinesWidth, kLinesBottom - y,
+                              kTextGrey, 0);
+        }
         y += kLineHeight;
     }
     DrawButton(art.sprites, kStoryNextSlot, buttons, kStoryNext, kLargeButtonScales);

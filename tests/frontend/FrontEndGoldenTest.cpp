@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <span>
 
 #include "engine/DataBlob.h"
+#include "frontend/HallOfFameScreen.h"
 #include "frontend/MainMenuScreen.h"
 #include "frontend/OptionsScreen.h"
 #include "frontend/PageButtons.h"
+#include "frontend/PortraitScreen.h"
 #include "frontend/SaveFiles.h"
+#include "frontend/SaveSlotScreen.h"
+#include "frontend/StoryScreen.h"
 #include "support/FrontEndPlayer.h"
 #include "support/GoldenImage.h"
 #include "world/GameState.h"
 #include "world/HallOfFameImage.h"
+#include "world/SaveImage.h"
 
 namespace varn {
 
@@ -47,6 +53,70 @@ TEST(FrontEndGolden, HallOfFame) {
     ExpectMatchesGolden(HeadlessGame::backend().presented, "hall-of-fame");
 }
 
+// No one has a score yet: a line says so, in place of five empty rows.
+TEST(FrontEndGolden, HallOfFameEmpty) {
+    HeadlessGame game;
+    FrontEndPlayer player(game);
+    player.Frame();
+    player.Click(kMainMenuButtons, kMenuHallOfFame);
+    player.Frame();
+    ASSERT_NE(game.app.hallOfFameScreen, nullptr);
+    EXPECT_TRUE(game.app.hallOfFameScreen->IsEmpty());
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "hall-of-fame-empty");
+}
+
+// A game under a long name in slot 2 and a damaged file in slot 3, the pointer over slot 4
+// (drawn larger): every text stays inside its box.
+TEST(FrontEndGolden, LoadSlots) {
+    HeadlessGame game;
+    FrontEndPlayer player(game);
+    GameState saved;
+    saved.playerName = EncodeGlyphs("Sir Alwyn Mortimer Ox");
+    saved.day = 150;
+    DataBlob blob;
+    blob.Alloc(kSaveImageSize);
+    WriteSaveImage(saved, std::span<uint8_t, kSaveImageSize>(blob.data, kSaveImageSize));
+    ASSERT_EQ(blob.SaveToFile(SaveSlotPath(2).c_str()), 1u);
+    std::ofstream("Saves/3.save", std::ios::binary).write("\x09\0\0\0abc", 7);
+    player.Frame();
+    player.Click(kMainMenuButtons, kMenuLoad);
+    const ButtonRect& fourth = kSaveSlotButtons[3];
+    player.PointAt(fourth.x + 20, fourth.y + 20);
+    player.Frame();
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "load-slots");
+}
+
+// The second portrait chosen, both in place: the glowing frame shows round it.
+TEST(FrontEndGolden, PortraitChoice) {
+    HeadlessGame game;
+    FrontEndPlayer player(game);
+    player.Frame();
+    player.Click(kMainMenuButtons, kMenuNewGame);
+    player.Click(kSaveSlotButtons, kSlotConfirm);
+    player.Frame();
+    player.Type("Ann");
+    player.PressKey(kKeyReturn);
+    player.Frame();
+    ASSERT_NE(game.app.portraitScreen, nullptr);
+    player.Click(kPortraitButtons, kPortraitSecond);
+    game.app.portraitScreen->slideOffset = 0;
+    player.Frame();
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "portrait-choice");
+}
+
+// The opening story half risen: its lines are cut above the Next button, never under it.
+TEST(FrontEndGolden, StoryRising) {
+    HeadlessGame game;
+    FrontEndPlayer player(game);
+    player.Frame();
+    game.app.SwitchState(StoryStateThunk, kPhaseSwitch);
+    player.Frame();
+    ASSERT_NE(game.app.storyScreen, nullptr);
+    game.app.storyScreen->rise = StoryScreen::kRiseDistance / 2;
+    player.Frame();
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "story-rising");
+}
+
 // Music off, the map fast, the pointer over the battle movement's Fast (drawn larger).
 TEST(FrontEndGolden, Options) {
     HeadlessGame game;
@@ -64,7 +134,8 @@ TEST(FrontEndGolden, Options) {
     ExpectMatchesGolden(HeadlessGame::backend().presented, "options");
 }
 
-// The second of two pages: the quests still due a reward and the solved ones.
+// The second of three pages: offered quests, one of them the story's, and quests under way,
+// each with its giver and the giver's opening words.
 TEST(FrontEndGolden, QuestLog) {
     HeadlessGame game;
     FrontEndPlayer player(game);

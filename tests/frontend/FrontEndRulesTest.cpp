@@ -6,6 +6,7 @@
 #include "engine/DataBlob.h"
 #include "frontend/FrontEndDrawing.h"
 #include "frontend/GameEnd.h"
+#include "frontend/HallOfFameScreen.h"
 #include "frontend/SaveFiles.h"
 #include "frontend/StoryScreen.h"
 #include "support/TempDir.h"
@@ -80,6 +81,19 @@ TEST(SaveFiles, AMissingOrDamagedHallOfFameReadsAsEmpty) {
     world.hofUsed[1] = 1;
     EXPECT_FALSE(LoadHallOfFame(blob, world));
     EXPECT_EQ(world.hofUsed[1], 0);
+}
+
+// A finished game with a score of 0 still takes a place: only a hall with no place in use
+// says that no one has a score yet.
+TEST(HallOfFameScreen, OnlyAHallWithNoPlaceInUseIsEmpty) {
+    GameState world;
+    HallOfFameScreen screen;
+    screen.Show(world);
+    EXPECT_TRUE(screen.IsEmpty());
+    world.finalScore = 0;
+    world.InsertHallOfFame();
+    screen.Show(world);
+    EXPECT_FALSE(screen.IsEmpty());
 }
 
 TEST(FrontEndDrawing, NamesAreCentredOnTheirLastLetter) {

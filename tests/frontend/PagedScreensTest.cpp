@@ -61,12 +61,12 @@ TEST(QuestLog, QuestsAreListedByStageThenNumberAndLockedOrUnknownStatesLeftOut) 
     EXPECT_TRUE(QuestLogEntries({}).empty());
 }
 
-TEST(QuestLog, PagesHoldTenLinesAndAnEmptyLogHasOnePage) {
+TEST(QuestLog, PagesHoldFiveQuestsAndAnEmptyLogHasOnePage) {
     struct Case {
         int known;
         int pages;
     };
-    for (const Case c : {Case{0, 1}, Case{1, 1}, Case{10, 1}, Case{11, 2}, Case{100, 10}}) {
+    for (const Case c : {Case{0, 1}, Case{1, 1}, Case{5, 1}, Case{6, 2}, Case{100, 20}}) {
         GameState world;
         for (int quest = 1; quest <= c.known; ++quest) {
             world.Quest(quest) = static_cast<uint8_t>(QuestState::Offered);

@@ -126,12 +126,20 @@ TEST(SaveLoadRoad, TheSlotsSayWhatTheLoadMakesOfThem) {
         player.Frame();
     }
 
-    // No file at all: empty, and the load has nothing to take either.
+    // No file at all: empty, and OK there does nothing: the load screen stays, with no notice,
+    // until a slot with a game is chosen.
     std::filesystem::remove_all("Saves/4.save");
     EXPECT_EQ(VerdictsShown(player, app)[3], SlotVerdict::Empty);
-    EXPECT_FALSE(LoadTakes(player, app, 4));
+    const GameStateData before = LoadSlot(player, app, 4);
+    EXPECT_TRUE(app.stateHandler == LoadSlotsStateThunk);
+    EXPECT_TRUE(app.notice.empty());
+    EXPECT_TRUE(static_cast<const GameStateData&>(*app.world) == before);
+    player.PressKey(kKeyReturn);
+    EXPECT_TRUE(app.stateHandler == LoadSlotsStateThunk);
+    player.Click(kSaveSlotButtons, 5);
+    player.Click(kSaveSlotButtons, kSlotConfirm);
     player.Frame();
-    EXPECT_TRUE(LoadTakes(player, app, 5));
+    EXPECT_TRUE(app.notice.empty());
     EXPECT_EQ(app.world->day, 17);
 }
 
@@ -196,10 +204,10 @@ TEST(SaveLoadRoad, ASaveInSlotThreeLoadsBackFieldForField) {
 TEST(SaveLoadRoad, ABadSaveIsRefusedWithTheWorldUntouchedAndANoticeOnTheMenu) {
     struct Case {
         const char* name;
-        std::vector<uint8_t> file;  // empty: no file at all
+        std::vector<uint8_t> file;
     };
     const Case cases[] = {
-        {"missing", {}},
+        {"empty file", Container(0, 0, 0)},
         {"truncated", Container(70000, 1000, 0)},
         {"wrong length", Container(100, 100, 0)},
         {"corrupt", Container(70000, 70000, 0xFF)},
@@ -209,9 +217,7 @@ TEST(SaveLoadRoad, ABadSaveIsRefusedWithTheWorldUntouchedAndANoticeOnTheMenu) {
         HeadlessGame game;
         FrontEndPlayer player(game);
         GameApp& app = game.app;
-        if (!bad.file.empty()) {
-            WriteFile("Saves/2.save", bad.file);
-        }
+        WriteFile("Saves/2.save", bad.file);
         app.world->gold = 777;
         player.Frame();
         const GameStateData before = LoadSlot(player, app, 2);

@@ -87,6 +87,25 @@ const std::map<std::string, ThingPainter>& Painters() {
                  }
              }
          }},
+        {"glow",
+         [](Canvas& c, const Grid& g, Rgb, int frame) {
+             // A thin ring along the edge, clear of a picture set inside it, with a light running
+             // round: frame n lights the n-th side clockwise from the top.
+             const int across = g.W(2);
+             const int down = g.H(2);
+             const int width = g.cell.width;
+             const int height = g.cell.height;
+             const int left = g.X(0);
+             const int top = g.Y(0);
+             const int sides[4][4] = {{left, top, width, down},
+                                      {left + width - across, top, across, height},
+                                      {left, top + height - down, width, down},
+                                      {left, top, across, height}};
+             for (int side = 0; side < 4; ++side) {
+                 const int* s = sides[side];
+                 c.FillRect(s[0], s[1], s[2], s[3], side == frame % 4 ? kChosen : kGoldDark);
+             }
+         }},
         {"sign",
          [](Canvas& c, const Grid& g, Rgb tint, int) {
              c.FillRect(g.X(29), g.Y(24), g.W(6), g.H(36), kWood);

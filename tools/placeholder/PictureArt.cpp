@@ -108,8 +108,11 @@ void DrawIcon(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, int
     } else if (row.shape == "beast") {
         DrawBeast(canvas, placed, SideOf(row.side), frameTint, pose);
     } else if (row.shape == "face") {
-        DrawFace(canvas, placed, SideOf(row.side), frameTint,
-                 static_cast<int>(NameHash(row.label) % 3));
+        // A face is drawn from the name its frame shows alone, so that one character wears the
+        // same face in every picture of it, whatever the frame.
+        const std::string who = WordOf(row.label, frame);
+        DrawFace(canvas, placed, SideOf(row.side), TintOf(who, 0),
+                 static_cast<int>(NameHash(who) % 3));
     } else {
         DrawThing(canvas, placed, row.shape, frameTint, frame, row.label);
     }
