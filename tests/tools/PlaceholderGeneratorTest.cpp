@@ -66,8 +66,9 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
 }
 
 bool IsPictureKind(const std::string& kind) {
-    static const std::set<std::string> kinds = {"box",  "button",  "bmp",   "back",   "words",
-                                                "icon", "figures", "arrow", "ground", "glyphs"};
+    static const std::set<std::string> kinds = {"box",      "button", "bmp",     "back",
+                                                "words",    "icon",   "figures", "arrow",
+                                                "captions", "ground", "glyphs"};
     return kinds.count(kind) != 0;
 }
 
@@ -127,9 +128,9 @@ void CheckPicture(const std::string& kind, std::istringstream& fields, const Byt
     std::getline(fields >> std::ws, label);
     std::set<std::string> shown;
     for (int frame = 0; frame < frames; ++frame) {
-        shown.insert(kind == "glyphs"  ? label.substr(static_cast<size_t>(frame), 1)
-                     : kind == "words" ? WordOf(label, frame)
-                                       : std::to_string(frame));
+        shown.insert(kind == "glyphs" ? label.substr(static_cast<size_t>(frame), 1)
+                     : kind == "words" || kind == "captions" ? WordOf(label, frame)
+                                                             : std::to_string(frame));
     }
     const size_t expected = shown.size();
     EXPECT_TRUE(kind == "arrow" || distinct.size() == expected) << "frames differ";
@@ -276,6 +277,10 @@ TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) 
         "bmp Art\\A.bmp 64x64 32x32 1 FF123456 a key no load uses\n",
         "ground Art\\A.bmp 64x64 64x64 1 0 lava a kind the generator lacks\n",
         "ground Art\\A.bmp 64x64 64x64 1 FF000000 grass keyed ground\n",
+        "ground Art\\A.bmp 64x64 64x64 1 0 hut@1,1 a building the generator lacks\n",
+        "ground Art\\A.bmp 64x64 64x64 1 0 tower@5,1 a door past the frame's cells\n",
+        "ground Art\\A.bmp 64x64 64x64 1 0 tower@1,1/lava a building on a ground it lacks\n",
+        "ground Art\\A.bmp 64x64 64x64 1 0 rocks/town a decoration on a building\n",
         "icon Art\\A.bmp 64x64 64x64 1 0 dragon/foe a shape the generator lacks\n",
         "icon Art\\A.bmp 64x64 64x64 1 0 person/friend a side that is none of the three\n",
         "figures Art\\A.bmp 64x64 64x64 1 0 beast/ours\n",
