@@ -26,7 +26,10 @@ constexpr GroundLook kLooks[] = {
     {"water", {60, 110, 190}, {120, 164, 222}},   {"waste", {124, 124, 118}, {100, 100, 96}},
     {"mountain", {118, 108, 98}, {70, 62, 58}},   {"plains", {150, 160, 86}, {124, 136, 66}},
     {"snow", {214, 218, 226}, {176, 182, 198}},   {"cliff", {72, 66, 64}, {112, 104, 98}},
+    {"woods", {92, 150, 68}, {44, 96, 46}},
 };
+
+constexpr Rgb kCrownLight = {70, 128, 58};
 
 const GroundLook& LookOf(const std::string& kind) {
     for (const GroundLook& look : kLooks) {
@@ -68,6 +71,14 @@ void DrawMarks(Canvas& canvas, const std::string& kind, const GroundLook& look, 
         for (int x = 0; x + 40 <= w; x += 42) {
             FillTriangle(canvas, left + x, top + h - 16 - (x % 84 == 0 ? 30 : 0), 40, 34,
                          look.mark);
+        }
+    } else if (kind == "woods") {
+        // Round crowns of trees, each with a lit side, rows offset like a wood seen from above.
+        for (int y = 2; y + 10 < h; y += 16) {
+            for (int x = 2 + (y / 16 % 2) * 8; x + 12 < w; x += 16) {
+                canvas.FillEllipse(left + x, top + y, 14, 13, look.mark);
+                canvas.FillEllipse(left + x + 3, top + y + 2, 6, 5, kCrownLight);
+            }
         }
     } else if (kind == "cliff") {
         // Boulders by the picture's own position, so that the frames of a sheet differ.

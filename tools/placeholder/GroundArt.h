@@ -10,7 +10,7 @@ namespace varn {
 namespace placeholder {
 
 // The kinds of ground a ground row may name: grass, meadow, road, forest, desert, earth, water,
-// waste, mountain, plains, snow and cliff, or a building (BuildingArt.h) or a decoration
+// waste, mountain, plains, snow, cliff and woods, or a building (BuildingArt.h) or a decoration
 // (DecorationArt.h) on one of them.
 bool IsGroundKind(const std::string& kind);
 
