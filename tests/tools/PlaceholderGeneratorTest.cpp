@@ -203,7 +203,70 @@ size_t InkPixels(const std::string& path) {
         }));
 }
 
+// Where a frame's ink lies: its bounding box, empty when the frame has none.
+struct InkBox {
+    int left = 0, top = 0, right = -1, bottom = -1;
+    bool Empty() const { return right < left; }
+};
+
+InkBox InkIn(const platform::ArgbImage& picture, int frameLeft, int frameTop, int width,
+             int height) {
+    InkBox box{width, height, -1, -1};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t pixel =
+                picture.pixels[static_cast<size_t>((frameTop + y) * picture.width + frameLeft + x)];
+            if ((pixel & 0xFFFFFF) == kInkColours[0]) {
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                       std::max(box.bottom, y)};
+            }
+        }
+    }
+    return box;
+}
+
 }  // namespace
+
+// The captions of buttons match: every one has letters of one height and stands in the middle
+// of its frame, whatever its length.
+TEST(PlaceholderDataSet, CaptionsShareOneSizeAndStandInTheMiddleOfTheirFrames) {
+    TempWorkingDir output;
+    ASSERT_EQ(RunTool(std::string("'") + kManifest + "' .").status, 0);
+    std::ifstream manifest(kManifest);
+    std::set<int> heights;
+    int captions = 0;
+    for (std::string line; std::getline(manifest, line);) {
+        std::istringstream fields(line);
+        std::string kind, gamePath;
+        int frameWidth = 0, frameHeight = 0, frames = 0;
+        char x = 0;
+        if (!(fields >> kind >> gamePath) || kind != "captions") {
+            continue;
+        }
+        SCOPED_TRACE(gamePath);
+        int width = 0, height = 0;
+        fields >> width >> x >> height >> frameWidth >> x >> frameHeight >> frames;
+        std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
+        Bytes file;
+        platform::ArgbImage picture;
+        ASSERT_TRUE(platform::ReadWholeFile(gamePath.c_str(), file) &&
+                    platform::DecodeBmp(file.data(), file.size(), picture));
+        for (int frame = 0; frame < frames; ++frame) {
+            const int perRow = width / frameWidth;
+            const InkBox ink = InkIn(picture, frame % perRow * frameWidth,
+                                     frame / perRow * frameHeight, frameWidth, frameHeight);
+            if (ink.Empty()) {
+                continue;
+            }
+            ++captions;
+            heights.insert(ink.bottom - ink.top);
+            EXPECT_LE(std::abs(ink.left + ink.right + 1 - frameWidth), 2) << "frame " << frame;
+            EXPECT_LE(std::abs(ink.top + ink.bottom + 1 - frameHeight), 4) << "frame " << frame;
+        }
+    }
+    EXPECT_GT(captions, 10);
+    EXPECT_EQ(heights.size(), 1u) << "captions of more than one size";
+}
 
 // The game writes its own text over boxes and backgrounds: the set leaves them without any, and
 // only the developers' labels put text on them.
