@@ -149,7 +149,7 @@ class GameApp : public AppFramework {
     // A fresh world with new-game values, the map and the hand-over bytes of the old game gone.
     void StartFreshWorld();
     // The bytes states hand each other, back to their start values: a fresh or loaded world
-    // carries nothing over from the game before it.
+    // carries nothing over from the game before it (the Day box's flag is the map's own).
     void ResetHandOverBytes();
     // A new step timer in stepTimers[index], seeded from the world as every animation's timer.
     void StartStepTimer(size_t index);

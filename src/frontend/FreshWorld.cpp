@@ -36,7 +36,6 @@ void GameApp::ResetHandOverBytes() {
     armyNameChanged = 0;
     currentHero = 0;
     loadedHero = kNoLoadedHero;
-    mapDrawFlag = 1;
 }
 
 void GameApp::StartStepTimer(size_t index) {

@@ -45,6 +45,9 @@ void GameApp::RunNameEntryState() {
         world->playerName = nameLetters->Name();
         world->gold = kStartingGold;
         world->storyMode = kOpeningStory;
+        // A new game opens on its first Day box, which tells how to move; a load leaves the box
+        // as the player left it.
+        mapDrawFlag = 1;
         // The name entry's screen stays, so that going back from the portraits finds the name.
         SwitchState(PortraitStateThunk, kPhaseRunning);
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "map/MapScreen.h"
+#include "map/MapTestSupport.h"
 
 namespace varn {
 
@@ -19,27 +20,8 @@ class MapPickupTest : public testing::Test {
         screen.PlaceObjects();
     }
 
-    // Arrives by the player's walk on a cell and collects what lies there.
     int32_t ArriveAndCollect(int32_t cell, int32_t gold = 0) {
-        screen.playerCell = cell;
-        MapCellCorner(cell, screen.walkX, screen.walkY);
-        uint8_t clicked = 1;
-        screen.playerSelected = 1;
-        screen.ClickCell(cell, clicked, screen.walkX, screen.walkY);
-        // One step aside and back makes a walk that ends on the cell.
-        screen.walkX += kMapCellSize;
-        screen.pathX[0] = screen.walkX - kMapCellSize;
-        screen.pathY[0] = screen.walkY;
-        screen.pointPending[0] = 1;
-        screen.pathCount = 1;
-        screen.pathLength = 1;
-        screen.pickedCell = cell;
-        screen.walkState = kWalkOrdered;
-        for (int frame = 0; frame < 10 && screen.walkState != kWalkNone; ++frame) {
-            screen.WalkPath(40);
-        }
-        screen.CollectPile(gold);
-        return gold;
+        return WalkOntoAndCollect(screen, cell, gold);
     }
 
     void FillBag() {

@@ -2,6 +2,7 @@
 
 #include "map/MapScreen.h"
 #include "world/GameState.h"
+#include "world/MapCells.h"
 
 namespace varn {
 
@@ -22,6 +23,29 @@ inline void FillFromWorld(MapScreen& screen, const GameState& world) {
     screen.PlaceArmies();
     screen.BuildRoutes();
     screen.MarkCells();
+}
+
+// Arrives by the player's walk on a cell and collects what lies there; returns the gold after.
+inline int32_t WalkOntoAndCollect(MapScreen& screen, int32_t cell, int32_t gold = 0) {
+    screen.playerCell = cell;
+    MapCellCorner(cell, screen.walkX, screen.walkY);
+    uint8_t clicked = 1;
+    screen.playerSelected = 1;
+    screen.ClickCell(cell, clicked, screen.walkX, screen.walkY);
+    // One step aside and back makes a walk that ends on the cell.
+    screen.walkX += kMapCellSize;
+    screen.pathX[0] = screen.walkX - kMapCellSize;
+    screen.pathY[0] = screen.walkY;
+    screen.pointPending[0] = 1;
+    screen.pathCount = 1;
+    screen.pathLength = 1;
+    screen.pickedCell = cell;
+    screen.walkState = kWalkOrdered;
+    for (int frame = 0; frame < 10 && screen.walkState != kWalkNone; ++frame) {
+        screen.WalkPath(40);
+    }
+    screen.CollectPile(gold);
+    return gold;
 }
 
 // The map state's driver of one enemy phase: pick, plan and walk each army in turn until no

@@ -145,6 +145,34 @@ TEST(SaveLoadRoad, TheSlotsSayWhatTheLoadMakesOfThem) {
 
 // A game loaded from a slot is saved back into that slot, whatever slot its image names (none,
 // another or the same).
+// A load does not bring the Day box back: the game saved and quit with the box closed opens
+// without it, one saved while it was up opens with it; a new game opens on it.
+TEST(SaveLoadRoad, ALoadLeavesTheDayBoxAsItWasAndANewGameOpensOnIt) {
+    HeadlessGame game;
+    FrontEndPlayer player(game);
+    GameApp& app = game.app;
+    player.Frame();
+    for (const uint8_t shown : {0, 1}) {
+        SCOPED_TRACE(int{shown});
+        PlayUntilTheSaveQuestion(app, 2);
+        app.mapDrawFlag = shown;
+        player.Frame();
+        player.Click(kSaveQuitButtons, kSaveQuitYes);
+        player.Frame();
+        ASSERT_TRUE(app.stateHandler == MainMenuStateThunk);
+        player.Frame();
+        ASSERT_TRUE(LoadTakes(player, app, 2));
+        EXPECT_EQ(app.mapDrawFlag, shown);
+    }
+    app.mapDrawFlag = 0;
+    app.SwitchState(NameEntryStateThunk, kPhaseSwitch);
+    player.Frame();
+    player.Type("Ann");
+    player.PressKey(kKeyReturn);
+    ASSERT_TRUE(app.stateHandler == PortraitStateThunk);
+    EXPECT_EQ(app.mapDrawFlag, 1);
+}
+
 TEST(SaveLoadRoad, AGameLoadedFromASlotIsSavedBackIntoIt) {
     for (const uint8_t imageSlot : {3, 0, 1}) {
         SCOPED_TRACE(int{imageSlot});

@@ -65,8 +65,9 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
 }
 
 bool IsPictureKind(const std::string& kind) {
-    static const std::set<std::string> kinds = {"box",  "button",  "bmp",   "back",   "words",
-                                                "icon", "figures", "arrow", "ground", "glyphs"};
+    static const std::set<std::string> kinds = {"box",      "button", "bmp",     "back",
+                                                "words",    "icon",   "figures", "arrow",
+                                                "captions", "ground", "glyphs"};
     return kinds.count(kind) != 0;
 }
 
@@ -126,9 +127,9 @@ void CheckPicture(const std::string& kind, std::istringstream& fields, const Byt
     std::getline(fields >> std::ws, label);
     std::set<std::string> shown;
     for (int frame = 0; frame < frames; ++frame) {
-        shown.insert(kind == "glyphs"  ? label.substr(static_cast<size_t>(frame), 1)
-                     : kind == "words" ? WordOf(label, frame)
-                                       : std::to_string(frame));
+        shown.insert(kind == "glyphs" ? label.substr(static_cast<size_t>(frame), 1)
+                     : kind == "words" || kind == "captions" ? WordOf(label, frame)
+                                                             : std::to_string(frame));
     }
     const size_t expected = shown.size();
     EXPECT_TRUE(kind == "arrow" || distinct.size() == expected) << "frames differ";
@@ -193,7 +194,70 @@ size_t InkPixels(const std::string& path) {
         }));
 }
 
+// Where a frame's ink lies: its bounding box, empty when the frame has none.
+struct InkBox {
+    int left = 0, top = 0, right = -1, bottom = -1;
+    bool Empty() const { return right < left; }
+};
+
+InkBox InkIn(const platform::ArgbImage& picture, int frameLeft, int frameTop, int width,
+             int height) {
+    InkBox box{width, height, -1, -1};
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const uint32_t pixel =
+                picture.pixels[static_cast<size_t>((frameTop + y) * picture.width + frameLeft + x)];
+            if ((pixel & 0xFFFFFF) == kInkColours[0]) {
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
+                       std::max(box.bottom, y)};
+            }
+        }
+    }
+    return box;
+}
+
 }  // namespace
+
+// The captions of buttons match: every one has letters of one height and stands in the middle
+// of its frame, whatever its length.
+TEST(PlaceholderDataSet, CaptionsShareOneSizeAndStandInTheMiddleOfTheirFrames) {
+    TempWorkingDir output;
+    ASSERT_EQ(RunTool(std::string("'") + kManifest + "' .").status, 0);
+    std::ifstream manifest(kManifest);
+    std::set<int> heights;
+    int captions = 0;
+    for (std::string line; std::getline(manifest, line);) {
+        std::istringstream fields(line);
+        std::string kind, gamePath;
+        int frameWidth = 0, frameHeight = 0, frames = 0;
+        char x = 0;
+        if (!(fields >> kind >> gamePath) || kind != "captions") {
+            continue;
+        }
+        SCOPED_TRACE(gamePath);
+        int width = 0, height = 0;
+        fields >> width >> x >> height >> frameWidth >> x >> frameHeight >> frames;
+        std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
+        Bytes file;
+        platform::ArgbImage picture;
+        ASSERT_TRUE(platform::ReadWholeFile(gamePath.c_str(), file) &&
+                    platform::DecodeBmp(file.data(), file.size(), picture));
+        for (int frame = 0; frame < frames; ++frame) {
+            const int perRow = width / frameWidth;
+            const InkBox ink = InkIn(picture, frame % perRow * frameWidth,
+                                     frame / perRow * frameHeight, frameWidth, frameHeight);
+            if (ink.Empty()) {
+                continue;
+            }
+            ++captions;
+            heights.insert(ink.bottom - ink.top);
+            EXPECT_LE(std::abs(ink.left + ink.right + 1 - frameWidth), 2) << "frame " << frame;
+            EXPECT_LE(std::abs(ink.top + ink.bottom + 1 - frameHeight), 4) << "frame " << frame;
+        }
+    }
+    EXPECT_GT(captions, 10);
+    EXPECT_EQ(heights.size(), 1u) << "captions of more than one size";
+}
 
 // The game writes its own text over boxes and backgrounds: the set leaves them without any, and
 // only the developers' labels put text on them.
@@ -263,6 +327,10 @@ TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) 
         "bmp Art\\A.bmp 64x64 32x32 1 FF123456 a key no load uses\n",
         "ground Art\\A.bmp 64x64 64x64 1 0 lava a kind the generator lacks\n",
         "ground Art\\A.bmp 64x64 64x64 1 FF000000 grass keyed ground\n",
+        "ground Art\\A.bmp 64x64 64x64 1 0 hut@1,1 a building the generator lacks\n",
+        "ground Art\\A.bmp 64x64 64x64 1 0 tower@5,1 a door past the frame's cells\n",
+        "ground Art\\A.bmp 64x64 64x64 1 0 tower@1,1/lava a building on a ground it lacks\n",
+        "ground Art\\A.bmp 64x64 64x64 1 0 rocks/town a decoration on a building\n",
         "icon Art\\A.bmp 64x64 64x64 1 0 dragon/foe a shape the generator lacks\n",
         "icon Art\\A.bmp 64x64 64x64 1 0 person/friend a side that is none of the three\n",
         "figures Art\\A.bmp 64x64 64x64 1 0 beast/ours\n",

@@ -56,6 +56,7 @@ bool WriteRow(const ManifestRow& row, const fs::path& target, bool labels, Ordin
         case RowKind::Button:
         case RowKind::Back:
         case RowKind::Words:
+        case RowKind::Captions:
         case RowKind::Icon:
         case RowKind::Figures:
         case RowKind::Arrow:

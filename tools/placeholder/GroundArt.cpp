@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "PixelFont.h"
+#include "BuildingArt.h"
+#include "DecorationArt.h"
 
 namespace varn {
 
@@ -23,14 +24,12 @@ constexpr GroundLook kLooks[] = {
     {"road", {92, 150, 68}, {196, 170, 118}},     {"forest", {58, 112, 60}, {34, 76, 40}},
     {"desert", {214, 190, 128}, {190, 164, 104}}, {"earth", {146, 106, 70}, {118, 84, 54}},
     {"water", {60, 110, 190}, {120, 164, 222}},   {"waste", {124, 124, 118}, {100, 100, 96}},
-    {"mountain", {118, 108, 98}, {70, 62, 58}},   {"place", {100, 146, 80}, {200, 186, 150}},
-    {"plains", {150, 160, 86}, {124, 136, 66}},   {"snow", {214, 218, 226}, {176, 182, 198}},
+    {"mountain", {118, 108, 98}, {70, 62, 58}},   {"plains", {150, 160, 86}, {124, 136, 66}},
+    {"snow", {214, 218, 226}, {176, 182, 198}},   {"cliff", {72, 66, 64}, {112, 104, 98}},
+    {"woods", {92, 150, 68}, {44, 96, 46}},
 };
 
-constexpr Rgb kRoof = {170, 60, 50};
-constexpr Rgb kDoor = {60, 40, 30};
-constexpr Rgb kPlate = {226, 216, 180};
-constexpr Rgb kPlateInk = {40, 30, 24};
+constexpr Rgb kCrownLight = {70, 128, 58};
 
 const GroundLook& LookOf(const std::string& kind) {
     for (const GroundLook& look : kLooks) {
@@ -73,6 +72,23 @@ void DrawMarks(Canvas& canvas, const std::string& kind, const GroundLook& look, 
             FillTriangle(canvas, left + x, top + h - 16 - (x % 84 == 0 ? 30 : 0), 40, 34,
                          look.mark);
         }
+    } else if (kind == "woods") {
+        // Round crowns of trees, each with a lit side, rows offset like a wood seen from above.
+        for (int y = 2; y + 10 < h; y += 16) {
+            for (int x = 2 + (y / 16 % 2) * 8; x + 12 < w; x += 16) {
+                canvas.FillEllipse(left + x, top + y, 14, 13, look.mark);
+                canvas.FillEllipse(left + x + 3, top + y + 2, 6, 5, kCrownLight);
+            }
+        }
+    } else if (kind == "cliff") {
+        // Boulders by the picture's own position, so that the frames of a sheet differ.
+        for (int y = 0; y < h; y += 6) {
+            for (int x = 0; x < w; x += 6) {
+                const uint32_t grain = Grain(left + x, top + y);
+                canvas.FillEllipse(left + x + static_cast<int>(grain % 3),
+                                   top + y + static_cast<int>(grain / 3 % 3), 5, 4, look.mark);
+            }
+        }
     } else {
         // Scattered grain: tufts, dunes, furrows, ripples or stones by the kind's colour.
         for (int y = 0; y < h; y += 4) {
@@ -85,42 +101,40 @@ void DrawMarks(Canvas& canvas, const std::string& kind, const GroundLook& look, 
     }
 }
 
-// A building on a plate with the label, centred in the frame.
-void DrawPlace(Canvas& canvas, const ManifestRow& row, int left, int top) {
-    const int w = row.frameWidth;
-    const int h = row.frameHeight;
-    const int wallWidth = w / 2;
-    const int wallHeight = h / 4;
-    const int wallLeft = left + (w - wallWidth) / 2;
-    const int wallTop = top + h / 3;
-    FillTriangle(canvas, wallLeft - 4, wallTop, wallWidth + 8, h / 6, kRoof);
-    canvas.FillRect(wallLeft, wallTop, wallWidth, wallHeight, LookOf("place").mark);
-    canvas.FillRect(wallLeft + wallWidth / 2 - 4, wallTop + wallHeight - 12, 8, 12, kDoor);
-    const int scale = TextWidth(row.label, 2) <= w - 8 ? 2 : 1;
-    const int textWidth = std::min(TextWidth(row.label, scale), w - 4);
-    const int plateTop = wallTop + wallHeight + 6;
-    canvas.FillRect(left + (w - textWidth) / 2 - 2, plateTop, textWidth + 4,
-                    kGlyphCellHeight * scale + 2, kPlate);
-    DrawText(canvas, left + (w - textWidth) / 2, plateTop + 2, row.label, scale, kPlateInk);
+bool IsPlainGround(const std::string& kind) {
+    return std::any_of(std::begin(kLooks), std::end(kLooks),
+                       [&](const GroundLook& look) { return kind == look.kind; });
 }
 
 }  // namespace
 
 bool IsGroundKind(const std::string& kind) {
-    return std::any_of(std::begin(kLooks), std::end(kLooks),
-                       [&](const GroundLook& look) { return kind == look.kind; });
+    BuildingSpec building;
+    DecorationSpec decoration;
+    return IsPlainGround(kind) ||
+           (ParseBuilding(kind, building) && IsPlainGround(building.ground)) ||
+           (ParseDecoration(kind, decoration) && IsPlainGround(decoration.ground));
 }
 
 Canvas DrawGround(const ManifestRow& row) {
-    const GroundLook& look = LookOf(row.ground);
+    BuildingSpec building;
+    DecorationSpec decoration;
+    const bool built = ParseBuilding(row.ground, building);
+    const bool decorated = !built && ParseDecoration(row.ground, decoration);
+    const std::string& ground = built       ? building.ground
+                                : decorated ? decoration.ground
+                                            : row.ground;
+    const GroundLook& look = LookOf(ground);
     Canvas canvas(row.width, row.height, look.base);
     const int framesPerRow = row.width / row.frameWidth;
     for (int frame = 0; frame < row.frameCount; ++frame) {
         const int left = (frame % framesPerRow) * row.frameWidth;
         const int top = (frame / framesPerRow) * row.frameHeight;
-        DrawMarks(canvas, row.ground, look, left, top, row.frameWidth, row.frameHeight);
-        if (row.ground == "place") {
-            DrawPlace(canvas, row, left, top);
+        DrawMarks(canvas, ground, look, left, top, row.frameWidth, row.frameHeight);
+        if (built) {
+            DrawBuilding(canvas, building, left, top, row.frameWidth, row.frameHeight);
+        } else if (decorated) {
+            DrawDecoration(canvas, decoration, frame, left, top, row.frameWidth, row.frameHeight);
         }
     }
     return canvas;

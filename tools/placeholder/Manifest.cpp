@@ -70,11 +70,11 @@ std::string LowerCase(std::string text) {
 bool KindFromName(const std::string& name, RowKind& kind) {
     // "bmp" is the button's older name, kept so that rows written for it still read.
     static const std::map<std::string, RowKind> kinds = {
-        {"box", RowKind::Box},         {"button", RowKind::Button}, {"bmp", RowKind::Button},
-        {"back", RowKind::Back},       {"words", RowKind::Words},   {"icon", RowKind::Icon},
-        {"figures", RowKind::Figures}, {"arrow", RowKind::Arrow},   {"ground", RowKind::Ground},
-        {"glyphs", RowKind::Glyphs},   {"wav", RowKind::Sound},     {"mid", RowKind::Music},
-        {"mp3", RowKind::Mp3},         {"txt", RowKind::Text}};
+        {"box", RowKind::Box},           {"button", RowKind::Button},   {"bmp", RowKind::Button},
+        {"back", RowKind::Back},         {"words", RowKind::Words},     {"icon", RowKind::Icon},
+        {"captions", RowKind::Captions}, {"figures", RowKind::Figures}, {"arrow", RowKind::Arrow},
+        {"ground", RowKind::Ground},     {"glyphs", RowKind::Glyphs},   {"wav", RowKind::Sound},
+        {"mid", RowKind::Music},         {"mp3", RowKind::Mp3},         {"txt", RowKind::Text}};
     auto found = kinds.find(name);
     if (found == kinds.end()) {
         return false;
@@ -131,7 +131,8 @@ std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
     }
     if (row.kind == RowKind::Ground && !IsGroundKind(row.ground)) {
         return "ground kind must be grass, meadow, road, forest, desert, earth, water, waste, "
-               "mountain, plains, snow or place";
+               "mountain, plains, snow or cliff, <building>@<column>,<row>[/<ground>] or "
+               "<thing>/<ground>";
     }
     if (row.label.empty()) {
         return "a picture needs a label";
@@ -159,7 +160,8 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
     std::string kindName = NextField(line);
     if (!KindFromName(kindName, row.kind)) {
         return "unknown kind '" + kindName +
-               "' (box, button, back, words, icon, figures, arrow, ground, glyphs, wav, mid, mp3 "
+               "' (box, button, back, words, captions, icon, figures, arrow, ground, glyphs, wav, "
+               "mid, mp3 "
                "or txt)";
     }
     row.gamePath = NextField(line);
@@ -172,6 +174,7 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
         case RowKind::Button:
         case RowKind::Back:
         case RowKind::Words:
+        case RowKind::Captions:
         case RowKind::Icon:
         case RowKind::Figures:
         case RowKind::Arrow:

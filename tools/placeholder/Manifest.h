@@ -10,19 +10,20 @@ namespace varn {
 namespace placeholder {
 
 enum class RowKind {
-    Box,      // plain panels the game writes over; frames plain, hovered, pressed, chosen
-    Button,   // raised buttons with their caption; frames plain, hovered, pressed
-    Back,     // a quiet background with nothing on it
-    Words,    // one word per frame alone on the key colour, as the game sets them in sentences
-    Icon,     // a figure or a thing: a person, beast, face, gem, flag ...
-    Figures,  // a unit's walking and striking frames, by facing and step
-    Arrow,    // a pointer arrow whose tip is the top-left pixel
-    Ground,   // seamless pieces of one kind of ground, for the map's mosaic
-    Glyphs,   // one character per frame alone on the key colour: a letter or digit sheet
-    Sound,    // a short tone as 16-bit PCM WAV
-    Music,    // a short tune as a standard MIDI file
-    Mp3,      // a short tone encoded by lame
-    Text,     // the rest of the row written as one line
+    Box,       // plain panels the game writes over; frames plain, hovered, pressed, chosen
+    Button,    // raised buttons with their caption; frames plain, hovered, pressed
+    Back,      // a quiet background with nothing on it
+    Words,     // one word per frame alone on the key colour, as the game sets them in sentences
+    Captions,  // one button caption per frame alone on the key colour, centred, in one size
+    Icon,      // a figure or a thing: a person, beast, face, gem, flag ...
+    Figures,   // a unit's walking and striking frames, by facing and step
+    Arrow,     // a pointer arrow whose tip is the top-left pixel
+    Ground,    // seamless pieces of one kind of ground, for the map's mosaic
+    Glyphs,    // one character per frame alone on the key colour: a letter or digit sheet
+    Sound,     // a short tone as 16-bit PCM WAV
+    Music,     // a short tune as a standard MIDI file
+    Mp3,       // a short tone encoded by lame
+    Text,      // the rest of the row written as one line
 };
 
 // One file of the data set, as one manifest row describes it.

@@ -137,6 +137,13 @@ void DrawLoneText(Canvas& canvas, const FrameCell& cell, const std::string& text
             scale);
 }
 
+void DrawLoneCaption(Canvas& canvas, const FrameCell& cell, const std::string& caption) {
+    constexpr int kCaptionScale = 1;
+    DrawInk(canvas, cell.left + (cell.width - TextWidth(caption, kCaptionScale)) / 2,
+            cell.top + (cell.height - kGlyphCellHeight * kCaptionScale) / 2 + 1, caption,
+            kCaptionScale);
+}
+
 }  // namespace placeholder
 
 }  // namespace varn

@@ -48,6 +48,10 @@ void DrawBackFrame(Canvas& canvas, const FrameCell& cell);
 // Text alone on the key colour: one character of a glyph sheet, or one word of a words picture.
 void DrawLoneText(Canvas& canvas, const FrameCell& cell, const std::string& text, int maxScale);
 
+// A button's caption alone on the key colour, centred in its frame in the small letter size every
+// caption shares, so that the captions of a row of buttons match; an empty one draws nothing.
+void DrawLoneCaption(Canvas& canvas, const FrameCell& cell, const std::string& caption);
+
 // The n-th word of a label whose words are parted by '|'; a label without '|' is every frame's.
 std::string WordOf(const std::string& label, int frame);
 

@@ -133,6 +133,9 @@ void DrawFrame(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, in
         case RowKind::Words:
             DrawLoneText(canvas, cell, WordOf(row.label, frame), 2);
             break;
+        case RowKind::Captions:
+            DrawLoneCaption(canvas, cell, WordOf(row.label, frame));
+            break;
         case RowKind::Glyphs:
             if (row.label[static_cast<size_t>(frame)] != '~') {  // a blank glyph draws nothing
                 DrawLoneText(canvas, cell, std::string(1, row.label[static_cast<size_t>(frame)]),
