@@ -14,8 +14,8 @@ namespace varn {
 namespace {
 
 constexpr int kSlot = 1;
-// The armies of battles 2, 3 and 4 on the map, and the cell two steps from each whence the party
-// attacks: beside village 1's road, above the party's start and south-east of it.
+// The armies of battles 2, 3 and 4 on the map: east of village 1, above the party's start and
+// south-east of it.
 constexpr int kVillageArmy = 1;
 constexpr int kNorthArmy = 2;
 constexpr int kSouthArmy = 3;
