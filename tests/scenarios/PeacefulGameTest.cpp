@@ -19,17 +19,6 @@ namespace varn {
 
 namespace {
 
-struct Spot {
-    int32_t x;
-    int32_t y;
-};
-
-Spot CellSpot(int32_t cell) {
-    Spot spot{};
-    MapCellCorner(cell, spot.x, spot.y);
-    return spot;
-}
-
 struct NamedState {
     const char* name;
     StateThunk state;
@@ -76,7 +65,7 @@ class PeacefulGame : public testing::Test {
     GameState& World() { return *app.world; }
 
     // Walks to a cell; a house passed on the way is left at once.
-    void WalkTo(Spot spot, StateThunk house = nullptr) {
+    void WalkTo(MapSpot spot, StateThunk house = nullptr) {
         for (int stop = 0; stop < 5; ++stop) {
             if (player.WalkPlayerTo(spot.x, spot.y) || (house != nullptr && player.In(house))) {
                 return;
@@ -91,7 +80,7 @@ class PeacefulGame : public testing::Test {
                       << StateName(app.stateHandler);
     }
     // Walks onto a house's cell; the house shows.
-    void Visit(Spot spot, StateThunk house) {
+    void Visit(MapSpot spot, StateThunk house) {
         WalkTo(spot, house);
         ASSERT_TRUE(player.In(house)) << StateName(app.stateHandler);
         player.Frame();

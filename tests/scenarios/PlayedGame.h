@@ -19,23 +19,26 @@
 
 namespace varn {
 
-// A long played game from a prepared world: the test player on the front end and the map, the
-// battle player on the field, the input recorded, the world's invariants checked after every
-// frame. The clock moves 100 ms a frame, so walks and turns
-// take few frames.
+// A long played game, from a new game or a prepared world: the test player on the front end and
+// the map, the battle player on the field, the input recorded, the world's invariants checked
+// after every frame. The clock moves 100 ms a frame, so walks and turns take few frames.
 class PlayedGame {
   public:
     static constexpr uint32_t kClockStep = 100;
 
-    PlayedGame(const GameState& prepared, const std::string& name, int slot)
-        : name_(name), slot_(slot) {
-        EXPECT_TRUE(InstallPreparedWorld(prepared, name, slot));
+    // A game the player starts from the main menu.
+    explicit PlayedGame(const std::string& name) : name_(name) {
         game.afterFrame = [this] {
             ++frames_;
             ExpectWorldSound(game.app, "frame " + std::to_string(frames_));
             entered_.insert(game.app.stateHandler);
         };
         player.SetClockStep(kClockStep);
+    }
+    // A game loaded from the prepared world, which is put into a save slot first.
+    PlayedGame(const GameState& prepared, const std::string& name, int slot) : PlayedGame(name) {
+        slot_ = slot;
+        EXPECT_TRUE(InstallPreparedWorld(prepared, name, slot));
     }
 
     GameApp& App() { return game.app; }
@@ -115,9 +118,12 @@ class PlayedGame {
         return testing::AssertionSuccess();
     }
 
-    // The recorded input, replayed in a fresh game holding the same prepared world, ends in the
-    // committed world. The replay's frames are the played ones, whose invariants were checked as
-    // they were played: only its end is compared.
+    // The recorded input, replayed in a fresh game (holding the same prepared world, where the
+    // game loaded one), ends in the committed world. The replay's frames are the played ones, whose
+    // invariants were checked as they were played: only its end is compared.
+    void ExpectReplayEndsInTheCommittedWorld() {
+        ExpectReplayMatches(name_, recorder, [](GameApp&) {});
+    }
     void ExpectReplayEndsInTheCommittedWorld(const GameState& prepared) {
         ExpectReplayMatches(
             name_, recorder, [](GameApp&) {},
@@ -131,7 +137,7 @@ class PlayedGame {
 
   private:
     std::string name_;
-    int slot_;
+    int slot_ = 0;
     std::set<StateThunk> entered_;
     int frames_ = 0;
 };

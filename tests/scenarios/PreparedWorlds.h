@@ -72,8 +72,7 @@ inline void AgeTheKingdom(GameState& world, int32_t day, int32_t fame) {
 }
 
 // Day 145 in the west: the party stands on the first invader's road, hero 1 with one band of
-// peasants two cells below the army of battle 29; village 1's first quest solved and its call for
-// help against the army of battle 2 offered.
+// peasants two cells below the army of battle 29.
 inline GameState FightingWorld() {
     GameState world;
     RunNewGameSetUp(world);
@@ -81,8 +80,6 @@ inline GameState FightingWorld() {
     AgeTheKingdom(world, 145, 60);
     HardenTheParty(world);
     world.playerMapCell = MapCellAt(-880, 80);
-    world.Quest(1) = kQuestSolved;
-    world.Quest(5) = kQuestOffered;
     constexpr int kHero = 1;
     world.HeroJoined(kHero) = 1;
     world.HeroMapCell(kHero) = MapCellAt(-1080, 360);
@@ -137,24 +134,31 @@ inline std::string FileBytes(const std::filesystem::path& path) {
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
+// Whether a save just written is the committed file; with `update` it is first copied over it.
+inline testing::AssertionResult SameAsCommitted(const std::filesystem::path& written,
+                                                const std::filesystem::path& committed,
+                                                bool update) {
+    if (update) {
+        std::filesystem::copy_file(written, committed,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    if (FileBytes(written) != FileBytes(committed)) {
+        return testing::AssertionFailure() << committed << " is not the world just saved";
+    }
+    return testing::AssertionSuccess();
+}
+
 // Puts the prepared world into a save slot of the game's folder, where the load screen finds
-// it; fails when the committed image is not the one its recipe makes.
+// it; fails when the committed image is not the one its recipe makes (VARN_UPDATE_FIXTURES=1
+// rewrites it).
 inline testing::AssertionResult InstallPreparedWorld(const GameState& world,
                                                      const std::string& name, int slot) {
     const std::filesystem::path saved = "Saves/" + std::to_string(slot) + ".save";
     if (!WritePreparedWorld(world, saved)) {
         return testing::AssertionFailure() << "could not write " << saved;
     }
-    const std::filesystem::path fixture = PreparedWorldPath(name);
-    if (std::getenv("VARN_UPDATE_FIXTURES") != nullptr) {
-        std::filesystem::copy_file(saved, fixture,
-                                   std::filesystem::copy_options::overwrite_existing);
-    }
-    if (FileBytes(saved) != FileBytes(fixture)) {
-        return testing::AssertionFailure()
-               << fixture << " is not what its recipe makes (VARN_UPDATE_FIXTURES=1 rewrites it)";
-    }
-    return testing::AssertionSuccess();
+    return SameAsCommitted(saved, PreparedWorldPath(name),
+                           std::getenv("VARN_UPDATE_FIXTURES") != nullptr);
 }
 
 }  // namespace varn

@@ -8,6 +8,7 @@
 #include "battle/BattleSideButtons.h"
 #include "battle/BattleStateSteps.h"
 #include "engine/KeyCodes.h"
+#include "support/BattlePlan.h"
 #include "support/BattleSight.h"
 #include "support/PlayerInput.h"
 
@@ -102,22 +103,24 @@ class BattlePlayer : public PlayerInput {
     // Every unit of the party that can act this turn, one after the other: selected, sent at the
     // nearest enemy with Enter, watched until it has walked and struck; then the turn ends.
     void PlayTurn() {
-        CloseTurnBanner();
-        for (int unit = 0; unit <= kBattleArmySlots && Fighting(); ++unit) {
-            if (ActingUnitCell(screen(), unit) != kNoBattleCell) {
-                AttackNearestEnemy(unit);
-            }
-        }
-        if (Fighting()) {
-            EndTurn();
-        }
+        const auto nearestEnemy = [](const BattleScreen& s, int unit) {
+            return NearestEnemyCell(s, ActingUnitCell(s, unit));
+        };
+        PlayTurnBy(nearestEnemy, 1);
     }
-    // Turns until the battle is decided or the limit is reached; true when it was won.
+    // The armies, then the commander, each sent where the plan says as long as it has an order
+    // (a walk beside the focused enemy, then the strike); then the turn ends.
+    void PlayPlannedTurn() {
+        constexpr int kOrdersPerUnit = 3;
+        PlayTurnBy(PlannedClick, kOrdersPerUnit, 1);
+    }
+    // Turns until the battle is decided or the limit is reached, the nearest enemy's or the
+    // plan's; true when it was won.
     bool PlayUntilDecided(int turnLimit = 40) {
-        for (int turn = 0; turn < turnLimit && Fighting(); ++turn) {
-            PlayTurn();
-        }
-        return app.battleScreen && screen().won != kNotWon;
+        return PlayTurnsUntilDecided([this] { PlayTurn(); }, turnLimit);
+    }
+    bool PlayPlannedUntilDecided(int turnLimit = 40) {
+        return PlayTurnsUntilDecided([this] { PlayPlannedTurn(); }, turnLimit);
     }
     // The retreat button and the question's Yes, then Enter leaves for the map.
     void Retreat() {
@@ -143,16 +146,34 @@ class BattlePlayer : public PlayerInput {
   private:
     bool Fighting() { return InBattle() && app.battleScreen && screen().battleOver == 0; }
 
-    void AttackNearestEnemy(int unit) {
-        const int32_t from = ActingUnitCell(screen(), unit);
-        const int32_t enemy = NearestEnemyCell(screen(), from);
-        if (enemy == kNoBattleCell) {
-            return;
+    // Units first..6 then those before first, each sent while `order` names a cell for it, at
+    // most `ordersPerUnit` times; then the turn ends.
+    void PlayTurnBy(const std::function<int32_t(const BattleScreen&, int)>& order,
+                    int ordersPerUnit, int first = 0) {
+        CloseTurnBanner();
+        for (int i = 0; i <= kBattleArmySlots; ++i) {
+            const int unit = (first + i) % (kBattleArmySlots + 1);
+            for (int sent = 0; sent < ordersPerUnit && Fighting(); ++sent) {
+                const int32_t from = ActingUnitCell(screen(), unit);
+                const int32_t to = from == kNoBattleCell ? kNoBattleCell : order(screen(), unit);
+                if (to == kNoBattleCell) {
+                    break;
+                }
+                ClickFieldCell(from);
+                ClickFieldCell(to);
+                PressKey(kKeyReturn);
+                RunPlayerUnit();
+            }
         }
-        ClickFieldCell(from);
-        ClickFieldCell(enemy);
-        PressKey(kKeyReturn);
-        RunPlayerUnit();
+        if (Fighting()) {
+            EndTurn();
+        }
+    }
+    bool PlayTurnsUntilDecided(const std::function<void()>& playTurn, int turnLimit) {
+        for (int turn = 0; turn < turnLimit && Fighting(); ++turn) {
+            playTurn();
+        }
+        return app.battleScreen && screen().won != kNotWon;
     }
 
     // A point of the cell that shows on the field, clear of the side buttons, the unit panel and

@@ -11,6 +11,17 @@
 
 namespace varn {
 
+// A map cell by the world position of its corner.
+struct MapSpot {
+    int32_t x;
+    int32_t y;
+};
+inline MapSpot CellSpot(int32_t cell) {
+    MapSpot spot{};
+    MapCellCorner(cell, spot.x, spot.y);
+    return spot;
+}
+
 // The kingdom map as a player works it: clicks on cells by their world position (the view's
 // scroll read off the screen), the panel's and the bottom bar's buttons, paths walked with Enter
 // and days ended.
