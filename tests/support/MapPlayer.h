@@ -60,6 +60,7 @@ class MapPlayer : public FrontEndPlayer {
                 app.mapScreen->enemyPhase == kEnemyPhaseOff) {
                 return;
             }
+            Read();
             PressKey(kKeyReturn);
         }
     }
