@@ -68,9 +68,9 @@ TEST(ReadabilityCheck, EachRuleIsToldWithTheTextAndItsNumbers) {
 }
 
 TEST(ReadabilityCheck, ContrastIsMeasuredOnWhatMostOfTheBoxShows) {
-    // Dark text on a box whose pixels are mostly light reads; the ground is their median, not
-    // their mean.
-    DrawnText dark = Text("Gold", {10, 10, 60, 30}, 0xFF000000);
+    // Dark grey text on a box whose pixels are mostly white reads: the ground is their median,
+    // not their mean, which the black ones would pull down to the text's grey.
+    const DrawnText dark = Text("Gold", {10, 10, 60, 30}, 0xFF595959);
     platform::BackBuffer frame = FrameUnder({});
     for (int y = 10; y < 30; ++y) {
         for (int x = 10; x < 60; ++x) {
@@ -117,6 +117,7 @@ TEST(ReadabilityCheck, GlyphTextsAreToldInTheirOwnColour) {
     }
     EXPECT_GT(inside, 20);
     EXPECT_EQ(outside, 0);
+    ExpectReadable("the name entry with a name typed");
 }
 
 }  // namespace varn
