@@ -61,8 +61,7 @@ void GlyphTextTrace::Add(const SpriteSet& set, int32_t slot, int32_t frame, int3
                          float scaleX, float scaleY) {
     int32_t left = 0;
     int32_t top = 0;
-    const platform::TextureImage* picture =
-        on_ ? set.FrameSource(slot, frame, left, top) : nullptr;
+    const platform::TextureImage* picture = on_ ? set.FrameSource(slot, frame, left, top) : nullptr;
     if (picture == nullptr) {
         return;
     }

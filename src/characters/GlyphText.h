@@ -31,8 +31,8 @@ class GlyphTextTrace {
     GlyphTextTrace& operator=(const GlyphTextTrace&) = delete;
 
     // One glyph as drawn: the frame of the set's slot with its corner at (x, y), at the scales.
-    void Add(const SpriteSet& set, int32_t slot, int32_t frame, int32_t x, int32_t y,
-             float scaleX, float scaleY);
+    void Add(const SpriteSet& set, int32_t slot, int32_t frame, int32_t x, int32_t y, float scaleX,
+             float scaleY);
 
   private:
     std::span<const GlyphCode> glyphs_;

@@ -220,8 +220,9 @@ int FontRasterizer::DrawText(BackBuffer& target, std::string_view text, const Re
     const PixelBox ink = strip.Extent();
     if (ink.right > ink.left && Current().TracesText()) {
         const auto at = [](int64_t corner, int64_t offset) {
-            return static_cast<int32_t>(std::clamp<int64_t>(corner + offset, std::numeric_limits<int32_t>::min(),
-                                                        std::numeric_limits<int32_t>::max()));
+            return static_cast<int32_t>(std::clamp<int64_t>(corner + offset,
+                                                            std::numeric_limits<int32_t>::min(),
+                                                            std::numeric_limits<int32_t>::max()));
         };
         Current().TraceText({text,
                              {at(clip.left, ink.left), at(clip.top, ink.top),

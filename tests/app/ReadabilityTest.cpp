@@ -55,10 +55,9 @@ TEST(ReadabilityCheck, EachRuleIsToldWithTheTextAndItsNumbers) {
     EXPECT_EQ(FaultsOf({Text("Gold", {770, 10, 820, 30})}),
               std::vector<std::string>(
                   {"a test frame: \"Gold\" (770,10)-(820,30): runs out of the 800x600 frame"}));
-    EXPECT_EQ(
-        FaultsOf({Text("Gold", {10, 10, 60, 30}), Text("Day", {50, 25, 90, 45})}),
-        std::vector<std::string>(
-            {"a test frame: \"Gold\" (10,10)-(60,30): overlaps \"Day\" (50,25)-(90,45)"}));
+    EXPECT_EQ(FaultsOf({Text("Gold", {10, 10, 60, 30}), Text("Day", {50, 25, 90, 45})}),
+              std::vector<std::string>(
+                  {"a test frame: \"Gold\" (10,10)-(60,30): overlaps \"Day\" (50,25)-(90,45)"}));
     EXPECT_EQ(FaultsOf({Text("Gold", {10, 10, 60, 30}, 0xFF606060)}),
               std::vector<std::string>({"a test frame: \"Gold\" (10,10)-(60,30): contrast "
                                         "1.62:1, under 3:1 (#606060 on #424142)"}));
@@ -81,7 +80,8 @@ TEST(ReadabilityCheck, ContrastIsMeasuredOnWhatMostOfTheBoxShows) {
     // A see-through colour is seen mixed with the ground.
     const DrawnText faint = Text("Gold", {10, 10, 60, 30}, 0x30FFFFFF);
     ASSERT_EQ(FaultsOf({faint}).size(), 1u);
-    EXPECT_NE(FaultsOf({faint})[0].find("contrast 1.75:1"), std::string::npos) << FaultsOf({faint})[0];
+    EXPECT_NE(FaultsOf({faint})[0].find("contrast 1.75:1"), std::string::npos)
+        << FaultsOf({faint})[0];
 }
 
 TEST(ReadabilityCheck, GlyphTextsAreToldInTheirOwnColour) {
@@ -110,8 +110,8 @@ TEST(ReadabilityCheck, GlyphTextsAreToldInTheirOwnColour) {
                             y >= name->drawn.top && y < name->drawn.bottom;
             const bool isGlyph = backend.presented.Row(y)[x] == glyph;
             inside += in && isGlyph;
-            const bool nearby = x < name->drawn.right && y >= name->drawn.top - 20 &&
-                                y < name->drawn.bottom + 20;
+            const bool nearby =
+                x < name->drawn.right && y >= name->drawn.top - 20 && y < name->drawn.bottom + 20;
             outside += !in && isGlyph && nearby;
         }
     }

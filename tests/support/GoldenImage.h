@@ -18,8 +18,9 @@
 namespace varn {
 
 // Golden images: the frame the headless backend presented last compared pixel for pixel with a
-// PNG kept under tests/fixtures/golden/, and its texts checked readable. Run the tests with VARN_UPDATE_GOLDEN=1 to write (or rewrite) the
-// pictures, look at them, and commit them; a missing picture fails the test.
+// PNG kept under tests/fixtures/golden/, and its texts checked readable. Run the tests with
+// VARN_UPDATE_GOLDEN=1 to write (or rewrite) the pictures, look at them, and commit them; a missing
+// picture fails the test.
 namespace golden {
 
 inline std::filesystem::path PathOf(const std::string& name) {

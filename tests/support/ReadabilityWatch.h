@@ -12,9 +12,9 @@
 namespace varn {
 
 inline std::string StateName(StateThunk state) {
-#define VARN_STATE_NAME(Name)      \
+#define VARN_STATE_NAME(Name)        \
     if (state == Name##StateThunk) { \
-        return #Name;              \
+        return #Name;                \
     }
     VARN_STATES(VARN_STATE_NAME)
 #undef VARN_STATE_NAME
