@@ -3,6 +3,7 @@
 
 #include "battle/BattlePictures.h"
 #include "battle/BattleScreen.h"
+#include "characters/GlyphText.h"
 #include "engine/Colours.h"
 
 namespace varn {
@@ -109,20 +110,26 @@ void BattleScreen::Digits(int32_t slot, int32_t value, const DigitPlaces& places
 void BattleScreen::Name(const GlyphString& name, int32_t x0, int32_t y, float scaleY) {
     constexpr int32_t kGlyphAdvance = 14;
     constexpr float kGlyphScaleX = 0.875f;
+    GlyphTextTrace trace(name);
     for (int i = 0; i < kGlyphStringLength; ++i) {
         const GlyphCode code = name[static_cast<size_t>(i)];
         const int32_t x = x0 + kGlyphAdvance * i;
+        const auto glyph = [&](SpriteSet* set, int32_t slot, int32_t frame) {
+            Sprite(set, slot, frame, x, y, kGlyphScaleX, scaleY);
+            if (set != nullptr) {
+                trace.Add(*set, slot, frame, x, y, kGlyphScaleX, scaleY);
+            }
+        };
         if (code == kGlyphCursor) {
             continue;
         }
         if (code < kGlyphCapitalA) {
-            Sprite(letterSheet2.get(), 0, code, x, y, kGlyphScaleX, scaleY);
+            glyph(letterSheet2.get(), 0, code);
             continue;
         }
-        Sprite(letterSheet1.get(), 0, code - kGlyphCapitalA, x, y, kGlyphScaleX, scaleY);
+        glyph(letterSheet1.get(), 0, code - kGlyphCapitalA);
         if (code >= kGlyphDigitZero) {
-            Sprite(mainSprites.get(), kSlotNumberLetters, code - kGlyphDigitZero, x, y,
-                   kGlyphScaleX, scaleY);
+            glyph(mainSprites.get(), kSlotNumberLetters, code - kGlyphDigitZero);
         }
     }
 }

@@ -1,18 +1,37 @@
 #include "characters/GlyphText.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "engine/SpriteSet.h"
 
 namespace varn {
 
+namespace {
+
+uint32_t TexelArgb(uint16_t texel) {
+    const uint32_t r = (texel >> 10) & 0x1F, g = (texel >> 5) & 0x1F, b = texel & 0x1F;
+    return 0xFF000000u | ((r << 3 | r >> 2) << 16) | ((g << 3 | g >> 2) << 8) | (b << 3 | b >> 2);
+}
+
+// Brightness to order texels by; green weighs most, as the eye sees it.
+uint32_t Brightness(uint16_t texel) {
+    return 2 * ((texel >> 10) & 0x1F) + 7 * ((texel >> 5) & 0x1F) + (texel & 0x1F);
+}
+
+}  // namespace
+
 void DrawGlyphRow(SpriteSet& letters, int32_t slot, std::span<const GlyphCode> glyphs, int32_t x,
                   int32_t y, int32_t spacing, float scale) {
+    GlyphTextTrace trace(glyphs);
     for (size_t i = 0; i < glyphs.size(); ++i) {
         const GlyphCode code = glyphs[i];
         if (code == kGlyphBlank || code == kGlyphCursor || !IsValidGlyph(code)) {
             continue;
         }
-        letters.Draw(slot, code, x + spacing * static_cast<int32_t>(i), y, 0xFFFFFFFF, scale,
-                     scale);
+        const int32_t glyphX = x + spacing * static_cast<int32_t>(i);
+        letters.Draw(slot, code, glyphX, y, 0xFFFFFFFF, scale, scale);
+        trace.Add(letters, slot, code, glyphX, y, scale, scale);
     }
 }
 
@@ -22,6 +41,52 @@ void DrawCentredGlyphs(SpriteSet& letters, int32_t slot, std::span<const GlyphCo
     const auto letterWidth = static_cast<int32_t>(16 * scale);
     DrawGlyphRow(letters, slot, glyphs, centreX - spacing * last / 2 - letterWidth / 2, y, spacing,
                  scale);
+}
+
+GlyphTextTrace::GlyphTextTrace(std::span<const GlyphCode> glyphs)
+    : glyphs_(glyphs), on_(platform::Current().TracesText()) {}
+
+GlyphTextTrace::~GlyphTextTrace() {
+    if (texels_.empty()) {
+        return;
+    }
+    const auto middle = texels_.begin() + static_cast<std::ptrdiff_t>(texels_.size() / 2);
+    std::nth_element(texels_.begin(), middle, texels_.end(),
+                     [](uint16_t a, uint16_t b) { return Brightness(a) < Brightness(b); });
+    const std::string text = GlyphText(glyphs_);
+    platform::Current().TraceText({text, box_, box_, TexelArgb(*middle)});
+}
+
+void GlyphTextTrace::Add(const SpriteSet& set, int32_t slot, int32_t frame, int32_t x, int32_t y,
+                         float scaleX, float scaleY) {
+    int32_t left = 0;
+    int32_t top = 0;
+    const platform::TextureImage* picture = on_ ? set.FrameSource(slot, frame, left, top) : nullptr;
+    if (picture == nullptr) {
+        return;
+    }
+    const SpriteSet::Slot& entry = set.slots[static_cast<size_t>(slot)];
+    const int32_t right = std::min(left + entry.frameWidth, picture->width);
+    const int32_t bottom = std::min(top + entry.frameHeight, picture->height);
+    for (int32_t row = top; row < bottom; ++row) {
+        for (int32_t column = left; column < right; ++column) {
+            const uint16_t texel = picture->Row(row)[column];
+            if ((texel & platform::kTexelOpaque) == 0) {
+                continue;
+            }
+            const platform::Rect pixel{
+                x + static_cast<int32_t>(std::floor((column - left) * scaleX)),
+                y + static_cast<int32_t>(std::floor((row - top) * scaleY)),
+                x + static_cast<int32_t>(std::ceil((column - left + 1) * scaleX)),
+                y + static_cast<int32_t>(std::ceil((row - top + 1) * scaleY))};
+            if (texels_.empty()) {
+                box_ = pixel;
+            }
+            box_ = {std::min(box_.left, pixel.left), std::min(box_.top, pixel.top),
+                    std::max(box_.right, pixel.right), std::max(box_.bottom, pixel.bottom)};
+            texels_.push_back(texel);
+        }
+    }
 }
 
 }  // namespace varn

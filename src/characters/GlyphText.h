@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
+#include "platform/Backend.h"
 #include "world/Glyph.h"
 
 namespace varn {
@@ -17,5 +19,26 @@ void DrawGlyphRow(SpriteSet& letters, int32_t slot, std::span<const GlyphCode> g
 // A name centred on centreX, its letters spacing apart.
 void DrawCentredGlyphs(SpriteSet& letters, int32_t slot, std::span<const GlyphCode> glyphs,
                        int32_t centreX, int32_t y, int32_t spacing, float scale);
+
+// A text drawn glyph by glyph, told to the backend as one text when the backend keeps texts:
+// the box its glyphs' opaque pixels take and their own colour, the median of those pixels.
+// It is told when the trace goes out of scope; a text without an opaque pixel is not.
+class GlyphTextTrace {
+  public:
+    explicit GlyphTextTrace(std::span<const GlyphCode> glyphs);
+    ~GlyphTextTrace();
+    GlyphTextTrace(const GlyphTextTrace&) = delete;
+    GlyphTextTrace& operator=(const GlyphTextTrace&) = delete;
+
+    // One glyph as drawn: the frame of the set's slot with its corner at (x, y), at the scales.
+    void Add(const SpriteSet& set, int32_t slot, int32_t frame, int32_t x, int32_t y, float scaleX,
+             float scaleY);
+
+  private:
+    std::span<const GlyphCode> glyphs_;
+    bool on_ = false;
+    platform::Rect box_;
+    std::vector<uint16_t> texels_;  // A1R5G5B5, opaque
+};
 
 }  // namespace varn

@@ -77,25 +77,38 @@ int SpriteSet::SetAlphaTest(int32_t on) {
     return device->SetAlphaTest(on);
 }
 
-int SpriteSet::Draw(int32_t slot, int32_t frame, int32_t x, int32_t y, uint32_t colour,
-                    float scaleX, float scaleY) {
-    (void)colour;  // pictures always reach the device opaque white
-    if (device == nullptr || !IsLoaded(slot)) {
-        return 0;
+const platform::TextureImage* SpriteSet::FrameSource(int32_t slot, int32_t frame, int32_t& left,
+                                                     int32_t& top) const {
+    if (!IsLoaded(slot)) {
+        return nullptr;
     }
-    Slot& entry = slots[static_cast<size_t>(slot)];
+    const Slot& entry = slots[static_cast<size_t>(slot)];
     // A frame wider than the texture leaves no whole frame in a row: nothing to draw.
     const int64_t perRow = entry.framesPerRow;
     if (perRow == 0) {
+        return nullptr;
+    }
+    const int64_t frameLeft = frame % perRow * entry.frameWidth;
+    const int64_t frameTop = frame / perRow * entry.frameHeight;
+    if (!FitsInt32(frameLeft) || !FitsInt32(frameTop)) {
+        return nullptr;
+    }
+    left = static_cast<int32_t>(frameLeft);
+    top = static_cast<int32_t>(frameTop);
+    return entry.texture.texture.get();
+}
+
+int SpriteSet::Draw(int32_t slot, int32_t frame, int32_t x, int32_t y, uint32_t colour,
+                    float scaleX, float scaleY) {
+    (void)colour;  // pictures always reach the device opaque white
+    int32_t left = 0;
+    int32_t top = 0;
+    if (device == nullptr || FrameSource(slot, frame, left, top) == nullptr) {
         return 0;
     }
-    const int64_t left = frame % perRow * entry.frameWidth;
-    const int64_t top = frame / perRow * entry.frameHeight;
-    if (!FitsInt32(left) || !FitsInt32(top)) {
-        return 0;
-    }
-    return entry.texture.Draw(x, y, static_cast<int32_t>(left), static_cast<int32_t>(top),
-                              entry.frameWidth, entry.frameHeight, scaleX, scaleY, 0xFFFFFFFF);
+    Slot& entry = slots[static_cast<size_t>(slot)];
+    return entry.texture.Draw(x, y, left, top, entry.frameWidth, entry.frameHeight, scaleX, scaleY,
+                              0xFFFFFFFF);
 }
 
 void DeleteSpriteSet(std::unique_ptr<SpriteSet>& set) {

@@ -32,6 +32,11 @@ class SpriteSet {
     int Draw(int32_t slot, int32_t frame, int32_t x, int32_t y, uint32_t colour, float scaleX,
              float scaleY);
 
+    // The picture a frame of a slot is cut from and the frame's corner in it; null for a slot
+    // not loaded or a frame outside the picture's rows.
+    const platform::TextureImage* FrameSource(int32_t slot, int32_t frame, int32_t& left,
+                                              int32_t& top) const;
+
     struct Slot {
         Texture texture;
         int32_t frameWidth = 0;

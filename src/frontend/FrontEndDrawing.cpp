@@ -1,5 +1,6 @@
 #include "frontend/FrontEndDrawing.h"
 
+#include "characters/GlyphText.h"
 #include "engine/SpriteSet.h"
 
 namespace varn {
@@ -27,12 +28,15 @@ void DrawButton(SpriteSet& sprites, int32_t slot, const ButtonBar& bar, uint8_t 
 void DrawGlyphName(SpriteSet& sprites, int32_t slot, const GlyphString& name, int32_t centreX,
                    int32_t y) {
     const int last = LastGlyphIndex(name);
+    GlyphTextTrace trace(name);
     for (int i = 0; i < kGlyphStringLength; ++i) {
         const GlyphCode code = name[static_cast<size_t>(i)];
         if (code == kGlyphBlank || code == kGlyphCursor || !IsValidGlyph(code)) {
             continue;
         }
-        sprites.Draw(slot, code, GlyphX(i, last, centreX), y, 0xFFFFFFFF, 1.0f, 1.0f);
+        const int32_t x = GlyphX(i, last, centreX);
+        sprites.Draw(slot, code, x, y, 0xFFFFFFFF, 1.0f, 1.0f);
+        trace.Add(sprites, slot, code, x, y, 1.0f, 1.0f);
     }
 }
 

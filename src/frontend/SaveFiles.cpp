@@ -45,22 +45,6 @@ SlotSummaries ProbeSaveSlots(DataBlob& probe, std::array<uint8_t, kSaveSlotCount
     return slots;
 }
 
-std::string GlyphText(const GlyphString& glyphs) {
-    std::string text;
-    for (GlyphCode code : glyphs) {
-        if (code >= kGlyphSmallA && code < kGlyphSmallA + 26) {
-            text += static_cast<char>('a' + (code - kGlyphSmallA));
-        } else if (code >= kGlyphCapitalA && code < kGlyphCapitalA + 26) {
-            text += static_cast<char>('A' + (code - kGlyphCapitalA));
-        } else if (code >= kGlyphDigitZero && code <= kGlyphLast) {
-            text += static_cast<char>('0' + (code - kGlyphDigitZero));
-        } else {
-            text += ' ';
-        }
-    }
-    return text.substr(0, text.find_last_not_of(' ') + 1);
-}
-
 bool LoadHallOfFame(DataBlob& blob, GameState& world) {
     const uint8_t* bytes = blob.LoadFromFile(kHallOfFamePath, nullptr);
     const bool read =

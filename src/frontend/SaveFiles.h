@@ -43,9 +43,6 @@ bool TakeSavedGame(const DataBlob& blob, GameState& world);
 // slotEmpty (entry slot - 1) every slot that holds no game the load would take.
 SlotSummaries ProbeSaveSlots(DataBlob& probe, std::array<uint8_t, kSaveSlotCount>& slotEmpty);
 
-// A name of glyph codes as text, trailing blanks dropped.
-std::string GlyphText(const GlyphString& glyphs);
-
 // Takes the five places of the hall-of-fame file into the world; a missing or unreadable file
 // leaves all five empty. False when the file could not be read.
 bool LoadHallOfFame(DataBlob& blob, GameState& world);

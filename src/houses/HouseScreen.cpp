@@ -1,5 +1,6 @@
 #include "houses/HouseScreen.h"
 
+#include "characters/GlyphText.h"
 #include "engine/Colours.h"
 #include "houses/HousePictures.h"
 
@@ -78,22 +79,27 @@ void HouseScreen::DrawText(const char* text, int32_t x, int32_t y, int32_t width
 }
 
 void HouseScreen::DrawGlyphName(const GlyphString& name, uint8_t lastIndex, bool withDigits) const {
+    GlyphTextTrace trace(name);
     for (int j = 0; j < kGlyphStringLength; ++j) {
         const GlyphCode code = name[static_cast<size_t>(j)];
         const int32_t x = kNameCentreX + kGlyphStep * j - (kGlyphStep / 2) * lastIndex;
+        const auto glyph = [&](SpriteSet* set, int32_t slot, int32_t frame) {
+            Sprite(set, slot, frame, x, kNameY, kGlyphScaleX, kGlyphScaleY);
+            if (set != nullptr) {
+                trace.Add(*set, slot, frame, x, kNameY, kGlyphScaleX, kGlyphScaleY);
+            }
+        };
         // A damaged name may hold codes no sheet has; they draw nothing.
         if (code == kGlyphCursor || !IsValidGlyph(code)) {
             continue;
         }
         if (code < kGlyphCapitalA) {
-            Sprite(smallLetters.get(), 0, code, x, kNameY, kGlyphScaleX, kGlyphScaleY);
+            glyph(smallLetters.get(), 0, code);
             continue;
         }
-        Sprite(capitalLetters.get(), 0, code - kGlyphCapitalA, x, kNameY, kGlyphScaleX,
-               kGlyphScaleY);
+        glyph(capitalLetters.get(), 0, code - kGlyphCapitalA);
         if (withDigits && code >= kGlyphDigitZero) {
-            Sprite(mainSprites.get(), kNameDigitSlot, code - kGlyphDigitZero, x, kNameY,
-                   kGlyphScaleX, kGlyphScaleY);
+            glyph(mainSprites.get(), kNameDigitSlot, code - kGlyphDigitZero);
         }
     }
 }

@@ -50,6 +50,15 @@ struct SpriteDrawRecord {
     float scaleY = 1;
 };
 
+// One text as it reached the back buffer: its characters, the box its pixels take before any
+// clipping, the rectangle the screen asked it to keep to, and its colour (ARGB).
+struct TextDrawRecord {
+    std::string_view text;
+    Rect drawn;
+    Rect requested;
+    uint32_t colour = 0;
+};
+
 // Everything the game needs of the machine: window and messages, clock, display, input, audio.
 // Two implementations: SDL for play, headless for tests and benchmarks.
 class Backend {
@@ -85,6 +94,9 @@ class Backend {
     virtual void Trace(std::string_view) {}
     virtual void TraceFile(std::string_view) {}
     virtual void TraceDraw(const SpriteDrawRecord&) {}
+    // Whether drawn texts are kept: a text's record is made only when they are.
+    virtual bool TracesText() const { return false; }
+    virtual void TraceText(const TextDrawRecord&) {}
 };
 
 Backend& Current();

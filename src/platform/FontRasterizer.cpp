@@ -6,6 +6,7 @@
 #include FT_SYNTHESIS_H
 
 #include <algorithm>
+#include <limits>
 #include <string>
 
 #include "platform/CoverageBlend.h"
@@ -216,6 +217,19 @@ int FontRasterizer::DrawText(BackBuffer& target, std::string_view text, const Re
                        std::min<int64_t>(clip.bottom, target.height)};
     TextStrip& strip = StripOf(text);
     strip.Draw(target, clip.left, clip.top, box, SplitColour(argb));
+    const PixelBox ink = strip.Extent();
+    if (ink.right > ink.left && Current().TracesText()) {
+        const auto at = [](int64_t corner, int64_t offset) {
+            return static_cast<int32_t>(std::clamp<int64_t>(corner + offset,
+                                                            std::numeric_limits<int32_t>::min(),
+                                                            std::numeric_limits<int32_t>::max()));
+        };
+        Current().TraceText({text,
+                             {at(clip.left, ink.left), at(clip.top, ink.top),
+                              at(clip.left, ink.right), at(clip.top, ink.bottom)},
+                             clip,
+                             argb});
+    }
     return strip.lines() * lineHeight_;
 }
 

@@ -75,6 +75,8 @@ bool HeadlessBackend::Present(const BackBuffer& frame) {
         return false;
     }
     presented = frame;
+    presentedTexts.swap(drawingTexts);
+    drawingTexts.clear();
     ++presentCount;
     now += presentAdvanceMs;
     return true;
@@ -117,6 +119,9 @@ void HeadlessBackend::Reset() {
     recordDraws = false;
     draws.clear();
     presented = BackBuffer();
+    recordTexts = false;
+    drawingTexts.clear();
+    presentedTexts.clear();
     presentCount = 0;
     hasWindow_ = false;
     displayOpen_ = false;

@@ -47,6 +47,11 @@ class HeadlessBackend : public Backend {
         }
     }
 
+    bool TracesText() const override { return recordTexts; }
+    void TraceText(const TextDrawRecord& text) override {
+        drawingTexts.push_back({std::string(text.text), text.drawn, text.requested, text.colour});
+    }
+
     // Back to a fresh machine: clock 0, nothing pressed, no window, empty log.
     void Reset();
 
@@ -70,6 +75,16 @@ class HeadlessBackend : public Backend {
     bool recordDraws = false;             // off by default: a long run draws millions of sprites
     std::vector<SpriteDrawRecord> draws;
     BackBuffer presented;
+    // The texts drawn since the last present, and those of the presented frame.
+    struct DrawnText {
+        std::string text;
+        Rect drawn;
+        Rect requested;
+        uint32_t colour = 0;
+    };
+    bool recordTexts = false;
+    std::vector<DrawnText> drawingTexts;
+    std::vector<DrawnText> presentedTexts;
     int presentCount = 0;
 
     void SetKey(uint8_t code, bool down) { keys[code] = down ? 0x80 : 0; }

@@ -40,6 +40,8 @@ class TextStrip {
     void Draw(BackBuffer& target, int64_t x, int64_t y, const PixelBox& box,
               const TextColour& colour);
     int lines() const { return lines_; }
+    // The box the strip's pixels take, from the string's corner; empty for spaces only.
+    PixelBox Extent() const { return {left_, top_, left_ + width_, top_ + height_}; }
 
   private:
     struct Overlap {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace varn {
@@ -68,6 +69,23 @@ constexpr GlyphString EncodeGlyphs(std::string_view text) {
         glyphs[i] = code;
     }
     return glyphs;
+}
+
+// Glyph codes as text, trailing blanks dropped; a code without a character reads as a blank.
+inline std::string GlyphText(std::span<const GlyphCode> glyphs) {
+    std::string text;
+    for (GlyphCode code : glyphs) {
+        if (code >= kGlyphSmallA && code < kGlyphSmallA + 26) {
+            text += static_cast<char>('a' + (code - kGlyphSmallA));
+        } else if (code >= kGlyphCapitalA && code < kGlyphCapitalA + 26) {
+            text += static_cast<char>('A' + (code - kGlyphCapitalA));
+        } else if (code >= kGlyphDigitZero && code <= kGlyphLast) {
+            text += static_cast<char>('0' + (code - kGlyphDigitZero));
+        } else {
+            text += ' ';
+        }
+    }
+    return text.substr(0, text.find_last_not_of(' ') + 1);
 }
 
 // The index of the last non-zero code, which centres the drawn text; 0 when all are blank.

@@ -64,4 +64,36 @@ TEST_F(FontTest, OnlyBoldOneIsBold) {
     EXPECT_NE(drawn[2], drawn[0]);
 }
 
+TEST_F(FontTest, KeptTextsAreToldWithTheBoxTheirPixelsTake) {
+    platform::HeadlessBackend& backend = *platform::Headless();
+    ASSERT_EQ(font.Create(&device, "Arial", 22, 0, 0, 0, 0), 1);
+    font.DrawText("Unkept", 10, 10, 200, 30, kText, 0);
+    EXPECT_TRUE(backend.drawingTexts.empty());
+
+    backend.recordTexts = true;
+    device.Clear(0xFF000000);
+    font.DrawText("   ", 10, 10, 200, 30, kText, 0);  // no pixels: nothing to read
+    font.DrawText("Gold", 100, 200, 150, 30, kText, 0);
+    font.DrawText(kLongLine, 100, 300, 150, 30, kText, 0);
+    ASSERT_EQ(backend.drawingTexts.size(), 2u);
+    const auto& gold = backend.drawingTexts[0];
+    EXPECT_EQ(gold.text, "Gold");
+    EXPECT_EQ(gold.colour, kText);
+    EXPECT_EQ(std::vector<int32_t>({gold.requested.left, gold.requested.top, gold.requested.right,
+                                    gold.requested.bottom}),
+              std::vector<int32_t>({100, 200, 250, 230}));
+    // The box holds every drawn pixel and is no wider than they are.
+    const platform::Rect box = gold.drawn;
+    EXPECT_EQ(Count(box.left, box.top, box.right, box.bottom), Count(0, 0, 800, 250));
+    EXPECT_GT(Count(box.left, box.top, box.left + 1, box.bottom), 0);
+    EXPECT_GT(Count(box.right - 1, box.top, box.right, box.bottom), 0);
+    // A clipped text is told with the whole box it would take.
+    EXPECT_GT(backend.drawingTexts[1].drawn.right, 400);
+    EXPECT_EQ(backend.drawingTexts[1].requested.right, 250);
+
+    device.Present();
+    EXPECT_TRUE(backend.drawingTexts.empty());
+    EXPECT_EQ(backend.presentedTexts.size(), 2u);
+}
+
 }  // namespace varn

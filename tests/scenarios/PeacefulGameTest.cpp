@@ -11,6 +11,7 @@
 #include "frontend/OptionsScreen.h"
 #include "frontend/PageButtons.h"
 #include "map/MapPlaceTables.h"
+#include "support/ReadabilityWatch.h"
 #include "support/ReplayCheck.h"
 #include "support/TestPlayer.h"
 #include "support/WorldSound.h"
@@ -27,15 +28,6 @@ struct NamedState {
 #define VARN_NAMED_STATE(Name) {#Name, Name##StateThunk},
 constexpr NamedState kEveryState[] = {VARN_STATES(VARN_NAMED_STATE)};
 #undef VARN_NAMED_STATE
-
-const char* StateName(StateThunk current) {
-    for (const NamedState& state : kEveryState) {
-        if (state.state == current) {
-            return state.name;
-        }
-    }
-    return "none";
-}
 
 // The states of the list no frame ran in.
 std::string StatesNotEntered(const std::set<StateThunk>& entered) {
@@ -58,6 +50,7 @@ class PeacefulGame : public testing::Test {
         game.afterFrame = [this] {
             ExpectWorldSound(app, "a frame");
             entered.insert(app.stateHandler);
+            readability.AfterFrame();
         };
         player.SetClockStep(kClockStep);
     }
@@ -99,6 +92,7 @@ class PeacefulGame : public testing::Test {
     GameRecorder recorder{game};
     TestPlayer player{game};
     std::set<StateThunk> entered;
+    ReadabilityWatch readability{game};
 };
 
 }  // namespace

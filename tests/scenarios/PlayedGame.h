@@ -13,6 +13,7 @@
 #include "scenarios/PreparedWorlds.h"
 #include "support/BattlePlayer.h"
 #include "support/InputTape.h"
+#include "support/ReadabilityWatch.h"
 #include "support/ReplayCheck.h"
 #include "support/TestPlayer.h"
 #include "support/WorldSound.h"
@@ -32,6 +33,7 @@ class PlayedGame {
             ++frames_;
             ExpectWorldSound(game.app, "frame " + std::to_string(frames_));
             entered_.insert(game.app.stateHandler);
+            readability_.AfterFrame();
         };
         player.SetClockStep(kClockStep);
     }
@@ -69,6 +71,7 @@ class PlayedGame {
     }
     void PutAwayTheDayBox() {
         if (In(MapStateThunk) && App().mapDrawFlag != 0) {
+            player.Read();
             player.PressKey(kKeyReturn);
         }
     }
@@ -140,6 +143,7 @@ class PlayedGame {
     int slot_ = 0;
     std::set<StateThunk> entered_;
     int frames_ = 0;
+    ReadabilityWatch readability_{game};
 };
 
 }  // namespace varn

@@ -36,6 +36,7 @@ class BattlePlayer : public PlayerInput {
     void ClickSideButton(uint8_t id) { Click(kSideButtons, id); }
     // Clicks on an empty spot of the field, which answers whatever box asks for a click.
     void ClickAway() {
+        Read();
         PressAway();
         LetGo();
     }

@@ -36,6 +36,7 @@ class FrontEndPlayer : public PlayerInput {
     // A story is one page: Enter once it shows.
     void ReadStoryToItsEnd() {
         Frame();
+        Read();
         PressKey(kKeyReturn);
     }
 

@@ -13,12 +13,14 @@
 #include "platform/ArgbImage.h"
 #include "platform/BackBuffer.h"
 #include "platform/PngDecoder.h"
+#include "support/Readability.h"
 
 namespace varn {
 
-// Golden images: a presented frame compared pixel for pixel with a PNG kept under
-// tests/fixtures/golden/. Run the tests with VARN_UPDATE_GOLDEN=1 to write (or rewrite) the
-// pictures, look at them, and commit them; a missing picture fails the test.
+// Golden images: the frame the headless backend presented last compared pixel for pixel with a
+// PNG kept under tests/fixtures/golden/, and its texts checked readable. Run the tests with
+// VARN_UPDATE_GOLDEN=1 to write (or rewrite) the pictures, look at them, and commit them; a missing
+// picture fails the test.
 namespace golden {
 
 inline std::filesystem::path PathOf(const std::string& name) {
@@ -47,6 +49,7 @@ inline bool Write(const platform::BackBuffer& frame, const std::filesystem::path
 }  // namespace golden
 
 inline void ExpectMatchesGolden(const platform::BackBuffer& frame, const std::string& name) {
+    ExpectReadable("golden image " + name);
     const std::filesystem::path path = golden::PathOf(name);
     if (std::getenv("VARN_UPDATE_GOLDEN") != nullptr) {
         ASSERT_TRUE(golden::Write(frame, path)) << path;

@@ -21,6 +21,7 @@ class HeadlessGame {
   public:
     HeadlessGame() {
         backend().Reset();
+        backend().recordTexts = true;
         backend().CreateMainWindow(app.caption, app.x, app.y, app.width, app.height);
         app.hWnd = &backend();
         app.Init();
@@ -46,6 +47,8 @@ class HeadlessGame {
 
     // Called after every frame the helpers run, when set.
     std::function<void()> afterFrame;
+    // Called, when set, with a box shown that the player reads before putting it away.
+    std::function<void()> readingBox;
     FrameInputWatch* inputWatch = nullptr;
 
     GameDataDir data;  // first: the app loads from it

@@ -71,6 +71,7 @@ class MapPlayer : public FrontEndPlayer {
                 app.mapScreen->enemyPhase == kEnemyPhaseOff) {
                 return;
             }
+            Read();
             PressKey(kKeyReturn);
         }
     }

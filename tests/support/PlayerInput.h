@@ -32,6 +32,13 @@ class PlayerInput {
 
     bool In(StateThunk state) const { return app.stateHandler == state; }
 
+    // The frame shown holds a box the player reads before putting it away.
+    void Read() {
+        if (game_.readingBox) {
+            game_.readingBox();
+        }
+    }
+
     void PressKey(uint8_t key) {
         Backend().SetKey(key, true);
         Frame();

@@ -88,6 +88,7 @@ class TestPlayer : public ExchangePlayer {
     // Enter on every box the map shows, as long as the map is shown.
     void PutAwayBoxes() {
         for (int i = 0; i < 10 && OnMap() && MapShowsABox(); ++i) {
+            Read();
             PressKey(kKeyReturn);
         }
     }
