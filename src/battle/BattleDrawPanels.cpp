@@ -6,12 +6,32 @@ namespace varn {
 namespace {
 
 constexpr uint32_t kPanelText = 0xFF0A0A0A;
+// The light grey of the message boxes, which stand on the same picture as the panel.
+constexpr uint32_t kPanelInk = 0xFFD2D2D2;
 constexpr int32_t kPanelTextWidth = 60;
 constexpr int32_t kPanelTextHeight = 20;
 constexpr int32_t kNameY = 496;
 constexpr int32_t kValueY = 565;
+// A figure sheet's first frame facing down, toward the viewer.
+constexpr int32_t kFacingViewerFrame = 16;
 
 }  // namespace
+
+void BattleScreen::DrawArmyIcon(uint8_t type, int32_t x, int32_t y, float scale) {
+    // Some kinds come without an icon picture: their figure stands in for it.
+    if (armyIcons != nullptr && armyIcons->IsLoaded(type)) {
+        Sprite(armyIcons.get(), type, 0, x, y, scale, scale);
+    } else {
+        Sprite(armySprites.get(), type, kFacingViewerFrame, x, y, scale, scale);
+    }
+}
+
+void BattleScreen::DrawPanelWord(const char* word, int32_t x, int32_t y) {
+    // The panel's dark text colour vanishes on a dark panel: it stays as the word's shadow under
+    // a light ink, so the word reads on a dark panel and on a light one.
+    Text(font.get(), word, x + 1, y + 1, kPanelTextWidth, kPanelTextHeight, kPanelText);
+    Text(font.get(), word, x, y, kPanelTextWidth, kPanelTextHeight, kPanelInk);
+}
 
 void BattleScreen::DrawPanelStrips(bool nameBar) {
     Sprite(mainSprites.get(), kSlotBackdrop, 0, 0, 527, 12.5f, 1.25f);
@@ -57,7 +77,7 @@ void BattleScreen::DrawUnitPanel() {
     }
     const int s = activeArmyIndex;
     DrawPanelStrips(false);
-    Sprite(armyIcons.get(), armyType[s], 0, 10, 535, 0.9f, 0.9f);
+    DrawArmyIcon(armyType[s], 10, 535, 0.9f);
     Sprite(main, kSlotMovesBox, 0, 78, 537, 1.3125f, 1.8f);
     Sprite(main, kSlotDigits1, armyMovesCommitted[s], 90, 557, 0.6f, 0.8f);
     Sprite(main, kSlotNameBar, 0, 0, 492, 12.5f, 1.1f);
@@ -66,15 +86,15 @@ void BattleScreen::DrawUnitPanel() {
     if (armyDown[s] != 0) {
         Sprite(main, kSlotDownLabel, 0, 145, 531, 1.0f, 1.0f);
     }
-    Digits(kSlotDigits5, armyDown[s] == 0 ? -1 : armyDown[s], {{166}, {175, 158}, {}, 2}, kValueY,
-           0.5f, 0.7f);
+    Digits(kSlotDigits5, armyDown[s] == 0 ? -1 : armyDown[s],
+           {{166}, {175, 158}, {184, 167, 150}, 3}, kValueY, 0.5f, 0.7f);
     Sprite(main, kSlotAliveLabel, 0, 235, 531, 1.0f, 1.0f);
-    Digits(kSlotDigits4, armyAlive[s], {{256}, {265, 248}, {}, 2}, kValueY, 0.5f, 0.7f);
+    Digits(kSlotDigits4, armyAlive[s], kHealthPlaces, kValueY, 0.5f, 0.7f);
     Sprite(main, kSlotAttackLabel, 0, 326, 529, 0.9f, 0.9f);
     Digits(kSlotDigits2, armyAttack[s], kAttackPlaces, kValueY, 0.5f, 0.7f);
     Sprite(main, kSlotDefenceLabel, 0, 426, 529, 0.9f, 0.9f);
     Digits(kSlotDigits1, armyDefence[s], kDefencePlaces, kValueY, 0.5f, 0.7f);
-    const DigitPlaces woundPlaces = {{591}, {600, 583}, {}, 2};
+    const DigitPlaces woundPlaces = {{591}, {600, 583}, {600, 583, 566}, 3};
     Sprite(main, kSlotLightLabel, 0, 620, 525, 0.9f, 0.9f);
     Digits(kSlotDigits3, armyLight[s], woundPlaces, 530, 0.5f, 0.5f);
     Sprite(main, kSlotSeriousLabel, 0, 620, 550, 0.9f, 0.9f);
@@ -100,16 +120,17 @@ void BattleScreen::DrawWoundReport(int32_t light, int32_t serious, int32_t criti
     }
     if (oneDown != 0) {
         Sprite(main, kSlotDownDigits, 1, 600, 545, 1.0f, 1.1f);
-        Text(font.get(), "Goes", 640, 536, kPanelTextWidth, kPanelTextHeight, kPanelText);
+        DrawPanelWord("Goes", 640, 536);
         Sprite(main, kSlotDownLabel, 0, 636, 560, 1.0f, 1.0f);
     }
     if (someDown != 0) {
-        Digits(kSlotDownDigits, strikeDownCount, {{600}, {600, 585}, {}, 2}, 545, 1.0f, 1.1f);
-        Text(font.get(), "Go", 654, 534, kPanelTextWidth, kPanelTextHeight, kPanelText);
+        Digits(kSlotDownDigits, strikeDownCount, {{600}, {600, 585}, {600, 585, 570}, 3}, 545, 1.0f,
+               1.1f);
+        DrawPanelWord("Go", 654, 534);
         Sprite(main, kSlotDownLabel, 0, 636, 545, 1.0f, 1.0f);
     }
     if (allDown != 0) {
-        Text(font.get(), "All", 654, 534, kPanelTextWidth, kPanelTextHeight, kPanelText);
+        DrawPanelWord("All", 654, 534);
         Sprite(main, kSlotDownLabel, 0, 636, 549, 1.0f, 1.0f);
     }
 }
@@ -145,7 +166,7 @@ void BattleScreen::DrawNamePanel() {
     Digits(kSlotDamageDigits, damageLevel, {{245}, {256, 239}, {263, 247, 231}, 3}, 545, 1.0f,
            1.0f);
     if (commanderHealth == 0) {
-        Text(font.get(), "Goes", 654, 534, kPanelTextWidth, kPanelTextHeight, kPanelText);
+        DrawPanelWord("Goes", 654, 534);
         Sprite(main, kSlotDownLabel, 0, 636, 549, 1.0f, 1.0f);
     }
 }
@@ -155,7 +176,7 @@ void BattleScreen::DrawActiveUnitPanel() {
     const DigitPlaces damagePlaces = {{145}, {156, 139}, {163, 147, 131}, 3};
     if (armyHit != 0 && hitArmy >= 0 && hitArmy < kBattleArmySlots) {
         DrawPanelStrips(true);
-        Sprite(armyIcons.get(), armyType[hitArmy], 0, 10, 535, 0.9f, 0.9f);
+        DrawArmyIcon(armyType[hitArmy], 10, 535, 0.9f);
         Name(armyName[hitArmy], 0, kNameY, 1.0f);
         Sprite(main, kSlotDamageWord, 0, 180, 549, 1.0f, 1.0f);
         Sprite(main, kSlotTakenWord, 0, 285, 549, 1.0f, 1.0f);

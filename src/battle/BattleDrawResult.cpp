@@ -210,7 +210,7 @@ void BattleScreen::DrawSummary() {
         }
         const int32_t y = 145 + 75 * s;
         Sprite(main, kSlotArmyRowBack, 0, 43, y, 1.1f, 1.1f);
-        Sprite(armyIcons.get(), armyType[s], 0, 50, y + 10, 0.9f, 0.9f);
+        DrawArmyIcon(armyType[s], 50, y + 10, 0.9f);
         if (armyAlive[s] != 0) {
             const auto hover = static_cast<uint8_t>(5 + 4 * s);
             drawGain({hover, kSlotTrainingIcon, 160, y + 30, kSlotTrainingLabel, 115, y + 33, 0.8f,

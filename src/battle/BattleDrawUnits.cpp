@@ -35,6 +35,10 @@ void BattleScreen::DrawHitPictures(int32_t x, int32_t y, int32_t allDown, int32_
 
 void BattleScreen::DrawUnits() {
     SpriteSet* main = mainSprites.get();
+    // The men under a unit standing at screen x, up to the three digits a row can hold.
+    const auto menPlaces = [](int32_t x) {
+        return DigitPlaces{{x + 28}, {x + 32, x + 19}, {x + 38, x + 23, x + 10}, 3};
+    };
 
     for (int a = 0; a < kBattleAllySlots; ++a) {
         if (allyPresent[a] == 0) {
@@ -50,8 +54,7 @@ void BattleScreen::DrawUnits() {
         }
         Sprite(allySprites.get(), allyKind[a], frame, x + kUnitOffset, y + kUnitOffset, kUnitScale,
                kUnitScale);
-        const DigitPlaces places = {{x + 28}, {x + 32, x + 19}, {0, 0, 0}, 2};
-        Digits(kSlotDigits4, allyMen[a], places, y + kNumberDrop, kNumberScale, kNumberScale);
+        Digits(kSlotDigits4, allyMen[a], menPlaces(x), y + kNumberDrop, kNumberScale, kNumberScale);
     }
 
     for (int e = 0; e < kBattleEnemySlots; ++e) {
@@ -68,8 +71,8 @@ void BattleScreen::DrawUnits() {
         }
         Sprite(enemySprites.get(), enemyKind[e], frame, x + kUnitOffset, y + kUnitOffset,
                kUnitScale, kUnitScale);
-        const DigitPlaces places = {{x + 28}, {x + 32, x + 19}, {x + 38, x + 23, x + 10}, 3};
-        Digits(kSlotDigits4, enemyMen[e], places, y + kNumberDrop, kNumberScale, kNumberScale);
+        Digits(kSlotDigits4, enemyMen[e], menPlaces(x), y + kNumberDrop, kNumberScale,
+               kNumberScale);
     }
 
     if (commanderSelected != 0) {
@@ -113,8 +116,8 @@ void BattleScreen::DrawUnits() {
         }
         Sprite(armySprites.get(), armyType[s], frame, x + kUnitOffset, y + kUnitOffset, kUnitScale,
                kUnitScale);
-        const DigitPlaces places = {{x + 28}, {x + 32, x + 19}, {0, 0, 0}, 2};
-        Digits(kSlotDigits4, armyAlive[s], places, y + kNumberDrop, kNumberScale, kNumberScale);
+        Digits(kSlotDigits4, armyAlive[s], menPlaces(x), y + kNumberDrop, kNumberScale,
+               kNumberScale);
     }
 
     if (pathShown != 0) {

@@ -696,6 +696,8 @@ class BattleScreen {
     void DrawWoundReport(int32_t light, int32_t serious, int32_t critical, int32_t oneDown,
                          int32_t someDown, int32_t allDown);
     void DrawHitPictures(int32_t x, int32_t y, int32_t allDown, int32_t oneDown, int32_t someDown);
+    void DrawArmyIcon(uint8_t type, int32_t x, int32_t y, float scale);
+    void DrawPanelWord(const char* word, int32_t x, int32_t y);
     void DrawSummary();
 };
 

@@ -1,13 +1,14 @@
 #include "characters/ArmyPanel.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "characters/ArmySlots.h"
-#include "characters/GlyphText.h"
 #include "engine/Colours.h"
 #include "engine/Font.h"
 #include "engine/HitTest.h"
 #include "engine/SpriteSet.h"
+#include "frontend/SaveFiles.h"
 
 namespace varn {
 
@@ -18,8 +19,9 @@ constexpr uint32_t kEmptyColour = 0xFF8C8C8C;
 // The figure faces the viewer: facing 4 (down), first walking step.
 constexpr int32_t kFacingViewerFrame = 16;
 constexpr float kFigureScale = 0.75f;
-constexpr float kNameScale = 0.5f;
-constexpr int32_t kNameSpacing = 7;
+constexpr int32_t kTextX = 56;
+constexpr int32_t kNameX = 4;
+constexpr int32_t kNameY = 44;
 
 }  // namespace
 
@@ -33,6 +35,11 @@ int ArmySlotAt(const ArmyPanelLayout& layout, int32_t x, int32_t y) {
     return -1;
 }
 
+int MenWounded(const ArmyRecord& army, int slot) {
+    const auto entry = static_cast<size_t>(slot);
+    return std::min(army.light[entry], army.alive[entry]);
+}
+
 void DrawArmyPanel(const ArmyPanelArt& art, const ArmyRecord& army, const ArmyPanelLayout& layout,
                    int selectedSlot) {
     char text[48];
@@ -41,19 +48,19 @@ void DrawArmyPanel(const ArmyPanelArt& art, const ArmyRecord& army, const ArmyPa
         const int32_t y = layout.y + slot * layout.stepY;
         const auto entry = static_cast<size_t>(slot);
         if (!HasArmy(army, slot)) {
-            art.font->DrawText("No army", x + 56, y + 20, 0, 0, kEmptyColour, 0);
+            art.font->DrawText("No army", x + kTextX, y + 20, 0, 0, kEmptyColour, 0);
             continue;
         }
         art.units->Draw(army.unitType[entry], kFacingViewerFrame, x, y, 0xFFFFFFFF, kFigureScale,
                         kFigureScale);
         const uint32_t colour = slot == selectedSlot ? kSelectedColour : kTextGrey;
         std::snprintf(text, sizeof text, "%d men", army.alive[entry]);
-        art.font->DrawText(text, x + 56, y + 2, 0, 0, colour, 0);
-        const int wounded = army.light[entry] + army.serious[entry] + army.critical[entry];
-        std::snprintf(text, sizeof text, "%d wounded", wounded);
-        art.font->DrawText(text, x + 56, y + 22, 0, 0, colour, 0);
-        DrawGlyphRow(*art.letters, art.letterSlot, army.name[entry], x + 4, y + 46, kNameSpacing,
-                     kNameScale);
+        art.font->DrawText(text, x + kTextX, y + 2, 0, 0, colour, 0);
+        std::snprintf(text, sizeof text, "%d wounded", MenWounded(army, slot));
+        art.font->DrawText(text, x + kTextX, y + 22, 0, 0, colour, 0);
+        // The name in the panel's own text: letter pictures shrunk this far blur into the ground.
+        art.font->DrawText(GlyphText(army.name[entry]).c_str(), x + kNameX, y + kNameY,
+                           kArmyCellWidth - kNameX, 0, colour, 0);
     }
 }
 

@@ -29,13 +29,15 @@ inline constexpr int32_t kArmyCellHeight = 66;
 // The army slot 0..5 whose box holds the point, or -1.
 int ArmySlotAt(const ArmyPanelLayout& layout, int32_t x, int32_t y);
 
-// The pictures and the font an army panel draws with; the letter sheet's frame is the glyph code.
+// The pictures and the font an army panel draws with.
 struct ArmyPanelArt {
     SpriteSet* units;
-    SpriteSet* letters;
-    int32_t letterSlot;
     Font* font;
 };
+
+// The men of an army slot who bear a wound. Each wound row counts the men with at least that
+// wound, so the light row alone holds them all; the rows outlast the men who fell.
+int MenWounded(const ArmyRecord& army, int slot);
 
 // Each army as its unit's figure, its men standing and wounded and its name; the selected slot
 // (-1 none) is marked. Empty slots show an empty box.

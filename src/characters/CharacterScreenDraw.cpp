@@ -55,8 +55,7 @@ void CharacterScreen::Draw(PaperDollArt& dollArt, SpriteSet& panelSprites) {
         DrawItemDescription(itemArt, description, shownItem, kDescriptionBoxX, kDescriptionBoxY,
                             kDescriptionX, kDescriptionY);
     }
-    DrawArmyPanel({&units, &sprites, kCharacterLettersSlot, &font}, army, kCharacterArmies,
-                  selectedArmy);
+    DrawArmyPanel({&units, &font}, army, kCharacterArmies, selectedArmy);
     DrawTarget(sprites, kThrowAwaySlot, kThrowAwayTarget);
     DrawTarget(sprites, kDisbandSlot, kDisbandTarget);
     if (drag.Dragging()) {

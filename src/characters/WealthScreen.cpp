@@ -69,7 +69,9 @@ void WealthScreen::Show(const GameState& world) {
         townHeld[place] = world.TownOwned(towns[place] - 1) != 0 ? 1 : 0;
     }
     gold = world.gold;
-    dailyIncome = world.dailyIncome;
+    // The world's figure is only brought up to date at the day's end: what was won since would
+    // not show until the next day.
+    dailyIncome = world.IncomeOfHoldings();
 }
 
 void WealthScreen::Draw() {

@@ -124,7 +124,7 @@ void ArmyExchangeScreen::Draw(PaperDollArt& dollArt, int32_t pointerX, int32_t p
                     column.y + slot * column.stepY, kArmyCellWidth - kSlotGap, kArmyCellHeight);
         }
         const int lifted = dragged.side == static_cast<int>(side) ? dragged.slot : -1;
-        DrawArmyPanel({&units, &letters, 0, &font}, card.armies, column, lifted);
+        DrawArmyPanel({&units, &font}, card.armies, column, lifted);
     }
     DrawExchangeButton(panel, 1, buttons, kArmyTradeLeaveButton);
     if (dragged.IsSlot()) {

@@ -74,8 +74,8 @@ void MeetingScreen::DrawCard(const CharacterCard& card, int32_t left) {
     statLine("Experience %d", stats.experience);
     DrawCentredGlyphs(letters, 0, card.name, left + kHalfWidth / 2, kNameY, kNameLetterSpacing,
                       1.0f);
-    DrawArmyPanel({&units, &letters, 0, &font}, card.armies,
-                  {left + kArmiesX, kArmiesY, 0, kArmyCellHeight}, -1);
+    DrawArmyPanel({&units, &font}, card.armies, {left + kArmiesX, kArmiesY, 0, kArmyCellHeight},
+                  -1);
 }
 
 void MeetingScreen::Draw() {

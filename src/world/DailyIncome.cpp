@@ -22,9 +22,13 @@ int32_t IncomeOf(const std::array<uint8_t, N>& held, int32_t each) {
 
 }  // namespace
 
+int32_t GameState::IncomeOfHoldings() const {
+    return IncomeOf(gemOwned, kGemIncome) + IncomeOf(artifactOwned, kArtifactIncome) +
+           IncomeOf(villageJoined, kVillageIncome) + IncomeOf(townOwned, kTownOrMineIncome);
+}
+
 void GameState::ComputeDailyIncome() {
-    dailyIncome = IncomeOf(gemOwned, kGemIncome) + IncomeOf(artifactOwned, kArtifactIncome) +
-                  IncomeOf(villageJoined, kVillageIncome) + IncomeOf(townOwned, kTownOrMineIncome);
+    dailyIncome = IncomeOfHoldings();
 }
 
 }  // namespace varn

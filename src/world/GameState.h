@@ -328,6 +328,9 @@ class GameState : public GameStateData {
 
     void SetRoute(uint8_t battle, uint8_t placePlayer, uint8_t heroNumber);
     void ComputeDailyIncome();
+    // What the holdings as they stand would pay at the day's end; dailyIncome keeps what the
+    // last day's end paid.
+    int32_t IncomeOfHoldings() const;
     void InsertHallOfFame();
 
     // Numbered entries. A number out of range reads 0 and a write to it is dropped, so a stray

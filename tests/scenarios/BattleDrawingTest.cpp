@@ -53,6 +53,39 @@ int32_t ThreeCellsBesideTheCommander(const BattleScreen& s) {
                                                             : s.commanderCell - 3;
 }
 
+using Digits = std::vector<std::pair<int32_t, int32_t>>;
+
+// The digits one slot draws on row y, as (x, digit) from the units on.
+Digits DigitsOnRow(const std::vector<BattleDraw>& log, const SpriteSet* set, int32_t slot,
+                   int32_t y) {
+    Digits digits;
+    for (const BattleDraw& d : log) {
+        if (d.set == set && d.slot == slot && d.y == y) {
+            digits.emplace_back(d.x, d.frame);
+        }
+    }
+    return digits;
+}
+
+// The party's first army made of the kind, before the battle loads its pictures.
+void FirstArmyOfKind(BattleGame& game, UnitType kind) {
+    game.world().playerArmy.unitType[0] = static_cast<uint8_t>(kind);
+    game.world().playerArmy.unitId[0] = static_cast<uint8_t>(static_cast<uint8_t>(kind) + 1);
+}
+
+// The first army slot selected, its panel showing these rows.
+void SelectFirstArmy(BattleScreen& s, uint8_t alive, uint8_t down, uint8_t light, uint8_t serious,
+                     uint8_t critical) {
+    s.armyAlive[0] = alive;
+    s.armyDown[0] = down;
+    s.armyLight[0] = light;
+    s.armySerious[0] = serious;
+    s.armyCritical[0] = critical;
+    s.commanderSelected = 0;
+    s.selectedArmy = 1;
+    s.activeArmyIndex = 0;
+}
+
 }  // namespace
 
 TEST(BattleDrawing, EachBattleNumberDrawsItsOwnGroundAndOnlyThePlainsAreDecorated) {
@@ -74,7 +107,7 @@ TEST(BattleDrawing, EachBattleNumberDrawsItsOwnGroundAndOnlyThePlainsAreDecorate
     }
 }
 
-TEST(BattleDrawing, UnitNumbersShowTheMenDigitByDigitAndAHundredOnlyUnderEnemies) {
+TEST(BattleDrawing, EveryCountARowCanHoldIsDrawnDigitByDigit) {
     BattleGame game;
     game.EnterBattle(1);
     BattleScreen& screen = game.screen();
@@ -89,20 +122,55 @@ TEST(BattleDrawing, UnitNumbersShowTheMenDigitByDigitAndAHundredOnlyUnderEnemies
     screen.armyPresent[0] = 1;
     screen.armyX[0] = 400;
     screen.armyY[0] = 400;
-    screen.armyAlive[0] = 100;
+    SelectFirstArmy(screen, 250, 104, 250, 7, 0);
     screen.allyPresent.fill(0);
+    screen.allyPresent[0] = 1;
+    screen.allyX[0] = 240;
+    screen.allyY[0] = 240;
+    screen.allyMen[0] = 100;
     const std::vector<BattleDraw> log = RecordFrame(game);
-    std::vector<std::pair<int32_t, int32_t>> enemyDigits;
-    int armyDigits = 0;
-    for (const BattleDraw& d : log) {
-        if (d.set == screen.mainSprites.get() && d.slot == kSlotDigits4 && d.y == 80 + 67) {
-            enemyDigits.emplace_back(d.x, d.frame);
-        }
-        armyDigits += d.set == screen.mainSprites.get() && d.slot == kSlotDigits4 && d.y == 467;
+    const SpriteSet* main = screen.mainSprites.get();
+    EXPECT_EQ(DigitsOnRow(log, main, kSlotDigits4, 80 + 67),
+              (Digits{{198, 3}, {183, 2}, {170, 1}}));
+    EXPECT_EQ(DigitsOnRow(log, main, kSlotDigits4, 400 + 67),
+              (Digits{{438, 0}, {423, 5}, {410, 2}}));
+    EXPECT_EQ(DigitsOnRow(log, main, kSlotDigits4, 240 + 67),
+              (Digits{{278, 0}, {263, 0}, {250, 1}}));
+    // The selected army's panel: men alive, men down, then the light and serious rows.
+    EXPECT_EQ(DigitsOnRow(log, main, kSlotDigits4, 565), (Digits{{274, 0}, {257, 5}, {240, 2}}));
+    EXPECT_EQ(DigitsOnRow(log, main, kSlotDigits5, 565), (Digits{{184, 4}, {167, 0}, {150, 1}}));
+    EXPECT_EQ(DigitsOnRow(log, main, kSlotDigits3, 530), (Digits{{600, 0}, {583, 5}, {566, 2}}));
+    EXPECT_EQ(DigitsOnRow(log, main, kSlotDigits3, 555), (Digits{{591, 7}}));
+}
+
+TEST(BattleDrawing, AKindWithoutAnIconShowsItsFigureInThePanelTheReportAndTheSummary) {
+    for (const UnitType kind : {UnitType::Infantry, UnitType::EliteGuards}) {
+        const auto type = static_cast<uint8_t>(kind);
+        SCOPED_TRACE(+type);
+        BattleGame game;
+        FirstArmyOfKind(game, kind);
+        game.EnterBattle(1);
+        BattleScreen& screen = game.screen();
+        ASSERT_EQ(screen.armyPresent[0], 1);
+        const bool hasIcon = screen.armyIcons->IsLoaded(type);
+        EXPECT_EQ(hasIcon, kind == UnitType::Infantry);
+        const SpriteSet* shown = hasIcon ? screen.armyIcons.get() : screen.armySprites.get();
+        const auto drawnAt = [&](const std::vector<BattleDraw>& log, int32_t x, int32_t y) {
+            return std::any_of(log.begin(), log.end(), [&](const BattleDraw& d) {
+                return d.set == shown && d.slot == type && d.x == x && d.y == y;
+            });
+        };
+        SelectFirstArmy(screen, 12, 0, 0, 0, 0);
+        EXPECT_TRUE(drawnAt(RecordFrame(game), 10, 535)) << "its panel";
+        screen.selectedArmy = 0;
+        screen.armyHit = 1;
+        screen.hitArmy = 0;
+        EXPECT_TRUE(drawnAt(RecordFrame(game), 10, 535)) << "its hit report";
+        screen.armyHit = 0;
+        screen.battleOver = 1;
+        screen.won = kWonFieldHidden;
+        EXPECT_TRUE(drawnAt(RecordFrame(game), 50, 145 + 10)) << "its summary row";
     }
-    EXPECT_EQ(enemyDigits,
-              (std::vector<std::pair<int32_t, int32_t>>{{198, 3}, {183, 2}, {170, 1}}));
-    EXPECT_EQ(armyDigits, 0);
 }
 
 TEST(BattleDrawing, HitPicturesShowHowHardTheEnemyWasStruck) {
@@ -162,6 +230,16 @@ class BattleGolden : public testing::Test {
 
 TEST_F(BattleGolden, OpeningFrameWithTheTurnBanner) {
     ExpectMatchesGolden(Presented(), "battle-opening");
+}
+
+TEST_F(BattleGolden, TheTurnBoxWithALastTurnAndATwoDigitCount) {
+    BattleScreen& s = game.screen();
+    ASSERT_EQ(s.turn, 1);
+    s.brilliantTurns = 2;
+    s.greatTurns = 12;
+    s.lastTurn = 13;
+    game.MoveTo(790, 590);
+    ExpectMatchesGolden(Presented(), "battle-turn-last");
 }
 
 TEST_F(BattleGolden, FieldWithTheGridAndTheRetreatQuestion) {
@@ -256,6 +334,22 @@ TEST_F(BattleGolden, AStrikeReportOnAnArmySlot) {
     EXPECT_EQ(s.hitArmy, 0);
     game.RunFrames(1);
     ExpectMatchesGolden(Presented(), "battle-strike-on-army");
+}
+
+TEST(BattleDrawingGolden, AReportOfThreeDigitCountsReadsWhole) {
+    BattleGame game;
+    FirstArmyOfKind(game, UnitType::EliteGuards);
+    game.EnterBattle(1);
+    game.ClickAway();
+    BattleScreen& s = game.screen();
+    s.armyHit = 1;
+    s.hitArmy = 0;
+    s.damageLevel = 666;
+    s.armyHitSomeDown = 1;
+    s.strikeDownCount = 104;
+    game.MoveTo(790, 590);
+    ASSERT_EQ(s.armyHit, 1);
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "battle-report-three-digits");
 }
 
 }  // namespace varn

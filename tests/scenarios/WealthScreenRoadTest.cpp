@@ -21,8 +21,14 @@ TEST(WealthScreenRoad, ShowsTheRecordsListsAndWritesNothing) {
     world.VillageJoined(7) = 1;
     world.TownOwned(0) = 1;  // the gold mine
     world.TownOwned(3) = 1;  // town 3
+    for (const int gem : {4, 30, 7}) {
+        world.gemOwned[static_cast<size_t>(gem - 1)] = 1;
+    }
+    world.artifactOwned[14] = 1;
+    world.artifactOwned[1] = 1;
     world.gold = 4321;
-    world.dailyIncome = 55;
+    // Paid at the last day's end, before most of these were won.
+    world.dailyIncome = 8;
     player.EnterMap();
     player.ClickPanel(kWealthButton);
     player.Frame();
@@ -42,7 +48,8 @@ TEST(WealthScreenRoad, ShowsTheRecordsListsAndWritesNothing) {
         EXPECT_EQ(screen.townHeld[static_cast<size_t>(place)], value == 1 || value == 4) << place;
     }
     EXPECT_EQ(screen.gold, 4321);
-    EXPECT_EQ(screen.dailyIncome, 55);
+    EXPECT_EQ(screen.dailyIncome, 3 * 3 + 2 * 5 + 2 * 10 + 2 * 20)
+        << "what the holdings pay now, not the last day's end";
     ExpectMatchesGolden(HeadlessGame::backend().presented, "wealth_screen");
 
     const GameStateData before = world;

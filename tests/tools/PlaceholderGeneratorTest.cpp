@@ -65,9 +65,9 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
 }
 
 bool IsPictureKind(const std::string& kind) {
-    static const std::set<std::string> kinds = {"box",      "button", "bmp",     "back",
-                                                "words",    "icon",   "figures", "arrow",
-                                                "captions", "ground", "glyphs"};
+    static const std::set<std::string> kinds = {"box",    "panel",  "button", "bmp",
+                                                "back",   "words",  "icon",   "figures",
+                                                "arrow",  "ground", "glyphs", "captions"};
     return kinds.count(kind) != 0;
 }
 
@@ -170,7 +170,7 @@ std::vector<std::pair<std::string, int>> PlainRows() {
         int width = 0, height = 0;
         char x = 0;
         if (fields >> kind >> gamePath >> width >> x >> height &&
-            (kind == "box" || kind == "back")) {
+            (kind == "box" || kind == "panel" || kind == "back")) {
             std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
             rows.emplace_back(gamePath, std::min(width, height));
         }
@@ -316,6 +316,67 @@ TEST(PlaceholderDataSet, EveryRowBecomesAReadableFileOfItsKindAndSize) {
         }
     }
     EXPECT_TRUE(fs::is_directory("Saves") && fs::is_empty("Saves"));
+}
+
+// A picture the tool wrote, decoded as the game decodes it.
+platform::ArgbImage ReadPicture(const std::string& path) {
+    Bytes file;
+    platform::ArgbImage picture;
+    EXPECT_TRUE(platform::ReadWholeFile(path.c_str(), file) &&
+                platform::DecodeBmp(file.data(), file.size(), picture))
+        << path;
+    return picture;
+}
+
+uint32_t PixelAt(const platform::ArgbImage& picture, int x, int y) {
+    return picture.pixels[static_cast<size_t>(y * picture.width + x)] & 0xFFFFFF;
+}
+
+// The first column, from the left, holding a colour other than the key on the middle row.
+int FirstInkColumn(const platform::ArgbImage& picture) {
+    for (int x = 0; x < picture.width; ++x) {
+        for (int y = 0; y < picture.height; ++y) {
+            if (PixelAt(picture, x, y) != 0) {
+                return x;
+            }
+        }
+    }
+    return picture.width;
+}
+
+// Looks the game leans on: a panel stretched over the field keeps its width for the text, a word
+// can keep its distance from a number before it, and a place shows whether it is held.
+TEST(PlaceholderLooks, PanelsWordsAndHoldings) {
+    TempWorkingDir dir;
+    std::ofstream("manifest.txt") << "panel Art\\P.bmp 64x64 64x64 1 0 panel\n"
+                                     "words Art\\A.bmp 128x32 128x32 1 FF000000 damage\n"
+                                     "words Art\\B.bmp 128x32 128x32 1 FF000000 ~damage\n"
+                                     "icon Art\\H.bmp 64x128 64x64 2 FF000000 holding places\n";
+    const ToolRun run = RunTool("manifest.txt out");
+    ASSERT_EQ(run.status, 0) << run.output;
+
+    const platform::ArgbImage panel = ReadPicture("out/Art/P.bmp");
+    const uint32_t fill = PixelAt(panel, 32, 32);
+    for (int x = 1; x < 63; ++x) {
+        EXPECT_EQ(PixelAt(panel, x, 32), fill) << "the rim is one pixel wide; column " << x;
+    }
+    EXPECT_NE(PixelAt(panel, 0, 32), fill);
+
+    const int plain = FirstInkColumn(ReadPicture("out/Art/A.bmp"));
+    const int spaced = FirstInkColumn(ReadPicture("out/Art/B.bmp"));
+    EXPECT_GE(spaced - plain, 10) << "'~' stands for a whole letter";
+
+    // Frame 0 (the sheet's first row) not held, frame 1 held: only the held one flies the flag.
+    const platform::ArgbImage places = ReadPicture("out/Art/H.bmp");
+    const uint32_t flag = 0x3A62C4;
+    int flagPixels[2] = {0, 0};
+    for (int y = 0; y < places.height; ++y) {
+        for (int x = 0; x < places.width; ++x) {
+            flagPixels[y / 64] += PixelAt(places, x, y) == flag ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(flagPixels[0], 0);
+    EXPECT_GT(flagPixels[1], 20);
 }
 
 TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) {

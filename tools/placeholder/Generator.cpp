@@ -53,6 +53,7 @@ bool WriteRow(const ManifestRow& row, const fs::path& target, bool labels, Ordin
               std::string& error) {
     switch (row.kind) {
         case RowKind::Box:
+        case RowKind::Panel:
         case RowKind::Button:
         case RowKind::Back:
         case RowKind::Words:

@@ -149,6 +149,23 @@ const std::map<std::string, ThingPainter>& Painters() {
              c.FillRect(g.X(10), g.Y(30), g.W(44), g.H(28), kNeutral);
              c.FillRect(g.X(28), g.Y(42), g.W(9), g.H(16), kOutline);
          }},
+        {"holding",
+         // A place on a sheet of holdings: the sheet's first row shows it not held, shut and
+         // faded; the rows below show it held, under the player's flag.
+         [](Canvas& c, const Grid& g, Rgb tint, int) {
+             const bool held = g.cell.top > 0;
+             c.FillPolygon({g.P(4, 34), g.P(32, 14), g.P(60, 34)},
+                           held ? tint : Darker(Darker(tint)));
+             c.FillRect(g.X(10), g.Y(34), g.W(44), g.H(26), held ? kNeutral : kNeutralDark);
+             c.FillRect(g.X(28), g.Y(44), g.W(9), g.H(16), kOutline);
+             if (held) {
+                 c.FillRect(g.X(31), g.Y(2), g.W(2), g.H(14), kWood);
+                 c.FillPolygon({g.P(33, 2), g.P(50, 6), g.P(33, 11)}, kOurs);
+             } else {
+                 c.DrawLine(g.P(26, 46), g.P(38, 58), std::max(1, g.W(2)), kWood);
+                 c.DrawLine(g.P(38, 46), g.P(26, 58), std::max(1, g.W(2)), kWood);
+             }
+         }},
         {"heart",
          [](Canvas& c, const Grid& g, Rgb, int) {
              c.FillEllipse(g.X(8), g.Y(10), g.W(26), g.H(26), kFoe);

@@ -70,11 +70,12 @@ std::string LowerCase(std::string text) {
 bool KindFromName(const std::string& name, RowKind& kind) {
     // "bmp" is the button's older name, kept so that rows written for it still read.
     static const std::map<std::string, RowKind> kinds = {
-        {"box", RowKind::Box},           {"button", RowKind::Button},   {"bmp", RowKind::Button},
-        {"back", RowKind::Back},         {"words", RowKind::Words},     {"icon", RowKind::Icon},
-        {"captions", RowKind::Captions}, {"figures", RowKind::Figures}, {"arrow", RowKind::Arrow},
-        {"ground", RowKind::Ground},     {"glyphs", RowKind::Glyphs},   {"wav", RowKind::Sound},
-        {"mid", RowKind::Music},         {"mp3", RowKind::Mp3},         {"txt", RowKind::Text}};
+        {"box", RowKind::Box},           {"panel", RowKind::Panel},     {"button", RowKind::Button},
+        {"bmp", RowKind::Button},        {"back", RowKind::Back},       {"words", RowKind::Words},
+        {"captions", RowKind::Captions}, {"icon", RowKind::Icon},       {"figures", RowKind::Figures},
+        {"arrow", RowKind::Arrow},       {"ground", RowKind::Ground},   {"glyphs", RowKind::Glyphs},
+        {"wav", RowKind::Sound},         {"mid", RowKind::Music},       {"mp3", RowKind::Mp3},
+        {"txt", RowKind::Text}};
     auto found = kinds.find(name);
     if (found == kinds.end()) {
         return false;
@@ -160,7 +161,8 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
     std::string kindName = NextField(line);
     if (!KindFromName(kindName, row.kind)) {
         return "unknown kind '" + kindName +
-               "' (box, button, back, words, captions, icon, figures, arrow, ground, glyphs, wav, "
+               "' (box, panel, button, back, words, captions, icon, figures, arrow, ground, glyphs, "
+               "wav, "
                "mid, mp3 "
                "or txt)";
     }
@@ -171,6 +173,7 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
     }
     switch (row.kind) {
         case RowKind::Box:
+        case RowKind::Panel:
         case RowKind::Button:
         case RowKind::Back:
         case RowKind::Words:

@@ -11,6 +11,7 @@ namespace placeholder {
 
 enum class RowKind {
     Box,       // plain panels the game writes over; frames plain, hovered, pressed, chosen
+    Panel,     // a plain panel the game stretches far, with a hairline rim
     Button,    // raised buttons with their caption; frames plain, hovered, pressed
     Back,      // a quiet background with nothing on it
     Words,     // one word per frame alone on the key colour, as the game sets them in sentences

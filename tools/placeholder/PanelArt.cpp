@@ -93,6 +93,11 @@ void DrawBoxFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed) 
     }
 }
 
+void DrawStretchedPanel(Canvas& canvas, const FrameCell& cell) {
+    canvas.FillRect(cell.left, cell.top, cell.width, cell.height, kPanelLight);
+    canvas.FillRect(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, kPanel);
+}
+
 void DrawButtonFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed,
                      const std::string& caption) {
     const Rgb key = canvas.At(cell.left, cell.top);

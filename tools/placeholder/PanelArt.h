@@ -37,6 +37,10 @@ void DrawCaption(Canvas& canvas, const FrameCell& cell, const std::string& capti
 // later outlined as chosen. No text.
 void DrawBoxFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed);
 
+// A plain panel the game stretches many times over: its rim is one pixel of a lighter panel
+// colour, so that stretched it stays a soft edge and leaves the panel's whole width to the text.
+void DrawStretchedPanel(Canvas& canvas, const FrameCell& cell);
+
 // A raised button with its caption: frame 0 plain, 1 lit (hovered), 2 sunk (pressed); frames 3
 // and later repeat them outlined.
 void DrawButtonFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed,

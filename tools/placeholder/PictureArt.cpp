@@ -1,5 +1,6 @@
 #include "PictureArt.h"
 
+#include <algorithm>
 #include <string>
 
 #include "FigureArt.h"
@@ -124,15 +125,22 @@ void DrawFrame(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, in
         case RowKind::Box:
             DrawBoxFrame(canvas, cell, frame, keyed);
             break;
+        case RowKind::Panel:
+            DrawStretchedPanel(canvas, cell);
+            break;
         case RowKind::Button:
             DrawButtonFrame(canvas, cell, frame, keyed, WordOf(row.label, frame));
             break;
         case RowKind::Back:
             DrawBackFrame(canvas, cell);
             break;
-        case RowKind::Words:
-            DrawLoneText(canvas, cell, WordOf(row.label, frame), 2);
+        case RowKind::Words: {
+            // '~' is a blank letter: a word the game sets right after a number keeps its distance.
+            std::string word = WordOf(row.label, frame);
+            std::replace(word.begin(), word.end(), '~', ' ');
+            DrawLoneText(canvas, cell, word, 2);
             break;
+        }
         case RowKind::Captions:
             DrawLoneCaption(canvas, cell, WordOf(row.label, frame));
             break;
