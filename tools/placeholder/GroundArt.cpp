@@ -25,6 +25,7 @@ constexpr GroundLook kLooks[] = {
     {"water", {60, 110, 190}, {120, 164, 222}},   {"waste", {124, 124, 118}, {100, 100, 96}},
     {"mountain", {118, 108, 98}, {70, 62, 58}},   {"place", {100, 146, 80}, {200, 186, 150}},
     {"plains", {150, 160, 86}, {124, 136, 66}},   {"snow", {214, 218, 226}, {176, 182, 198}},
+    {"yard", {70, 66, 72}, {86, 80, 90}},
 };
 
 constexpr Rgb kRoof = {170, 60, 50};
@@ -119,7 +120,7 @@ Canvas DrawGround(const ManifestRow& row) {
         const int left = (frame % framesPerRow) * row.frameWidth;
         const int top = (frame / framesPerRow) * row.frameHeight;
         DrawMarks(canvas, row.ground, look, left, top, row.frameWidth, row.frameHeight);
-        if (row.ground == "place") {
+        if (row.ground == "place" || row.ground == "yard") {
             DrawPlace(canvas, row, left, top);
         }
     }

@@ -131,7 +131,7 @@ std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
     }
     if (row.kind == RowKind::Ground && !IsGroundKind(row.ground)) {
         return "ground kind must be grass, meadow, road, forest, desert, earth, water, waste, "
-               "mountain, plains, snow or place";
+               "mountain, plains, snow, place or yard";
     }
     if (row.label.empty()) {
         return "a picture needs a label";
