@@ -40,6 +40,15 @@ const std::map<std::string, ThingPainter>& Painters() {
              c.FillEllipse(g.X(22), g.Y(22), g.W(12), g.H(10), kMetal);
              c.FillRect(g.X(28), g.Y(6), g.W(8), g.H(10), kGoldDark);
          }},
+        {"amulet",
+         [](Canvas& c, const Grid& g, Rgb tint, int) {
+             // A pendant narrow enough for the close amulet slots.
+             c.DrawLine(g.P(20, 4), g.P(32, 22), std::max(1, g.W(2)), kGoldDark);
+             c.DrawLine(g.P(44, 4), g.P(32, 22), std::max(1, g.W(2)), kGoldDark);
+             c.FillEllipse(g.X(19), g.Y(20), g.W(26), g.H(30), kOutline);
+             c.FillEllipse(g.X(21), g.Y(22), g.W(22), g.H(26), tint);
+             c.FillEllipse(g.X(25), g.Y(27), g.W(7), g.H(6), kMetal);
+         }},
         {"ring",
          [](Canvas& c, const Grid& g, Rgb tint, int) {
              // Small enough for the close ring slots around a doll.
