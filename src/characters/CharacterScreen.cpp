@@ -41,6 +41,7 @@ void CharacterScreen::Init(GraphicsDevice* device) {
     LoadPictures(units, kArmyFigurePictures);
     font.Create(device, "Arial", kScreenTextHeight, 0, 0, 0, 0);
     font.Begin();
+    CreateSlotLabelFont(slotLabels, device);
     Reset();
 }
 
@@ -52,6 +53,8 @@ void CharacterScreen::Free() {
     units.Free();
     font.End();
     font.Release();
+    slotLabels.End();
+    slotLabels.Release();
 }
 
 void CharacterScreen::Reset() {

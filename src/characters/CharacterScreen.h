@@ -48,6 +48,8 @@ inline constexpr ButtonRect kQuestionButtons[] = {
     {kQuestionYes, 330, 300, 32, 32},
     {kQuestionNo, 440, 300, 32, 32},
 };
+// The box the question and its two buttons stand on.
+inline constexpr ButtonRect kQuestionBox{0, 272, 236, 256, 112};
 
 enum CharacterPicture : int32_t {
     kExitSlot = 0,
@@ -84,11 +86,7 @@ inline constexpr int32_t kDollY = 150;
 inline constexpr ArmyPanelLayout kCharacterArmies{6, 184, 0, 69};
 inline constexpr ButtonRect kThrowAwayTarget{0, 548, 504, 128, 96};
 inline constexpr ButtonRect kDisbandTarget{0, 672, 504, 128, 96};
-// The description box: its lines centre on x, its first line's top at y.
-inline constexpr int32_t kDescriptionX = 672;
-inline constexpr int32_t kDescriptionY = 40;
-inline constexpr int32_t kDescriptionBoxX = 544;
-inline constexpr int32_t kDescriptionBoxY = 24;
+inline constexpr DescriptionPlace kCharacterDescription{544, 24, 256, 256, 672, 40};
 
 // What a Yes/No question asks about.
 enum class CharacterQuestion : uint8_t { None, ThrowAway, Disband };
@@ -159,6 +157,7 @@ class CharacterScreen {
     SpriteSet sprites;
     SpriteSet units;
     Font font;
+    Font slotLabels;
 
   private:
     DollLayerSets dollSets_;

@@ -14,11 +14,14 @@ namespace {
 
 // The control panel's pictures the character screens draw with.
 constexpr int32_t kPanelBackSlot = 12;
+constexpr int32_t kPanelCellSlot = 16;
 constexpr int32_t kPanelFrameSlot = 17;
 
 constexpr uint32_t kTitleColour = 0xFF82E682;
 constexpr int32_t kBackTile = 256;
 constexpr int32_t kLetterSpacing = 14;
+// Level and experience stand one row up from the heroes' Previous button below them.
+constexpr int32_t kSecondColumnX = 250;
 
 void DrawButtonLook(SpriteSet& sprites, int32_t slot, const ButtonBar& bar, uint8_t id) {
     const ButtonRect* rect = bar.Find(id);
@@ -52,8 +55,7 @@ void CharacterScreen::Draw(PaperDollArt& dollArt, SpriteSet& panelSprites) {
     const ItemScreenArt itemArt = ItemArt(panelSprites);
     DrawCellsAndItems(itemArt, ItemCatalogue::ItemCellPositions, items, iconX, iconY, drag.item);
     if (!descriptionHidden) {
-        DrawItemDescription(itemArt, description, shownItem, kDescriptionBoxX, kDescriptionBoxY,
-                            kDescriptionX, kDescriptionY);
+        DrawItemDescription(itemArt, description, shownItem, kCharacterDescription);
     }
     DrawArmyPanel({&units, &font}, army, kCharacterArmies, selectedArmy);
     DrawTarget(sprites, kThrowAwaySlot, kThrowAwayTarget);
@@ -79,19 +81,22 @@ void CharacterScreen::DrawCharacter(SpriteSet& panelSprites) {
     std::snprintf(text, sizeof text, "Defence %d", stats.defence);
     font.DrawText(text, 116, 104, 0, 0, kTextGrey, 0);
     std::snprintf(text, sizeof text, "Level %d", stats.level);
-    font.DrawText(text, 250, 80, 0, 0, kTextGrey, 0);
+    font.DrawText(text, kSecondColumnX, 56, 0, 0, kTextGrey, 0);
     std::snprintf(text, sizeof text, "Experience %d", stats.experience);
-    font.DrawText(text, 250, 104, 0, 0, kTextGrey, 0);
+    font.DrawText(text, kSecondColumnX, 80, 0, 0, kTextGrey, 0);
     font.DrawText("Armies", 40, 160, 0, 0, kTitleColour, 0);
     font.DrawText("Bag", 656, 290, 0, 0, kTitleColour, 0);
 }
 
 ItemScreenArt CharacterScreen::ItemArt(SpriteSet& panelSprites) {
-    return {&panelSprites, &sprites, kCharacterLettersSlot, itemIcons.get(), &itemIconSlots};
+    return {&panelSprites, &sprites,       kCharacterLettersSlot,
+            itemIcons.get(), &itemIconSlots, &slotLabels};
 }
 
 void CharacterScreen::DrawQuestion(SpriteSet& panelSprites) {
-    panelSprites.Draw(kPanelFrameSlot, 0, 272, 228, kUntinted, 2.0f, 1.0f);
+    panelSprites.Draw(kPanelCellSlot, 0, kQuestionBox.x, kQuestionBox.y, kUntinted,
+                      static_cast<float>(kQuestionBox.w) / kItemIconSize,
+                      static_cast<float>(kQuestionBox.h) / kItemIconSize);
     const char* asked =
         question == CharacterQuestion::ThrowAway ? "Throw this item away?" : "Disband this army?";
     font.DrawText(asked, 300, 256, 0, 0, kTitleColour, 0);

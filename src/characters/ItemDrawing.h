@@ -10,19 +10,27 @@
 
 namespace varn {
 
+class Font;
+class GraphicsDevice;
 class SpriteSet;
 
 // What the item screens draw items with: the control panel's set (the cell, the box and the
-// digits), a letter sheet whose frame is the glyph code, and the screen's icon set.
+// digits), a letter sheet whose frame is the glyph code, the screen's icon set, and the small
+// type that names an empty equipment slot.
 struct ItemScreenArt {
     SpriteSet* panel;
     SpriteSet* letters;
     int32_t letterSlot;
     SpriteSet* icons;
     const ItemIconSlotTable* iconSlots;
+    Font* slotLabels;
 };
 
-// Each cell of the table as an empty box, then every item of the character at its laid-out
+// The small type of the slot names, made ready for drawing.
+void CreateSlotLabelFont(Font& font, GraphicsDevice* device);
+
+// Each cell's frame (SlotFrames.h) as an empty box, an empty equipment slot named in it by what
+// it takes, then every item of the character at its laid-out
 // place; the item being dragged is left to the drag.
 void DrawCellsAndItems(const ItemScreenArt& art, const CellPositionTable& positions,
                        const CharacterItems& items,
@@ -32,9 +40,20 @@ void DrawCellsAndItems(const ItemScreenArt& art, const CellPositionTable& positi
 // The icon of an item with its top-left corner at (x, y).
 void DrawItemIcon(const ItemScreenArt& art, ItemId item, int32_t x, int32_t y);
 
-// The description box at (boxX, boxY) and, for a shown item, its two lines centred on x from y,
-// its icon, and the bonus line: the number, then the label of the stat it raises.
+// Where a screen shows its description: the box, and the point its lines centre on (x) from
+// the first line's top (y).
+struct DescriptionPlace {
+    int32_t boxX;
+    int32_t boxY;
+    int32_t boxWidth;
+    int32_t boxHeight;
+    int32_t x;
+    int32_t y;
+};
+
+// The description box and, for a shown item, its two lines, its icon, and the bonus line: the
+// number, then the label of the stat it raises.
 void DrawItemDescription(const ItemScreenArt& art, const ItemDescription& description,
-                         int32_t shownItem, int32_t boxX, int32_t boxY, int32_t x, int32_t y);
+                         int32_t shownItem, const DescriptionPlace& place);
 
 }  // namespace varn

@@ -1,5 +1,6 @@
 #include "characters/ItemHolder.h"
 
+#include "characters/SlotFrames.h"
 #include "engine/HitTest.h"
 #include "items/ItemArt.h"
 
@@ -50,6 +51,15 @@ void RequestReload(std::span<const ItemHolder> holders, ItemCellRef to) {
 }  // namespace
 
 ItemCellRef ItemCellAt(std::span<const ItemHolder> holders, int32_t x, int32_t y) {
+    // The frames the player sees decide first: icon squares of close slots overlap.
+    for (size_t h = 0; h < holders.size(); ++h) {
+        const CellFrameTable frames = CellFramesOf(*holders[h].positions);
+        for (int cell = 0; cell < kItemCellCount; ++cell) {
+            if (frames[static_cast<size_t>(cell)].Holds(x, y)) {
+                return {static_cast<int>(h), cell};
+            }
+        }
+    }
     for (size_t h = 0; h < holders.size(); ++h) {
         const CellPositionTable& positions = *holders[h].positions;
         for (int cell = 0; cell < kItemCellCount; ++cell) {

@@ -33,7 +33,7 @@ struct ItemCellRef {
     bool operator==(const ItemCellRef&) const = default;
 };
 
-// The cell whose 64 x 64 icon square holds the point, or none.
+// The cell whose frame holds the point, else the first whose 64 x 64 icon square does, or none.
 ItemCellRef ItemCellAt(std::span<const ItemHolder> holders, int32_t x, int32_t y);
 
 // Moves the item of cell from into cell to by the rules of the bag and the doll: an equipment

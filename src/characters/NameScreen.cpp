@@ -6,6 +6,13 @@
 
 namespace varn {
 
+namespace {
+
+// Either title is about 420 pixels wide: this centres it over the name.
+constexpr int32_t kTitleX = 190;
+
+}  // namespace
+
 void NameScreen::Init(GraphicsDevice* device) {
     art.Init(device, kNameEntryPictures);
     background.Load(device, kNameScreenTextures[0].file, kNameScreenTextures[0].colourKey,
@@ -26,7 +33,7 @@ void NameScreen::Draw(bool hero) {
     }
     art.Text(hero ? "Type the hero's new name and press Enter"
                   : "Type the army's new name and press Enter",
-             210, 200, kTitleColour);
+             kTitleX, 200, kTitleColour);
     letters.Draw(kNameCentreX, kNameTop, true);
     DrawButton(art.sprites, kNameConfirmSlot, buttons, kNameConfirm, kLargeButtonScales);
     DrawButton(art.sprites, kNameBackSlot, buttons, kNameBack, kLargeButtonScales);

@@ -71,19 +71,21 @@ void DollLayerSets::Free() {
 }
 
 void DrawPaperDoll(PaperDollArt& art, const PaperDollLayers& layers, EquipmentCells equipment,
-                   uint8_t bodyVariant, int32_t x, int32_t y) {
-    art.bodies.Draw(0, BodyVariantOf(bodyVariant), x, y, kUntinted, 1.0f, 1.0f);
+                   uint8_t bodyVariant, int32_t x, int32_t y, float scale) {
+    art.bodies.Draw(0, BodyVariantOf(bodyVariant), x, y, kUntinted, scale, scale);
     for (const DressingStep& step : kDressing) {
         const EquipSlotFacts& facts = FactsOf(step.slot);
         const bool worn = KindOf(equipment[static_cast<size_t>(step.slot)]) == facts.kind;
         SpriteSet* layer = layers[facts.layer];
         for (int p = 0; p < facts.pictureCount; ++p) {
             const Offset& at = step.at[static_cast<size_t>(p)];
+            const auto atX = x + static_cast<int32_t>(static_cast<float>(at.x) * scale);
+            const auto atY = y + static_cast<int32_t>(static_cast<float>(at.y) * scale);
             if (worn && layer != nullptr) {
-                layer->Draw(facts.pictures[static_cast<size_t>(p)].layerSlot, 0, x + at.x, y + at.y,
-                            kUntinted, 1.0f, 1.0f);
+                layer->Draw(facts.pictures[static_cast<size_t>(p)].layerSlot, 0, atX, atY,
+                            kUntinted, scale, scale);
             } else if (!worn && step.barePart != kNoBarePart) {
-                art.bareParts.Draw(step.barePart, p, x + at.x, y + at.y, kUntinted, 1.0f, 1.0f);
+                art.bareParts.Draw(step.barePart, p, atX, atY, kUntinted, scale, scale);
             }
         }
     }

@@ -70,8 +70,8 @@ class DollLayerSets {
 };
 
 // One whole doll with its top-left corner at (x, y): the body, then in dressing order each
-// worn item's layer, or the bare part where its slot is empty.
+// worn item's layer, or the bare part where its slot is empty; all of it at the scale.
 void DrawPaperDoll(PaperDollArt& art, const PaperDollLayers& layers, EquipmentCells equipment,
-                   uint8_t bodyVariant, int32_t x, int32_t y);
+                   uint8_t bodyVariant, int32_t x, int32_t y, float scale = 1.0f);
 
 }  // namespace varn

@@ -21,14 +21,6 @@ constexpr int32_t kNameY = 4;
 constexpr std::array<int32_t, 2> kStatsX = {12, 696};
 constexpr int32_t kStatsY = 40;
 constexpr int32_t kStatLine = 18;
-// The dolls stand behind the cells; their feet go under the bags.
-constexpr std::array<int32_t, 2> kDollX = {96, 448};
-constexpr int32_t kDollY = 0;
-// The description between the two bags.
-constexpr int32_t kDescriptionBoxX = 272;
-constexpr int32_t kDescriptionBoxY = 344;
-constexpr int32_t kDescriptionX = 400;
-constexpr int32_t kDescriptionY = 410;
 
 void CopySide(const CharacterItemRecord& record, CharacterItems& items,
               std::array<uint8_t, kItemTableSize>& owned) {
@@ -61,6 +53,7 @@ void ItemExchangeScreen::Init(GraphicsDevice* device) {
     InitPictureSet(sprites, device, kItemTradePictures);
     font.Create(device, "Arial", kTextHeight, 0, 0, 0, 0);
     font.Begin();
+    CreateSlotLabelFont(slotLabels, device);
     firstDollReload.RequestAll();
     secondDollReload.RequestAll();
 }
@@ -79,6 +72,8 @@ void ItemExchangeScreen::Free() {
     ReleaseTextures();
     font.End();
     font.Release();
+    slotLabels.End();
+    slotLabels.Release();
 }
 
 bool ItemExchangeScreen::CopyIn(const GameState& world, CharacterId first, CharacterId second) {
@@ -169,7 +164,8 @@ void ItemExchangeScreen::ShowStats(const GameState& world) {
 }
 
 void ItemExchangeScreen::Draw(PaperDollArt& dollArt, SpriteSet& panelSprites) {
-    const ItemScreenArt art{&panelSprites, &sprites, kLettersSlot, itemIcons.get(), &itemIconSlots};
+    const ItemScreenArt art{&panelSprites,   &sprites,       kLettersSlot,
+                            itemIcons.get(), &itemIconSlots, &slotLabels};
     const std::array<const CharacterItems*, 2> items = {&firstItems, &secondItems};
     const std::array<const PaperDollLayers*, 2> dolls = {&firstDoll, &secondDoll};
     const std::array<const CellPositionTable*, 2> cells = {&kFirstSideCells, &kSecondSideCells};
@@ -177,7 +173,7 @@ void ItemExchangeScreen::Draw(PaperDollArt& dollArt, SpriteSet& panelSprites) {
     for (size_t side = 0; side < cards.size(); ++side) {
         const CharacterCard& card = cards[side];
         DrawPaperDoll(dollArt, *dolls[side], EquipmentOf(*items[side]), card.bodyVariant,
-                      kDollX[side], kDollY);
+                      kExchangeDollX[side], kExchangeDollY, kExchangeDollScale);
         DrawGlyphRow(sprites, kLettersSlot, card.name,
                      kNameCentreX[side] - kNameLetterSpacing * nameLast[side] / 2 - 8, kNameY,
                      kNameLetterSpacing, 1.0f);
@@ -189,8 +185,7 @@ void ItemExchangeScreen::Draw(PaperDollArt& dollArt, SpriteSet& panelSprites) {
         font.DrawText(line, kStatsX[side], kStatsY + 2 * kStatLine, 0, 0, kTextGrey, 0);
         DrawCellsAndItems(art, *cells[side], *items[side], iconX, iconY, drag.item);
     }
-    DrawItemDescription(art, description, shownItem, kDescriptionBoxX, kDescriptionBoxY,
-                        kDescriptionX, kDescriptionY);
+    DrawItemDescription(art, description, shownItem, kExchangeDescription);
     DrawExchangeButton(sprites, 0, buttons, kItemTradeLeaveButton);
     if (drag.Dragging()) {
         DrawItemIcon(art, drag.item, drag.iconX, drag.iconY);

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "characters/ItemDragDrop.h"
+#include "characters/ItemDrawing.h"
 #include "characters/ItemHolder.h"
 #include "characters/PaperDollArt.h"
 #include "engine/ButtonBar.h"
@@ -58,6 +59,14 @@ inline constexpr CellPositionTable kSecondSideCells = {{
     {475, 220},                                      // shield
     {430, 220},                                      // sword
 }};
+
+// Two whole dolls do not fit between the names and the bags: they stand behind the cells at
+// three quarters of their size, clear of the bags and of the description.
+inline constexpr float kExchangeDollScale = 0.75f;
+inline constexpr std::array<int32_t, 2> kExchangeDollX = {80, 528};
+inline constexpr int32_t kExchangeDollY = 48;
+// The description between the two bags, below the lowest slots.
+inline constexpr DescriptionPlace kExchangeDescription{272, 416, 256, 184, 400, 424};
 
 inline constexpr uint8_t kItemTradeLeaveButton = 1;
 inline constexpr ButtonRect kItemTradeButtons[] = {{kItemTradeLeaveButton, 336, 4, 128, 32}};
@@ -131,6 +140,7 @@ class ItemExchangeScreen {
 
     SpriteSet sprites;
     Font font;
+    Font slotLabels;
 
   private:
     std::array<DollLayerSets, 2> dollSets_;

@@ -195,6 +195,17 @@ TEST_F(HouseVisitRoad, JoinedHousesSellAndHealCheaperFromTheFirstFrame) {
     EXPECT_EQ(World().VillageJoined(8), 0);
 }
 
+// Each raised army shows its men before and after an arrow.
+TEST_F(HouseVisitRoad, RaisedArmiesGoldenImage) {
+    World().playerStats.health = 0;
+    World().playerArmy.down[0] = 4;
+    World().playerArmy.down[1] = 2;
+    player.EnterHouse(HouseKind::Village, 1, kPlayerCharacter);
+    ASSERT_EQ(House().raisedMessage, 1);
+    player.Frames(2);
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "house-raised");
+}
+
 TEST_F(HouseVisitRoad, RaisedMenCostOneFameOncePerVisitAndAHeroKeepsItsNewHealth) {
     const HeroIndex hero = 1;
     World().heroStats[hero].health = 0;

@@ -183,4 +183,12 @@ TEST_F(OwnScreenRoad, GoldenImage) {
     ExpectMatchesGolden(HeadlessGame::backend().presented, "own_screen");
 }
 
+// The question stands on its own box over the doll, its answers on the box.
+TEST_F(OwnScreenRoad, QuestionGoldenImage) {
+    player.DragCellTo(3, kThrowAwayTarget);
+    ASSERT_EQ(app.youScreen->question, CharacterQuestion::ThrowAway);
+    player.Frame();
+    ExpectMatchesGolden(HeadlessGame::backend().presented, "own_screen_question");
+}
+
 }  // namespace varn

@@ -21,12 +21,12 @@ struct GroundLook {
 
 constexpr GroundLook kLooks[] = {
     {"grass", {92, 150, 68}, {70, 124, 52}},      {"meadow", {128, 172, 84}, {196, 190, 92}},
-    {"road", {92, 150, 68}, {196, 170, 118}},     {"forest", {58, 112, 60}, {34, 76, 40}},
+    {"road", {92, 150, 68}, {196, 170, 118}},
     {"desert", {214, 190, 128}, {190, 164, 104}}, {"earth", {146, 106, 70}, {118, 84, 54}},
     {"water", {60, 110, 190}, {120, 164, 222}},   {"waste", {124, 124, 118}, {100, 100, 96}},
     {"mountain", {118, 108, 98}, {70, 62, 58}},   {"plains", {150, 160, 86}, {124, 136, 66}},
     {"snow", {214, 218, 226}, {176, 182, 198}},   {"cliff", {72, 66, 64}, {112, 104, 98}},
-    {"woods", {92, 150, 68}, {44, 96, 46}},
+    {"woods", {92, 150, 68}, {44, 96, 46}},       {"yard", {70, 66, 72}, {86, 80, 90}},
 };
 
 constexpr Rgb kCrownLight = {70, 128, 58};
@@ -61,12 +61,6 @@ void DrawMarks(Canvas& canvas, const std::string& kind, const GroundLook& look, 
         const int band = std::max(4, w / 6);
         canvas.FillRect(left, top + (h - band) / 2, w, band, look.mark);
         canvas.FillRect(left + (w - band) / 2, top, band, h, look.mark);
-    } else if (kind == "forest") {
-        for (int y = 8; y < h; y += 20) {
-            for (int x = 6 + (y / 20 % 2) * 10; x < w; x += 20) {
-                canvas.FillRect(left + x - 5, top + y - 5, 10, 10, look.mark);
-            }
-        }
     } else if (kind == "mountain") {
         for (int x = 0; x + 40 <= w; x += 42) {
             FillTriangle(canvas, left + x, top + h - 16 - (x % 84 == 0 ? 30 : 0), 40, 34,

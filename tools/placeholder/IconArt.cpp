@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "DollArt.h"
 #include "Palette.h"
 #include "PixelFont.h"
 
@@ -38,6 +39,24 @@ const std::map<std::string, ThingPainter>& Painters() {
              c.FillEllipse(g.X(14), g.Y(16), g.W(36), g.H(36), tint);
              c.FillEllipse(g.X(22), g.Y(22), g.W(12), g.H(10), kMetal);
              c.FillRect(g.X(28), g.Y(6), g.W(8), g.H(10), kGoldDark);
+         }},
+        {"amulet",
+         [](Canvas& c, const Grid& g, Rgb tint, int) {
+             // A pendant narrow enough for the close amulet slots.
+             c.DrawLine(g.P(20, 4), g.P(32, 22), std::max(1, g.W(2)), kGoldDark);
+             c.DrawLine(g.P(44, 4), g.P(32, 22), std::max(1, g.W(2)), kGoldDark);
+             c.FillEllipse(g.X(19), g.Y(20), g.W(26), g.H(30), kOutline);
+             c.FillEllipse(g.X(21), g.Y(22), g.W(22), g.H(26), tint);
+             c.FillEllipse(g.X(25), g.Y(27), g.W(7), g.H(6), kMetal);
+         }},
+        {"ring",
+         [](Canvas& c, const Grid& g, Rgb tint, int) {
+             // Small enough for the close ring slots around a doll.
+             c.FillEllipse(g.X(21), g.Y(25), g.W(22), g.H(22), kOutline);
+             c.FillEllipse(g.X(23), g.Y(27), g.W(18), g.H(18), kGold);
+             c.FillEllipse(g.X(27), g.Y(31), g.W(10), g.H(10), kOutline);
+             c.FillEllipse(g.X(26), g.Y(17), g.W(12), g.H(12), kOutline);
+             c.FillEllipse(g.X(27), g.Y(18), g.W(10), g.H(10), tint);
          }},
         {"coins",
          [](Canvas& c, const Grid& g, Rgb, int frame) {
@@ -261,13 +280,6 @@ const std::map<std::string, ThingPainter>& Painters() {
              c.FillRect(g.X(16), g.Y(36), g.W(32), g.H(26), Darker(tint));
              c.FillEllipse(g.X(44), g.Y(20), g.W(14), g.H(22), tint);
          }},
-        {"skin",
-         [](Canvas& c, const Grid& g, Rgb, int frame) {
-             // A bare part of the body; a pair's frames lean left and right.
-             const int lean = frame % 2 == 0 ? 0 : 4;
-             c.FillEllipse(g.X(8 + lean), g.Y(4), g.W(44), g.H(56), Darker(kSkin));
-             c.FillEllipse(g.X(10 + lean), g.Y(6), g.W(40), g.H(52), kSkin);
-         }},
         {"wound",
          [](Canvas& c, const Grid& g, Rgb, int frame) {
              for (int i = 0; i <= frame; ++i) {
@@ -282,16 +294,20 @@ const std::map<std::string, ThingPainter>& Painters() {
 
 bool IsAnimatedShape(const std::string& shape) {
     static const std::set<std::string> animated = {"coins", "chest", "flag", "mark",  "bush",
-                                                   "ruin",  "fire",  "dot",  "wound", "skin"};
+                                                   "ruin",  "fire",  "dot",  "wound"};
     return animated.count(shape) != 0;
 }
 
 bool IsThingShape(const std::string& shape) {
-    return Painters().count(shape) != 0 || shape == "symbol";
+    return Painters().count(shape) != 0 || IsDollShape(shape) || shape == "symbol";
 }
 
 void DrawThing(Canvas& canvas, const FrameCell& cell, const std::string& shape, Rgb tint, int frame,
                const std::string& name) {
+    if (IsDollShape(shape)) {
+        DrawDollPiece(canvas, cell, shape, tint, frame);
+        return;
+    }
     const Grid grid{cell};
     const auto painter = Painters().find(shape);
     if (painter != Painters().end()) {

@@ -131,8 +131,8 @@ std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
         return "ground is drawn edge to edge: its key must be 0";
     }
     if (row.kind == RowKind::Ground && !IsGroundKind(row.ground)) {
-        return "ground kind must be grass, meadow, road, forest, desert, earth, water, waste, "
-               "mountain, plains, snow or cliff, <building>@<column>,<row>[/<ground>] or "
+        return "ground kind must be grass, meadow, road, desert, earth, water, waste, "
+               "mountain, plains, snow, cliff or yard, <building>@<column>,<row>[/<ground>] or "
                "<thing>/<ground>";
     }
     if (row.label.empty()) {
