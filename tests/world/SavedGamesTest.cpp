@@ -18,28 +18,39 @@ std::vector<uint8_t> ReadBytes(const std::filesystem::path& path) {
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
-// The saves the game wrote at a new game, mid-game, mid-battle, at the end of a day and near the
-// end of a game: each loads and is written again byte for byte, scroll position included.
-TEST(SavedGames, EveryRealSaveLoadsAndIsWrittenBackUnchanged) {
-    const std::filesystem::path folder = VARN_SOURCE_DIR "/fuzz/seeds/LoadAndPlay";
+// Every game the project keeps: the saves the game wrote at a new game, mid-game, mid-battle, at
+// the end of a day, near the end of a game and a step from each house, the prepared worlds of the
+// played games (a slot's file, its length first) and the worlds those games end in (the bare
+// image). Each keeps the world's rules, loads and is written again byte for byte, scroll position
+// included.
+TEST(SavedGames, EveryKeptSaveLoadsAndIsWrittenBackUnchanged) {
     int saves = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        SCOPED_TRACE(entry.path().filename().string());
-        const std::vector<uint8_t> file = ReadBytes(entry.path());
-        ASSERT_EQ(file.size(), kImageSlotSize + kSaveImageSize);
-        ASSERT_EQ(ReadImageSlot(file, 0), kSaveImageSize);
-        const std::span<const uint8_t> image(file.data() + kImageSlotSize, kSaveImageSize);
-        GameState world;
-        ASSERT_TRUE(ReadSaveImage(image, world));
-        std::vector<uint8_t> written(kSaveImageSize);
-        const std::span<uint8_t, kSaveImageSize> out(written.data(), kSaveImageSize);
-        WriteSaveImage(world, out);
-        WriteImageSlot(out, kSaveScrollXOffset, ReadImageSlot(image, kSaveScrollXOffset));
-        WriteImageSlot(out, kSaveScrollYOffset, ReadImageSlot(image, kSaveScrollYOffset));
-        EXPECT_TRUE(std::equal(written.begin(), written.end(), image.begin()));
-        ++saves;
+    for (const char* folder : {"fuzz/seeds/LoadAndPlay", "fuzz/seeds/MonkeyStarts",
+                               "tests/fixtures/saves", "tests/fixtures/replays"}) {
+        for (const auto& entry :
+             std::filesystem::directory_iterator(std::filesystem::path(VARN_SOURCE_DIR) / folder)) {
+            if (entry.path().extension() == ".input") {
+                continue;
+            }
+            SCOPED_TRACE(entry.path().string());
+            const std::vector<uint8_t> file = ReadBytes(entry.path());
+            const bool bare = entry.path().extension() == ".world";
+            const size_t start = bare ? 0 : kImageSlotSize;
+            ASSERT_EQ(file.size(), start + kSaveImageSize);
+            ASSERT_TRUE(bare || ReadImageSlot(file, 0) == kSaveImageSize);
+            const std::span<const uint8_t> image(file.data() + start, kSaveImageSize);
+            GameState world;
+            ASSERT_TRUE(ReadSaveImage(image, world));
+            std::vector<uint8_t> written(kSaveImageSize);
+            const std::span<uint8_t, kSaveImageSize> out(written.data(), kSaveImageSize);
+            WriteSaveImage(world, out);
+            WriteImageSlot(out, kSaveScrollXOffset, ReadImageSlot(image, kSaveScrollXOffset));
+            WriteImageSlot(out, kSaveScrollYOffset, ReadImageSlot(image, kSaveScrollYOffset));
+            EXPECT_TRUE(std::equal(written.begin(), written.end(), image.begin()));
+            ++saves;
+        }
     }
-    EXPECT_EQ(saves, 5);
+    EXPECT_EQ(saves, 17);
 }
 
 // The ceilings of the world's own rules are the ranges their saved fields are given.
