@@ -78,9 +78,9 @@ std::string FromTheRoot(const fs::path& path) {
 
 // Says which path kept the file at target from being written, and why; false, for the caller.
 bool Blocked(const fs::path& target, const fs::path& blocking, const std::string& why) {
-    ReportOnce(FromTheRoot(blocking), blocking == target ? "cannot be written: " + why
-                                                         : "keeps " + FromTheRoot(target) +
-                                                               " from being written: " + why);
+    ReportOnce(FromTheRoot(blocking),
+               blocking == target ? "cannot be written: " + why
+                                  : "keeps " + FromTheRoot(target) + " from being written: " + why);
     return false;
 }
 
@@ -166,8 +166,9 @@ bool WriteFileAtomically(const char* gamePath, const uint8_t* bytes, size_t size
     if (const fs::file_status standing = fs::symlink_status(temporary, error);
         fs::exists(standing) && !fs::is_regular_file(standing)) {
         return Blocked(target, temporary,
-                       fs::is_directory(standing) ? "a folder stands where its temporary file goes"
-                                                  : "something stands where its temporary file goes");
+                       fs::is_directory(standing)
+                           ? "a folder stands where its temporary file goes"
+                           : "something stands where its temporary file goes");
     }
     FILE* file = std::fopen(temporary.c_str(), "wb");
     if (file == nullptr) {

@@ -33,8 +33,9 @@ class FontRasterizer {
     // The face name must resolve to that face or to one fontconfig declares metric-compatible
     // with it ("Arial" finds Liberation Sans); any other fallback fails. A face that cannot be
     // opened or rasterised is reported on standard error, once a run, and the stand-ins
-    // fontconfig offers for it are tried in its order. height is the character height in pixels. Bold or italic comes from the face's own variant when there is one and
-    // is synthesised otherwise. Reopening closes the previous face first.
+    // fontconfig offers for it are tried in its order. height is the character height in pixels.
+    // Bold or italic comes from the face's own variant when there is one and is synthesised
+    // otherwise. Reopening closes the previous face first.
     bool Open(const char* face, int height, bool bold, bool italic);
     void Close();
     bool IsOpen() const { return face_ != nullptr; }

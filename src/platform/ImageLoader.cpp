@@ -69,8 +69,7 @@ void ToTexture(const ArgbImage& image, uint32_t colourKey, TextureImage& out) {
 }
 
 // Null when decoded, otherwise why not.
-const char* DecodeTexture(const uint8_t* data, size_t size, uint32_t colourKey,
-                          TextureImage& out) {
+const char* DecodeTexture(const uint8_t* data, size_t size, uint32_t colourKey, TextureImage& out) {
     ArgbImage image;
     if (const char* refusal = DecodeAny(data, size, image)) {
         return refusal;

@@ -70,7 +70,8 @@ void CheckItems(const CharacterItemRecord& record, CharacterId id, Holders& hold
         }
         const Holder where{nullptr, id, cell};
         if (held[item - 1] != 0) {
-            faults.Add([&] { return "item " + std::to_string(item) + " in two cells of " + who(); });
+            faults.Add(
+                [&] { return "item " + std::to_string(item) + " in two cells of " + who(); });
         } else {
             Hold(item, where, holders, faults);
         }

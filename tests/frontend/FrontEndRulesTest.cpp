@@ -8,8 +8,8 @@
 #include "frontend/GameEnd.h"
 #include "frontend/SaveFiles.h"
 #include "frontend/StoryScreen.h"
-#include "world/SaveImage.h"
 #include "support/TempDir.h"
+#include "world/SaveImage.h"
 
 namespace varn {
 

@@ -91,7 +91,8 @@ std::string FontFileOf(const char* family) {
 // Fontconfig lists only the fonts of one folder while it lives.
 class FontFolder {
   public:
-    explicit FontFolder(const std::filesystem::path& folder) : previous_(FcConfigReference(nullptr)) {
+    explicit FontFolder(const std::filesystem::path& folder)
+        : previous_(FcConfigReference(nullptr)) {
         const std::string xml = "<fontconfig><dir>" + folder.string() + "</dir><cachedir>" +
                                 (folder / "cache").string() + "</cachedir></fontconfig>";
         FcConfig* config = FcConfigCreate();

@@ -47,21 +47,22 @@ TEST(ImageLoader, APictureThatCannotBeDecodedIsReportedOnceWithWhy) {
     platform::TextureImage texture;
     testing::internal::CaptureStderr();
     for (int twice = 0; twice < 2; ++twice) {
-        for (const char* name : {"Art\\title.BMP", "Art\\Cut.bmp", "Art\\Cut.png",
-                                 "Art\\Notes.bmp", "Art\\Folder.bmp", "Art\\Missing.bmp"}) {
+        for (const char* name : {"Art\\title.BMP", "Art\\Cut.bmp", "Art\\Cut.png", "Art\\Notes.bmp",
+                                 "Art\\Folder.bmp", "Art\\Missing.bmp"}) {
             EXPECT_FALSE(platform::LoadTextureImage(name, 0, texture)) << name;
         }
         EXPECT_TRUE(platform::LoadTextureImage("Art\\Whole.bmp", 0, texture));
     }
     const std::string told = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(told, "varn: " + art + "/Title.bmp: the picture cannot be shown: the file is empty\n" +
+    EXPECT_EQ(told, "varn: " + art +
+                        "/Title.bmp: the picture cannot be shown: the file is empty\n" +
                         "varn: " + art + "/Cut.bmp: the picture cannot be shown: a BMP picture " +
-                        "damaged, cut short or over 8192 pixels a side\n" +
-                        "varn: " + art + "/Cut.png: the picture cannot be shown: a PNG picture " +
-                        "damaged, cut short or over 8192 pixels a side\n" +
-                        "varn: " + art + "/Notes.bmp: the picture cannot be shown: neither a " +
-                        "BMP, a PNG nor a JPEG picture\n" +
-                        "varn: " + art + "/Folder.bmp: the picture cannot be read\n");
+                        "damaged, cut short or over 8192 pixels a side\n" + "varn: " + art +
+                        "/Cut.png: the picture cannot be shown: a PNG picture " +
+                        "damaged, cut short or over 8192 pixels a side\n" + "varn: " + art +
+                        "/Notes.bmp: the picture cannot be shown: neither a " +
+                        "BMP, a PNG nor a JPEG picture\n" + "varn: " + art +
+                        "/Folder.bmp: the picture cannot be read\n");
 }
 
 }  // namespace varn

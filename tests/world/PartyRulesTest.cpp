@@ -31,7 +31,7 @@ struct SoundGame {
         const auto& cells = world.heroItems[0].items;
         const auto held =
             std::find_if(cells.begin(), cells.end(), [](ItemId i) { return i != kNoItem; });
-        item = *held;
+        item = held != cells.end() ? *held : kNoItem;
         cell = static_cast<int>(held - cells.begin());
     }
     GameState world;
@@ -45,6 +45,7 @@ struct SoundGame {
 TEST(PartyRules, EachBrokenRuleIsNamedAndItsSaveRefused) {
     const SoundGame sound;
     const ItemId item = sound.item;
+    ASSERT_NE(item, kNoItem);
     struct Fault {
         const char* name;
         std::function<void(GameState&)> spoil;
