@@ -1,8 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "world/GameState.h"
+#include "world/ImageSlots.h"
 #include "world/SaveImage.h"
 
 namespace varn {
@@ -51,6 +55,24 @@ void BM_SaveImageRoundTrip(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SaveImageRoundTrip)->Name("SaveImage/WriteAndRead");
+
+// The load alone, ranges and the world's rules, of a game the player saved mid-game: a file is
+// its length and the image.
+void BM_SaveImageLoad(benchmark::State& state) {
+    std::ifstream in(VARN_SOURCE_DIR "/fuzz/seeds/LoadAndPlay/map-mid-game.save", std::ios::binary);
+    const std::vector<uint8_t> file(std::istreambuf_iterator<char>(in), {});
+    if (file.size() != kImageSlotSize + kSaveImageSize) {
+        state.SkipWithError("the mid-game save is missing");
+        return;
+    }
+    const std::span<const uint8_t> image(file.data() + kImageSlotSize, kSaveImageSize);
+    GameState loaded;
+    for (auto _ : state) {
+        const bool accepted = ReadSaveImage(image, loaded);
+        benchmark::DoNotOptimize(accepted);
+    }
+}
+BENCHMARK(BM_SaveImageLoad)->Name("SaveImage/LoadMidGame");
 
 }  // namespace
 

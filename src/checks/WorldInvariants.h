@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "world/PartyRules.h"
+
 namespace varn {
 
 class GameApp;
@@ -13,13 +15,9 @@ class GameState;
 // function appends one line per fault it finds; an empty list is a sound game. Shared by the
 // tests and the fuzz targets, so nothing here stops the program.
 
-// The characters' items and armies: each item in at most one cell of one character or one
-// house's store, the owned flags and item cells the cells' own, army places unique per character,
-// no army with more men than a byte can raise.
-void AddPartyViolations(const GameState& world, std::vector<std::string>& violations);
-
-// The party's faults, every saved field within the range the load allows, and a save of the
-// record (with the map's scroll position) loading back to the same image, byte for byte.
+// The party's faults (world/PartyRules.h: the rules the load holds a save to), every saved field
+// within the range the load allows, and a save of the record (with the map's scroll position)
+// loading back to the same image, byte for byte.
 void AddRecordViolations(const GameState& world, int32_t scrollX, int32_t scrollY,
                          std::vector<std::string>& violations);
 

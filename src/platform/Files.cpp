@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "platform/Backend.h"
+#include "platform/ReportOnce.h"
 
 namespace varn {
 
@@ -69,6 +70,24 @@ bool FlushFolder(const fs::path& folder) {
     return close(descriptor) == 0 && flushed;
 }
 
+std::string FromTheRoot(const fs::path& path) {
+    std::error_code error;
+    const fs::path full = fs::absolute(path, error);
+    return error ? path.string() : full.lexically_normal().string();
+}
+
+// Says which path kept the file at target from being written, and why; false, for the caller.
+bool Blocked(const fs::path& target, const fs::path& blocking, const std::string& why) {
+    ReportOnce(FromTheRoot(blocking),
+               blocking == target ? "cannot be written: " + why
+                                  : "keeps " + FromTheRoot(target) + " from being written: " + why);
+    return false;
+}
+
+std::string ErrorText(int number) {
+    return std::error_code(number, std::generic_category()).message();
+}
+
 }  // namespace
 
 std::string ResolvePath(const char* gamePath) {
@@ -94,6 +113,10 @@ std::string ResolvePath(const char* gamePath) {
         resolved /= name;
     }
     return resolved.string();
+}
+
+std::string FullPath(const char* gamePath) {
+    return FromTheRoot(ResolvePath(gamePath));
 }
 
 FILE* OpenFile(const char* gamePath, const char* mode) {
@@ -127,7 +150,7 @@ bool WriteFileAtomically(const char* gamePath, const uint8_t* bytes, size_t size
     if (gamePath == nullptr || (bytes == nullptr && size != 0)) {
         return false;
     }
-    fs::path target = ResolvePath(gamePath);
+    const fs::path target = ResolvePath(gamePath);
     if (target.empty()) {
         return false;
     }
@@ -135,35 +158,50 @@ bool WriteFileAtomically(const char* gamePath, const uint8_t* bytes, size_t size
     if (target.has_parent_path()) {
         fs::create_directories(target.parent_path(), error);
         if (error) {
-            return false;
+            return Blocked(target, target.parent_path(), error.message());
         }
     }
     const fs::path temporary = TemporaryOf(target);
+    // A file there is a write of ours cut short, and is replaced; anything else is the player's.
+    if (const fs::file_status standing = fs::symlink_status(temporary, error);
+        fs::exists(standing) && !fs::is_regular_file(standing)) {
+        return Blocked(target, temporary,
+                       fs::is_directory(standing)
+                           ? "a folder stands where its temporary file goes"
+                           : "something stands where its temporary file goes");
+    }
     FILE* file = std::fopen(temporary.c_str(), "wb");
     if (file == nullptr) {
-        return false;
+        return Blocked(target, temporary, ErrorText(errno));
     }
     bool ok = size == 0 || std::fwrite(bytes, 1, size, file) == size;
     ok = std::fflush(file) == 0 && ok;
     ok = fsync(fileno(file)) == 0 && ok;
+    const int writeError = ok ? 0 : errno;
     ok = std::fclose(file) == 0 && ok;
     if (!ok) {
         fs::remove(temporary, error);
-        return false;
+        return Blocked(target, temporary, ErrorText(writeError != 0 ? writeError : errno));
     }
     fs::rename(temporary, target, error);
     if (error) {
+        const std::string why = error.message();
         fs::remove(temporary, error);
-        return false;
+        return Blocked(target, target, why);
     }
     return FlushFolder(target.parent_path());
 }
 
 void RemoveLeftoverTemporary(const char* gamePath) {
     const fs::path target = ResolvePath(gamePath);
-    if (!target.empty()) {
-        std::error_code error;
-        fs::remove(TemporaryOf(target), error);
+    if (target.empty()) {
+        return;
+    }
+    // Only a file is a write of ours cut short: a folder of that name is the player's.
+    const fs::path temporary = TemporaryOf(target);
+    std::error_code error;
+    if (fs::is_regular_file(fs::symlink_status(temporary, error))) {
+        fs::remove(temporary, error);
     }
 }
 

@@ -15,6 +15,9 @@ namespace platform {
 // be created under it.
 std::string ResolvePath(const char* gamePath);
 
+// The same from the root, for what the game tells the player.
+std::string FullPath(const char* gamePath);
+
 // fopen of a game path.
 FILE* OpenFile(const char* gamePath, const char* mode);
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/CoverageBlend.h"
+#include "platform/ReportOnce.h"
 #include "platform/TextStrip.h"
 
 namespace varn {
@@ -63,11 +64,13 @@ FontRasterizer::~FontRasterizer() {
     Close();
 }
 
-bool FontRasterizer::FindFace(const char* face, int height, bool bold, bool italic,
-                              FaceMatch& match) {
+namespace {
+
+// The request for a face, substituted as fontconfig's matching expects; null when out of memory.
+FcPattern* RequestFor(const char* face, int height, bool bold, bool italic) {
     FcPattern* request = FcPatternCreate();
     if (request == nullptr) {
-        return false;
+        return nullptr;
     }
     FcPatternAddString(request, FC_FAMILY, reinterpret_cast<const FcChar8*>(face));
     FcPatternAddDouble(request, FC_PIXEL_SIZE, height);
@@ -75,26 +78,43 @@ bool FontRasterizer::FindFace(const char* face, int height, bool bold, bool ital
     FcPatternAddInteger(request, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcConfigSubstitute(nullptr, request, FcMatchPattern);
     FcDefaultSubstitute(request);
+    return request;
+}
 
+std::string FreeTypeError(FT_Error error) {
+    return "FreeType error " + std::to_string(error);
+}
+
+}  // namespace
+
+bool FontRasterizer::Describe(FcPattern* font, FaceMatch& match) {
+    FcChar8* file = nullptr;
+    if (FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch) {
+        return false;
+    }
+    match.path = reinterpret_cast<const char*>(file);
+    FcPatternGetInteger(font, FC_INDEX, 0, &match.index);
+    FcBool embolden = FcFalse;
+    FcPatternGetBool(font, FC_EMBOLDEN, 0, &embolden);
+    match.embolden = embolden == FcTrue;
+    FcMatrix* shear = nullptr;
+    if (FcPatternGetMatrix(font, FC_MATRIX, 0, &shear) == FcResultMatch) {
+        match.slant = true;
+        match.shear = FT_Matrix{ToFixed(shear->xx), ToFixed(shear->xy), ToFixed(shear->yx),
+                                ToFixed(shear->yy)};
+    }
+    return true;
+}
+
+bool FontRasterizer::FindFace(const char* face, int height, bool bold, bool italic,
+                              FaceMatch& match) {
+    FcPattern* request = RequestFor(face, height, bold, italic);
+    if (request == nullptr) {
+        return false;
+    }
     FcResult result = FcResultNoMatch;
     FcPattern* font = FcFontMatch(nullptr, request, &result);
-    bool found = false;
-    FcChar8* file = nullptr;
-    if (font != nullptr && IsFamilyAskedFor(request, font) &&
-        FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch) {
-        found = true;
-        match.path = reinterpret_cast<const char*>(file);
-        FcPatternGetInteger(font, FC_INDEX, 0, &match.index);
-        FcBool embolden = FcFalse;
-        FcPatternGetBool(font, FC_EMBOLDEN, 0, &embolden);
-        match.embolden = embolden == FcTrue;
-        FcMatrix* shear = nullptr;
-        if (FcPatternGetMatrix(font, FC_MATRIX, 0, &shear) == FcResultMatch) {
-            match.slant = true;
-            match.shear = FT_Matrix{ToFixed(shear->xx), ToFixed(shear->xy), ToFixed(shear->yx),
-                                    ToFixed(shear->yy)};
-        }
-    }
+    const bool found = font != nullptr && IsFamilyAskedFor(request, font) && Describe(font, match);
     if (font != nullptr) {
         FcPatternDestroy(font);
     }
@@ -102,16 +122,53 @@ bool FontRasterizer::FindFace(const char* face, int height, bool bold, bool ital
     return found;
 }
 
+std::vector<FontRasterizer::FaceMatch> FontRasterizer::StandIns(const char* face, int height,
+                                                                bool bold, bool italic) {
+    std::vector<FaceMatch> standIns;
+    FcPattern* request = RequestFor(face, height, bold, italic);
+    if (request == nullptr) {
+        return standIns;
+    }
+    FcResult result = FcResultNoMatch;
+    FcFontSet* sorted = FcFontSort(nullptr, request, FcFalse, nullptr, &result);
+    for (int i = 0; sorted != nullptr && i < sorted->nfont; ++i) {
+        if (FcPattern* font = FcFontRenderPrepare(nullptr, request, sorted->fonts[i])) {
+            FaceMatch match;
+            if (Describe(font, match)) {
+                standIns.push_back(match);
+            }
+            FcPatternDestroy(font);
+        }
+    }
+    if (sorted != nullptr) {
+        FcFontSetDestroy(sorted);
+    }
+    FcPatternDestroy(request);
+    return standIns;
+}
+
 bool FontRasterizer::LoadFace(const FaceMatch& match, int height) {
     if (FT_Init_FreeType(&library_) != 0) {
         library_ = nullptr;
         return false;
     }
-    if (FT_New_Face(library_, match.path.c_str(), match.index, &face_) != 0) {
+    if (const FT_Error error = FT_New_Face(library_, match.path.c_str(), match.index, &face_)) {
         face_ = nullptr;
+        ReportOnce(match.path, "the font cannot be opened: " + FreeTypeError(error));
         return false;
     }
-    if (FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(height)) != 0) {
+    // A file cut short still opens, and its glyphs load without their outlines: every text
+    // would stay blank. A letter with ink must draw some.
+    FT_Error error = FT_Set_Pixel_Sizes(face_, 0, static_cast<FT_UInt>(height));
+    if (error == 0) {
+        error = FT_Load_Char(face_, 'A', FT_LOAD_DEFAULT);
+    }
+    if (error == 0) {
+        error = FT_Render_Glyph(face_->glyph, FT_RENDER_MODE_NORMAL);
+    }
+    if (error != 0 || face_->glyph->bitmap.width == 0 || face_->glyph->bitmap.rows == 0) {
+        ReportOnce(match.path, "the font cannot be rasterised: " +
+                                   (error != 0 ? FreeTypeError(error) : "its letter A is blank"));
         return false;
     }
     if (match.slant) {
@@ -132,13 +189,23 @@ bool FontRasterizer::Open(const char* face, int height, bool bold, bool italic) 
         return false;
     }
     Trace("font.Create(" + std::string(face) + ", " + std::to_string(height) + ")");
-    FaceMatch match;
-    if (height < 1 || height > kMaxHeight || !FindFace(face, height, bold, italic, match) ||
-        !LoadFace(match, height)) {
-        Close();
+    FaceMatch best;
+    if (height < 1 || height > kMaxHeight || !FindFace(face, height, bold, italic, best)) {
         return false;
     }
-    return true;
+    if (LoadFace(best, height)) {
+        return true;
+    }
+    // The face asked for is damaged: the stand-ins fontconfig offers for it, in its order.
+    for (const FaceMatch& standIn : StandIns(face, height, bold, italic)) {
+        Close();
+        if ((standIn.path != best.path || standIn.index != best.index) &&
+            LoadFace(standIn, height)) {
+            return true;
+        }
+    }
+    Close();
+    return false;
 }
 
 void FontRasterizer::Close() {

@@ -14,6 +14,7 @@
 
 struct FT_LibraryRec_;
 struct FT_FaceRec_;
+struct _FcPattern;
 
 namespace varn {
 
@@ -30,9 +31,11 @@ class FontRasterizer {
     FontRasterizer& operator=(const FontRasterizer&) = delete;
 
     // The face name must resolve to that face or to one fontconfig declares metric-compatible
-    // with it ("Arial" finds Liberation Sans); any other fallback fails. height is the character
-    // height in pixels. Bold or italic comes from the face's own variant when there is one and
-    // is synthesised otherwise. Reopening closes the previous face first.
+    // with it ("Arial" finds Liberation Sans); any other fallback fails. A face that cannot be
+    // opened or rasterised is reported on standard error, once a run, and the stand-ins
+    // fontconfig offers for it are tried in its order. height is the character height in pixels.
+    // Bold or italic comes from the face's own variant when there is one and is synthesised
+    // otherwise. Reopening closes the previous face first.
     bool Open(const char* face, int height, bool bold, bool italic);
     void Close();
     bool IsOpen() const { return face_ != nullptr; }
@@ -57,7 +60,10 @@ class FontRasterizer {
 
     struct FaceMatch;
 
+    static bool Describe(_FcPattern* font, FaceMatch& match);
     static bool FindFace(const char* face, int height, bool bold, bool italic, FaceMatch& match);
+    static std::vector<FaceMatch> StandIns(const char* face, int height, bool bold, bool italic);
+    // Opens the face and renders a glyph of it: false, reported, for a damaged file.
     bool LoadFace(const FaceMatch& match, int height);
     const Glyph& GlyphOf(uint8_t character);
     TextStrip& StripOf(std::string_view text);

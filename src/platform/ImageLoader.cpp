@@ -2,7 +2,9 @@
 
 #include <atomic>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "platform/ArgbImage.h"
@@ -11,6 +13,7 @@
 #include "platform/Files.h"
 #include "platform/JpegDecoder.h"
 #include "platform/PngDecoder.h"
+#include "platform/ReportOnce.h"
 
 namespace varn {
 
@@ -18,17 +21,27 @@ namespace platform {
 
 namespace {
 
-bool DecodeAny(const uint8_t* data, size_t size, ArgbImage& image) {
+// The decoders refuse malformed and truncated data and sides over kMaxImageSide.
+static_assert(kMaxImageSide == 8192);
+constexpr const char* kDamagedBmp = "a BMP picture damaged, cut short or over 8192 pixels a side";
+constexpr const char* kDamagedPng = "a PNG picture damaged, cut short or over 8192 pixels a side";
+constexpr const char* kDamagedJpeg = "a JPEG picture damaged, cut short or over 8192 pixels a side";
+
+// Null when the bytes decode, otherwise why they do not.
+const char* DecodeAny(const uint8_t* data, size_t size, ArgbImage& image) {
+    if (size == 0) {
+        return "the file is empty";
+    }
     if (size >= 2 && data[0] == 'B' && data[1] == 'M') {
-        return DecodeBmp(data, size, image);
+        return DecodeBmp(data, size, image) ? nullptr : kDamagedBmp;
     }
     if (size >= 8 && data[0] == 0x89 && data[1] == 'P' && data[2] == 'N' && data[3] == 'G') {
-        return DecodePng(data, size, image);
+        return DecodePng(data, size, image) ? nullptr : kDamagedPng;
     }
     if (size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF) {
-        return DecodeJpeg(data, size, image);
+        return DecodeJpeg(data, size, image) ? nullptr : kDamagedJpeg;
     }
-    return false;
+    return "neither a BMP, a PNG nor a JPEG picture";
 }
 
 // The colour as a texture holds it: five bits per channel.
@@ -55,17 +68,22 @@ void ToTexture(const ArgbImage& image, uint32_t colourKey, TextureImage& out) {
     }
 }
 
-}  // namespace
-
-bool DecodeTextureImage(const uint8_t* data, size_t size, uint32_t colourKey, TextureImage& out) {
+// Null when decoded, otherwise why not.
+const char* DecodeTexture(const uint8_t* data, size_t size, uint32_t colourKey, TextureImage& out) {
     ArgbImage image;
-    if (data == nullptr || !DecodeAny(data, size, image)) {
-        return false;
+    if (const char* refusal = DecodeAny(data, size, image)) {
+        return refusal;
     }
     ToTexture(image, colourKey, out);
     static std::atomic<uint64_t> decodings{0};
     out.serial = ++decodings;
-    return true;
+    return nullptr;
+}
+
+}  // namespace
+
+bool DecodeTextureImage(const uint8_t* data, size_t size, uint32_t colourKey, TextureImage& out) {
+    return data != nullptr && DecodeTexture(data, size, colourKey, out) == nullptr;
 }
 
 void TraceTextureLoad(const char* gamePath, uint32_t colourKey) {
@@ -76,11 +94,23 @@ void TraceTextureLoad(const char* gamePath, uint32_t colourKey) {
 
 bool LoadTextureImage(const char* gamePath, uint32_t colourKey, TextureImage& out) {
     TraceTextureLoad(gamePath, colourKey);
-    std::vector<uint8_t> bytes;
-    if (gamePath == nullptr || !ReadWholeFile(gamePath, bytes)) {
+    if (gamePath == nullptr) {
         return false;
     }
-    return DecodeTextureImage(bytes.data(), bytes.size(), colourKey, out);
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(gamePath, bytes)) {
+        // A missing picture is told by the missing folder's report; one that is there must show.
+        std::error_code error;
+        if (std::filesystem::exists(ResolvePath(gamePath), error)) {
+            ReportOnce(FullPath(gamePath), "the picture cannot be read");
+        }
+        return false;
+    }
+    if (const char* refusal = DecodeTexture(bytes.data(), bytes.size(), colourKey, out)) {
+        ReportOnce(FullPath(gamePath), std::string("the picture cannot be shown: ") + refusal);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace platform

@@ -29,15 +29,15 @@ ArmyRecord* ArmyOf(GameState& world, CharacterId character) {
     return RecordOf(character, world.playerArmy, world.heroArmies);
 }
 
-const CharacterStats* StatsOf(const GameState& world, CharacterId character) {
+const CharacterStats* StatsOf(const GameStateData& world, CharacterId character) {
     return RecordOf(character, world.playerStats, world.heroStats);
 }
 
-const CharacterItemRecord* ItemsOf(const GameState& world, CharacterId character) {
+const CharacterItemRecord* ItemsOf(const GameStateData& world, CharacterId character) {
     return RecordOf(character, world.playerItems, world.heroItems);
 }
 
-const ArmyRecord* ArmyOf(const GameState& world, CharacterId character) {
+const ArmyRecord* ArmyOf(const GameStateData& world, CharacterId character) {
     return RecordOf(character, world.playerArmy, world.heroArmies);
 }
 

@@ -4,6 +4,7 @@
 
 #include "world/ImageSlots.h"
 #include "world/MapCells.h"
+#include "world/PartyRules.h"
 #include "world/SaveImageLayout.h"
 
 namespace varn {
@@ -107,7 +108,8 @@ bool ReadSaveImage(std::span<const uint8_t> image, GameState& state) {
     const auto scrollX = static_cast<int32_t>(ReadImageSlot(image, kSaveScrollXOffset));
     const auto scrollY = static_cast<int32_t>(ReadImageSlot(image, kSaveScrollYOffset));
     if (!reader.Valid() || !mapReader.Valid() || !SlotFits(scrollX, SlotCheck::ScrollX) ||
-        !SlotFits(scrollY, SlotCheck::ScrollY) || !FieldsAgree(loaded)) {
+        !SlotFits(scrollY, SlotCheck::ScrollY) || !FieldsAgree(loaded) ||
+        !PartyKeepsTheRules(loaded)) {
         return false;
     }
     static_cast<GameStateData&>(state) = loaded;

@@ -26,8 +26,9 @@ void WriteSaveImage(const GameState& state, std::span<uint8_t, kSaveImageSize> i
 void WriteSaveImage(const GameState& state, int32_t scrollX, int32_t scrollY,
                     std::span<uint8_t, kSaveImageSize> image);
 
-// Takes a saved game into the record. An image of the wrong length or with any value out of its
-// field's range is refused whole: false, and the record is left as it was. Fields the image does
+// Takes a saved game into the record. An image of the wrong length, with any value out of its
+// field's range or with a world that breaks the party's rules (world/PartyRules.h) is refused
+// whole: false, and the record is left as it was. Fields the image does
 // not hold keep their values.
 bool ReadSaveImage(std::span<const uint8_t> image, GameState& state);
 

@@ -10,6 +10,7 @@
 #include "frontend/SaveFiles.h"
 #include "frontend/StoryScreen.h"
 #include "support/TempDir.h"
+#include "world/SaveImage.h"
 
 namespace varn {
 
@@ -42,18 +43,39 @@ TEST(StoryScreen, EveryModeHasAPageAndUnknownModesShowTheOpening) {
     }
 }
 
+namespace {
+
+// A slot's file as the game writes it: the image's length, then the image.
+void WriteSlot(const GameState& world, int slot) {
+    DataBlob blob;
+    ASSERT_NE(blob.Alloc(kSaveImageSize), nullptr);
+    WriteSaveImage(world, std::span<uint8_t, kSaveImageSize>(blob.data, kSaveImageSize));
+    ASSERT_EQ(blob.SaveToFile(SaveSlotPath(slot).c_str()), 1u);
+}
+
+}  // namespace
+
 TEST(SaveFiles, SlotsAreProbedByTheirFiles) {
     TempWorkingDir dir;
     std::filesystem::create_directory("Saves");
     std::ofstream("Saves/2.save", std::ios::binary).write("\0\0\0\0", 4);
     std::ofstream("Saves/5.save", std::ios::binary).write("\x09\0\0\0abc", 7);  // cut short
+    GameState world;
+    RunNewGameSetUp(world);
+    WriteSlot(world, 4);
+    // Whole and in range, but an army shares its place with another: no world the game reaches.
+    world.playerArmy.present[0] = world.playerArmy.present[1] = 1;
+    world.playerArmy.position[1] = world.playerArmy.position[0];
+    WriteSlot(world, 1);
     DataBlob probe;
     std::array<uint8_t, kSaveSlotCount> empty{};
     const SlotSummaries slots = ProbeSaveSlots(probe, empty);
-    // Neither file holds a game the load would take.
-    EXPECT_EQ(empty, (std::array<uint8_t, kSaveSlotCount>{1, 1, 1, 1, 1}));
+    // Only slot 4 holds a game the load would take.
+    EXPECT_EQ(empty, (std::array<uint8_t, kSaveSlotCount>{1, 1, 1, 0, 1}));
+    EXPECT_EQ(slots[0].verdict, SlotVerdict::Damaged);
     EXPECT_EQ(slots[1].verdict, SlotVerdict::Damaged);
     EXPECT_EQ(slots[2].verdict, SlotVerdict::Empty);
+    EXPECT_EQ(slots[3].verdict, SlotVerdict::Saved);
     EXPECT_EQ(slots[4].verdict, SlotVerdict::Damaged);
     EXPECT_EQ(probe.data, nullptr);
     EXPECT_EQ(FirstFreeSlot(empty), 1);

@@ -96,4 +96,28 @@ TEST(Files, AnUnwritableTargetIsReportedAsAFailure) {
     EXPECT_FALSE(platform::WriteFileAtomically(nullptr, nullptr, 0));
 }
 
+// Its own leftover file in the way of a save is replaced; a folder of that name is the player's:
+// left where it is, the save refused and the path that blocks it named, once.
+TEST(Files, WhatStandsWhereTheTemporaryFileGoesIsReplacedWhenItIsALeftoverOrNamed) {
+    TempWorkingDir dir;
+    const std::string data = "the save";
+    const auto* bytes = reinterpret_cast<const uint8_t*>(data.data());
+    WriteText(dir.path() / "Saves" / "1.save.tmp", "half a save");
+    ASSERT_TRUE(platform::WriteFileAtomically("Saves\\1.save", bytes, data.size()));
+    EXPECT_EQ(ReadText("Saves\\1.save"), data);
+    EXPECT_FALSE(fs::exists("Saves/1.save.tmp"));
+
+    fs::create_directories("Saves/4.save.tmp/inside");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(platform::WriteFileAtomically("Saves\\4.save", bytes, data.size()));
+    EXPECT_FALSE(platform::WriteFileAtomically("Saves\\4.save", bytes, data.size()));
+    platform::RemoveLeftoverTemporary("Saves\\4.save");
+    const std::string saves = (dir.path() / "Saves").string();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "varn: " + saves + "/4.save.tmp: keeps " + saves +
+                  "/4.save from being written: a folder stands where its temporary file goes\n");
+    EXPECT_TRUE(fs::is_directory("Saves/4.save.tmp/inside"));
+    EXPECT_FALSE(fs::exists("Saves/4.save"));
+}
+
 }  // namespace varn

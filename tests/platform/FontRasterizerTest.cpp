@@ -2,7 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <fontconfig/fontconfig.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "support/TempDir.h"
 
 namespace varn {
 
@@ -58,6 +67,74 @@ TEST(FontRasterizer, DrawsAntiAliasedFromTheCornerInsideItsRectangleAndTheBuffer
     EXPECT_FALSE(font.Open("No Such Face Anywhere", 16, false, false));
     EXPECT_EQ(0, Draw(font, "Nothing", Rect{0, 0, 120, 80}, kRed).changed);
     EXPECT_FALSE(font.Open(nullptr, 16, false, false) || font.Open("Arial", 0, false, false));
+}
+
+// The file fontconfig gives for a family.
+std::string FontFileOf(const char* family) {
+    FcPattern* request = FcNameParse(reinterpret_cast<const FcChar8*>(family));
+    FcConfigSubstitute(nullptr, request, FcMatchPattern);
+    FcDefaultSubstitute(request);
+    FcResult result = FcResultNoMatch;
+    FcPattern* font = FcFontMatch(nullptr, request, &result);
+    FcChar8* file = nullptr;
+    std::string path;
+    if (font != nullptr && FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch) {
+        path = reinterpret_cast<const char*>(file);
+    }
+    if (font != nullptr) {
+        FcPatternDestroy(font);
+    }
+    FcPatternDestroy(request);
+    return path;
+}
+
+// Fontconfig lists only the fonts of one folder while it lives.
+class FontFolder {
+  public:
+    explicit FontFolder(const std::filesystem::path& folder)
+        : previous_(FcConfigReference(nullptr)) {
+        const std::string xml = "<fontconfig><dir>" + folder.string() + "</dir><cachedir>" +
+                                (folder / "cache").string() + "</cachedir></fontconfig>";
+        FcConfig* config = FcConfigCreate();
+        FcConfigParseAndLoadFromMemory(config, reinterpret_cast<const FcChar8*>(xml.c_str()),
+                                       FcTrue);
+        FcConfigBuildFonts(config);
+        FcConfigSetCurrent(config);
+        FcConfigDestroy(config);
+    }
+    ~FontFolder() {
+        FcConfigSetCurrent(previous_);
+        FcConfigDestroy(previous_);
+    }
+    FontFolder(const FontFolder&) = delete;
+    FontFolder& operator=(const FontFolder&) = delete;
+
+  private:
+    FcConfig* previous_;
+};
+
+// A font cut short that fontconfig still lists: named once, and the stand-in it offers draws.
+TEST(FontRasterizer, ADamagedFontIsReportedOnceAndTheStandInIsTaken) {
+    TempWorkingDir dir;
+    const std::string whole = FontFileOf("Liberation Sans");
+    const std::string standIn = FontFileOf("DejaVu Sans");
+    ASSERT_FALSE(whole.empty() || standIn.empty());
+    std::ifstream in(whole, std::ios::binary);
+    std::vector<char> bytes(std::istreambuf_iterator<char>(in), {});
+    bytes.resize(50'000);
+    const std::filesystem::path damaged = dir.path() / "Damaged.ttf";
+    std::ofstream(damaged, std::ios::binary).write(bytes.data(), std::ssize(bytes));
+    std::filesystem::copy_file(standIn, dir.path() / "StandIn.ttf");
+    const FontFolder folder(dir.path());
+
+    testing::internal::CaptureStderr();
+    platform::FontRasterizer font;
+    ASSERT_TRUE(font.Open("Damaged", 16, false, false));
+    EXPECT_GT(Draw(font, "Text", Rect{0, 0, 120, 80}, kRed).changed, 20);
+    ASSERT_TRUE(font.Open("Damaged", 16, false, false));
+    const std::string told = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(told.rfind("varn: " + damaged.string() + ": the font cannot be ", 0), 0u) << told;
+    EXPECT_EQ(std::ranges::count(told, '\n'), 1) << told;
 }
 
 }  // namespace

@@ -37,6 +37,30 @@ std::vector<uint8_t> SavedFile(const char* name) {
     return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
 }
 
+// The party's rules tie the items' cells, owned flags and item cells, the stores and the army
+// places to each other: the items stay the seed's, each army stands in the place of its slot.
+void KeepThePartysRules(GameStateData& world, const GameStateData& seed) {
+    world.playerItems = seed.playerItems;
+    world.heroItems = seed.heroItems;
+    constexpr std::array<uint8_t, kArmySlotCount> kOwnPlaces = {0, 1, 2, 3, 4, 5};
+    world.playerArmy.position = kOwnPlaces;
+    for (ArmyRecord& armies : world.heroArmies) {
+        armies.position = kOwnPlaces;
+    }
+    world.heldFlagPalace = seed.heldFlagPalace;
+    world.heldItemPalace = seed.heldItemPalace;
+    world.heldFlagTemple = seed.heldFlagTemple;
+    world.heldItemTemple = seed.heldItemTemple;
+    world.heldFlagCastle = seed.heldFlagCastle;
+    world.heldItemCastle = seed.heldItemCastle;
+    world.heldFlagTower = seed.heldFlagTower;
+    world.heldItemTower = seed.heldItemTower;
+    world.heldFlagVillage = seed.heldFlagVillage;
+    world.heldItemVillage = seed.heldItemVillage;
+    world.heldFlagTown = seed.heldFlagTown;
+    world.heldItemTown = seed.heldItemTown;
+}
+
 // The file of a save of the world, as the game writes it into a slot.
 void WriteSlot(const GameState& world, uint8_t slot) {
     DataBlob blob;
@@ -48,8 +72,9 @@ void WriteSlot(const GameState& world, uint8_t slot) {
 
 }  // namespace
 
-// A real save with every field the load checks at the low or at the high end of its range loads
-// and plays clean: on the map to the day's end and a walk, or in the battle through a turn.
+// A real save with every field the load checks at the low or at the high end of its range, the
+// party's rules kept, loads and plays clean: on the map to the day's end and a walk, or in the
+// battle through a turn.
 TEST(SavedRangeEnds, ASaveWithEveryFieldAtAnEndOfItsRangeLoadsAndPlaysClean) {
     const std::vector<uint8_t> file = SavedFile("map-mid-game.save");
     ASSERT_EQ(file.size(), kImageSlotSize + kSaveImageSize);
@@ -66,6 +91,7 @@ TEST(SavedRangeEnds, ASaveWithEveryFieldAtAnEndOfItsRangeLoadsAndPlaysClean) {
             RangeEnd end{high};
             save_layout::VisitSavedFields(end, static_cast<GameStateData&>(world));
             save_layout::VisitMapStateFields(end, static_cast<GameStateData&>(world));
+            KeepThePartysRules(world, seed);
             // Units on the field stand on its cells; the game is not over; the battle is resumed
             // or not.
             world.snapEnemyPresent.fill(0);
