@@ -1,6 +1,7 @@
 #include "battle/BattleScreen.h"
 #include "battle/CellAtPoint.h"
 #include "battle/Facing.h"
+#include "battle/PlayerOrders.h"
 #include "battle/WoundModel.h"
 
 namespace varn {
@@ -142,6 +143,12 @@ void BattleScreen::PlayerStrikeEnd() {
     }
     strikeOrdered = kStrikeNone;
     ReportStrikeOnEnemy(*this, WoundEnemy(*this, targetEnemy));
+    // The attack's mark goes with the enemy it marked, so no sword is left on an empty cell.
+    if (!enemyPresent[targetEnemy]) {
+        pathTargetFound = 0;
+        attackPlanned = 0;
+        UpdatePathMarks(*this);
+    }
 }
 
 void BattleScreen::AllyStrike() {

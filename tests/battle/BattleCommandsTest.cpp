@@ -196,6 +196,27 @@ TEST(PlayerCommands, StrikeOrdersDoNotOutliveTheTurn) {
     }
 }
 
+// An adjacent enemy struck where it stands: the sword stays over it while it lives and goes with
+// it when it falls.
+TEST(PlayerCommands, TheAttackMarkGoesWithTheFallenEnemy) {
+    for (const uint8_t men : {2, 60}) {
+        BattleField field;
+        field.Commander(kStart, 50, 40).Enemy(4, CellAt(6, 4), men);
+        BattleScreen& s = field.Build();
+        Click(s, kStart);
+        Click(s, CellAt(6, 4));
+        ASSERT_EQ(std::tuple(s.strikeImmediate, s.pathTargetFound, s.targetIsAttack),
+                  std::tuple(1, 1, 1));
+        s.GiveGoOrder();
+        s.RunPlayerTurn(20);
+        const bool fell = men == 2;
+        ASSERT_EQ(s.enemyPresent[4], fell ? 0 : 1);
+        EXPECT_EQ(std::tuple(s.pathTargetFound, s.pathShown, s.targetIsAttack),
+                  fell ? std::tuple(0, 0, 0) : std::tuple(1, 1, 1))
+            << int{men};
+    }
+}
+
 TEST(PlayerCommands, NoClickIsTakenWhileTheComputerActs) {
     BattleField field;
     field.Commander(kStart);
