@@ -5,9 +5,9 @@ namespace varn {
 
 namespace {
 
-constexpr uint32_t kPanelText = 0xFF0A0A0A;
-// The light grey of the message boxes, which stand on the same picture as the panel.
-constexpr uint32_t kPanelInk = 0xFFD2D2D2;
+// The panel stands on the message boxes' picture, dark enough for their light and red texts; a
+// near-black word would vanish on it, so the words take the boxes' light grey.
+constexpr uint32_t kPanelText = 0xFFD2D2D2;
 constexpr int32_t kPanelTextWidth = 60;
 constexpr int32_t kPanelTextHeight = 20;
 constexpr int32_t kNameY = 496;
@@ -27,10 +27,7 @@ void BattleScreen::DrawArmyIcon(uint8_t type, int32_t x, int32_t y, float scale)
 }
 
 void BattleScreen::DrawPanelWord(const char* word, int32_t x, int32_t y) {
-    // The panel's dark text colour vanishes on a dark panel: it stays as the word's shadow under
-    // a light ink, so the word reads on a dark panel and on a light one.
-    Text(font.get(), word, x + 1, y + 1, kPanelTextWidth, kPanelTextHeight, kPanelText);
-    Text(font.get(), word, x, y, kPanelTextWidth, kPanelTextHeight, kPanelInk);
+    Text(font.get(), word, x, y, kPanelTextWidth, kPanelTextHeight, kPanelText);
 }
 
 void BattleScreen::DrawPanelStrips(bool nameBar) {

@@ -7,7 +7,10 @@ namespace varn {
 namespace {
 
 constexpr uint32_t kBoxText = 0xFFD2D2D2;
-constexpr uint32_t kTurnTitle = 0xFF326ED2;
+// A lighter blue than the box's darkest readable: on a panel dark enough for the box's red
+// words, a darker blue's heavy digits such as 8 blur below 3:1.
+constexpr uint32_t kTurnTitle = 0xFF4687EB;
+constexpr int32_t kTurnNumberX = 530;
 constexpr uint32_t kCarriedText = 0xFFFAFAFA;
 constexpr uint32_t kTurnsCount = 0xFF64FA64;
 constexpr uint32_t kLastTurnWord = 0xFFFA0000;
@@ -39,10 +42,11 @@ struct BattleMessage {
     int32_t width;
     bool heroJoins;
 };
+// Battle 3's line is set 10 pixels wider than its 300, which would clip its period.
 constexpr BattleMessage kBattleMessages[] = {
     {1, "The bandits were routed. ", 250, 270, false},
     {2, "The gold mine is free. ", 250, 270, false},
-    {3, "The raiding party was defeated.", 260, 300, false},
+    {3, "The raiding party was defeated.", 260, 310, false},
     {4, "The enemy was routed.", 255, 270, true},
     {63, "The enemy was beaten.", 255, 270, true},
     {64, "The red heads were beaten.", 255, 270, true},
@@ -83,7 +87,8 @@ void BattleScreen::DrawSideButtons() {
     Sprite(main, kSlotEndTurnButton, sideButtons.Look(kSideEndTurn), 700, 250, 1.3f, 1.2f);
     if (retreatAsked != 0) {
         Sprite(main, kSlotBackdrop, 0, 255, 240, 4.5f, 2.25f);
-        Text(font.get(), "Retreat from this battle?", 285, 280, 230, 20, kBoxText);
+        // Wider than the question's 230 pixels, which would clip its mark.
+        Text(font.get(), "Retreat from this battle?", 285, 280, 240, 20, kBoxText);
         Sprite(main, kSlotYes, sideButtons.Look(kSideRetreatYes), 330, 335, 1.0f, 1.0f);
         Sprite(main, kSlotNo, sideButtons.Look(kSideRetreatNo), 430, 335, 1.0f, 1.0f);
     }
@@ -99,8 +104,9 @@ void BattleScreen::DrawTurnInfo() {
     SpriteSet* main = mainSprites.get();
     if (won == kNotWon) {
         Sprite(main, kSlotBackdrop, 0, 220, 320, 5.6f, 2.6f);
-        Text(bigFont.get(), "Battle Turn Number", 250, 330, 260, 30, kTurnTitle);
-        Number(bigFont.get(), turn, 530, 330, 100, 30, kTurnTitle);
+        // The title's box reaches to the number's: 260 pixels would clip its last letter.
+        Text(bigFont.get(), "Battle Turn Number", 250, 330, kTurnNumberX - 250, 30, kTurnTitle);
+        Number(bigFont.get(), turn, kTurnNumberX, 330, 100, 30, kTurnTitle);
     }
     if (turn == 1 && (carriedWounds != 0 || carriedDown != 0)) {
         Sprite(main, kSlotBackdrop, 0, 200, 120, 6.3f, 2.6f);

@@ -20,7 +20,9 @@ constexpr uint32_t kEmptyColour = 0xFF8C8C8C;
 constexpr int32_t kFacingViewerFrame = 16;
 constexpr float kFigureScale = 0.75f;
 constexpr int32_t kTextX = 56;
-constexpr int32_t kNameX = 4;
+// The name takes the cell's bottom row, one pixel in from its left edge: the cell's whole width
+// is its room.
+constexpr int32_t kNameX = 1;
 constexpr int32_t kNameY = 44;
 
 }  // namespace
@@ -60,7 +62,7 @@ void DrawArmyPanel(const ArmyPanelArt& art, const ArmyRecord& army, const ArmyPa
         art.font->DrawText(text, x + kTextX, y + 22, 0, 0, colour, 0);
         // The name in the panel's own text: letter pictures shrunk this far blur into the ground.
         art.font->DrawText(GlyphText(army.name[entry]).c_str(), x + kNameX, y + kNameY,
-                           kArmyCellWidth - kNameX, 0, colour, 0);
+                           kArmyCellWidth - kNameX, kArmyCellHeight - kNameY, colour, 0);
     }
 }
 

@@ -8,6 +8,7 @@
 #include "battle/BattlePictures.h"
 #include "support/BattleGame.h"
 #include "support/GoldenImage.h"
+#include "support/Readability.h"
 
 namespace varn {
 
@@ -216,6 +217,49 @@ TEST(BattleDrawing, TheTurnLinesCountDownAndTheLastReadsLast) {
     const auto ten =
         std::find_if(log.begin(), log.end(), [](const BattleDraw& d) { return d.text == "10"; });
     EXPECT_EQ(ten->x, 535);
+}
+
+// Every digit a count can show, and every word a report can set, reads on the panels and boxes
+// they stand on: heavy digits such as 8 cover their box enough to blur into a dark ground.
+TEST(BattleDrawing, EveryTurnNumberReportWordAndSummaryDigitReads) {
+    BattleGame game;
+    game.EnterBattle(1);
+    game.MoveTo(790, 590);
+    BattleScreen& s = game.screen();
+    s.brilliantTurns = 30;
+    s.greatTurns = 31;
+    s.lastTurn = 32;
+    for (uint8_t turn = 1; turn <= 20; ++turn) {
+        s.turn = turn;
+        s.showTurnInfo = 1;
+        game.RunFrames(1);
+        ExpectReadable("turn " + std::to_string(turn));
+    }
+    game.ClickAway();
+    s.armyHit = 1;
+    s.hitArmy = 0;
+    s.strikeDownCount = 88;
+    for (int report = 0; report < 3; ++report) {
+        s.armyHitOneDown = report == 0 ? 1 : 0;
+        s.armyHitSomeDown = report == 1 ? 1 : 0;
+        s.armyHitAllDown = report == 2 ? 1 : 0;
+        game.RunFrames(1);
+        ExpectReadable("report " + std::to_string(report));
+    }
+    s.armyHit = 0;
+    s.enemyPresent.fill(0);
+    game.ClickAway();
+    game.ClickAway();
+    ASSERT_EQ(s.won, kWonFieldHidden);
+    for (const int32_t digits : {80, 91, 23, 45, 67}) {
+        s.commanderExpGain = digits;
+        s.levelsGained = s.healthPerLevels = s.attackPerLevels = s.defencePerLevels =
+            static_cast<uint8_t>(digits);
+        s.trainingGainShown.fill(digits);
+        s.equipmentGainShown.fill(digits);
+        game.RunFrames(1);
+        ExpectReadable("summary " + std::to_string(digits));
+    }
 }
 
 class BattleGolden : public testing::Test {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
+#include "characters/ArmyPanel.h"
 #include "engine/KeyCodes.h"
 #include "exchange/ArmyExchangeScreen.h"
 #include "exchange/MeetingScreen.h"
@@ -164,6 +168,39 @@ TEST_F(MeetingRoad, AnArmyLetGoOutsideTheColumnsStaysWhereItWas) {
     // Hero 1's slots hold men but no army: nothing there to pick up.
     DragArmy(1, 0, 0, 5);
     EXPECT_EQ(App().armyExchangeScreen->cards[0].armies, before);
+}
+
+// An army's name is drawn inside the bottom row of its own cell, in both columns of the meeting
+// and of the army exchange: a rectangle that reaches past the cell lets a long name run over
+// the next army.
+TEST_F(MeetingRoad, EachArmyNameKeepsToItsCell) {
+    const auto expectNamesInCells = [](const std::vector<ArmyPanelLayout>& columns) {
+        static const std::set<std::string> kNames = {"Watch Hounds", "Village Farmers",
+                                                     "Hunting Dogs", "The Grey Hounds"};
+        int names = 0;
+        for (const auto& text : MapPlayer::Backend().presentedTexts) {
+            if (kNames.count(text.text) == 0) {
+                continue;
+            }
+            ++names;
+            bool inCell = false;
+            for (const ArmyPanelLayout& column : columns) {
+                const int slot = ArmySlotAt(column, text.requested.left, text.requested.top);
+                const int32_t cellBottom = column.y + slot * column.stepY + kArmyCellHeight;
+                inCell = inCell || (slot >= 0 && text.requested.bottom == cellBottom &&
+                                    ArmySlotAt(column, text.requested.right - 1,
+                                               text.requested.bottom - 1) == slot);
+            }
+            EXPECT_TRUE(inCell) << text.text;
+        }
+        EXPECT_EQ(names, 4);
+    };
+    MeetDirectly(kPlayerCharacter, kSecondHero);
+    player.Frame();
+    expectNamesInCells({{40, 152, 0, kArmyCellHeight}, {440, 152, 0, kArmyCellHeight}});
+    ClickMeetingButton(kMeetArmiesButton);
+    player.Frame();
+    expectNamesInCells({kArmyTradeColumns[0], kArmyTradeColumns[1]});
 }
 
 TEST_F(MeetingRoad, GoldenImagesOfTheMeetingAndTheArmyExchange) {

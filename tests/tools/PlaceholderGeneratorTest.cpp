@@ -65,9 +65,10 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
 }
 
 bool IsPictureKind(const std::string& kind) {
-    static const std::set<std::string> kinds = {"box",    "panel",  "button", "bmp",
-                                                "back",   "words",  "icon",   "figures",
-                                                "arrow",  "ground", "glyphs", "captions"};
+    static const std::set<std::string> kinds = {"box",    "panel",  "page",     "button",
+                                                "bmp",    "back",   "words",    "icon",
+                                                "figures", "arrow", "ground",   "glyphs",
+                                                "captions"};
     return kinds.count(kind) != 0;
 }
 
@@ -170,7 +171,7 @@ std::vector<std::pair<std::string, int>> PlainRows() {
         int width = 0, height = 0;
         char x = 0;
         if (fields >> kind >> gamePath >> width >> x >> height &&
-            (kind == "box" || kind == "panel" || kind == "back")) {
+            (kind == "box" || kind == "panel" || kind == "page" || kind == "back")) {
             std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
             rows.emplace_back(gamePath, std::min(width, height));
         }
@@ -349,6 +350,7 @@ int FirstInkColumn(const platform::ArgbImage& picture) {
 TEST(PlaceholderLooks, PanelsWordsAndHoldings) {
     TempWorkingDir dir;
     std::ofstream("manifest.txt") << "panel Art\\P.bmp 64x64 64x64 1 0 panel\n"
+                                     "page Art\\S.bmp 128x64 128x64 1 0 20,10,60,12 sheet\n"
                                      "words Art\\A.bmp 128x32 128x32 1 FF000000 damage\n"
                                      "words Art\\B.bmp 128x32 128x32 1 FF000000 ~damage\n"
                                      "icon Art\\H.bmp 64x128 64x64 2 FF000000 holding places\n";
@@ -361,6 +363,16 @@ TEST(PlaceholderLooks, PanelsWordsAndHoldings) {
         EXPECT_EQ(PixelAt(panel, x, 32), fill) << "the rim is one pixel wide; column " << x;
     }
     EXPECT_NE(PixelAt(panel, 0, 32), fill);
+
+    // The plate lies where the row puts it, light on the page's deep fill.
+    const platform::ArgbImage page = ReadPicture("out/Art/S.bmp");
+    const uint32_t plate = PixelAt(page, 50, 16);
+    EXPECT_EQ(PixelAt(page, 21, 11), plate);
+    EXPECT_EQ(PixelAt(page, 78, 20), plate);
+    for (const auto& [x, y] : {std::pair{18, 16}, {82, 16}, {50, 8}, {50, 24}}) {
+        EXPECT_EQ(PixelAt(page, x, y), PixelAt(page, 100, 40)) << x << "," << y;
+    }
+    EXPECT_GT(plate & 0xFF, (PixelAt(page, 100, 40) & 0xFF) + 100);
 
     const int plain = FirstInkColumn(ReadPicture("out/Art/A.bmp"));
     const int spaced = FirstInkColumn(ReadPicture("out/Art/B.bmp"));
@@ -395,6 +407,11 @@ TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) 
         "icon Art\\A.bmp 64x64 64x64 1 0 dragon/foe a shape the generator lacks\n",
         "icon Art\\A.bmp 64x64 64x64 1 0 person/friend a side that is none of the three\n",
         "figures Art\\A.bmp 64x64 64x64 1 0 beast/ours\n",
+        "page Art\\A.bmp 64x64 64x64 1 0 a page without its plate\n",
+        "page Art\\A.bmp 64x64 64x64 1 0 1,2,3 a plate of three sides\n",
+        "page Art\\A.bmp 64x64 64x64 1 0 1,2,3,4, a plate with a fifth\n",
+        "page Art\\A.bmp 64x64 64x64 1 0 60,0,8,8 a plate past the frame\n",
+        "page Art\\A.bmp 64x64 64x64 1 0 0,0,0,8 an empty plate\n",
         "wav ..\\Escape.wav\n",
         "wav \\Data\\Root.wav\n",
         // The game finds files whatever their case, so these two rows name one file.

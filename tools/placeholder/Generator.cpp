@@ -54,6 +54,7 @@ bool WriteRow(const ManifestRow& row, const fs::path& target, bool labels, Ordin
     switch (row.kind) {
         case RowKind::Box:
         case RowKind::Panel:
+        case RowKind::Page:
         case RowKind::Button:
         case RowKind::Back:
         case RowKind::Words:

@@ -70,7 +70,7 @@ std::string LowerCase(std::string text) {
 bool KindFromName(const std::string& name, RowKind& kind) {
     // "bmp" is the button's older name, kept so that rows written for it still read.
     static const std::map<std::string, RowKind> kinds = {
-        {"box", RowKind::Box},           {"panel", RowKind::Panel},     {"button", RowKind::Button},
+        {"box", RowKind::Box},           {"panel", RowKind::Panel},     {"page", RowKind::Page},     {"button", RowKind::Button},
         {"bmp", RowKind::Button},        {"back", RowKind::Back},       {"words", RowKind::Words},
         {"captions", RowKind::Captions}, {"icon", RowKind::Icon},       {"figures", RowKind::Figures},
         {"arrow", RowKind::Arrow},       {"ground", RowKind::Ground},   {"glyphs", RowKind::Glyphs},
@@ -99,6 +99,21 @@ std::string ParseLook(const std::string& look, ManifestRow& row) {
     return {};
 }
 
+// "<left>,<top>,<width>,<height>" of a page's plate, which must lie inside the frame.
+bool ParsePlate(const std::string& text, ManifestRow& row) {
+    std::string_view rest = text;
+    for (int& side : row.plate) {
+        const size_t comma = rest.find(',');
+        if (!ParseInt(std::string(rest.substr(0, comma)), side)) {
+            return false;
+        }
+        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+    }
+    const auto [left, top, width, height] = row.plate;
+    return rest.empty() && text.back() != ',' && left >= 0 && top >= 0 && width > 0 &&
+           height > 0 && left + width <= row.frameWidth && top + height <= row.frameHeight;
+}
+
 // The picture fields after the path; empty when they hold together, else what is wrong.
 std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
     std::string size = NextField(rest);
@@ -108,6 +123,7 @@ std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
     if (row.kind == RowKind::Ground) {
         row.ground = NextField(rest);
     }
+    const std::string plate = row.kind == RowKind::Page ? NextField(rest) : "";
     const std::string look =
         row.kind == RowKind::Icon || row.kind == RowKind::Figures ? NextField(rest) : "";
     row.label = Trim(rest);
@@ -135,6 +151,9 @@ std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
                "mountain, plains, snow, cliff or yard, <building>@<column>,<row>[/<ground>] or "
                "<thing>/<ground>";
     }
+    if (row.kind == RowKind::Page && !ParsePlate(plate, row)) {
+        return "a page's plate must be <left>,<top>,<width>,<height> inside its frame";
+    }
     if (row.label.empty()) {
         return "a picture needs a label";
     }
@@ -161,7 +180,7 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
     std::string kindName = NextField(line);
     if (!KindFromName(kindName, row.kind)) {
         return "unknown kind '" + kindName +
-               "' (box, panel, button, back, words, captions, icon, figures, arrow, ground, glyphs, "
+               "' (box, panel, page, button, back, words, captions, icon, figures, arrow, ground, glyphs, "
                "wav, "
                "mid, mp3 "
                "or txt)";
@@ -174,6 +193,7 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
     switch (row.kind) {
         case RowKind::Box:
         case RowKind::Panel:
+        case RowKind::Page:
         case RowKind::Button:
         case RowKind::Back:
         case RowKind::Words:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <istream>
 #include <string>
@@ -11,7 +12,8 @@ namespace placeholder {
 
 enum class RowKind {
     Box,       // plain panels the game writes over; frames plain, hovered, pressed, chosen
-    Panel,     // a plain panel the game stretches far, with a hairline rim
+    Panel,     // a plain deep panel the game stretches far, with a hairline rim
+    Page,      // a deep panel stretched over the screen, with a light plate for one dark line
     Button,    // raised buttons with their caption; frames plain, hovered, pressed
     Back,      // a quiet background with nothing on it
     Words,     // one word per frame alone on the key colour, as the game sets them in sentences
@@ -42,6 +44,8 @@ struct ManifestRow {
     std::string ground;  // ground rows only: the kind of ground
     std::string shape;   // icon and figure rows only: what is drawn
     std::string side;    // icon and figure rows only: ours, foe or neutral
+    // Page rows only: the plate's left, top, width and height inside the frame.
+    std::array<int, 4> plate{};
     std::string label;
     // Text only.
     std::string text;

@@ -22,6 +22,11 @@ constexpr Rgb kPanelDark = {30, 34, 50};
 constexpr Rgb kFrameLight = {200, 170, 104};
 constexpr Rgb kFrameDark = {104, 80, 44};
 constexpr Rgb kChosen = {232, 200, 80};
+// Stretched panels: deep enough that the game's red and blue words read on them as well as its
+// light ones; a page's plate is light for the one line the game writes in a dark colour.
+constexpr Rgb kPanelDeep = {16, 18, 24};
+constexpr Rgb kPanelDeepRim = {40, 46, 64};
+constexpr Rgb kPlate = {226, 214, 180};
 
 // Buttons: a raised bronze face; hovered lighter, pressed darker and sunk.
 constexpr Rgb kFace = {122, 86, 52};

@@ -94,8 +94,18 @@ void DrawBoxFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed) 
 }
 
 void DrawStretchedPanel(Canvas& canvas, const FrameCell& cell) {
-    canvas.FillRect(cell.left, cell.top, cell.width, cell.height, kPanelLight);
-    canvas.FillRect(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, kPanel);
+    canvas.FillRect(cell.left, cell.top, cell.width, cell.height, kPanelDeepRim);
+    canvas.FillRect(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, kPanelDeep);
+}
+
+void DrawPlatedPage(Canvas& canvas, const FrameCell& cell, const std::array<int, 4>& plate) {
+    const auto [left, top, width, height] = plate;
+    canvas.FillRect(cell.left, cell.top, cell.width, cell.height, kFrameDark);
+    canvas.FillRect(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, kPanelDeep);
+    canvas.Bevel(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, 1, kFrameLight,
+                 kFrameDark);
+    canvas.FillRect(cell.left + left, cell.top + top, width, height, kFrameDark);
+    canvas.FillRect(cell.left + left + 1, cell.top + top + 1, width - 2, height - 2, kPlate);
 }
 
 void DrawButtonFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed,

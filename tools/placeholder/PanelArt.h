@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "Canvas.h"
@@ -40,6 +41,10 @@ void DrawBoxFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed);
 // A plain panel the game stretches many times over: its rim is one pixel of a lighter panel
 // colour, so that stretched it stays a soft edge and leaves the panel's whole width to the text.
 void DrawStretchedPanel(Canvas& canvas, const FrameCell& cell);
+
+// A deep panel stretched over a whole screen, framed, with a light plate at plate (left, top,
+// width, height inside the cell) under the line the game writes in a dark colour.
+void DrawPlatedPage(Canvas& canvas, const FrameCell& cell, const std::array<int, 4>& plate);
 
 // A raised button with its caption: frame 0 plain, 1 lit (hovered), 2 sunk (pressed); frames 3
 // and later repeat them outlined.

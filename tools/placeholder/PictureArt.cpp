@@ -128,6 +128,9 @@ void DrawFrame(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, in
         case RowKind::Panel:
             DrawStretchedPanel(canvas, cell);
             break;
+        case RowKind::Page:
+            DrawPlatedPage(canvas, cell, row.plate);
+            break;
         case RowKind::Button:
             DrawButtonFrame(canvas, cell, frame, keyed, WordOf(row.label, frame));
             break;
