@@ -1,5 +1,6 @@
 #include "battle/BattlePictures.h"
 #include "battle/BattleScreen.h"
+#include "engine/FigureSheets.h"
 
 namespace varn {
 
@@ -10,7 +11,6 @@ constexpr float kUnitScale = 0.9f;
 constexpr int32_t kNumberDrop = 67;
 constexpr float kNumberScale = 0.5f;
 constexpr int32_t kStrikeFrames = 32;
-constexpr int32_t kFramesPerFacing = 4;
 constexpr float kMarkScale = 1.25f;
 constexpr int32_t kMarkOffset = 20;
 

@@ -5,6 +5,7 @@
 #include "battle/BattleScreen.h"
 #include "characters/GlyphText.h"
 #include "engine/Colours.h"
+#include "engine/GroundTiles.h"
 
 namespace varn {
 
@@ -16,8 +17,6 @@ constexpr int32_t kFieldWidth = kBattleColumns * kBattleCellSize;
 constexpr int32_t kFieldHeight = kBattleRows * kBattleCellSize;
 
 // Ground tiles and the border's blocks.
-constexpr int32_t kTileSize = 200;
-constexpr float kTileScale = 1.5625f;
 // The grid's blocks of segments.
 constexpr int32_t kGridBlock = 400;
 

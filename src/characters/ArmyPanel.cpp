@@ -18,7 +18,6 @@ constexpr uint32_t kSelectedColour = 0xFF82E682;
 constexpr uint32_t kEmptyColour = 0xFF8C8C8C;
 // The figure faces the viewer: facing 4 (down), first walking step.
 constexpr int32_t kFacingViewerFrame = 16;
-constexpr float kFigureScale = 0.75f;
 constexpr int32_t kTextX = 56;
 // The name takes the cell's bottom row, one pixel in from its left edge: the cell's whole width
 // is its room.

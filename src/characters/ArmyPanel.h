@@ -25,6 +25,8 @@ struct ArmyPanelLayout {
 };
 inline constexpr int32_t kArmyCellWidth = 144;
 inline constexpr int32_t kArmyCellHeight = 66;
+// An army's figure in its place, and carried to another.
+inline constexpr float kFigureScale = 0.75f;
 
 // The army slot 0..5 whose box holds the point, or -1.
 int ArmySlotAt(const ArmyPanelLayout& layout, int32_t x, int32_t y);

@@ -4,13 +4,13 @@
 #include "characters/PaperDollArt.h"
 #include "engine/HitTest.h"
 #include "engine/InputDevice.h"
+#include "items/ItemArt.h"
 #include "platform/PixelFormat.h"
 
 namespace varn {
 
 namespace {
 
-constexpr int32_t kIconSlotCount = 255;
 constexpr int32_t kScreenTextHeight = 16;
 
 bool Inside(const ButtonRect& rect, int32_t x, int32_t y) {
@@ -29,7 +29,7 @@ CharacterScreen::~CharacterScreen() = default;
 
 void CharacterScreen::Init(GraphicsDevice* device) {
     itemIcons = std::make_unique<SpriteSet>();
-    itemIcons->Init(device, kIconSlotCount);
+    itemIcons->Init(device, kItemIconSlotCount);
     itemIcons->SetAlphaTest(1);
     dollSets_.Init(device);
     dollLayers = dollSets_.layers;

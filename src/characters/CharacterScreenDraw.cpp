@@ -17,9 +17,6 @@ constexpr int32_t kPanelBackSlot = 12;
 constexpr int32_t kPanelCellSlot = 16;
 constexpr int32_t kPanelFrameSlot = 17;
 
-constexpr uint32_t kTitleColour = 0xFF82E682;
-constexpr int32_t kBackTile = 256;
-constexpr int32_t kLetterSpacing = 14;
 // Level and experience stand one row up from the heroes' Previous button below them.
 constexpr int32_t kSecondColumnX = 250;
 

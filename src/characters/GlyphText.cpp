@@ -38,7 +38,7 @@ void DrawGlyphRow(SpriteSet& letters, int32_t slot, std::span<const GlyphCode> g
 void DrawCentredGlyphs(SpriteSet& letters, int32_t slot, std::span<const GlyphCode> glyphs,
                        int32_t centreX, int32_t y, int32_t spacing, float scale) {
     const int32_t last = LastGlyphIndex(glyphs);
-    const auto letterWidth = static_cast<int32_t>(16 * scale);
+    const auto letterWidth = static_cast<int32_t>(kLetterWidth * scale);
     DrawGlyphRow(letters, slot, glyphs, centreX - spacing * last / 2 - letterWidth / 2, y, spacing,
                  scale);
 }

@@ -11,6 +11,10 @@ namespace varn {
 
 class SpriteSet;
 
+// Letter sheets hold one 16 x 32 frame per glyph code; a name's letters stand 14 pixels apart.
+inline constexpr int32_t kLetterWidth = 16;
+inline constexpr int32_t kLetterSpacing = 14;
+
 // Draws glyph codes from a letter sheet whose frame is the code, code i at x + spacing * i, at a
 // scale. Blanks, the typing cursor and codes past the sheet draw nothing.
 void DrawGlyphRow(SpriteSet& letters, int32_t slot, std::span<const GlyphCode> glyphs, int32_t x,

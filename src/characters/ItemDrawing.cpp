@@ -16,8 +16,6 @@ constexpr int32_t kPanelDigitSlot = 10;
 constexpr int32_t kPanelCellSlot = 16;
 constexpr int32_t kPanelBoxSlot = 18;
 
-constexpr int32_t kLetterSpacing = 14;
-
 constexpr int32_t kSlotLabelHeight = 12;
 constexpr int32_t kSlotLabelMargin = 2;
 constexpr uint32_t kSlotLabelColour = 0xFFA0A0B4;

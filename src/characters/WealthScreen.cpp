@@ -12,9 +12,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint32_t kTitleColour = 0xFF82E682;
-constexpr int32_t kBackTile = 256;
-
 // The map loads each wealth picture alone into slot 0; here picture k goes into slot k.
 void LoadIntoSlots(SpriteSet& set, std::span<const PictureLoad> pictures) {
     for (size_t k = 0; k < pictures.size(); ++k) {

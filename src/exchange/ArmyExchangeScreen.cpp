@@ -16,7 +16,6 @@ constexpr int32_t kNameY = 24;
 constexpr std::array<int32_t, 2> kNameCentreX = {128, 672};
 constexpr std::array<int32_t, 2> kDollX = {0, 544};
 constexpr int32_t kDollY = 96;
-constexpr float kFigureScale = 0.75f;
 constexpr int32_t kFigureHalf = 24;
 constexpr uint8_t kButtonDown = 0x80;
 // Room between the boxes of the two columns.

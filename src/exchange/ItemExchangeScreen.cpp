@@ -13,7 +13,6 @@ namespace varn {
 
 namespace {
 
-constexpr int32_t kIconSlotCount = 255;
 constexpr int32_t kTextHeight = 16;
 constexpr int32_t kLettersSlot = 1;
 constexpr std::array<int32_t, 2> kNameCentreX = {150, 650};
@@ -43,7 +42,7 @@ void WriteSide(const CharacterItems& items, const std::array<uint8_t, kItemTable
 
 void ItemExchangeScreen::Init(GraphicsDevice* device) {
     itemIcons = std::make_unique<SpriteSet>();
-    itemIcons->Init(device, kIconSlotCount);
+    itemIcons->Init(device, kItemIconSlotCount);
     itemIcons->SetAlphaTest(1);
     for (DollLayerSets& doll : dollSets_) {
         doll.Init(device);

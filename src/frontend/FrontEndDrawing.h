@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "characters/GlyphText.h"
 #include "engine/ButtonBar.h"
 #include "engine/Colours.h"
 #include "world/Glyph.h"
@@ -10,12 +11,8 @@ namespace varn {
 
 class SpriteSet;
 
-inline constexpr uint32_t kTitleColour = 0xFF82E682;
 // The front end's screens write their texts in "Arial" of this height.
 inline constexpr int32_t kFrontEndTextHeight = 22;
-// Letter sheets hold one 16 x 32 frame per glyph code; a name's letters stand 14 pixels apart.
-inline constexpr int32_t kLetterWidth = 16;
-inline constexpr int32_t kLetterSpacing = 14;
 
 // Draws a frame of a button picture at a scale, centred on the rectangle.
 void DrawButtonFrame(SpriteSet& sprites, int32_t slot, const ButtonRect& rect, int32_t frame,

@@ -131,6 +131,18 @@ size_t PositionOfSlot(const QuestChain& chain, int slot) {
     return chain.size();
 }
 
+// Of two open offers Yes takes the later, and its panel would cover the earlier: only the
+// offer of the last display slot is written. -1 without an offer.
+int LastOfferSlot(const HouseScreen& screen, const QuestChain& chain) {
+    for (int slot = kChainLength - 1; slot >= 0; --slot) {
+        const size_t p = PositionOfSlot(chain, slot);
+        if (p != chain.size() && FlagSet(screen, chain[p], QuestMoment::Offer)) {
+            return slot;
+        }
+    }
+    return -1;
+}
+
 void DrawTalkBox(HouseScreen& screen, const QuestChain& chain, const HouseTexts& texts,
                  DialogueCanvas& canvas) {
     if (FlagSet(screen, kNothingToTellFlag)) {
@@ -144,7 +156,9 @@ void DrawTalkBox(HouseScreen& screen, const QuestChain& chain, const HouseTexts&
         const ChainQuest& link = chain[p];
         const QuestTexts& quest = texts.quests[p];
         if (FlagSet(screen, link, QuestMoment::Offer)) {
-            DrawOffer(canvas, link.quest, quest.offer);
+            if (slot == LastOfferSlot(screen, chain)) {
+                DrawOffer(canvas, link.quest, quest.offer);
+            }
             screen.acceptQuestion = 1;
         }
         if (FlagSet(screen, link, QuestMoment::Reminder)) {

@@ -13,6 +13,8 @@ namespace varn {
 class SpriteSet;
 
 inline constexpr int16_t kItemIconSize = 64;
+// An item icon set holds a slot for every item id.
+inline constexpr int32_t kItemIconSlotCount = 255;
 
 namespace ItemCatalogue {
 

@@ -19,10 +19,10 @@ constexpr uint32_t kLossColour = 0xFFE6C8C8;
 constexpr uint32_t kEasyWinColour = 0xFFC8C8E6;
 constexpr uint32_t kRewardColour = 0xFFC8C8FA;
 constexpr int32_t kLineHeight = 30;
-constexpr int32_t kNarrowTitleWidth = 100;
-constexpr int32_t kTitleWidth = 640;
-constexpr int32_t kBodyWidth = 670;
 constexpr int32_t kLineWidth = 340;
+constexpr int32_t kBoxPictureWidth = 64;
+constexpr int32_t kFameBoxX = 175;
+constexpr float kFameBoxScaleX = 5.8f;
 constexpr const char* kPressEnter = "press Enter to continue";
 
 constexpr int kPanelDayDigitSlot = 10;
@@ -59,6 +59,11 @@ void DrawSmallCounter(SpriteSet* set, int32_t slot, int32_t value, std::array<in
     }
 }
 
+// The right edge of a message box drawn at x, stretched by scaleX.
+int32_t BoxRight(int32_t x, float scaleX) {
+    return x + static_cast<int32_t>(kBoxPictureWidth * scaleX);
+}
+
 }  // namespace
 
 void MapScreen::DrawFameReward(uint8_t showDayBox) {
@@ -66,7 +71,7 @@ void MapScreen::DrawFameReward(uint8_t showDayBox) {
         return;
     }
     if (fameBoxShown != 0) {
-        DrawBox(175, 320, 5.8f, 0.6f);
+        DrawBox(kFameBoxX, 320, kFameBoxScaleX, 0.6f);
         DrawLine("Because of your high fame:", 201, 330, kLineWidth, kTextGrey);
     }
     for (int gift = 0; gift < kFameRewardLines; ++gift) {
@@ -74,9 +79,11 @@ void MapScreen::DrawFameReward(uint8_t showDayBox) {
             continue;
         }
         const int32_t row = fameRewardRow[gift];
-        DrawBox(175, (row + 9) * 40, 5.8f, 0.6f);
-        DrawLine(kFameRewardText[gift].text, kFameRewardText[gift].x, row * 40 + 370, kLineWidth,
-                 kTextGrey);
+        DrawBox(kFameBoxX, (row + 9) * 40, kFameBoxScaleX, 0.6f);
+        // The longest gifts need more than 340 pixels: they reach to the box's edge.
+        const int32_t x = kFameRewardText[gift].x;
+        DrawLine(kFameRewardText[gift].text, x, row * 40 + 370,
+                 BoxRight(kFameBoxX, kFameBoxScaleX) - x, kTextGrey);
     }
 }
 
@@ -86,18 +93,17 @@ void MapScreen::DrawStoryBox() {
         return;
     }
     DrawBox(box->boxX, box->boxY, box->scaleX, box->scaleY);
+    // Title and lines reach to the box's edge: fixed widths would cut "Truce Talks:" or run
+    // past the frame.
+    const int32_t width = BoxRight(box->boxX, box->scaleX) - box->lineX;
     int32_t y = box->lineY;
     if (box->title != nullptr) {
-        const std::string title = box->title;
-        const bool narrow = title == "Quest 6:" || title == "Quest 95:" || title == "Quest 96:" ||
-                            title == "Quest 97:" || title == "Quest 98:" || title == "Truce Talks:";
-        DrawLine(box->title, box->lineX, y, narrow ? kNarrowTitleWidth : kTitleWidth,
-                 box->titleColour);
+        DrawLine(box->title, box->lineX, y, width, box->titleColour);
         y += kLineHeight;
     }
     for (const char* line : box->lines) {
         if (line != nullptr) {
-            DrawLine(line, box->lineX, y, kBodyWidth, kTextGrey);
+            DrawLine(line, box->lineX, y, width, kTextGrey);
             y += kLineHeight;
         }
     }

@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "engine/FigureSheets.h"
 #include "map/MapScreen.h"
 #include "platform/Backend.h"
 
@@ -9,7 +10,6 @@ namespace varn {
 
 namespace {
 
-constexpr int kFramesPerFacing = 4;
 constexpr uint32_t kWalkFrameMs = 100;
 constexpr uint32_t kChestFrameMs = 500;
 

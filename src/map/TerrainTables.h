@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "engine/GroundTiles.h"
 #include "map/MapViewPictures.h"
 
 namespace varn {
@@ -11,14 +12,12 @@ namespace varn {
 // The level data of the kingdom map's ground: 432 painted tiles of 200 x 200 world pixels, the
 // place cells that come and go with the world's flags, the flags, and the decorations.
 
-inline constexpr int32_t kTileSize = 200;
 inline constexpr int32_t kTileColumns = 27;
 inline constexpr int32_t kTileRows = 16;
 inline constexpr int32_t kWorldLeft = -1800;
 inline constexpr int32_t kWorldTop = -1200;
 inline constexpr int32_t kWorldRight = kWorldLeft + kTileColumns * kTileSize;  // 3600
 inline constexpr int32_t kWorldBottom = kWorldTop + kTileRows * kTileSize;     // 2000
-inline constexpr float kTileScale = 1.5625f;  // a 128 x 128 picture covers 200 x 200
 
 constexpr int32_t TileX(int column) {
     return kWorldLeft + column * kTileSize;

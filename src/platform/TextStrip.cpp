@@ -44,6 +44,23 @@ TextStrip::TextStrip(const std::vector<PlacedGlyph>& glyphs, int lines) : lines_
             }
         }
     }
+    MeasureInk();
+}
+
+void TextStrip::MeasureInk() {
+    PixelBox ink{width_, height_, 0, 0};
+    for (int64_t y = 0; y < height_; ++y) {
+        const uint8_t* row = coverage_.data() + y * width_;
+        for (int64_t x = 0; x < width_; ++x) {
+            if (row[x] != 0) {
+                ink = {std::min(ink.left, x), std::min(ink.top, y), std::max(ink.right, x + 1),
+                       std::max(ink.bottom, y + 1)};
+            }
+        }
+    }
+    if (ink.left < ink.right) {
+        ink_ = {left_ + ink.left, top_ + ink.top, left_ + ink.right, top_ + ink.bottom};
+    }
 }
 
 void TextStrip::Draw(BackBuffer& target, int64_t x, int64_t y, const PixelBox& box,

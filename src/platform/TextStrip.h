@@ -40,8 +40,9 @@ class TextStrip {
     void Draw(BackBuffer& target, int64_t x, int64_t y, const PixelBox& box,
               const TextColour& colour);
     int lines() const { return lines_; }
-    // The box the strip's pixels take, from the string's corner; empty for spaces only.
-    PixelBox Extent() const { return {left_, top_, left_ + width_, top_ + height_}; }
+    // The box the strip's inked pixels take, from the string's corner; empty for spaces only.
+    // Glyph bitmaps may carry empty edges (a 'w' leaning past its pen), which do not count.
+    PixelBox Extent() const { return ink_; }
 
   private:
     struct Overlap {
@@ -65,6 +66,7 @@ class TextStrip {
                int64_t endColumn, int64_t firstRow, int64_t endRow, const TextColour& colour) const;
     bool Repeats(const BackBuffer& target, int64_t left, int64_t top, int64_t width, int64_t height,
                  const TextColour& colour) const;
+    void MeasureInk();
     static void CopyRows(const BackBuffer& from, int64_t left, int64_t top, int64_t width,
                          int64_t height, std::vector<uint16_t>& to);
 
@@ -75,6 +77,7 @@ class TextStrip {
     std::vector<uint8_t> coverage_;
     std::vector<Overlap> overlaps_;
     int lines_ = 0;
+    PixelBox ink_;
     LastDraw last_;
 };
 

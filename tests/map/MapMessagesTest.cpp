@@ -8,6 +8,7 @@
 #include "map/MapMessageTexts.h"
 #include "map/MapScreen.h"
 #include "support/GameData.h"
+#include "support/Readability.h"
 
 namespace varn {
 
@@ -105,6 +106,38 @@ TEST_F(MapMessagesTest, FameGiftsStackFromRowZeroAtThreeHundredSixty) {
     EXPECT_TRUE(Difference(Render([] {}), Render([&] { screen.DrawFameReward(0); })).Empty());
     screen.enemyPhase = kEnemyPhaseWalk;
     EXPECT_TRUE(Difference(Render([] {}), Render([&] { screen.DrawFameReward(1); })).Empty());
+}
+
+// Every gift and every story line keeps within the rectangle it was given, and every rectangle
+// within the frame: the longest gifts are wider than 340 pixels, and a story box near the left
+// would give its lines room past the frame's edge.
+TEST_F(MapMessagesTest, EveryGiftAndStoryLineKeepsInsideItsPanelAndTheFrame) {
+    platform::HeadlessBackend& backend = *platform::Headless();
+    backend.recordTexts = true;
+    const platform::Rect frame{0, 0, 800, 600};
+    const auto expectInside = [&](const std::string& where) {
+        ASSERT_FALSE(backend.drawingTexts.empty()) << where;
+        for (const auto& text : backend.drawingTexts) {
+            EXPECT_TRUE(readability::Inside(text.drawn, text.requested))
+                << where << ": " << readability::Named(text) << " past "
+                << readability::BoxText(text.requested);
+            EXPECT_TRUE(readability::Inside(text.requested, frame))
+                << where << ": " << readability::BoxText(text.requested);
+        }
+        backend.drawingTexts.clear();
+    };
+    for (int gift = 0; gift < kFameRewardLines; ++gift) {
+        screen.fameRewardShown.fill(0);
+        screen.fameRewardShown[static_cast<size_t>(gift)] = 1;
+        screen.DrawFameReward(1);
+        expectInside("gift " + std::to_string(gift));
+    }
+    screen.fameRewardShown.fill(0);
+    for (int id = 1; FindStoryBox(id) != nullptr; ++id) {
+        screen.eventId = static_cast<uint8_t>(id);
+        screen.DrawEventMessage(295, 280, 0, 0, nullptr, 0);
+        expectInside("story box " + std::to_string(id));
+    }
 }
 
 TEST_F(MapMessagesTest, ACaptionIsDrawnOnlyWhileShown) {

@@ -114,6 +114,35 @@ TEST(TextStripTest, DrawnAgainItBlendsThePixelsNowUnderIt) {
     }
 }
 
+// A glyph's bitmap may have empty edges, as a 'w' leaning one column left of its pen has: the
+// strip's extent is where ink is, so that a text at its rectangle's edge is not taken for past it.
+TEST(TextStripTest, TheExtentIsTheInkedPixelsNotTheBitmaps) {
+    // Two glyphs side by side: the first with an empty left column and top row, the second with
+    // an empty bottom row and right column.
+    std::vector<uint8_t> first(4 * 5, 200);
+    for (int row = 0; row < 5; ++row) {
+        first[row * 4] = 0;
+    }
+    std::fill_n(first.begin(), 4, 0);
+    std::vector<uint8_t> second(3 * 6, 90);
+    std::fill_n(second.end() - 3, 3, 0);
+    for (int row = 0; row < 6; ++row) {
+        second[row * 3 + 2] = 0;
+    }
+    const platform::TextStrip strip({{-1, 2, 4, 5, first.data()}, {4, 1, 3, 6, second.data()}}, 1);
+    const platform::PixelBox ink = strip.Extent();
+    EXPECT_EQ(ink.left, 0);
+    EXPECT_EQ(ink.top, 1);
+    EXPECT_EQ(ink.right, 6);
+    EXPECT_EQ(ink.bottom, 7);
+
+    // Bitmaps without a covered pixel have no extent, as spaces have none.
+    const std::vector<uint8_t> blank(9, 0);
+    const platform::PixelBox none = platform::TextStrip({{0, 0, 3, 3, blank.data()}}, 1).Extent();
+    EXPECT_EQ(none.left, none.right);
+    EXPECT_EQ(platform::TextStrip({}, 1).Extent().right, 0);
+}
+
 }  // namespace
 
 }  // namespace varn

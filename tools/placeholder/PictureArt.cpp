@@ -9,6 +9,7 @@
 #include "Palette.h"
 #include "PanelArt.h"
 #include "PixelFont.h"
+#include "engine/FigureSheets.h"
 
 namespace varn {
 
@@ -21,7 +22,6 @@ using namespace palette;
 constexpr Rgb kUnkeyedBackground = kOutline;
 constexpr Rgb kArrowFill = {232, 232, 220};
 constexpr Rgb kDeveloperPlate = {226, 226, 160};
-constexpr int kFramesPerFacing = 4;
 constexpr int kWalkFrames = 32;
 
 // The arrow in a 64 x 64 frame; its tip is the frame's top-left pixel, the pointer's hot spot.
