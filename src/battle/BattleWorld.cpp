@@ -1,11 +1,9 @@
 #include "battle/BattleWorld.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "battle/BattleScreen.h"
 #include "battle/scenarios/ScenarioTables.h"
-#include "engine/ScreenSize.h"
 #include "world/Counters.h"
 #include "world/GameState.h"
 
@@ -78,100 +76,6 @@ auto AllyRows(Screen& screen) {
                       &screen.allyDone,   &screen.allyMoves};
 }
 
-// The figure of a unit in its cell: the picture's full height, but only the middle of its width,
-// as its sides are empty.
-constexpr int32_t kFigureLeft = 20;
-constexpr int32_t kFigureWidth = 40;
-constexpr int32_t kFigureTop = 8;
-constexpr int32_t kFigureHeight = 58;
-
-// Beyond half a screen the view would no longer show the start the scenario frames.
-constexpr int32_t kMaxViewShift = 400;
-
-struct ScreenArea {
-    int32_t left;
-    int32_t top;
-    int32_t right;
-    int32_t bottom;
-};
-
-// The column the side buttons stand in, gaps included, out to the screen's edge.
-ScreenArea SideButtonColumn(const BattleScreen& b) {
-    ScreenArea column{kScreenWidth, kScreenHeight, kScreenWidth, 0};
-    for (const ButtonRect& button : kSideButtons) {
-        if (b.SideButtonAvailable(button.id)) {
-            column.left = std::min<int32_t>(column.left, button.x);
-            column.top = std::min<int32_t>(column.top, button.y);
-            column.bottom = std::max<int32_t>(column.bottom, button.y + button.h);
-        }
-    }
-    return column;
-}
-
-struct FieldPoint {
-    int32_t x;
-    int32_t y;
-};
-
-std::vector<FieldPoint> UnitsOnTheField(const BattleScreen& b) {
-    std::vector<FieldPoint> units;
-    if (b.commanderHealth > 0) {
-        units.push_back({b.commanderX, b.commanderY});
-    }
-    for (int s = 0; s < kBattleArmySlots; ++s) {
-        if (b.armyPresent[s] != 0) {
-            units.push_back({b.armyX[s], b.armyY[s]});
-        }
-    }
-    for (int a = 0; a < kBattleAllySlots; ++a) {
-        if (b.allyPresent[a] != 0) {
-            units.push_back({b.allyX[a], b.allyY[a]});
-        }
-    }
-    for (int e = 0; e < kBattleEnemySlots; ++e) {
-        if (b.enemyPresent[e] != 0) {
-            units.push_back({b.enemyX[e], b.enemyY[e]});
-        }
-    }
-    return units;
-}
-
-bool ViewHidesAUnit(const std::vector<FieldPoint>& units, const ScreenArea& column, int32_t cameraX,
-                    int32_t cameraY) {
-    return std::any_of(units.begin(), units.end(), [&](const FieldPoint& unit) {
-        const int32_t left = unit.x - cameraX + kFigureLeft;
-        const int32_t top = unit.y - cameraY + kFigureTop;
-        return left < column.right && column.left < left + kFigureWidth && top < column.bottom &&
-               column.top < top + kFigureHeight;
-    });
-}
-
-// The scenario's view, moved the least distance needed so that no unit's figure starts in the
-// column of the side buttons, where it could be neither seen nor clicked. It moves only up, down
-// or toward the column, so the units there come out beside it rather than off the screen; it
-// stays when no view near enough is clear.
-void ClearStartView(BattleScreen& b) {
-    const std::vector<FieldPoint> units = UnitsOnTheField(b);
-    const ScreenArea column = SideButtonColumn(b);
-    const int32_t fromX = b.cameraX;
-    const int32_t fromY = b.cameraY;
-    for (int32_t shift = 0; shift <= kMaxViewShift; ++shift) {
-        for (int32_t dx = 0; dx <= shift; ++dx) {
-            const int32_t rest = shift - dx;
-            for (const int32_t dy : {-rest, rest}) {
-                const int32_t x = fromX + dx;
-                const int32_t y = fromY + dy;
-                if (x >= kCameraMin && x <= kCameraMaxX && y >= kCameraMin && y <= kCameraMaxY &&
-                    !ViewHidesAUnit(units, column, x, y)) {
-                    b.cameraX = x;
-                    b.cameraY = y;
-                    return;
-                }
-            }
-        }
-    }
-}
-
 }  // namespace
 
 bool HasBattleScenario(int battle) {
@@ -239,7 +143,6 @@ std::unique_ptr<BattleScreen> CreateBattleScreen(GameState& world, GraphicsDevic
             b.armyPresent[s] = 0;
         }
     }
-    ClearStartView(b);
     return screen;
 }
 

@@ -20,6 +20,12 @@ SOURCE = ROOT / "tools/scenarios/battles.txt"
 OUT_DIR = ROOT / "src/battle/scenarios"
 
 COLUMNS, ROWS = 20, 15
+CELL_SIZE = 80
+# The side buttons' column on the screen (left, top, right, bottom) and the part of a cell a
+# unit's figure covers (left, top, width, height): an enemy is not placed where its figure would
+# start hidden under the buttons.
+SIDE_BUTTONS = (700, 20, 800, 288)
+FIGURE = (20, 8, 40, 58)
 ALLY_KINDS = {"Ally1": 0, "PalaceGuards": 1, "CastleGuards": 2}
 # Strength of each enemy picture kind, weakest first: the dogs, the bandits and tribesmen, then
 # the soldiers, the elite and the captains.
@@ -319,10 +325,23 @@ def share_out(total, weights, low, high):
     return [fixed[i] if fixed[i] is not None else values[i] for i in range(count)]
 
 
-def author_enemies(battle, summary, note, layout, ally_cells, empty_slots):
+def under_side_buttons(camera):
+    """The cells whose unit would stand under the side buttons in the battle's first view."""
+    left, top, right, bottom = SIDE_BUTTONS
+    fx, fy, fw, fh = FIGURE
+    cells = set()
+    for cell in range(1, COLUMNS * ROWS + 1):
+        x = col(cell) * CELL_SIZE - camera[0] + fx
+        y = row(cell) * CELL_SIZE - camera[1] + fy
+        if x < right and left < x + fw and y < bottom and top < y + fh:
+            cells.add(cell)
+    return cells
+
+
+def author_enemies(battle, summary, note, layout, ally_cells, empty_slots, camera):
     commander = layout[0]
     army = player_cells(layout)
-    blocked = set()
+    blocked = under_side_buttons(camera)
     for cell in army + ally_cells:
         for dc in (-1, 0, 1):
             for dr in (-1, 0, 1):
@@ -531,8 +550,11 @@ def main():
         if given:
             enemies[battle] = read_enemy_rows(given)
         elif battle in formations:
+            # A kept camera is the new battle screen's, at the field's corner.
+            camera = sides[battle]["camera"] or (0, 0)
             enemies[battle] = author_enemies(battle, summaries[battle], formations[battle],
-                                             layout, ally_cells, empty_slots.get(battle, []))
+                                             layout, ally_cells, empty_slots.get(battle, []),
+                                             camera)
         else:
             fail(f"battle {battle} has neither enemy rows nor a formation")
         check_battle(battle, layout, battle_groups, enemies[battle], summaries[battle])

@@ -38,9 +38,9 @@ constexpr AllyGroup kGroups11[] = {
 };
 
 constexpr AllyEntry kAllies12[] = {
-    {0, 215, 0, 11, 10, 10, Name("Spearmen")}, {1, 235, 0, 12, 9, 9, Name("Bowmen")},
-    {2, 196, 0, 8, 8, 8, Name("Pikemen")},     {3, 216, 0, 13, 14, 18, Name("Yeomen")},
-    {4, 236, 0, 20, 22, 26, Name("Rangers")},  {5, 150, 6, 24, 32, 30, Name("Lancers")},
+    {0, 215, 0, 11, 10, 10, Name("Spearmen")}, {1, 235, 3, 12, 9, 9, Name("Bowmen")},
+    {2, 196, 7, 8, 8, 8, Name("Pikemen")},     {3, 216, 4, 13, 14, 18, Name("Yeomen")},
+    {4, 236, 4, 20, 22, 26, Name("Rangers")},  {5, 150, 6, 24, 32, 30, Name("Lancers")},
 };
 constexpr AllyGroup kGroups12[] = {
     {AllyCondition::QuestAccepted, 16, 0, kAllies12},
@@ -55,7 +55,7 @@ constexpr AllyGroup kGroups16[] = {
 
 constexpr AllyEntry kAllies17[] = {
     {0, 215, 0, 11, 10, 10, Name("Spearmen")},
-    {1, 216, 7, 22, 26, 30, Name("Bowmen")},
+    {1, 216, 0, 22, 26, 30, Name("Bowmen")},
     {2, 235, 0, 15, 24, 22, Name("Pikemen")},
 };
 constexpr AllyGroup kGroups17[] = {
@@ -68,17 +68,17 @@ constexpr AllyEntry kAllies19[] = {
     {4, 169, 6, 10, 13, 13, Name("Rangers")},  {5, 170, 6, 10, 13, 13, Name("Lancers")},
     {6, 171, 6, 14, 13, 13, Name("Axemen")},   {7, 172, 2, 13, 13, 13, Name("Slingers")},
     {8, 189, 7, 8, 12, 12, Name("Shieldmen")}, {9, 190, 6, 11, 12, 12, Name("Foresters")},
-    {10, 191, 6, 12, 12, 12, Name("Scouts")},  {11, 192, 2, 8, 12, 12, Name("Watchmen")},
+    {10, 191, 2, 12, 12, 12, Name("Scouts")},  {11, 192, 2, 8, 12, 12, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups19[] = {
     {AllyCondition::QuestAccepted, 39, 0, kAllies19},
 };
 
 constexpr AllyEntry kAllies21[] = {
-    {0, 147, 1, 18, 20, 20, Name("Spearmen")},
-    {1, 148, 1, 18, 20, 20, Name("Bowmen")},
-    {2, 149, 1, 23, 26, 20, Name("Pikemen")},
-    {3, 150, 2, 12, 20, 20, Name("Yeomen")},
+    {0, 147, 3, 18, 20, 20, Name("Spearmen")},
+    {1, 148, 3, 18, 20, 20, Name("Bowmen")},
+    {2, 149, 3, 23, 26, 20, Name("Pikemen")},
+    {3, 150, 3, 12, 20, 20, Name("Yeomen")},
 };
 constexpr AllyGroup kGroups21[] = {
     {AllyCondition::QuestAccepted, 33, 0, kAllies21},
@@ -113,8 +113,8 @@ constexpr AllyGroup kGroups24[] = {
 };
 
 constexpr AllyEntry kAllies26[] = {
-    {0, 146, 2, 18, 26, 22, Name("Spearmen")},
-    {1, 147, 2, 24, 30, 26, GlyphString{}},
+    {0, 146, 1, 18, 26, 22, Name("Spearmen")},
+    {1, 147, 1, 24, 30, 26, GlyphString{}},
 };
 constexpr AllyGroup kGroups26[] = {
     {AllyCondition::QuestAccepted, 50, 0, kAllies26},
@@ -159,7 +159,7 @@ constexpr AllyGroup kGroups31[] = {
 };
 
 constexpr AllyEntry kAllies34[] = {
-    {0, 146, 2, 12, 14, 8, Name("Spearmen")},
+    {0, 146, 1, 12, 14, 8, Name("Spearmen")},
 };
 constexpr AllyGroup kGroups34[] = {
     {AllyCondition::QuestAccepted, 42, 0, kAllies34},
@@ -171,7 +171,7 @@ constexpr AllyEntry kAllies36[] = {
     {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
     {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
     {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
-    {10, 191, 6, 22, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
+    {10, 191, 2, 22, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups36[] = {
     {AllyCondition::QuestAccepted, 54, 0, kAllies36},
@@ -187,7 +187,7 @@ constexpr AllyGroup kGroups38[] = {
 
 constexpr AllyEntry kAllies41[] = {
     {0, 89, 4, 22, 36, 26, Name("Spearmen")}, {1, 90, 4, 24, 36, 26, Name("Bowmen")},
-    {2, 91, 2, 25, 36, 26, Name("Pikemen")},  {3, 92, 2, 22, 36, 26, Name("Yeomen")},
+    {2, 91, 1, 25, 36, 26, Name("Pikemen")},  {3, 92, 1, 22, 36, 26, Name("Yeomen")},
     {4, 149, 4, 24, 36, 26, Name("Rangers")}, {5, 150, 4, 25, 36, 26, Name("Lancers")},
     {6, 151, 4, 22, 36, 26, Name("Axemen")},  {7, 152, 4, 24, 36, 26, Name("Slingers")},
 };
@@ -211,7 +211,7 @@ constexpr AllyEntry kAllies43[] = {
     {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
     {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
     {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
-    {10, 191, 6, 26, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
+    {10, 191, 2, 26, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups43[] = {
     {AllyCondition::QuestAccepted, 47, 0, kAllies43},
@@ -251,7 +251,7 @@ constexpr AllyEntry kAllies47[] = {
     {4, 169, 6, 10, 13, 13, Name("Rangers")},  {5, 170, 6, 10, 13, 13, Name("Lancers")},
     {6, 171, 6, 14, 13, 13, Name("Axemen")},   {7, 172, 2, 13, 13, 13, Name("Slingers")},
     {8, 189, 7, 8, 12, 12, Name("Shieldmen")}, {9, 190, 6, 11, 12, 12, Name("Foresters")},
-    {10, 191, 6, 12, 12, 12, Name("Scouts")},  {11, 192, 2, 8, 12, 12, Name("Watchmen")},
+    {10, 191, 2, 12, 12, 12, Name("Scouts")},  {11, 192, 2, 8, 12, 12, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups47[] = {
     {AllyCondition::QuestAccepted, 56, 0, kAllies47},
@@ -293,12 +293,12 @@ constexpr AllyGroup kGroups51[] = {
 };
 
 constexpr AllyEntry kAllies52[] = {
-    {0, 50, 6, 14, 18, 18, Name("Spearmen")},   {1, 51, 2, 15, 18, 18, Name("Bowmen")},
-    {2, 52, 2, 13, 18, 18, Name("Pikemen")},    {3, 53, 2, 14, 18, 18, Name("Yeomen")},
+    {0, 50, 6, 14, 18, 18, Name("Spearmen")},   {1, 51, 6, 15, 18, 18, Name("Bowmen")},
+    {2, 52, 1, 13, 18, 18, Name("Pikemen")},    {3, 53, 1, 14, 18, 18, Name("Yeomen")},
     {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
     {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
     {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
-    {10, 191, 6, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
+    {10, 191, 2, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups52[] = {
     {AllyCondition::QuestAccepted, 73, 0, kAllies52},
@@ -376,7 +376,7 @@ constexpr AllyEntry kAllies63[] = {
     {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
     {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
     {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
-    {10, 191, 6, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
+    {10, 191, 2, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups63[] = {
     {AllyCondition::QuestAccepted, 14, 0, kAllies63},
@@ -551,7 +551,7 @@ constexpr AllyEntry kAllies86[] = {
     {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
     {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
     {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
-    {10, 191, 6, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
+    {10, 191, 2, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups86[] = {
     {AllyCondition::Always, 0, 0, kAllies86},
@@ -563,7 +563,7 @@ constexpr AllyEntry kAllies87[] = {
     {4, 169, 6, 15, 19, 19, Name("Rangers")},   {5, 170, 6, 15, 19, 19, Name("Lancers")},
     {6, 171, 6, 16, 19, 19, Name("Axemen")},    {7, 172, 2, 14, 19, 19, Name("Slingers")},
     {8, 189, 7, 20, 22, 22, Name("Shieldmen")}, {9, 190, 6, 18, 22, 22, Name("Foresters")},
-    {10, 191, 6, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
+    {10, 191, 2, 19, 22, 22, Name("Scouts")},   {11, 192, 2, 20, 22, 22, Name("Watchmen")},
 };
 constexpr AllyGroup kGroups87[] = {
     {AllyCondition::Always, 0, 0, kAllies87},
@@ -575,7 +575,7 @@ constexpr AllyEntry kAllies88[] = {
     {4, 169, 6, 15, 30, 25, Name("Castle Watch")}, {5, 170, 6, 15, 30, 25, Name("Gate Wardens")},
     {6, 171, 6, 16, 30, 25, Name("Moat Guard")},   {7, 172, 2, 14, 30, 25, Name("Rampart Guard")},
     {8, 189, 7, 20, 30, 25, Name("Castle Guard")}, {9, 190, 6, 18, 30, 25, Name("Wall Guard")},
-    {10, 191, 6, 19, 30, 25, Name("Keep Guard")},  {11, 192, 2, 20, 30, 25, Name("Tower Guard")},
+    {10, 191, 2, 19, 30, 25, Name("Keep Guard")},  {11, 192, 2, 20, 30, 25, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups88[] = {
     {AllyCondition::Always, 0, 2, kAllies88},
@@ -587,7 +587,7 @@ constexpr AllyEntry kAllies89[] = {
     {4, 169, 6, 26, 30, 35, Name("Castle Watch")}, {5, 170, 6, 26, 30, 35, Name("Gate Wardens")},
     {6, 171, 6, 19, 30, 35, Name("Moat Guard")},   {7, 172, 2, 22, 30, 35, Name("Rampart Guard")},
     {8, 189, 7, 21, 30, 35, Name("Castle Guard")}, {9, 190, 6, 30, 30, 35, Name("Wall Guard")},
-    {10, 191, 6, 19, 30, 35, Name("Keep Guard")},  {11, 192, 2, 21, 30, 35, Name("Tower Guard")},
+    {10, 191, 2, 19, 30, 35, Name("Keep Guard")},  {11, 192, 2, 21, 30, 35, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups89[] = {
     {AllyCondition::Always, 0, 2, kAllies89},
@@ -599,7 +599,7 @@ constexpr AllyEntry kAllies90[] = {
     {4, 169, 6, 16, 30, 35, Name("Gate Guard")},   {5, 170, 6, 16, 30, 35, Name("Throne Guard")},
     {6, 171, 6, 18, 30, 35, Name("Hall Guard")},   {7, 172, 2, 17, 30, 35, Name("Crown Guard")},
     {8, 189, 7, 21, 30, 35, Name("Palace Guard")}, {9, 190, 6, 30, 30, 35, Name("Royal Guard")},
-    {10, 191, 6, 19, 30, 35, Name("Kings Guard")}, {11, 192, 2, 21, 30, 35, Name("Palace Watch")},
+    {10, 191, 2, 19, 30, 35, Name("Kings Guard")}, {11, 192, 2, 21, 30, 35, Name("Palace Watch")},
 };
 constexpr AllyGroup kGroups90[] = {
     {AllyCondition::DefenderFound, 0, 1, kAllies90},
@@ -611,7 +611,7 @@ constexpr AllyEntry kAllies91[] = {
     {4, 169, 6, 26, 30, 35, Name("Castle Watch")}, {5, 170, 6, 26, 30, 35, Name("Gate Wardens")},
     {6, 171, 6, 22, 30, 35, Name("Moat Guard")},   {7, 172, 2, 23, 30, 35, Name("Rampart Guard")},
     {8, 189, 7, 21, 30, 35, Name("Castle Guard")}, {9, 190, 6, 28, 30, 35, Name("Wall Guard")},
-    {10, 191, 6, 25, 30, 35, Name("Keep Guard")},  {11, 192, 2, 21, 30, 35, Name("Tower Guard")},
+    {10, 191, 2, 25, 30, 35, Name("Keep Guard")},  {11, 192, 2, 21, 30, 35, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups91[] = {
     {AllyCondition::DefenderFound, 0, 2, kAllies91},
@@ -623,7 +623,7 @@ constexpr AllyEntry kAllies92[] = {
     {4, 169, 6, 26, 30, 35, Name("Castle Watch")}, {5, 170, 6, 26, 30, 35, Name("Gate Wardens")},
     {6, 171, 6, 29, 30, 35, Name("Moat Guard")},   {7, 172, 2, 28, 30, 35, Name("Rampart Guard")},
     {8, 189, 7, 22, 30, 35, Name("Castle Guard")}, {9, 190, 6, 34, 30, 35, Name("Wall Guard")},
-    {10, 191, 6, 29, 30, 35, Name("Keep Guard")},  {11, 192, 2, 22, 30, 35, Name("Tower Guard")},
+    {10, 191, 2, 29, 30, 35, Name("Keep Guard")},  {11, 192, 2, 22, 30, 35, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups92[] = {
     {AllyCondition::DefenderFound, 0, 2, kAllies92},
@@ -635,7 +635,7 @@ constexpr AllyEntry kAllies93[] = {
     {4, 169, 6, 28, 30, 39, Name("Castle Watch")}, {5, 170, 6, 28, 30, 39, Name("Gate Wardens")},
     {6, 171, 6, 27, 30, 39, Name("Moat Guard")},   {7, 172, 2, 26, 30, 39, Name("Rampart Guard")},
     {8, 189, 7, 23, 30, 39, Name("Castle Guard")}, {9, 190, 6, 34, 30, 39, Name("Wall Guard")},
-    {10, 191, 6, 36, 30, 39, Name("Keep Guard")},  {11, 192, 2, 23, 30, 39, Name("Tower Guard")},
+    {10, 191, 2, 36, 30, 39, Name("Keep Guard")},  {11, 192, 2, 23, 30, 39, Name("Tower Guard")},
 };
 constexpr AllyGroup kGroups93[] = {
     {AllyCondition::DefenderFound, 0, 2, kAllies93},

@@ -17,6 +17,8 @@ namespace varn {
 // checks counts, kinds, men totals, ranges, picture flags and free cells; these it does not):
 // - no enemy starts next to (in the eight cells around) a cell of the commander, an army slot or
 //   any ally of the battle, whether that ally's condition holds or not;
+// - no enemy starts where its figure would stand under the side buttons in the battle's first
+//   view (its camera, or the field's corner where the camera is kept);
 // - enemies stand in ranks: columns or rows of adjacent cells across the line toward the
 //   player's position, the first rank a few cells away, further ranks behind it;
 // - the quick kinds (the dogs) take the front ranks, the common soldiers the middle and the
