@@ -8,7 +8,7 @@
 #include "engine/Font.h"
 #include "engine/HitTest.h"
 #include "engine/SpriteSet.h"
-#include "frontend/SaveFiles.h"
+#include "world/Glyph.h"
 
 namespace varn {
 

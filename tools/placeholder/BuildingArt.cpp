@@ -262,29 +262,29 @@ bool ParseCell(const std::string& text, int& value) {
 
 }  // namespace
 
-bool ParseBuilding(const std::string& kind, BuildingSpec& spec) {
+bool ParseBuilding(const std::string& kind, BuildingPlan& plan) {
     const size_t at = kind.find('@');
     const size_t comma = kind.find(',', at);
     if (at == std::string::npos || comma == std::string::npos) {
         return false;
     }
     const size_t slash = kind.find('/', comma);
-    spec.building = kind.substr(0, at);
+    plan.building = kind.substr(0, at);
     if (slash != std::string::npos) {
-        spec.ground = kind.substr(slash + 1);
+        plan.ground = kind.substr(slash + 1);
     }
-    return Painters().count(spec.building) != 0 &&
-           ParseCell(kind.substr(at + 1, comma - at - 1), spec.doorColumn) &&
+    return Painters().count(plan.building) != 0 &&
+           ParseCell(kind.substr(at + 1, comma - at - 1), plan.doorColumn) &&
            ParseCell(kind.substr(comma + 1, slash == std::string::npos ? slash : slash - comma - 1),
-                     spec.doorRow);
+                     plan.doorRow);
 }
 
-void DrawBuilding(Canvas& canvas, const BuildingSpec& spec, int left, int top, int width,
+void DrawBuilding(Canvas& canvas, const BuildingPlan& plan, int left, int top, int width,
                   int height) {
-    const Footing at{canvas, left + (2 * spec.doorColumn + 1) * width / (2 * kCellsAcross),
-                     top + (spec.doorRow + 1) * height / kCellsAcross - kDoorInset, left,
+    const Footing at{canvas, left + (2 * plan.doorColumn + 1) * width / (2 * kCellsAcross),
+                     top + (plan.doorRow + 1) * height / kCellsAcross - kDoorInset, left,
                      left + width};
-    Painters().at(spec.building)(at);
+    Painters().at(plan.building)(at);
 }
 
 }  // namespace placeholder

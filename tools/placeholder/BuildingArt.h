@@ -16,7 +16,7 @@ constexpr Rgb kDoorColour = {60, 40, 30};
 // <building>@<door column>,<door row>[/<ground under it>], for example "tower@1,3/waste".
 // The frame is cut into the 5 x 5 cells of the map; the door stands inside the named cell, the
 // one the game enters the place by.
-struct BuildingSpec {
+struct BuildingPlan {
     std::string building;
     int doorColumn = 0;
     int doorRow = 0;
@@ -25,10 +25,10 @@ struct BuildingSpec {
 
 // The buildings: village, town, palace, temple, castle, tower, goldmine, ironmine, camp, fortress
 // (a foe's castle) and shrine (a foe's temple).
-bool ParseBuilding(const std::string& kind, BuildingSpec& spec);
+bool ParseBuilding(const std::string& kind, BuildingPlan& plan);
 
 // The building's silhouette over the ground already drawn in the frame at (left, top).
-void DrawBuilding(Canvas& canvas, const BuildingSpec& spec, int left, int top, int width,
+void DrawBuilding(Canvas& canvas, const BuildingPlan& plan, int left, int top, int width,
                   int height);
 
 }  // namespace placeholder

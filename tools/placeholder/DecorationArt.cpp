@@ -91,19 +91,19 @@ const std::map<std::string, Painter>& Painters() {
 
 }  // namespace
 
-bool ParseDecoration(const std::string& kind, DecorationSpec& spec) {
+bool ParseDecoration(const std::string& kind, DecorationPlan& plan) {
     const size_t slash = kind.find('/');
     if (slash == std::string::npos) {
         return false;
     }
-    spec.thing = kind.substr(0, slash);
-    spec.ground = kind.substr(slash + 1);
-    return Painters().count(spec.thing) != 0;
+    plan.thing = kind.substr(0, slash);
+    plan.ground = kind.substr(slash + 1);
+    return Painters().count(plan.thing) != 0;
 }
 
-void DrawDecoration(Canvas& canvas, const DecorationSpec& spec, int frame, int left, int top,
+void DrawDecoration(Canvas& canvas, const DecorationPlan& plan, int frame, int left, int top,
                     int width, int height) {
-    Painters().at(spec.thing)({canvas, left, top, width, height}, frame);
+    Painters().at(plan.thing)({canvas, left, top, width, height}, frame);
 }
 
 }  // namespace placeholder
