@@ -86,7 +86,7 @@ void CharacterScreen::DrawCharacter(SpriteSet& panelSprites) {
 }
 
 ItemScreenArt CharacterScreen::ItemArt(SpriteSet& panelSprites) {
-    return {&panelSprites, &sprites,       kCharacterLettersSlot,
+    return {&panelSprites,   &sprites,       kCharacterLettersSlot,
             itemIcons.get(), &itemIconSlots, &slotLabels};
 }
 

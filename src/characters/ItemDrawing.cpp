@@ -21,7 +21,7 @@ constexpr int32_t kSlotLabelMargin = 2;
 constexpr uint32_t kSlotLabelColour = 0xFFA0A0B4;
 // What each equipment slot takes, in slot order.
 constexpr const char* kSlotLabels[kEquipSlotCount] = {
-    "Neck", "Neck", "Neck", "Head", "Body", "Belt", "Legs", "Feet", "Hands", "Ring",
+    "Neck", "Neck", "Neck", "Head", "Body", "Belt", "Legs", "Feet",   "Hands", "Ring",
     "Ring", "Ring", "Ring", "Ring", "Ring", "Ring", "Ring", "Shield", "Sword",
 };
 constexpr int32_t kBoxPictureSize = 128;
@@ -53,11 +53,10 @@ void DrawCellsAndItems(const ItemScreenArt& art, const CellPositionTable& positi
         const float scale = static_cast<float>(frame.size) / kItemIconSize;
         art.panel->Draw(kPanelCellSlot, 0, frame.x, frame.y, kUntinted, scale, scale);
         if (cell >= kFirstEquipCell && items[static_cast<size_t>(cell)] == kNoItem) {
-            art.slotLabels->DrawText(kSlotLabels[cell - kFirstEquipCell],
-                                     frame.x + kSlotLabelMargin,
-                                     frame.y + (frame.size - kSlotLabelHeight) / 2 - 1,
-                                     frame.size - kSlotLabelMargin, kSlotLabelHeight + 4,
-                                     kSlotLabelColour, 0);
+            art.slotLabels->DrawText(
+                kSlotLabels[cell - kFirstEquipCell], frame.x + kSlotLabelMargin,
+                frame.y + (frame.size - kSlotLabelHeight) / 2 - 1, frame.size - kSlotLabelMargin,
+                kSlotLabelHeight + 4, kSlotLabelColour, 0);
         }
     }
     for (const ItemId id : items) {

@@ -38,8 +38,8 @@ CellFrameTable CellFramesOf(const CellPositionTable& positions) {
         const Centre centre = CentreOf(positions[static_cast<size_t>(cell)]);
         int32_t h = kIconHalf;
         if (cell >= kFirstEquipCell) {
-            h = std::min({h, centre.x, centre.y, kScreenWidth - centre.x,
-                          kScreenHeight - centre.y});
+            h = std::min(
+                {h, centre.x, centre.y, kScreenWidth - centre.x, kScreenHeight - centre.y});
             for (int other = 0; other < kItemCellCount; ++other) {
                 if (other == cell) {
                     continue;

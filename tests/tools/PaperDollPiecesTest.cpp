@@ -30,8 +30,8 @@ std::vector<bool> Shape(const std::string& path, uint32_t key, int frameLeft, in
     std::vector<bool> shape;
     for (int y = 0; y < picture.height; ++y) {
         for (int x = frameLeft; x < frameLeft + frameWidth; ++x) {
-            shape.push_back((picture.pixels[static_cast<size_t>(y * picture.width + x)] &
-                             0xFFFFFF) != key);
+            shape.push_back(
+                (picture.pixels[static_cast<size_t>(y * picture.width + x)] & 0xFFFFFF) != key);
         }
     }
     return shape;

@@ -65,10 +65,9 @@ bool LooksLikeKey(uint32_t rgb, uint32_t key) {
 }
 
 bool IsPictureKind(const std::string& kind) {
-    static const std::set<std::string> kinds = {"box",    "panel",  "page",     "button",
-                                                "bmp",    "back",   "words",    "icon",
-                                                "figures", "arrow", "ground",   "glyphs",
-                                                "captions"};
+    static const std::set<std::string> kinds = {"box",    "panel",  "page",    "button",  "bmp",
+                                                "back",   "words",  "icon",    "figures", "arrow",
+                                                "ground", "glyphs", "captions"};
     return kinds.count(kind) != 0;
 }
 

@@ -37,8 +37,8 @@ TEST(SavedGames, EveryKeptSaveLoadsAndIsWrittenBackUnchanged) {
           "fuzz/seeds/MonkeyStarts/step-from-village.save",
           "fuzz/seeds/MonkeyStarts/won-first-battle.save", "tests/fixtures/saves/fighting.save",
           "tests/fixtures/saves/victory.save", "tests/fixtures/replays/fighting.world",
-          "tests/fixtures/replays/first-battles.world", "tests/fixtures/replays/peaceful-game.world",
-          "tests/fixtures/replays/victory.world"}) {
+          "tests/fixtures/replays/first-battles.world",
+          "tests/fixtures/replays/peaceful-game.world", "tests/fixtures/replays/victory.world"}) {
         const std::filesystem::path path = std::filesystem::path(VARN_SOURCE_DIR) / name;
         SCOPED_TRACE(name);
         const std::vector<uint8_t> file = ReadBytes(path);

@@ -112,8 +112,7 @@ void Foot(const Doll& d, int side, Rgb colour, int top) {
     if (side == 0) {
         d.Polygon({{96, top}, {124, top}, {126, 438}, {74, 438}, {76, 424}, {96, 418}}, colour);
     } else {
-        d.Polygon({{132, top}, {160, top}, {160, 418}, {180, 424}, {182, 438}, {130, 438}},
-                  colour);
+        d.Polygon({{132, top}, {160, top}, {160, 418}, {180, 424}, {182, 438}, {130, 438}}, colour);
     }
 }
 

@@ -20,13 +20,13 @@ struct GroundLook {
 };
 
 constexpr GroundLook kLooks[] = {
-    {"grass", {92, 150, 68}, {70, 124, 52}},      {"meadow", {128, 172, 84}, {196, 190, 92}},
-    {"road", {92, 150, 68}, {196, 170, 118}},
-    {"desert", {214, 190, 128}, {190, 164, 104}}, {"earth", {146, 106, 70}, {118, 84, 54}},
-    {"water", {60, 110, 190}, {120, 164, 222}},   {"waste", {124, 124, 118}, {100, 100, 96}},
-    {"mountain", {118, 108, 98}, {70, 62, 58}},   {"plains", {150, 160, 86}, {124, 136, 66}},
-    {"snow", {214, 218, 226}, {176, 182, 198}},   {"cliff", {72, 66, 64}, {112, 104, 98}},
-    {"woods", {92, 150, 68}, {44, 96, 46}},       {"yard", {70, 66, 72}, {86, 80, 90}},
+    {"grass", {92, 150, 68}, {70, 124, 52}},    {"meadow", {128, 172, 84}, {196, 190, 92}},
+    {"road", {92, 150, 68}, {196, 170, 118}},   {"desert", {214, 190, 128}, {190, 164, 104}},
+    {"earth", {146, 106, 70}, {118, 84, 54}},   {"water", {60, 110, 190}, {120, 164, 222}},
+    {"waste", {124, 124, 118}, {100, 100, 96}}, {"mountain", {118, 108, 98}, {70, 62, 58}},
+    {"plains", {150, 160, 86}, {124, 136, 66}}, {"snow", {214, 218, 226}, {176, 182, 198}},
+    {"cliff", {72, 66, 64}, {112, 104, 98}},    {"woods", {92, 150, 68}, {44, 96, 46}},
+    {"yard", {70, 66, 72}, {86, 80, 90}},
 };
 
 constexpr Rgb kCrownLight = {70, 128, 58};
@@ -103,16 +103,16 @@ bool IsPlainGround(const std::string& kind) {
 }  // namespace
 
 bool IsGroundKind(const std::string& kind) {
-    BuildingSpec building;
-    DecorationSpec decoration;
+    BuildingPlan building;
+    DecorationPlan decoration;
     return IsPlainGround(kind) ||
            (ParseBuilding(kind, building) && IsPlainGround(building.ground)) ||
            (ParseDecoration(kind, decoration) && IsPlainGround(decoration.ground));
 }
 
 Canvas DrawGround(const ManifestRow& row) {
-    BuildingSpec building;
-    DecorationSpec decoration;
+    BuildingPlan building;
+    DecorationPlan decoration;
     const bool built = ParseBuilding(row.ground, building);
     const bool decorated = !built && ParseDecoration(row.ground, decoration);
     const std::string& ground = built       ? building.ground

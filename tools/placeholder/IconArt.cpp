@@ -293,7 +293,7 @@ const std::map<std::string, ThingPainter>& Painters() {
 }  // namespace
 
 bool IsAnimatedShape(const std::string& shape) {
-    static const std::set<std::string> animated = {"coins", "chest", "flag", "mark",  "bush",
+    static const std::set<std::string> animated = {"coins", "chest", "flag", "mark", "bush",
                                                    "ruin",  "fire",  "dot",  "wound"};
     return animated.count(shape) != 0;
 }

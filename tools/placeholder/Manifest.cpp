@@ -70,12 +70,12 @@ std::string LowerCase(std::string text) {
 bool KindFromName(const std::string& name, RowKind& kind) {
     // "bmp" is the button's older name, kept so that rows written for it still read.
     static const std::map<std::string, RowKind> kinds = {
-        {"box", RowKind::Box},           {"panel", RowKind::Panel},     {"page", RowKind::Page},     {"button", RowKind::Button},
-        {"bmp", RowKind::Button},        {"back", RowKind::Back},       {"words", RowKind::Words},
-        {"captions", RowKind::Captions}, {"icon", RowKind::Icon},       {"figures", RowKind::Figures},
-        {"arrow", RowKind::Arrow},       {"ground", RowKind::Ground},   {"glyphs", RowKind::Glyphs},
-        {"wav", RowKind::Sound},         {"mid", RowKind::Music},       {"mp3", RowKind::Mp3},
-        {"txt", RowKind::Text}};
+        {"box", RowKind::Box},         {"panel", RowKind::Panel},       {"page", RowKind::Page},
+        {"button", RowKind::Button},   {"bmp", RowKind::Button},        {"back", RowKind::Back},
+        {"words", RowKind::Words},     {"captions", RowKind::Captions}, {"icon", RowKind::Icon},
+        {"figures", RowKind::Figures}, {"arrow", RowKind::Arrow},       {"ground", RowKind::Ground},
+        {"glyphs", RowKind::Glyphs},   {"wav", RowKind::Sound},         {"mid", RowKind::Music},
+        {"mp3", RowKind::Mp3},         {"txt", RowKind::Text}};
     auto found = kinds.find(name);
     if (found == kinds.end()) {
         return false;
@@ -110,8 +110,8 @@ bool ParsePlate(const std::string& text, ManifestRow& row) {
         rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     }
     const auto [left, top, width, height] = row.plate;
-    return rest.empty() && text.back() != ',' && left >= 0 && top >= 0 && width > 0 &&
-           height > 0 && left + width <= row.frameWidth && top + height <= row.frameHeight;
+    return rest.empty() && text.back() != ',' && left >= 0 && top >= 0 && width > 0 && height > 0 &&
+           left + width <= row.frameWidth && top + height <= row.frameHeight;
 }
 
 // The picture fields after the path; empty when they hold together, else what is wrong.
@@ -180,7 +180,8 @@ std::string ParseRow(std::string_view line, ManifestRow& row) {
     std::string kindName = NextField(line);
     if (!KindFromName(kindName, row.kind)) {
         return "unknown kind '" + kindName +
-               "' (box, panel, page, button, back, words, captions, icon, figures, arrow, ground, glyphs, "
+               "' (box, panel, page, button, back, words, captions, icon, figures, arrow, ground, "
+               "glyphs, "
                "wav, "
                "mid, mp3 "
                "or txt)";
