@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/GlyphText.h"
 #include "battle/BattlePictures.h"
 #include "battle/BattleScreen.h"
-#include "characters/GlyphText.h"
 #include "engine/Colours.h"
 #include "engine/GroundTiles.h"
 

@@ -1,7 +1,7 @@
 #include <cstdio>
 
+#include "app/GlyphText.h"
 #include "characters/CharacterScreen.h"
-#include "characters/GlyphText.h"
 #include "characters/ItemDrawing.h"
 #include "characters/PaperDollArt.h"
 #include "engine/Colours.h"

@@ -1,6 +1,6 @@
 #include "characters/ItemDrawing.h"
 
-#include "characters/GlyphText.h"
+#include "app/GlyphText.h"
 #include "characters/SlotFrames.h"
 #include "engine/Colours.h"
 #include "engine/Font.h"

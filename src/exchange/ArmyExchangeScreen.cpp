@@ -1,7 +1,7 @@
 #include "exchange/ArmyExchangeScreen.h"
 
+#include "app/GlyphText.h"
 #include "characters/ArmySlots.h"
-#include "characters/GlyphText.h"
 #include "engine/InputDevice.h"
 #include "items/ItemBonuses.h"
 #include "world/GameState.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "characters/GlyphText.h"
+#include "app/GlyphText.h"
 #include "characters/ItemDrawing.h"
 #include "engine/InputDevice.h"
 #include "items/ItemArt.h"

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "app/GlyphText.h"
 #include "characters/ArmyPanel.h"
-#include "characters/GlyphText.h"
 #include "exchange/ExchangePictures.h"
 
 namespace varn {

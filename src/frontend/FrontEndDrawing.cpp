@@ -1,6 +1,6 @@
 #include "frontend/FrontEndDrawing.h"
 
-#include "characters/GlyphText.h"
+#include "app/GlyphText.h"
 #include "engine/SpriteSet.h"
 
 namespace varn {

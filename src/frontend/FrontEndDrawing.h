@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "characters/GlyphText.h"
+#include "app/GlyphText.h"
 #include "engine/ButtonBar.h"
 #include "engine/Colours.h"
 #include "world/Glyph.h"

@@ -1,6 +1,6 @@
 #include "houses/HouseScreen.h"
 
-#include "characters/GlyphText.h"
+#include "app/GlyphText.h"
 #include "engine/Colours.h"
 #include "houses/HousePictures.h"
 

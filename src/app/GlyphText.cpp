@@ -1,4 +1,4 @@
-#include "characters/GlyphText.h"
+#include "app/GlyphText.h"
 
 #include <algorithm>
 #include <cmath>
