@@ -14,7 +14,6 @@ constexpr uint8_t kLeftButton = 0;
 constexpr uint8_t kRightButton = 1;
 
 bool ButtonsUp(const InputDevice& mouse) {
-    constexpr uint8_t kDown = 0x80;
     return (mouse.mouseState.buttons[kLeftButton] & kDown) == 0 &&
            (mouse.mouseState.buttons[kRightButton] & kDown) == 0;
 }

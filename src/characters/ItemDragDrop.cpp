@@ -5,7 +5,7 @@
 namespace varn {
 
 bool MouseButtonDown(const InputDevice& mouse) {
-    return (mouse.mouseState.buttons[0] & 0x80) != 0 || (mouse.mouseState.buttons[1] & 0x80) != 0;
+    return (mouse.mouseState.buttons[0] & kDown) != 0 || (mouse.mouseState.buttons[1] & kDown) != 0;
 }
 
 bool ItemDragDrop::PickUp(std::span<const ItemHolder> holders, InputDevice& mouse, int32_t x,

@@ -12,8 +12,6 @@ namespace {
 // this many tries rather than spin for the rest of the frame.
 constexpr int kReacquireAttempts = 4;
 
-constexpr uint8_t kDown = 0x80;
-
 // Key codes and latch numbers index 256-entry arrays; any code folds into them, negative ones
 // included.
 size_t Fold(int32_t code) {

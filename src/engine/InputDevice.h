@@ -8,6 +8,9 @@ namespace varn {
 
 class InputSystem;
 
+// The bit of a key's or mouse button's state byte that is set while it is held down.
+inline constexpr uint8_t kDown = 0x80;
+
 // One input device, the keyboard or the mouse, polled once per frame, with one latch per key or
 // button: a key counts as pressed while it is down and its latch is clear; the code that acts on
 // it sets the latch, and the next update clears the latch once the key is seen up.

@@ -259,7 +259,7 @@ void HoldCaptionAfterAnimations(GameApp& app) {
     if (app.mapEntered != 0) {
         screen.showCaption = 0;
         const platform::MouseState& mouse = app.mouseCursor.mouse.mouseState;
-        if ((mouse.buttons[0] & 0x80) == 0 && (mouse.buttons[1] & 0x80) == 0) {
+        if ((mouse.buttons[0] & kDown) == 0 && (mouse.buttons[1] & kDown) == 0) {
             app.mapEntered = 0;
         }
     }

@@ -24,7 +24,7 @@ constexpr int32_t kScrollRate = 600;
 constexpr int32_t kWalkRates[] = {100, 140, 210};
 
 bool ButtonDown(const InputDevice& mouse, int button) {
-    return (mouse.mouseState.buttons[button] & 0x80) != 0;
+    return (mouse.mouseState.buttons[button] & kDown) != 0;
 }
 
 bool FreshPress(const InputDevice& mouse) {
