@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "app/QuestGivers.h"
 #include "frontend/FrontEndDrawing.h"
-#include "frontend/QuestGivers.h"
 
 namespace varn {
 

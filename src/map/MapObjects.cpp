@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "app/ObjectCaptions.h"
 #include "map/MapScreen.h"
 
 namespace varn {
@@ -29,16 +30,6 @@ bool Holds(const std::array<int32_t, N>& cells, int32_t cell) {
     return std::find(cells.begin(), cells.end(), cell) != cells.end();
 }
 
-constexpr int32_t kFirstVillageCaption = 56;
-constexpr int32_t kLastVillageCaption = 72;
-constexpr int32_t kFirstTownCaption = 64;
-constexpr int32_t kPalaceCaption = 68;
-constexpr int32_t kTempleCaption = 69;
-constexpr int32_t kCastleCaption = 70;
-constexpr int32_t kTowerCaption = 71;
-constexpr int32_t kFirstSiteCaption = 73;
-constexpr int32_t kGoldMineCaption = 81;
-constexpr int32_t kIronMineCaption = 82;
 constexpr int32_t kPileCaption = 3;
 constexpr int32_t kBagCaption = 4;
 constexpr int32_t kChestCaption = 5;
@@ -161,14 +152,13 @@ void MapScreen::IdentifyObjectAt(int32_t cell) {
     for (int village = 0; village < static_cast<int>(kVillageCells.size()); ++village) {
         for (int k = 0; k < kCellsPerVillage; ++k) {
             if (villageCells[village * kCellsPerVillage + k] == cell) {
-                // Village 9 came last and took the caption after the sites' numbers.
-                hoverId = village == 8 ? kLastVillageCaption : kFirstVillageCaption + village;
+                hoverId = VillageCaption(village + 1);
             }
         }
     }
     for (int index = 0; index < kTownCellSlots; ++index) {
         if (townCells[index] == cell) {
-            hoverId = kFirstTownCaption + TownOfListIndex(index) - 1;
+            hoverId = TownCaption(TownOfListIndex(index));
         }
     }
     if (Holds(palaceCells, cell)) {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "../engine/DrawingDevice.h"
-#include "map/MapCaptions.h"
+#include "app/ObjectCaptions.h"
 #include "map/MapMessageTexts.h"
 #include "map/MapScreen.h"
 #include "support/GameData.h"

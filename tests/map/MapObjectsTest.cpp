@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <vector>
+
 #include "MapTestSupport.h"
+#include "app/ObjectCaptions.h"
+#include "app/QuestGivers.h"
+#include "houses/QuestChains.h"
+#include "map/MapPlaceTables.h"
 #include "map/MapScreen.h"
 
 namespace varn {
@@ -110,6 +117,40 @@ TEST(MapObjects, IdentifyObjectAtNamesWhatACellShows) {
     screen.armyActive[1] = 0;
     screen.IdentifyObjectAt(1358);
     EXPECT_EQ(screen.hoverId, 81);
+}
+
+TEST(MapObjects, AQuestGiverIsNamedAsItsHouseIsCaptionedOnTheMap) {
+    GameState world;
+    RunNewGameSetUp(world);
+    MapScreen screen;
+    FillFromWorld(screen, world);
+    struct House {
+        int32_t cell;
+        const QuestChain& chain;
+    };
+    std::vector<House> houses;
+    for (size_t village = 0; village < kVillageChains.size(); ++village) {
+        houses.push_back({kVillageCells[village][0], kVillageChains[village]});
+    }
+    int32_t firstTownCell = 0;
+    for (size_t town = 0; town < kTownChains.size(); ++town) {
+        houses.push_back({kTownCells[static_cast<size_t>(firstTownCell)], kTownChains[town]});
+        firstTownCell += kTownCellCounts[town];
+    }
+    houses.push_back({kPalaceCells[0], kPalaceChain});
+    houses.push_back({kTempleCells[0], kTempleChain});
+    houses.push_back({kCastleCells[0], kCastleChain});
+    houses.push_back({kTowerCell, kTowerChain});
+    for (const House& house : houses) {
+        screen.IdentifyObjectAt(house.cell);
+        const ObjectCaption* caption = FindObjectCaption(screen.hoverId);
+        ASSERT_NE(caption, nullptr) << house.cell;
+        for (const ChainQuest& link : house.chain) {
+            const std::optional<QuestGiver> giver = QuestGiverOf(link.quest);
+            ASSERT_TRUE(giver.has_value()) << int{link.quest};
+            EXPECT_EQ(giver->place, caption->text) << int{link.quest};
+        }
+    }
 }
 
 TEST(MapObjects, AnEmptyCellGivesNoCaptionAndLeavesTheShownFlag) {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "frontend/QuestGivers.h"
+#include "app/QuestGivers.h"
 #include "world/GameState.h"
 
 namespace varn {

@@ -6,7 +6,8 @@
 namespace varn {
 
 // Who gives a quest: the place, as the map names it, and the opening words of its offer, as the
-// place's own dialogue says them ("..." where the offer goes on).
+// place's own dialogue says them ("..." where the offer goes on). The houses answer it from their
+// talk tables (houses/QuestGivers.cpp), so the quest log asks without reading them.
 struct QuestGiver {
     std::string place;
     std::string words;

@@ -1,40 +1,39 @@
-#include "frontend/QuestGivers.h"
+#include "app/QuestGivers.h"
 
 #include <array>
 #include <string_view>
 
+#include "app/ObjectCaptions.h"
 #include "houses/QuestTexts.h"
-#include "map/MapCaptions.h"
 
 namespace varn {
 
 namespace {
 
-// Every house that offers quests, with the id of its caption on the map: villages 1..8, the
-// ninth village, towns 1..4, then the palace, temple, castle and tower.
+// Every house that offers quests, with its caption on the map.
 struct HouseOnMap {
     const HouseTexts& texts;
     int32_t captionId;
 };
 
 const std::array<HouseOnMap, 17> kHousesOnMap = {{
-    {kVillageTexts[0], 56},
-    {kVillageTexts[1], 57},
-    {kVillageTexts[2], 58},
-    {kVillageTexts[3], 59},
-    {kVillageTexts[4], 60},
-    {kVillageTexts[5], 61},
-    {kVillageTexts[6], 62},
-    {kVillageTexts[7], 63},
-    {kVillageTexts[8], 72},
-    {kTownTexts[0], 64},
-    {kTownTexts[1], 65},
-    {kTownTexts[2], 66},
-    {kTownTexts[3], 67},
-    {kPalaceTexts, 68},
-    {kTempleTexts, 69},
-    {kCastleTexts, 70},
-    {kTowerTexts, 71},
+    {kVillageTexts[0], VillageCaption(1)},
+    {kVillageTexts[1], VillageCaption(2)},
+    {kVillageTexts[2], VillageCaption(3)},
+    {kVillageTexts[3], VillageCaption(4)},
+    {kVillageTexts[4], VillageCaption(5)},
+    {kVillageTexts[5], VillageCaption(6)},
+    {kVillageTexts[6], VillageCaption(7)},
+    {kVillageTexts[7], VillageCaption(8)},
+    {kVillageTexts[8], VillageCaption(9)},
+    {kTownTexts[0], TownCaption(1)},
+    {kTownTexts[1], TownCaption(2)},
+    {kTownTexts[2], TownCaption(3)},
+    {kTownTexts[3], TownCaption(4)},
+    {kPalaceTexts, kPalaceCaption},
+    {kTempleTexts, kTempleCaption},
+    {kCastleTexts, kCastleCaption},
+    {kTowerTexts, kTowerCaption},
 }};
 
 // The offer's first line without the spaces its box left at the end, and "..." when the offer
