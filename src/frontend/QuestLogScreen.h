@@ -21,8 +21,9 @@ inline constexpr PictureLoad kQuestLogPictures[] = {
     kBackPagePicture,
 };
 
-// How far a quest has come, as the log groups them, in the order it lists them.
-enum class QuestStage : uint8_t { Offered, Underway, RewardDue, Solved };
+// How far a quest has come, as the log groups them, in the order it lists them: what the player
+// has taken on first, where a look at the first page finds it, then what is only offered.
+enum class QuestStage : uint8_t { Underway, RewardDue, Offered, Solved };
 
 struct QuestLogEntry {
     uint8_t quest;  // 1..100

@@ -152,7 +152,9 @@ TEST(FrontEndGolden, QuestLog) {
     player.Frame();
     game.app.SwitchState(QuestLogStateThunk, kPhaseSwitch);
     player.Frame();
-    player.Click(kPageButtons, kPageNext);
+    // The first page: the taken quests, then the first offered one; the pointer off the text.
+    player.PointAt(760, 60);
+    player.Frame();
     ExpectMatchesGolden(HeadlessGame::backend().presented, "quest-log");
 }
 

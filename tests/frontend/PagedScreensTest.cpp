@@ -40,7 +40,7 @@ TEST(PageButtons, ButtonsAndKeysTurnWithinThePagesAndLeave) {
     }
 }
 
-TEST(QuestLog, QuestsAreListedByStageThenNumberAndLockedOrUnknownStatesLeftOut) {
+TEST(QuestLog, TakenQuestsComeBeforeOfferedOnesThenByNumberAndUnknownStatesAreLeftOut) {
     std::array<uint8_t, kQuestCount> states{};
     states[0] = 7;   // quest 1 solved
     states[4] = 2;   // quest 5 accepted
@@ -53,9 +53,9 @@ TEST(QuestLog, QuestsAreListedByStageThenNumberAndLockedOrUnknownStatesLeftOut) 
     states[98] = 1;  // quest 99 offered
     states[99] = 7;  // quest 100 solved
     const std::vector<QuestLogEntry> expected = {
-        {10, QuestStage::Offered},  {99, QuestStage::Offered},   {5, QuestStage::Underway},
-        {20, QuestStage::Underway}, {12, QuestStage::RewardDue}, {40, QuestStage::RewardDue},
-        {1, QuestStage::Solved},    {100, QuestStage::Solved},
+        {5, QuestStage::Underway},   {20, QuestStage::Underway}, {12, QuestStage::RewardDue},
+        {40, QuestStage::RewardDue}, {10, QuestStage::Offered},  {99, QuestStage::Offered},
+        {1, QuestStage::Solved},     {100, QuestStage::Solved},
     };
     EXPECT_EQ(QuestLogEntries(states), expected);
     EXPECT_TRUE(QuestLogEntries({}).empty());
