@@ -373,7 +373,8 @@ const std::array<HouseTexts, 9> kVillageTexts = {{
                      "Will you fetch some water for us?"},
                     {155, 6.3f, 1.7f, 190, 190, 400}, "Water... ", 5.0f,
                     {"Thank you for the water.", "Here is 70 gold. ", "Also take this ring. "},
-                    {"I'm giving you 30 gold ", "Also take these pants "}),
+                    // The gift is a helmet, as its picture shows, so the line names one.
+                    {"I'm giving you 30 gold ", "Also take this helmet "}),
        VillageQuest(
            20, {5.95f, 2.1f},
            {"We are very sick and hungry.", "Will you get some fresh fruit", "from our tree?"},
