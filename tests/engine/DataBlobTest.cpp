@@ -6,8 +6,10 @@
 #include <fstream>
 #include <iterator>
 #include <numeric>
+#include <string>
 #include <vector>
 
+#include "engine/AllocationWatch.h"
 #include "support/TempDir.h"
 
 namespace varn {
@@ -77,6 +79,8 @@ TEST(DataBlob, ASaveOfNothingOrToNowhereTouchesNoFile) {
 }
 
 TEST(DataBlob, MissingShortAndLyingFilesAreRefusedLeavingTheBlobEmpty) {
+    // Well below the lying files' promises: 70000 bytes and four gigabytes.
+    constexpr size_t kSmallRequest = 4096;
     TempWorkingDir dir;
     WriteBytes("lying.save", {0x70, 0x11, 0x01, 0x00, 0xAB, 0xAB});
     WriteBytes("oversized.save", {0xFF, 0xFF, 0xFF, 0xFF, 1, 2, 3});
@@ -88,12 +92,24 @@ TEST(DataBlob, MissingShortAndLyingFilesAreRefusedLeavingTheBlobEmpty) {
         DataBlob blob;
         blob.Alloc(16);
         uint32_t size = 12345;
-        EXPECT_EQ(blob.LoadFromFile(path, &size), nullptr);
+        {
+            // A stored length is checked against the file before the blob asks for its bytes.
+            AllocationWatch watch(kSmallRequest);
+            EXPECT_EQ(blob.LoadFromFile(path, &size), nullptr);
+            EXPECT_LE(watch.Largest(), kSmallRequest);
+        }
         // Only a file that is there reports its refusal as size 0.
         EXPECT_EQ(size, path[0] == 'm' ? 12345u : 0u);
         EXPECT_EQ(blob.data, nullptr);
         EXPECT_EQ(blob.size, 0u);
     }
+    // The watch sees the blob's own request for a file that holds what it promises.
+    WriteBytes("whole.save", {0x70, 0x11, 0x01, 0x00});
+    std::ofstream("whole.save", std::ios::binary | std::ios::app) << std::string(70000, 'x');
+    DataBlob blob;
+    AllocationWatch watch(1u << 20);
+    EXPECT_NE(blob.LoadFromFile("whole.save", nullptr), nullptr);
+    EXPECT_GE(watch.Largest(), 70000u);
 }
 
 }  // namespace varn
