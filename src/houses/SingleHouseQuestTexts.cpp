@@ -46,6 +46,13 @@ constexpr QuestTexts FirstQuestLayout(QuestTexts quest, float reminderScaleX) {
     return quest;
 }
 
+// Quest 91 pays gold and fame alone (every armor is already given somewhere), so its reward
+// note has no line promising one.
+constexpr QuestTexts WithoutRewardItemLine(QuestTexts quest) {
+    quest.reward.lineCount = 2;
+    return quest;
+}
+
 // The castle speaks through the palace guards in the palace's wider box, so that their first
 // line is not cut short.
 constexpr Notice kPalaceGuardsNotice{
@@ -107,12 +114,13 @@ constexpr HouseTexts CastleTexts() {
                "is to defeat the Black Zima Castle. ", "You will have our full support!  ",
                nullptr},
               "Attack the Black Zima Castle! ",
-              {"We are grateful for your help!", "Here is 110 gold. ", "Also take this armor. "},
+              {"We are grateful for your help!", "Here is 110 gold. ", nullptr},
               {"I'm giving you 62 gold. ", "Also take this sword. "})}},
         {kPalaceDefenceQuest, kQuestSolved, &kPalaceGuardsNotice, nullptr},
         nullptr,
         nullptr};
     texts.quests[0] = FirstQuestLayout(texts.quests[0], 6.3f);
+    texts.quests[4] = WithoutRewardItemLine(texts.quests[4]);
     return texts;
 }
 
