@@ -26,6 +26,10 @@ CELL_SIZE = 80
 # start hidden under the buttons.
 SIDE_BUTTONS = (700, 20, 800, 288)
 FIGURE = (20, 8, 40, 58)
+# What a battle's first view shows of the field: the screen down to the top of the bottom panel
+# (its name bar), and a figure's whole drawn picture (left, top, width, height within its cell).
+VIEW = (800, 492)
+DRAWN_FIGURE = (8, 8, 58, 58)
 ALLY_KINDS = {"Ally1": 0, "PalaceGuards": 1, "CastleGuards": 2}
 # Strength of each enemy picture kind, weakest first: the dogs, the bandits and tribesmen, then
 # the soldiers, the elite and the captains.
@@ -338,6 +342,17 @@ def under_side_buttons(camera):
     return cells
 
 
+def seen_in_first_view(cell, camera):
+    """Whether the whole figure of a unit on the cell shows in the battle's first view, clear of
+    the side buttons and the bottom panel."""
+    left, top, right, bottom = SIDE_BUTTONS
+    fx, fy, fw, fh = DRAWN_FIGURE
+    x = col(cell) * CELL_SIZE - camera[0] + fx
+    y = row(cell) * CELL_SIZE - camera[1] + fy
+    inside = 0 <= x and x + fw <= VIEW[0] and 0 <= y and y + fh <= VIEW[1]
+    return inside and not (x < right and left < x + fw and y < bottom and top < y + fh)
+
+
 def author_enemies(battle, summary, note, layout, ally_cells, empty_slots, camera):
     commander = layout[0]
     army = player_cells(layout)
@@ -558,6 +573,10 @@ def main():
         else:
             fail(f"battle {battle} has neither enemy rows nor a formation")
         check_battle(battle, layout, battle_groups, enemies[battle], summaries[battle])
+        # A battle opens with its enemy in sight: the player need not search the field for it.
+        if not any(seen_in_first_view(e["cell"], sides[battle]["camera"] or (0, 0))
+                   for e in enemies[battle]):
+            fail(f"battle {battle}: no enemy shows in the first view")
         face_allies(battle, battle_groups, keyed_notes(sections.get("ally-facings", [])),
                     enemies[battle])
 

@@ -47,7 +47,7 @@ constexpr AllyGroup kGroups12[] = {
 };
 
 constexpr AllyEntry kAllies16[] = {
-    {0, 148, 6, 12, 15, 15, Name("Spearmen")},
+    {0, 148, 7, 12, 15, 15, Name("Spearmen")},
 };
 constexpr AllyGroup kGroups16[] = {
     {AllyCondition::QuestAccepted, 11, 0, kAllies16},
@@ -95,7 +95,7 @@ constexpr AllyGroup kGroups22[] = {
 };
 
 constexpr AllyEntry kAllies23[] = {
-    {0, 146, 2, 17, 26, 22, Name("Spearmen")},
+    {0, 146, 6, 17, 26, 22, Name("Spearmen")},
     {1, 148, 2, 16, 26, 22, Name("Bowmen")},
 };
 constexpr AllyGroup kGroups23[] = {

@@ -19,6 +19,10 @@ namespace varn {
 //   any ally of the battle, whether that ally's condition holds or not;
 // - no enemy starts where its figure would stand under the side buttons in the battle's first
 //   view (its camera, or the field's corner where the camera is kept);
+// - at least one enemy's whole figure shows in that first view, clear of the side buttons and
+//   the bottom panel: a battle never opens with its foe out of sight. Where a formation would
+//   stand wholly outside it, the ranks come a cell nearer or some of them take a side the view
+//   looks on, the player's cells and the camera staying as they are;
 // - enemies stand in ranks: columns or rows of adjacent cells across the line toward the
 //   player's position, the first rank a few cells away, further ranks behind it;
 // - the quick kinds (the dogs) take the front ranks, the common soldiers the middle and the
