@@ -1,5 +1,6 @@
 #include "exchange/ArmyExchangeScreen.h"
 
+#include "app/ArmyPicture.h"
 #include "characters/ArmySlots.h"
 #include "characters/GlyphText.h"
 #include "engine/InputDevice.h"
@@ -128,9 +129,8 @@ void ArmyExchangeScreen::Draw(PaperDollArt& dollArt, int32_t pointerX, int32_t p
     DrawExchangeButton(panel, 1, buttons, kArmyTradeLeaveButton);
     if (dragged.IsSlot()) {
         const ArmyRecord& armies = cards[static_cast<size_t>(dragged.side)].armies;
-        units.Draw(armies.unitType[static_cast<size_t>(dragged.slot)], kUnitFacingViewer,
-                   pointerX - kFigureHalf, pointerY - kFigureHalf, 0xFFFFFFFF, kFigureScale,
-                   kFigureScale);
+        DrawPicture(ArmyPicture(nullptr, &units, armies.unitType[static_cast<size_t>(dragged.slot)],
+                                pointerX - kFigureHalf, pointerY - kFigureHalf, kFigureScale));
     }
 }
 

@@ -21,7 +21,7 @@ class HouseDrawing : public testing::Test {
         screen.InitMainSprites(&game.app.device);
         screen.InitHouseArt(&game.app.device);
         screen.InitPortraits(&game.app.device);
-        screen.InitArmyIcons(&game.app.device);
+        screen.InitArmyPictures(&game.app.device);
         screen.drawLog = &log;
     }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "../engine/DrawingDevice.h"
+#include "app/PartyPictures.h"
 #include "map/MapFoundPictures.h"
 #include "support/GameData.h"
 
@@ -37,8 +38,11 @@ TEST_F(MapScreenPictures, InitLoadsEveryTableRowAndFreeReleasesAll) {
     for (const PictureLoad& row : kMapScreenPictures) {
         EXPECT_TRUE(screen.sprites->IsLoaded(row.slot)) << row.file;
     }
-    for (const PictureLoad& row : kMapUnitPictures) {
+    for (const PictureLoad& row : kArmyIconPictures) {
         EXPECT_TRUE(screen.unitSprites->IsLoaded(row.slot)) << row.file;
+    }
+    for (const PictureLoad& row : kArmyFigurePictures) {
+        EXPECT_TRUE(screen.unitFigures->IsLoaded(row.slot)) << row.file;
     }
     for (const PictureLoad& row : kMapEnemyPictures) {
         EXPECT_TRUE(screen.enemySprites->IsLoaded(row.slot)) << row.file;
