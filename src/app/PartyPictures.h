@@ -37,20 +37,38 @@ inline constexpr PictureLoad kHeroPortraitPictures[] = {
     {0, "Art\\Heroes\\Heroe10.bmp", kPortraitSize, kPortraitSize, kKeyBlack},
 };
 
+// An army's icon and each frame of its figure fill the same square.
+inline constexpr int16_t kArmyPictureSize = 64;
+
 // The armies' figures, four steps per facing, walking from frame 0, striking from 32; the slot
 // is the UnitType.
 inline constexpr PictureLoad kArmyFigurePictures[] = {
-    {0, "Art\\Armies\\Peasants1.bmp", 64, 64, kKeyBlack},
-    {1, "Art\\Armies\\Militia1.bmp", 64, 64, kKeyBlack},
-    {2, "Art\\Armies\\Infantry.bmp", 64, 64, kKeyBlack},
-    {3, "Art\\Armies\\GoldenInfantry.bmp", 64, 64, kKeyBlack},
-    {4, "Art\\Armies\\RoyalInfantry.bmp", 64, 64, kKeyBlack},
-    {7, "Art\\Armies\\EliteGuards.bmp", 64, 64, kKeyBlack},
-    {8, "Art\\Armies\\SwordsMen1.bmp", 64, 64, kKeyBlack},
-    {9, "Art\\Armies\\Warriors1.bmp", 64, 64, kKeyBlack},
-    {10, "Art\\Armies\\Priests1.bmp", 64, 64, kKeyBlack},
-    {20, "Art\\Armies\\Dog.bmp", 64, 64, kKeyRed},
-    {21, "Art\\Armies\\Dog2.bmp", 64, 64, kKeyRed},
+    {0, "Art\\Armies\\Peasants1.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {1, "Art\\Armies\\Militia1.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {2, "Art\\Armies\\Infantry.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {3, "Art\\Armies\\GoldenInfantry.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {4, "Art\\Armies\\RoyalInfantry.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {7, "Art\\Armies\\EliteGuards.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {8, "Art\\Armies\\SwordsMen1.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {9, "Art\\Armies\\Warriors1.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {10, "Art\\Armies\\Priests1.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {20, "Art\\Armies\\Dog.bmp", kArmyPictureSize, kArmyPictureSize, kKeyRed},
+    {21, "Art\\Armies\\Dog2.bmp", kArmyPictureSize, kArmyPictureSize, kKeyRed},
+};
+// A figure sheet's frame that faces the viewer: facing 4 (down), first walking step.
+inline constexpr int32_t kUnitFacingViewer = 16;
+// Slots of a set holding the figures or the icons, one past the last UnitType.
+inline constexpr int32_t kArmyUnitSlotCount = 22;
+
+// The armies' icons, slot = UnitType; the kinds 7 to 10 have none.
+inline constexpr PictureLoad kArmyIconPictures[] = {
+    {0, "Art\\Controls\\Peasants1.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {1, "Art\\Controls\\Militia.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {2, "Art\\Controls\\Infantry.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {3, "Art\\Controls\\GoldenInfantry.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {4, "Art\\Controls\\RoyalInfantry.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {20, "Art\\Controls\\Dogs.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
+    {21, "Art\\Controls\\Dogs2.bmp", kArmyPictureSize, kArmyPictureSize, kKeyRed},
 };
 
 }  // namespace varn

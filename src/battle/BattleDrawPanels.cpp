@@ -1,3 +1,4 @@
+#include "app/ArmyPicture.h"
 #include "battle/BattlePictures.h"
 #include "battle/BattleScreen.h"
 
@@ -5,29 +6,21 @@ namespace varn {
 
 namespace {
 
-// The panel stands on the message boxes' picture, dark enough for their light and red texts; a
-// near-black word would vanish on it, so the words take the boxes' light grey.
-constexpr uint32_t kPanelText = 0xFFD2D2D2;
 constexpr int32_t kPanelTextWidth = 60;
 constexpr int32_t kPanelTextHeight = 20;
 constexpr int32_t kNameY = 496;
 constexpr int32_t kValueY = 565;
-// A figure sheet's first frame facing down, toward the viewer.
-constexpr int32_t kFacingViewerFrame = 16;
 
 }  // namespace
 
 void BattleScreen::DrawArmyIcon(uint8_t type, int32_t x, int32_t y, float scale) {
-    // Some kinds come without an icon picture: their figure stands in for it.
-    if (armyIcons != nullptr && armyIcons->IsLoaded(type)) {
-        Sprite(armyIcons.get(), type, 0, x, y, scale, scale);
-    } else {
-        Sprite(armySprites.get(), type, kFacingViewerFrame, x, y, scale, scale);
-    }
+    const PictureDraw picture = ArmyPicture(armyIcons.get(), armySprites.get(), type, x, y, scale);
+    Sprite(picture.set, picture.slot, picture.frame, picture.x, picture.y, picture.scaleX,
+           picture.scaleY);
 }
 
 void BattleScreen::DrawPanelWord(const char* word, int32_t x, int32_t y) {
-    Text(font.get(), word, x, y, kPanelTextWidth, kPanelTextHeight, kPanelText);
+    Text(font.get(), word, x, y, kPanelTextWidth, kPanelTextHeight, kBoxTextColour);
 }
 
 void BattleScreen::DrawPanelStrips(bool nameBar) {
@@ -52,9 +45,9 @@ void BattleScreen::DrawMoveHint(uint8_t movesCommitted) {
 
 void BattleScreen::DrawUnitPanel() {
     SpriteSet* main = mainSprites.get();
-    const DigitPlaces kHealthPlaces = {{256}, {265, 248}, {274, 257, 240}, 3};
-    const DigitPlaces kAttackPlaces = {{356}, {365, 348}, {374, 357, 340}, 3};
-    const DigitPlaces kDefencePlaces = {{471}, {480, 463}, {489, 472, 455}, 3};
+    const DigitPlaces kHealthPlaces = {{256}, {265, 248}, {274, 257, 240}};
+    const DigitPlaces kAttackPlaces = {{356}, {365, 348}, {374, 357, 340}};
+    const DigitPlaces kDefencePlaces = {{471}, {480, 463}, {489, 472, 455}};
     if (commanderSelected != 0) {
         DrawPanelStrips(true);
         DrawMoveHint(commanderMovesCommitted);
@@ -83,15 +76,15 @@ void BattleScreen::DrawUnitPanel() {
     if (armyDown[s] != 0) {
         Sprite(main, kSlotDownLabel, 0, 145, 531, 1.0f, 1.0f);
     }
-    Digits(kSlotDigits5, armyDown[s] == 0 ? -1 : armyDown[s],
-           {{166}, {175, 158}, {184, 167, 150}, 3}, kValueY, 0.5f, 0.7f);
+    Digits(kSlotDigits5, armyDown[s] == 0 ? -1 : armyDown[s], {{166}, {175, 158}, {184, 167, 150}},
+           kValueY, 0.5f, 0.7f);
     Sprite(main, kSlotAliveLabel, 0, 235, 531, 1.0f, 1.0f);
     Digits(kSlotDigits4, armyAlive[s], kHealthPlaces, kValueY, 0.5f, 0.7f);
     Sprite(main, kSlotAttackLabel, 0, 326, 529, 0.9f, 0.9f);
     Digits(kSlotDigits2, armyAttack[s], kAttackPlaces, kValueY, 0.5f, 0.7f);
     Sprite(main, kSlotDefenceLabel, 0, 426, 529, 0.9f, 0.9f);
     Digits(kSlotDigits1, armyDefence[s], kDefencePlaces, kValueY, 0.5f, 0.7f);
-    const DigitPlaces woundPlaces = {{591}, {600, 583}, {600, 583, 566}, 3};
+    const DigitPlaces woundPlaces = {{591}, {600, 583}, {600, 583, 566}};
     Sprite(main, kSlotLightLabel, 0, 620, 525, 0.9f, 0.9f);
     Digits(kSlotDigits3, armyLight[s], woundPlaces, 530, 0.5f, 0.5f);
     Sprite(main, kSlotSeriousLabel, 0, 620, 550, 0.9f, 0.9f);
@@ -121,7 +114,7 @@ void BattleScreen::DrawWoundReport(int32_t light, int32_t serious, int32_t criti
         Sprite(main, kSlotDownLabel, 0, 636, 560, 1.0f, 1.0f);
     }
     if (someDown != 0) {
-        Digits(kSlotDownDigits, strikeDownCount, {{600}, {600, 585}, {600, 585, 570}, 3}, 545, 1.0f,
+        Digits(kSlotDownDigits, strikeDownCount, {{600}, {600, 585}, {600, 585, 570}}, 545, 1.0f,
                1.1f);
         DrawPanelWord("Go", 654, 534);
         Sprite(main, kSlotDownLabel, 0, 636, 545, 1.0f, 1.0f);
@@ -144,8 +137,7 @@ void BattleScreen::DrawCommanderPanel() {
     Sprite(main, kSlotEnemyWord, 0, 60, 550, 1.0f, 1.0f);
     Sprite(main, kSlotTakesWord, 0, 154, 550, 1.0f, 1.0f);
     Sprite(main, kSlotDamageWord, 0, 278, 550, 1.0f, 1.0f);
-    Digits(kSlotDamageDigits, damageLevel, {{245}, {256, 239}, {263, 247, 231}, 3}, 545, 1.0f,
-           1.0f);
+    Digits(kSlotDamageDigits, damageLevel, {{245}, {256, 239}, {263, 247, 231}}, 545, 1.0f, 1.0f);
     DrawWoundReport(reportLight, reportSerious, reportCritical, reportOneDown, reportSomeDown,
                     reportAllDown);
 }
@@ -160,8 +152,7 @@ void BattleScreen::DrawNamePanel() {
     Name(commanderName, 0, kNameY, 1.0f);
     Sprite(main, kSlotTakesWord, 0, 154, 550, 1.0f, 1.0f);
     Sprite(main, kSlotDamageWord, 0, 278, 550, 1.0f, 1.0f);
-    Digits(kSlotDamageDigits, damageLevel, {{245}, {256, 239}, {263, 247, 231}, 3}, 545, 1.0f,
-           1.0f);
+    Digits(kSlotDamageDigits, damageLevel, {{245}, {256, 239}, {263, 247, 231}}, 545, 1.0f, 1.0f);
     if (commanderHealth == 0) {
         DrawPanelWord("Goes", 654, 534);
         Sprite(main, kSlotDownLabel, 0, 636, 549, 1.0f, 1.0f);
@@ -170,7 +161,7 @@ void BattleScreen::DrawNamePanel() {
 
 void BattleScreen::DrawActiveUnitPanel() {
     SpriteSet* main = mainSprites.get();
-    const DigitPlaces damagePlaces = {{145}, {156, 139}, {163, 147, 131}, 3};
+    const DigitPlaces damagePlaces = {{145}, {156, 139}, {163, 147, 131}};
     if (armyHit != 0 && hitArmy >= 0 && hitArmy < kBattleArmySlots) {
         DrawPanelStrips(true);
         DrawArmyIcon(armyType[hitArmy], 10, 535, 0.9f);

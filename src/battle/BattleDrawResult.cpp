@@ -6,7 +6,6 @@ namespace varn {
 
 namespace {
 
-constexpr uint32_t kBoxText = 0xFFD2D2D2;
 // A lighter blue than the box's darkest readable: on a panel dark enough for the box's red
 // words, a darker blue's heavy digits such as 8 blur below 3:1.
 constexpr uint32_t kTurnTitle = 0xFF4687EB;
@@ -88,15 +87,15 @@ void BattleScreen::DrawSideButtons() {
     if (retreatAsked != 0) {
         Sprite(main, kSlotBackdrop, 0, 255, 240, 4.5f, 2.25f);
         // Wider than the question's 230 pixels, which would clip its mark.
-        Text(font.get(), "Retreat from this battle?", 285, 280, 240, 20, kBoxText);
+        Text(font.get(), "Retreat from this battle?", 285, 280, 240, 20, kBoxTextColour);
         Sprite(main, kSlotYes, sideButtons.Look(kSideRetreatYes), 330, 335, 1.0f, 1.0f);
         Sprite(main, kSlotNo, sideButtons.Look(kSideRetreatNo), 430, 335, 1.0f, 1.0f);
     }
     if (retreatConfirmed != kRetreatOpen) {
         Sprite(main, kSlotBackdrop, 0, 255, 250, 4.5f, 2.25f);
-        Text(font.get(), "You retreat from the battle.", 271, 280, 256, 20, kBoxText);
-        Text(font.get(), "No experience gained.", 285, 310, 230, 30, kBoxText);
-        Text(font.get(), "You lose 1 fame.", 310, 340, 230, 30, kBoxText);
+        Text(font.get(), "You retreat from the battle.", 271, 280, 256, 20, kBoxTextColour);
+        Text(font.get(), "No experience gained.", 285, 310, 230, 30, kBoxTextColour);
+        Text(font.get(), "You lose 1 fame.", 310, 340, 230, 30, kBoxTextColour);
     }
 }
 
@@ -139,9 +138,9 @@ void BattleScreen::DrawResult() {
     SpriteSet* main = mainSprites.get();
     if (lost != 0) {
         Sprite(main, kSlotBackdrop, 0, 223, 240, 5.5f, 2.4f);
-        Text(font.get(), "You lost.", 350, 280, 96, 20, kBoxText);
-        Text(font.get(), "Your beaten forces regroup nearby.", 232, 310, 340, 30, kBoxText);
-        Text(font.get(), "You lose 3 fame", 315, 340, 230, 30, kBoxText);
+        Text(font.get(), "You lost.", 350, 280, 96, 20, kBoxTextColour);
+        Text(font.get(), "Your beaten forces regroup nearby.", 232, 310, 340, 30, kBoxTextColour);
+        Text(font.get(), "You lose 3 fame", 315, 340, 230, 30, kBoxTextColour);
     }
     if (won == kWonPaid) {
         Sprite(main, kSlotBackdrop, 0, 182, 200, 6.8f, 4.0f);
@@ -160,7 +159,7 @@ void BattleScreen::DrawResult() {
             if (message.battle != battleId) {
                 continue;
             }
-            Text(font.get(), message.text, message.x, 300, message.width, 30, kBoxText);
+            Text(font.get(), message.text, message.x, 300, message.width, 30, kBoxTextColour);
             if (message.heroJoins) {
                 Text(font.get(), "Hero joins you! ", 355, 420, 370, 30, kHeroJoins);
                 Sprite(main, kSlotJoiningHero, 0, 511, 362, 0.7f, 0.7f);

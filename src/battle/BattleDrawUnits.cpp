@@ -37,7 +37,7 @@ void BattleScreen::DrawUnits() {
     SpriteSet* main = mainSprites.get();
     // The men under a unit standing at screen x, up to the three digits a row can hold.
     const auto menPlaces = [](int32_t x) {
-        return DigitPlaces{{x + 28}, {x + 32, x + 19}, {x + 38, x + 23, x + 10}, 3};
+        return DigitPlaces{{x + 28}, {x + 32, x + 19}, {x + 38, x + 23, x + 10}};
     };
 
     for (int a = 0; a < kBattleAllySlots; ++a) {
@@ -97,8 +97,7 @@ void BattleScreen::DrawUnits() {
         const int32_t shift = commanderFacing > 4 ? 4 : 0;
         const DigitPlaces places = {{x + 27 + shift},
                                     {x + 33 + shift, x + 20 + shift},
-                                    {x + 41 + shift, x + 28 + shift, x + 15 + shift},
-                                    3};
+                                    {x + 41 + shift, x + 28 + shift, x + 15 + shift}};
         Digits(kSlotDigits3, commanderHealth, places, y + kNumberDrop, kNumberScale, kNumberScale);
     }
 

@@ -89,20 +89,8 @@ void BattleScreen::Number(Font* textFont, int32_t value, int32_t x, int32_t y, i
 
 void BattleScreen::Digits(int32_t slot, int32_t value, const DigitPlaces& places, int32_t y,
                           float scaleX, float scaleY) {
-    if (value < 0) {
-        return;
-    }
-    const int count = value < 10 ? 1 : value <= 99 ? 2 : 3;
-    if (count > places.maxDigits) {
-        return;
-    }
-    const int32_t* xs = count == 1   ? places.one.data()
-                        : count == 2 ? places.two.data()
-                                     : places.three.data();
-    int32_t rest = value;
-    for (int d = 0; d < count; ++d) {
-        Sprite(mainSprites.get(), slot, rest % 10, xs[d], y, scaleX, scaleY);
-        rest /= 10;
+    for (const PlacedDigit& digit : PlaceDigits(value, places)) {
+        Sprite(mainSprites.get(), slot, digit.digit, digit.x, y, scaleX, scaleY);
     }
 }
 

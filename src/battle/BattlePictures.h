@@ -188,16 +188,6 @@ inline constexpr PictureLoad kCommanderMarkerPictures[] = {
     {0, "Art\\Map\\Dude2.bmp", 32, 64, kKeyBlack},
 };
 
-// Army icons, slot = UnitType; types 7..10 have no icon. The figures are the party's.
-inline constexpr PictureLoad kArmyIconPictures[] = {
-    {0, "Art\\Controls\\Peasants1.bmp", 64, 64, kKeyBlack},
-    {1, "Art\\Controls\\Militia.bmp", 64, 64, kKeyBlack},
-    {2, "Art\\Controls\\Infantry.bmp", 64, 64, kKeyBlack},
-    {3, "Art\\Controls\\GoldenInfantry.bmp", 64, 64, kKeyBlack},
-    {4, "Art\\Controls\\RoyalInfantry.bmp", 64, 64, kKeyBlack},
-    {20, "Art\\Controls\\Dogs.bmp", 64, 64, kKeyBlack},
-    {21, "Art\\Controls\\Dogs2.bmp", 64, 64, kKeyRed},
-};
 // Entries of BattleScreen::unitTypeLoaded.
 inline constexpr int32_t kUnitTypeTableSize = 22;
 

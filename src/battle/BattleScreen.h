@@ -9,6 +9,7 @@
 
 #include "battle/BattleGrid.h"
 #include "battle/BattleSideButtons.h"
+#include "engine/DigitPlaces.h"
 #include "engine/Font.h"
 #include "engine/InputDevice.h"
 #include "engine/MouseCursor.h"
@@ -27,6 +28,10 @@ inline constexpr int kBattleObstacleSlots = 50;
 inline constexpr int kBattleSpecialSlots = 20;
 // Moves of every unit at the start of a turn.
 inline constexpr uint8_t kTurnMoves = 7;
+
+// The light grey of the message boxes' words. The panel stands on the boxes' picture, dark enough
+// for their light and red texts, so its words take the same grey.
+inline constexpr uint32_t kBoxTextColour = 0xFFD2D2D2;
 
 // Occupant codes of BattleScreen::occupancy. A cell is blocked while its code is 1..249.
 inline constexpr int32_t kOccupantFree = 0;
@@ -673,14 +678,6 @@ class BattleScreen {
     std::vector<BattleDraw>* drawLog = nullptr;
 
   private:
-    // Digit positions of a number by its count of digits (units first); 0 slots: not drawn.
-    struct DigitPlaces {
-        std::array<int32_t, 1> one;
-        std::array<int32_t, 2> two;
-        std::array<int32_t, 3> three;
-        int maxDigits;
-    };
-
     void Sprite(SpriteSet* set, int32_t slot, int32_t frame, int32_t x, int32_t y, float scaleX,
                 float scaleY);
     void Text(Font* textFont, const char* text, int32_t x, int32_t y, int32_t w, int32_t h,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "app/ArmyPicture.h"
 #include "characters/ArmySlots.h"
 #include "engine/Colours.h"
 #include "engine/Font.h"
@@ -14,10 +15,7 @@ namespace varn {
 
 namespace {
 
-constexpr uint32_t kSelectedColour = 0xFF82E682;
 constexpr uint32_t kEmptyColour = 0xFF8C8C8C;
-// The figure faces the viewer: facing 4 (down), first walking step.
-constexpr int32_t kFacingViewerFrame = 16;
 constexpr int32_t kTextX = 56;
 // The name takes the cell's bottom row, one pixel in from its left edge: the cell's whole width
 // is its room.
@@ -41,6 +39,10 @@ int MenWounded(const ArmyRecord& army, int slot) {
     return std::min(army.light[entry], army.alive[entry]);
 }
 
+std::string MenStanding(int men) {
+    return std::to_string(men) + (men == 1 ? " man" : " men");
+}
+
 void DrawArmyPanel(const ArmyPanelArt& art, const ArmyRecord& army, const ArmyPanelLayout& layout,
                    int selectedSlot) {
     char text[48];
@@ -52,11 +54,11 @@ void DrawArmyPanel(const ArmyPanelArt& art, const ArmyRecord& army, const ArmyPa
             art.font->DrawText("No army", x + kTextX, y + 20, 0, 0, kEmptyColour, 0);
             continue;
         }
-        art.units->Draw(army.unitType[entry], kFacingViewerFrame, x, y, 0xFFFFFFFF, kFigureScale,
-                        kFigureScale);
-        const uint32_t colour = slot == selectedSlot ? kSelectedColour : kTextGrey;
-        std::snprintf(text, sizeof text, "%d men", army.alive[entry]);
-        art.font->DrawText(text, x + kTextX, y + 2, 0, 0, colour, 0);
+        DrawPicture(ArmyPicture(nullptr, art.units, army.unitType[entry], x, y, kFigureScale));
+        // The selected army is marked in the titles' green.
+        const uint32_t colour = slot == selectedSlot ? kTitleColour : kTextGrey;
+        art.font->DrawText(MenStanding(army.alive[entry]).c_str(), x + kTextX, y + 2, 0, 0, colour,
+                           0);
         std::snprintf(text, sizeof text, "%d wounded", MenWounded(army, slot));
         art.font->DrawText(text, x + kTextX, y + 22, 0, 0, colour, 0);
         // The name in the panel's own text: letter pictures shrunk this far blur into the ground.

@@ -14,7 +14,6 @@ namespace {
 
 // The control panel's pictures the character screens draw with.
 constexpr int32_t kPanelBackSlot = 12;
-constexpr int32_t kPanelCellSlot = 16;
 constexpr int32_t kPanelFrameSlot = 17;
 
 // Level and experience stand one row up from the heroes' Previous button below them.

@@ -3,6 +3,7 @@
 #include "app/GlyphText.h"
 #include "characters/SlotFrames.h"
 #include "engine/Colours.h"
+#include "engine/DigitPlaces.h"
 #include "engine/Font.h"
 #include "engine/SpriteSet.h"
 #include "items/ItemArt.h"
@@ -13,7 +14,6 @@ namespace {
 
 // The control panel's pictures the item screens draw with.
 constexpr int32_t kPanelDigitSlot = 10;
-constexpr int32_t kPanelCellSlot = 16;
 constexpr int32_t kPanelBoxSlot = 18;
 
 constexpr int32_t kSlotLabelHeight = 12;
@@ -87,15 +87,8 @@ void DrawItemDescription(const ItemScreenArt& art, const ItemDescription& descri
     if (description.statLabel[0] == kGlyphBlank && description.statLabel[1] == kGlyphBlank) {
         return;
     }
-    const int bonus = description.bonus;
-    art.panel->Draw(kPanelDigitSlot, bonus % 10, x - 60, y + 140, kUntinted, kDigitScale,
-                    kDigitScale);
-    if (bonus >= 10) {
-        art.panel->Draw(kPanelDigitSlot, bonus / 10 % 10, x - 76, y + 140, kUntinted, kDigitScale,
-                        kDigitScale);
-    }
-    if (bonus >= 100) {
-        art.panel->Draw(kPanelDigitSlot, bonus / 100 % 10, x - 92, y + 140, kUntinted, kDigitScale,
+    for (const PlacedDigit& digit : PlaceDigits(description.bonus, RightAligned(x - 60, 16))) {
+        art.panel->Draw(kPanelDigitSlot, digit.digit, digit.x, y + 140, kUntinted, kDigitScale,
                         kDigitScale);
     }
 }

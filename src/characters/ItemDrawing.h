@@ -26,6 +26,10 @@ struct ItemScreenArt {
     Font* slotLabels;
 };
 
+// The control panel's box an item's cell is drawn as; the character screens' question stands on
+// it too.
+inline constexpr int32_t kPanelCellSlot = 16;
+
 // The small type of the slot names, made ready for drawing.
 void CreateSlotLabelFont(Font& font, GraphicsDevice* device);
 

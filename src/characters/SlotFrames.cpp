@@ -38,8 +38,10 @@ CellFrameTable CellFramesOf(const CellPositionTable& positions) {
         const Centre centre = CentreOf(positions[static_cast<size_t>(cell)]);
         int32_t h = kIconHalf;
         if (cell >= kFirstEquipCell) {
-            h = std::min(
-                {h, centre.x, centre.y, kScreenWidth - centre.x, kScreenHeight - centre.y});
+            // A frame on the screen's last pixel loses its border there.
+            h = std::min({h, centre.x - kFrameGap, centre.y - kFrameGap,
+                          kScreenWidth - kFrameGap - centre.x,
+                          kScreenHeight - kFrameGap - centre.y});
             for (int other = 0; other < kItemCellCount; ++other) {
                 if (other == cell) {
                     continue;

@@ -23,7 +23,7 @@ using CellFrameTable = std::array<CellFrame, kItemCellCount>;
 
 // The frames of a screen's cells. A bag cell's frame is its icon square. The slots around a doll
 // stand closer than an icon is wide, so an equipment slot's square shrinks about its icon's
-// centre until it keeps clear of every other frame and stays on the screen: no two frames
+// centre until it keeps clear of every other frame and of the screen's edges: no two frames
 // overlap, and each is centred on its icon.
 CellFrameTable CellFramesOf(const CellPositionTable& positions);
 

@@ -1,5 +1,6 @@
 #include "exchange/ArmyExchangeScreen.h"
 
+#include "app/ArmyPicture.h"
 #include "app/GlyphText.h"
 #include "characters/ArmySlots.h"
 #include "engine/InputDevice.h"
@@ -17,7 +18,6 @@ constexpr std::array<int32_t, 2> kNameCentreX = {128, 672};
 constexpr std::array<int32_t, 2> kDollX = {0, 544};
 constexpr int32_t kDollY = 96;
 constexpr int32_t kFigureHalf = 24;
-constexpr uint8_t kButtonDown = 0x80;
 // Room between the boxes of the two columns.
 constexpr int32_t kSlotGap = 4;
 
@@ -97,7 +97,7 @@ void ArmyExchangeScreen::HandleDrag(int32_t x, int32_t y, InputDevice& mouse) {
         }
         return;
     }
-    if ((mouse.mouseState.buttons[0] & kButtonDown) != 0) {
+    if ((mouse.mouseState.buttons[0] & kDown) != 0) {
         return;
     }
     const ArmySlotRef target = ArmyTradeSlotAt(x, y);
@@ -128,9 +128,8 @@ void ArmyExchangeScreen::Draw(PaperDollArt& dollArt, int32_t pointerX, int32_t p
     DrawExchangeButton(panel, 1, buttons, kArmyTradeLeaveButton);
     if (dragged.IsSlot()) {
         const ArmyRecord& armies = cards[static_cast<size_t>(dragged.side)].armies;
-        units.Draw(armies.unitType[static_cast<size_t>(dragged.slot)], kUnitFacingViewer,
-                   pointerX - kFigureHalf, pointerY - kFigureHalf, 0xFFFFFFFF, kFigureScale,
-                   kFigureScale);
+        DrawPicture(ArmyPicture(nullptr, &units, armies.unitType[static_cast<size_t>(dragged.slot)],
+                                pointerX - kFigureHalf, pointerY - kFigureHalf, kFigureScale));
     }
 }
 

@@ -14,7 +14,6 @@ class GameState;
 class GraphicsDevice;
 class SpriteSet;
 
-inline constexpr uint32_t kExchangeTitleColour = 0xFF82E682;
 // Names stand 14 pixels a letter.
 inline constexpr int32_t kNameLetterSpacing = 14;
 

@@ -16,7 +16,4 @@ inline constexpr PictureLoad kNameLetterPictures[] = {
     {0, "Art\\Name\\Letters.bmp", 16, 32, kKeyBlack},
 };
 
-// The frame of an army's figure that faces the viewer.
-inline constexpr int32_t kUnitFacingViewer = 16;
-
 }  // namespace varn

@@ -1,3 +1,5 @@
+#include "app/ArmyPicture.h"
+#include "engine/DigitPlaces.h"
 #include "houses/HouseKinds.h"
 #include "houses/HousePictures.h"
 #include "houses/HouseScreen.h"
@@ -114,32 +116,27 @@ int HouseScreen::ArmyInCell(int cell) const {
     return -1;
 }
 
-void HouseScreen::DrawCount(uint8_t count, int32_t oneX, int32_t onesX, int32_t tensX, int32_t y,
-                            float scaleX, float scaleY) const {
-    SpriteSet* main = mainSprites.get();
-    if (count < 10) {
-        Sprite(main, kSmallDigitSlot, count, oneX, y, scaleX, scaleY);
-    } else if (count < 100) {
-        Sprite(main, kSmallDigitSlot, count % 10, onesX, y, scaleX, scaleY);
-        Sprite(main, kSmallDigitSlot, count / 10, tensX, y, scaleX, scaleY);
+void HouseScreen::DrawCount(uint8_t count, int32_t oneX, int32_t onesX, int32_t y, float scaleX,
+                            float scaleY) const {
+    constexpr int32_t kDigitStep = 15;
+    for (const PlacedDigit& digit : PlaceDigits(count, CentredOn(oneX, onesX, kDigitStep))) {
+        Sprite(mainSprites.get(), kSmallDigitSlot, digit.digit, digit.x, y, scaleX, scaleY);
     }
+}
+
+void HouseScreen::DrawArmyPicture(uint8_t unitType, int32_t x, int32_t y, float scale) const {
+    const PictureDraw picture =
+        ArmyPicture(armyIcons.get(), armyFigures.get(), unitType, x, y, scale);
+    Sprite(picture.set, picture.slot, picture.frame, picture.x, picture.y, picture.scaleX,
+           picture.scaleY);
 }
 
 void HouseScreen::DrawStats(int32_t attack, int32_t defence, int32_t training, int32_t equipment,
                             int32_t x, int32_t y) const {
     SpriteSet* main = mainSprites.get();
-    // Ones, tens and hundreds from the right; 1000 and more show their last three digits and a
-    // value below 0 (a damaged record) none.
     auto number = [&](int32_t value, int32_t onesX, int32_t rowY) {
-        if (value < 0) {
-            return;
-        }
-        Sprite(main, kStatDigitSlot, value % 10, onesX, rowY, 0.8f, 0.8f);
-        if (value >= 10) {
-            Sprite(main, kStatDigitSlot, value / 10 % 10, onesX - 15, rowY, 0.8f, 0.8f);
-        }
-        if (value >= 100) {
-            Sprite(main, kStatDigitSlot, value / 100 % 10, onesX - 30, rowY, 0.8f, 0.8f);
+        for (const PlacedDigit& digit : PlaceDigits(value, RightAligned(onesX, 15))) {
+            Sprite(main, kStatDigitSlot, digit.digit, digit.x, rowY, 0.8f, 0.8f);
         }
     };
     if (hoverCell == 5) {
@@ -181,8 +178,8 @@ void HouseScreen::DrawArmies(int32_t x, int32_t y) {
         }
         const int32_t dx = kContentStepX * (place % 2);
         const int32_t top = kCellTop + kCellStepY * (place / 2);
-        Sprite(armyIcons.get(), army.unitType[i], 0, 649 + dx, top, 0.8f, 0.8f);
-        DrawCount(army.alive[i], 668 + dx, 675 + dx, 660 + dx, top + 48, 0.8f, 0.7f);
+        DrawArmyPicture(army.unitType[i], 649 + dx, top, 0.8f);
+        DrawCount(army.alive[i], 668 + dx, 675 + dx, top + 48, 0.8f, 0.7f);
         if (army.light[i] > 0) {
             Sprite(main, kWoundMarkSlot, 0, 636 + dx, top + 2, 0.5f, 0.5f);
         }
@@ -207,7 +204,7 @@ void HouseScreen::DrawArmies(int32_t x, int32_t y) {
     }
     const size_t shown = static_cast<size_t>(SelectedArmyIndex());
     DrawBox(160, 100, 4.6f, 2.7f);
-    Sprite(armyIcons.get(), army.unitType[shown], 0, 270, 140, 0.89f, 0.89f);
+    DrawArmyPicture(army.unitType[shown], 270, 140, 0.89f);
     Sprite(main, kDisbandButtonSlot, buttons.Look(kDisbandButton), 340, 142, 1.4f, 1.0f);
     Sprite(main, kNameButtonSlot, buttons.Look(kNameButton), 186, 142, 1.2f, 1.0f);
     DrawGlyphName(army.name[shown], army.armyNameLength[shown], true);

@@ -1,3 +1,4 @@
+#include "app/PartyPictures.h"
 #include "engine/DeviceConstants.h"
 #include "houses/HouseKinds.h"
 #include "houses/HousePictures.h"
@@ -81,9 +82,11 @@ void HouseScreen::InitPortraits(GraphicsDevice* device) {
     }
 }
 
-void HouseScreen::InitArmyIcons(GraphicsDevice* device) {
+void HouseScreen::InitArmyPictures(GraphicsDevice* device) {
     armyIcons = MakeSet(device, FactsOf(Kind()).armyIconSlots);
-    LoadPictures(*armyIcons, kHouseArmyIconPictures);
+    LoadPictures(*armyIcons, kArmyIconPictures);
+    armyFigures = MakeSet(device, kArmyUnitSlotCount);
+    LoadPictures(*armyFigures, kArmyFigurePictures);
 }
 
 void HouseScreen::LoadRewardItemArt(GraphicsDevice* device) {

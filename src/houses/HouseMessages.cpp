@@ -63,11 +63,11 @@ void HouseScreen::DrawEntryMessages() {
         const int32_t x0 = 130 + 250 * static_cast<int32_t>(i % 2);
         const int32_t y0 = 200 + 130 * static_cast<int32_t>(i / 2);
         const int32_t digitsY = y0 + 54;
-        Sprite(armyIcons.get(), army.unitType[i], 0, x0, y0, 0.86f, 0.86f);
-        DrawCount(army.previousAlive[i], x0 + 22, x0 + 28, x0 + 13, digitsY, 0.8f, 0.8f);
+        DrawArmyPicture(army.unitType[i], x0, y0, 0.86f);
+        DrawCount(army.previousAlive[i], x0 + 22, x0 + 28, digitsY, 0.8f, 0.8f);
         Sprite(mainSprites.get(), arrowSlot, 0, x0 + 64, y0 + 25, 0.9f, 1.1f);
-        Sprite(armyIcons.get(), army.unitType[i], 0, x0 + 90, y0, 0.86f, 0.86f);
-        DrawCount(army.alive[i], x0 + 112, x0 + 118, x0 + 103, digitsY, 0.8f, 0.8f);
+        DrawArmyPicture(army.unitType[i], x0 + 90, y0, 0.86f);
+        DrawCount(army.alive[i], x0 + 112, x0 + 118, digitsY, 0.8f, 0.8f);
     };
     if (raisedMessage != 0) {
         DrawBox(115, 145, 6.7f, 6.6f);

@@ -115,17 +115,6 @@ inline constexpr PictureLoad kHousePortraitPictures[] = {
     {0, "Art\\Heroes\\Heroe10.bmp", 128, 128, kHouseBlackKey},
 };
 
-// The unit pictures, slot = unit type.
-inline constexpr PictureLoad kHouseArmyIconPictures[] = {
-    {0, "Art\\Controls\\Peasants1.bmp", 64, 64, kHouseBlackKey},
-    {1, "Art\\Controls\\Militia.bmp", 64, 64, kHouseBlackKey},
-    {2, "Art\\Controls\\Infantry.bmp", 64, 64, kHouseBlackKey},
-    {3, "Art\\Controls\\GoldenInfantry.bmp", 64, 64, kHouseBlackKey},
-    {4, "Art\\Controls\\RoyalInfantry.bmp", 64, 64, kHouseBlackKey},
-    {20, "Art\\Controls\\Dogs.bmp", 64, 64, kHouseBlackKey},
-    {21, "Art\\Controls\\Dogs2.bmp", 64, 64, kHouseRedKey},
-};
-
 // Slots of the house's own set.
 inline constexpr int32_t kHousePictureSlot = 0;
 inline constexpr int32_t kHouseNamePictureSlot = 1;

@@ -123,7 +123,7 @@ void HouseScreen::DrawRecruitPanel(int32_t x, int32_t y, int32_t gold) {
         Sprite(main, kSelectionSlot, 0, kOfferCellX + kOfferCellStep * static_cast<int32_t>(k), 485,
                1.38f, 1.38f);
         DrawBox(160, 100, 4.5f, 4.9f);
-        Sprite(armyIcons.get(), offerUnitType[k], 0, 280, 140, 0.9f, 0.9f);
+        DrawArmyPicture(offerUnitType[k], 280, 140, 0.9f);
         char priceText[kNumberTextSize];
         std::snprintf(priceText, sizeof priceText, "%ld", static_cast<long>(recruitPrice[k]));
         DrawText(priceText, recruitPrice[k] > 999 ? 253 : 265, 300, 100, 100);
@@ -139,8 +139,8 @@ void HouseScreen::DrawRecruitPanel(int32_t x, int32_t y, int32_t gold) {
             continue;
         }
         const int32_t dx = kOfferCellStep * static_cast<int32_t>(k);
-        Sprite(armyIcons.get(), offerUnitType[k], 0, 102 + dx, 490, 0.9f, 0.9f);
-        DrawCount(offerAlive[k], 123 + dx, 130 + dx, 115 + dx, 549, 0.8f, 0.7f);
+        DrawArmyPicture(offerUnitType[k], 102 + dx, 490, 0.9f);
+        DrawCount(offerAlive[k], 123 + dx, 130 + dx, 549, 0.8f, 0.7f);
     }
 }
 

@@ -42,6 +42,7 @@ void HouseScreen::FreeSprites() {
     DeleteSpriteSet(houseArt);
     DeleteSpriteSet(portraitSprites);
     DeleteSpriteSet(armyIcons);
+    DeleteSpriteSet(armyFigures);
     if (font) {
         font->End();
         font->Release();

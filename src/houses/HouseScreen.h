@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/ButtonBar.h"
+#include "engine/Colours.h"
 #include "engine/Font.h"
 #include "engine/SpriteSet.h"
 #include "world/CharacterRecords.h"
@@ -76,10 +77,6 @@ inline constexpr int kNumberTextSize = 16;
 inline constexpr int32_t kHealPrice = 10;
 inline constexpr int32_t kJoinedHealPrice = 2;
 
-// Colours of the house texts: titles and refusals, and everything else.
-inline constexpr uint32_t kHouseTitleColour = 0xFF82E682;
-inline constexpr uint32_t kHouseTextColour = 0xFFE6E6E6;
-
 // One picture or text a house screen drew: the set (null for a text), slot, frame, the corner
 // and the scales; a text carries its words.
 struct HouseDraw {
@@ -139,7 +136,8 @@ class HouseScreen {
     // The kind's own art: caption, Recruit picture, house picture, name picture.
     void InitHouseArt(GraphicsDevice* device);
     void InitPortraits(GraphicsDevice* device);
-    void InitArmyIcons(GraphicsDevice* device);
+    // The army icons and, for the kinds without one, the armies' figures.
+    void InitArmyPictures(GraphicsDevice* device);
     // Rebuilds itemArt from every item flagged in rewardItemFlag so far.
     void LoadRewardItemArt(GraphicsDevice* device);
     // Releases every sprite set and the font that is present.
@@ -161,7 +159,7 @@ class HouseScreen {
                 float scaleY) const;
     void DrawBox(int32_t x, int32_t y, float scaleX, float scaleY) const;
     void DrawText(const char* text, int32_t x, int32_t y, int32_t width, int32_t height,
-                  uint32_t colour = kHouseTextColour) const;
+                  uint32_t colour = kTextGrey) const;
     // The 21 glyphs of a name centred on x 296 at y 110; withDigits also draws the digit sheet
     // under glyph codes of digits, as the army panel does.
     void DrawGlyphName(const GlyphString& name, uint8_t lastIndex, bool withDigits) const;
@@ -198,6 +196,7 @@ class HouseScreen {
     std::unique_ptr<SpriteSet> houseArt;
     std::unique_ptr<SpriteSet> portraitSprites;
     std::unique_ptr<SpriteSet> armyIcons;
+    std::unique_ptr<SpriteSet> armyFigures;
     std::unique_ptr<SpriteSet> itemArt;
     std::unique_ptr<SpriteSet> capitalLetters;
     std::unique_ptr<SpriteSet> smallLetters;
@@ -325,10 +324,12 @@ class HouseScreen {
   private:
     // The first present army standing in cell 0..5, or -1.
     int ArmyInCell(int cell) const;
-    // A count of men from the small digits: one digit at oneX, or the ones and the tens; a
-    // count of 100 or more shows none.
-    void DrawCount(uint8_t count, int32_t oneX, int32_t onesX, int32_t tensX, int32_t y,
-                   float scaleX, float scaleY) const;
+    // A count of men from the small digits, one to three of them, laid out as CentredOn(oneX,
+    // onesX, 15): the ones and the tens of two digits at onesX and 15 to its left.
+    void DrawCount(uint8_t count, int32_t oneX, int32_t onesX, int32_t y, float scaleX,
+                   float scaleY) const;
+    // An army's picture in the icon's box at (x, y) (ArmyPicture).
+    void DrawArmyPicture(uint8_t unitType, int32_t x, int32_t y, float scale) const;
     // The four statistics of an army or offer laid out from (x, y).
     void DrawStats(int32_t attack, int32_t defence, int32_t training, int32_t equipment, int32_t x,
                    int32_t y) const;

@@ -31,7 +31,7 @@ void VisitFrame::Create() {
     screen_.InitMainSprites(device);
     screen_.InitHouseArt(device);
     screen_.InitPortraits(device);
-    screen_.InitArmyIcons(device);
+    screen_.InitArmyPictures(device);
     screen_.questState = world_.questState;
     // Quest moment: creation.
     screen_.CheckHeldItemFlags();

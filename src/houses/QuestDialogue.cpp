@@ -35,7 +35,7 @@ bool AnyRewardShown(const HouseScreen& screen) {
 void Title(DialogueCanvas& canvas, uint8_t quest, int32_t x, int32_t y) {
     char title[16];
     std::snprintf(title, sizeof title, "Quest %d", quest);
-    canvas.Text(title, x, y, kTitleWidth, kLineHeight, kHouseTitleColour);
+    canvas.Text(title, x, y, kTitleWidth, kLineHeight, kTitleColour);
 }
 
 void Line(DialogueCanvas& canvas, const TextLine& line, uint32_t colour) {
@@ -52,13 +52,13 @@ void Lines(DialogueCanvas& canvas, const Panel& panel, const auto& lines, uint32
 void DrawNotice(DialogueCanvas& canvas, const Notice& notice) {
     canvas.Box(notice.panel);
     for (int k = 0; k < notice.lineCount; ++k) {
-        Line(canvas, notice.lines[static_cast<size_t>(k)], kHouseTitleColour);
+        Line(canvas, notice.lines[static_cast<size_t>(k)], kTitleColour);
     }
 }
 
 void DrawHolding(const HouseScreen& screen, DialogueCanvas& canvas) {
     if (screen.heldAny != 0) {
-        Lines(canvas, kHoldingPanel, kHoldingLines, kHouseTextColour);
+        Lines(canvas, kHoldingPanel, kHoldingLines, kTextGrey);
     }
 }
 
@@ -77,7 +77,7 @@ void DrawOffer(DialogueCanvas& canvas, uint8_t quest, const OfferText& offer) {
     for (int k = 0; k < offer.lineCount; ++k) {
         canvas.Text(offer.lines[static_cast<size_t>(k)], offer.textX,
                     offer.lineY[static_cast<size_t>(k + 1)], offer.lineWidth, kLineHeight,
-                    kHouseTextColour);
+                    kTextGrey);
     }
 }
 
@@ -85,7 +85,7 @@ void DrawReminder(DialogueCanvas& canvas, uint8_t quest, const ReminderText& rem
     canvas.Box(reminder.panel);
     Title(canvas, quest, reminder.titleX, kReminderTitleY);
     canvas.Text(reminder.line, reminder.lineX, kReminderLineY, reminder.lineWidth, kLineHeight,
-                kHouseTextColour);
+                kTextGrey);
 }
 
 // A gift or a reward: the lines, "Fame +1 " and the picture of the note's own item.
@@ -95,9 +95,9 @@ void DrawNote(DialogueCanvas& canvas, uint8_t quest, const NoteText& note, ItemI
     for (int k = 0; k < note.lineCount; ++k) {
         canvas.Text(note.lines[static_cast<size_t>(k)], note.textX,
                     note.panel.y + kNoteLineOffset + kNoteLineStep * k, kNoteLineWidth, kLineHeight,
-                    kHouseTextColour);
+                    kTextGrey);
     }
-    canvas.Text(kFameLine, note.fame.x, note.fame.y, kNoteLineWidth, kLineHeight, kHouseTextColour);
+    canvas.Text(kFameLine, note.fame.x, note.fame.y, kNoteLineWidth, kLineHeight, kTextGrey);
     if (item != kNoItem) {
         canvas.ItemPicture(item, note.picture);
     }
@@ -109,14 +109,14 @@ void DrawJoin(DialogueCanvas& canvas, const HouseTexts& texts) {
     }
     canvas.Box(kJoinPanel);
     canvas.Text(texts.joinMessage, kJoinMessageSpot.x, kJoinMessageSpot.y, kJoinMessageWidth,
-                kLineHeight, kHouseTextColour);
+                kLineHeight, kTextGrey);
     canvas.Text(texts.joinBenefits, kJoinBenefitsSpot.x, kJoinBenefitsSpot.y, kJoinBenefitsWidth,
-                kLineHeight, kHouseTextColour);
+                kLineHeight, kTextGrey);
 }
 
 void DrawAcceptQuestion(const HouseScreen& screen, DialogueCanvas& canvas) {
     canvas.Box(kAcceptPanel);
-    Line(canvas, kAcceptText, kHouseTextColour);
+    Line(canvas, kAcceptText, kTextGrey);
     canvas.Button(kYesButtonSlot, screen.buttons.Look(kAcceptYesButton), kAcceptYesSpot);
     canvas.Button(kNoButtonSlot, screen.buttons.Look(kAcceptNoButton), kAcceptNoSpot);
 }
@@ -187,10 +187,10 @@ void DrawBagFullNotes(const HouseScreen& screen, DialogueCanvas& canvas) {
         return;
     }
     if (screen.talkOpen != 0 && AnyRewardShown(screen)) {
-        Lines(canvas, kRewardBagFullPanel, kRewardBagFullLines, kHouseTextColour);
+        Lines(canvas, kRewardBagFullPanel, kRewardBagFullLines, kTextGrey);
     }
     if (screen.acceptedNow != 0) {
-        Lines(canvas, kGiftBagFullPanel, kGiftBagFullLines, kHouseTextColour);
+        Lines(canvas, kGiftBagFullPanel, kGiftBagFullLines, kTextGrey);
     }
 }
 

@@ -1,3 +1,4 @@
+#include "app/ArmyPicture.h"
 #include "map/MapScreen.h"
 
 namespace varn {
@@ -46,14 +47,13 @@ void MapScreen::DrawHeroPanel() {
     DrawSprite(kMapDigitSlot, moves, 70, 550, 0.6f, 0.8f);
 
     const auto& armies = panelArmies[heroShown ? heroSelected : 0];
-    if (unitSprites) {
-        for (int slot = 0; slot < kArmySlotCount; ++slot) {
-            const uint8_t present = armies[slot];
-            const uint8_t position = armies[kArmySlotCount + slot];
-            const uint8_t unitType = armies[2 * kArmySlotCount + slot];
-            if (present != 0) {
-                unitSprites->Draw(unitType, 0, 103 + 48 * position, 540, 0xFFFFFFFF, 0.7f, 0.7f);
-            }
+    for (int slot = 0; slot < kArmySlotCount; ++slot) {
+        const uint8_t present = armies[slot];
+        const uint8_t position = armies[kArmySlotCount + slot];
+        const uint8_t unitType = armies[2 * kArmySlotCount + slot];
+        if (present != 0) {
+            DrawPicture(ArmyPicture(unitSprites.get(), unitFigures.get(), unitType,
+                                    103 + 48 * position, 540, 0.7f));
         }
     }
     for (const ButtonRect& button : kBarButtons) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/PartyPictures.h"
 #include "engine/DeviceConstants.h"
 #include "engine/GraphicsDevice.h"
 #include "map/MapFoundPictures.h"
@@ -38,7 +39,9 @@ void MapScreen::Init(GraphicsDevice* device) {
     sprites = CreateSpriteSet(device, kMapSpriteSlots);
     LoadPictures(*sprites, kMapScreenPictures);
     unitSprites = CreateSpriteSet(device, kMapUnitSlots);
-    LoadPictures(*unitSprites, kMapUnitPictures);
+    LoadPictures(*unitSprites, kArmyIconPictures);
+    unitFigures = CreateSpriteSet(device, kArmyUnitSlotCount);
+    LoadPictures(*unitFigures, kArmyFigurePictures);
     enemySprites = CreateSpriteSet(device, kMapEnemySlots);
     LoadPictures(*enemySprites, kMapEnemyPictures);
     font = std::make_unique<Font>();
@@ -48,7 +51,7 @@ void MapScreen::Init(GraphicsDevice* device) {
 
 void MapScreen::Free() {
     for (std::unique_ptr<SpriteSet>* set :
-         {&sprites, &unitSprites, &enemySprites, &gemArt, &artifactArt, &itemArt}) {
+         {&sprites, &unitSprites, &unitFigures, &enemySprites, &gemArt, &artifactArt, &itemArt}) {
         DeleteSpriteSet(*set);
     }
     if (font) {

@@ -99,15 +99,6 @@ inline constexpr PictureLoad kMapScreenPictures[] = {
 };
 
 // The unit-picture set: the slot is the UnitType.
-inline constexpr PictureLoad kMapUnitPictures[] = {
-    {0, "Art\\Controls\\Peasants1.bmp", 64, 64, 0xFF000000},
-    {1, "Art\\Controls\\Militia.bmp", 64, 64, 0xFF000000},
-    {2, "Art\\Controls\\Infantry.bmp", 64, 64, 0xFF000000},
-    {3, "Art\\Controls\\GoldenInfantry.bmp", 64, 64, 0xFF000000},
-    {4, "Art\\Controls\\RoyalInfantry.bmp", 64, 64, 0xFF000000},
-    {20, "Art\\Controls\\Dogs.bmp", 64, 64, 0xFF000000},
-    {21, "Art\\Controls\\Dogs2.bmp", 64, 64, 0xFFFF0000},
-};
 
 // The enemy figures: the slot is the army's picture.
 inline constexpr PictureLoad kMapEnemyPictures[] = {
@@ -285,6 +276,8 @@ class MapScreen {
     // Pictures.
     std::unique_ptr<SpriteSet> sprites;
     std::unique_ptr<SpriteSet> unitSprites;
+    // The armies' figures, for the kinds without an icon.
+    std::unique_ptr<SpriteSet> unitFigures;
     std::unique_ptr<SpriteSet> enemySprites;
     std::unique_ptr<SpriteSet> gemArt;
     std::unique_ptr<SpriteSet> artifactArt;

@@ -43,6 +43,8 @@ bool Inside(const Box& inner, const Box& outer) {
 }
 
 constexpr Box kScreen{0, 0, kScreenWidth, kScreenHeight};
+// The screen less its outermost two pixels.
+constexpr Box kScreenInside{2, 2, kScreenWidth - 4, kScreenHeight - 4};
 
 struct Table {
     const char* name;
@@ -73,6 +75,9 @@ TEST(CellFrames, EveryFrameSitsOnItsIconApartFromTheOthersAndOnTheScreen) {
             EXPECT_TRUE(Inside(BoxOf(frame), kScreen));
             if (static_cast<int>(cell) < kFirstEquipCell) {
                 EXPECT_EQ(frame.size, kItemIconSize) << "a bag cell is its icon's square";
+            } else {
+                EXPECT_TRUE(Inside(BoxOf(frame), kScreenInside))
+                    << "a slot's border stays clear of the screen's edge";
             }
             for (size_t other = cell + 1; other < frames.size(); ++other) {
                 EXPECT_FALSE(Overlap(BoxOf(frame), BoxOf(frames[other]))) << "and " << other;
@@ -112,6 +117,13 @@ TEST(ExchangeLayout, DollsBagsAndTheDescriptionKeepApartAndOnTheScreen) {
         EXPECT_FALSE(Overlap(dolls[side], description));
     }
     EXPECT_FALSE(Overlap(dolls[0], dolls[1]));
+    // Either side's amulets get boxes of one size, the one by the screen's edge too.
+    const CellFrameTable first = CellFramesOf(kFirstSideCells);
+    const CellFrameTable second = CellFramesOf(kSecondSideCells);
+    for (int amulet = 0; amulet < 3; ++amulet) {
+        const auto cell = static_cast<size_t>(CellOf(EquipSlot::Amulet1) + amulet);
+        EXPECT_EQ(second[cell].size, first[cell].size) << "amulet " << amulet + 1;
+    }
     for (const CellPositionTable* table : {&kFirstSideCells, &kSecondSideCells}) {
         const CellFrameTable frames = CellFramesOf(*table);
         for (size_t cell = 0; cell < frames.size(); ++cell) {

@@ -21,7 +21,7 @@ class HouseDrawing : public testing::Test {
         screen.InitMainSprites(&game.app.device);
         screen.InitHouseArt(&game.app.device);
         screen.InitPortraits(&game.app.device);
-        screen.InitArmyIcons(&game.app.device);
+        screen.InitArmyPictures(&game.app.device);
         screen.drawLog = &log;
     }
 
@@ -61,28 +61,37 @@ using Pairs = std::vector<std::pair<int32_t, int32_t>>;
 
 }  // namespace
 
-TEST_F(HouseDrawing, MenCountsShowOneOrTwoDigitsAndNoneFromAHundred) {
+// Training and equipment past 1000 make an army of 100 men or more, which shows three digits
+// about the one digit's place.
+TEST_F(HouseDrawing, MenCountsShowOneToThreeDigitsAndEveryKindItsPicture) {
     const struct {
         uint8_t alive;
         uint8_t cell;
+        UnitType kind;
         Pairs digits;
     } kCases[] = {
-        {9, 0, {{668, 9}}},
-        {10, 0, {{675, 0}, {660, 1}}},
-        {47, 3, {{759, 7}, {744, 4}}},
-        {100, 0, {}},
+        {9, 0, UnitType::Peasants, {{668, 9}}},
+        {10, 0, UnitType::Peasants, {{675, 0}, {660, 1}}},
+        {47, 3, UnitType::Dogs, {{759, 7}, {744, 4}}},
+        {100, 0, UnitType::EliteGuards, {{683, 0}, {668, 0}, {653, 1}}},
+        {255, 3, UnitType::Priests, {{767, 5}, {752, 5}, {737, 2}}},
     };
     for (const auto& c : kCases) {
         CastleScreen screen;
         Load(screen);
         log.clear();
+        const auto kind = static_cast<uint8_t>(c.kind);
         screen.army.present[2] = 1;
         screen.army.position[2] = c.cell;
         screen.army.alive[2] = c.alive;
+        screen.army.unitType[2] = kind;
         screen.DrawArmies(170, 200);
         const int32_t top = 390 + 70 * (c.cell / 2);
+        const int32_t x = c.cell % 2 == 0 ? 649 : 733;
         EXPECT_EQ(Drawn(screen, kSmallDigitSlot, top + 48), c.digits) << int{c.alive};
-        EXPECT_TRUE(Drew(screen.armyIcons.get(), 0, c.cell % 2 == 0 ? 649 : 733, top));
+        EXPECT_TRUE(Drew(screen.armyIcons.get(), kind, x, top) ||
+                    Drew(screen.armyFigures.get(), kind, x, top))
+            << int{kind};
     }
 }
 
@@ -90,6 +99,7 @@ TEST_F(HouseDrawing, TheChosenArmysStatisticsAndNameAreLaidOutFromThePanel) {
     TowerScreen screen;
     Load(screen);
     screen.army.present[0] = 1;
+    screen.army.unitType[0] = static_cast<uint8_t>(UnitType::SwordsMen);
     screen.army.attack[0] = 5;
     screen.army.defence[0] = 1234;
     screen.army.training[0] = 60;
@@ -106,6 +116,8 @@ TEST_F(HouseDrawing, TheChosenArmysStatisticsAndNameAreLaidOutFromThePanel) {
     EXPECT_TRUE(Drew(screen.mainSprites.get(), kTrainingWordSlot, 347, 200));
     EXPECT_FALSE(Drew(screen.mainSprites.get(), kTrainingIconSlot, 352, 200));
     EXPECT_TRUE(Drew(screen.mainSprites.get(), kAttackIconSlot, 222, 200));
+    // A kind without an icon shows its figure in the panel.
+    EXPECT_TRUE(Drew(screen.armyFigures.get(), screen.army.unitType[0], 270, 140));
     // A name reaching its last glyph spans x 176 to 416; glyph 0 is a capital.
     EXPECT_TRUE(Drew(screen.capitalLetters.get(), 0, 176, 110));
     EXPECT_TRUE(Drew(screen.capitalLetters.get(), 0, 416, 110));
@@ -180,6 +192,19 @@ TEST_F(HouseDrawing, BoxesSayWhatHappened) {
     screen.fameDownLatch = 2;
     screen.DrawEntryMessages();
     EXPECT_EQ(screen.fameDownLatch, 2);
+    // An army of a kind without an icon shows its figure on both sides of the arrow, and a
+    // hundred men or more three digits.
+    log.clear();
+    screen.armyRaised[3] = 0;
+    screen.armyRaised[0] = 1;
+    screen.army.unitType[0] = static_cast<uint8_t>(UnitType::Warriors);
+    screen.army.previousAlive[0] = 99;
+    screen.army.alive[0] = 120;
+    screen.DrawEntryMessages();
+    EXPECT_EQ(Drawn(screen, kSmallDigitSlot, 254),
+              (Pairs{{158, 9}, {143, 9}, {257, 0}, {242, 2}, {227, 1}}));
+    EXPECT_TRUE(Drew(screen.armyFigures.get(), screen.army.unitType[0], 130, 200));
+    EXPECT_TRUE(Drew(screen.armyFigures.get(), screen.army.unitType[0], 220, 200));
 
     // The store's lines, by what went back and what stays.
     const struct {

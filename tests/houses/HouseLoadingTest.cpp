@@ -103,13 +103,15 @@ TEST_F(HouseLoading, EachKindLoadsItsOwnArtAfterTheControlsInItsOrder) {
         screen.InitHouseArt(Device());
         EXPECT_EQ(Loaded(), k.art);
         EXPECT_EQ(screen.mainSprites->IsLoaded(5), k.art.size() == 4);
-        screen.InitArmyIcons(Device());
+        screen.InitArmyPictures(Device());
         EXPECT_EQ(screen.armyIcons->count, k.iconSlots);
         EXPECT_TRUE(screen.armyIcons->IsLoaded(21));
         EXPECT_FALSE(screen.armyIcons->IsLoaded(7));
+        EXPECT_TRUE(screen.armyFigures->IsLoaded(7));
         screen.FreeSprites();
-        EXPECT_FALSE(screen.mainSprites || screen.houseArt || screen.armyIcons || screen.font ||
-                     screen.capitalLetters || screen.smallLetters);
+        EXPECT_FALSE(screen.mainSprites || screen.houseArt || screen.armyIcons ||
+                     screen.armyFigures || screen.font || screen.capitalLetters ||
+                     screen.smallLetters);
         Forget();
     }
 }

@@ -288,7 +288,7 @@ TEST(QuestDialogue, NothingToSayChoosesItsTextByHouseAndQuest) {
         EXPECT_EQ(canvas.Texts(), c.lines);
         for (const Drawn& d : canvas.drawn) {
             if (d.kind == Drawn::Text) {
-                EXPECT_EQ(d.colour, kHouseTitleColour);
+                EXPECT_EQ(d.colour, kTitleColour);
             }
         }
         ExpectEveryLineInsideItsBox(canvas);

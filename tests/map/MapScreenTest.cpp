@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "../engine/DrawingDevice.h"
+#include "app/PartyPictures.h"
 #include "map/MapFoundPictures.h"
 #include "support/GameData.h"
 
@@ -37,8 +39,11 @@ TEST_F(MapScreenPictures, InitLoadsEveryTableRowAndFreeReleasesAll) {
     for (const PictureLoad& row : kMapScreenPictures) {
         EXPECT_TRUE(screen.sprites->IsLoaded(row.slot)) << row.file;
     }
-    for (const PictureLoad& row : kMapUnitPictures) {
+    for (const PictureLoad& row : kArmyIconPictures) {
         EXPECT_TRUE(screen.unitSprites->IsLoaded(row.slot)) << row.file;
+    }
+    for (const PictureLoad& row : kArmyFigurePictures) {
+        EXPECT_TRUE(screen.unitFigures->IsLoaded(row.slot)) << row.file;
     }
     for (const PictureLoad& row : kMapEnemyPictures) {
         EXPECT_TRUE(screen.enemySprites->IsLoaded(row.slot)) << row.file;
@@ -81,5 +86,48 @@ TEST_F(MapScreenPictures, FoundArtLoadsOnlyWhatWasFoundAndItemsWithAPicture) {
 }
 
 }  // namespace
+
+}  // namespace varn
+
+namespace varn {
+
+namespace {
+
+// The bar's pixels in the box of army place p.
+std::vector<uint16_t> PlacePixels(platform::BackBuffer& buffer, int place) {
+    std::vector<uint16_t> pixels;
+    for (int y = 540; y < 540 + 44; ++y) {
+        for (int x = 103 + 48 * place; x < 103 + 48 * place + 44; ++x) {
+            pixels.push_back(buffer.Row(y)[x]);
+        }
+    }
+    return pixels;
+}
+
+}  // namespace
+
+// A commander whose armies have no icon still shows them in the bar, each in its place.
+TEST_F(MapScreenPictures, ArmiesOfKindsWithoutAnIconShowTheirFiguresInTheBar) {
+    MapScreen screen;
+    screen.Init(&device);
+    screen.playerSelected = 1;
+    screen.DrawHeroPanel();
+    const std::vector<uint16_t> empty = PlacePixels(backBuffer(), 1);
+    const std::vector<uint16_t> emptyFirst = PlacePixels(backBuffer(), 0);
+    auto& armies = screen.panelArmies[0];
+    armies[0] = 1;
+    armies[kArmySlotCount] = 1;
+    armies[2 * kArmySlotCount] = static_cast<uint8_t>(UnitType::EliteGuards);
+    device.Clear(0xFF000000);
+    screen.DrawHeroPanel();
+    const std::vector<uint16_t> shown = PlacePixels(backBuffer(), 1);
+    int changed = 0;
+    for (size_t i = 0; i < shown.size(); ++i) {
+        changed += shown[i] != empty[i];
+    }
+    EXPECT_GT(changed, static_cast<int>(shown.size()) / 20);
+    EXPECT_EQ(PlacePixels(backBuffer(), 0), emptyFirst) << "the army stands in its own place";
+    screen.Free();
+}
 
 }  // namespace varn

@@ -195,11 +195,20 @@ TEST_F(HouseVisitRoad, JoinedHousesSellAndHealCheaperFromTheFirstFrame) {
     EXPECT_EQ(World().VillageJoined(8), 0);
 }
 
-// Each raised army shows its men before and after an arrow.
+// Each raised army shows its men before and after an arrow; an army of a kind without an icon
+// shows its figure, and a hundred men three digits.
 TEST_F(HouseVisitRoad, RaisedArmiesGoldenImage) {
     World().playerStats.health = 0;
-    World().playerArmy.down[0] = 4;
-    World().playerArmy.down[1] = 2;
+    ArmyRecord& army = World().playerArmy;
+    army.down[0] = 4;
+    army.down[1] = 2;
+    const auto elite = static_cast<uint8_t>(UnitType::EliteGuards);
+    army.present[2] = 1;
+    army.position[2] = 2;
+    army.unitType[2] = elite;
+    army.unitId[2] = elite + 1;
+    army.alive[2] = 98;
+    army.down[2] = 5;
     player.EnterHouse(HouseKind::Village, 1, kPlayerCharacter);
     ASSERT_EQ(House().raisedMessage, 1);
     player.Frames(2);
