@@ -218,17 +218,36 @@ InkBox InkIn(const platform::ArgbImage& picture, int frameLeft, int frameTop, in
 
 }  // namespace
 
-// The captions of buttons match: every one has letters of one height and stands in the middle
-// of its frame, whatever its length.
-TEST(PlaceholderDataSet, CaptionsShareOneSizeAndStandInTheMiddleOfTheirFrames) {
+// A row's "<height>px@<scale x>x<scale y>": the letters' height on screen and the scale the game
+// draws the picture at; 0 when the row gives none.
+struct LetterSize {
+    double height = 0;
+    double scaleY = 1;
+};
+
+LetterSize LetterSizeOf(const std::string& field) {
+    LetterSize size;
+    const size_t at = field.find("px@");
+    if (at != std::string::npos) {
+        size.height = std::stod(field.substr(0, at));
+        const size_t x = field.find('x', at + 3);
+        size.scaleY = std::stod(field.substr(x == std::string::npos ? at + 3 : x + 1));
+    }
+    return size;
+}
+
+// The captions of buttons match: those drawn for the scale the game shows them at stand at their
+// row's height once drawn, the others share one small height; every one stands in the middle of
+// its frame, unless blank letters move it aside.
+TEST(PlaceholderDataSet, CaptionsStandAtTheirRowsHeightInTheMiddleOfTheirFrames) {
     TempWorkingDir output;
     ASSERT_EQ(RunTool(std::string("'") + kManifest + "' .").status, 0);
     std::ifstream manifest(kManifest);
-    std::set<int> heights;
-    int captions = 0;
+    std::set<int> unsizedHeights;
+    int sized = 0;
     for (std::string line; std::getline(manifest, line);) {
         std::istringstream fields(line);
-        std::string kind, gamePath;
+        std::string kind, gamePath, key, label;
         int frameWidth = 0, frameHeight = 0, frames = 0;
         char x = 0;
         if (!(fields >> kind >> gamePath) || kind != "captions") {
@@ -236,7 +255,9 @@ TEST(PlaceholderDataSet, CaptionsShareOneSizeAndStandInTheMiddleOfTheirFrames) {
         }
         SCOPED_TRACE(gamePath);
         int width = 0, height = 0;
-        fields >> width >> x >> height >> frameWidth >> x >> frameHeight >> frames;
+        fields >> width >> x >> height >> frameWidth >> x >> frameHeight >> frames >> key;
+        std::getline(fields >> std::ws, label);
+        const LetterSize size = LetterSizeOf(label.substr(0, label.find(' ')));
         std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
         Bytes file;
         platform::ArgbImage picture;
@@ -249,14 +270,23 @@ TEST(PlaceholderDataSet, CaptionsShareOneSizeAndStandInTheMiddleOfTheirFrames) {
             if (ink.Empty()) {
                 continue;
             }
-            ++captions;
-            heights.insert(ink.bottom - ink.top);
-            EXPECT_LE(std::abs(ink.left + ink.right + 1 - frameWidth), 2) << "frame " << frame;
+            const int inkHeight = ink.bottom - ink.top + 1;
+            if (size.height > 0) {
+                ++sized;
+                EXPECT_NEAR(inkHeight * size.scaleY, size.height, 1.5) << "frame " << frame;
+            } else {
+                unsizedHeights.insert(inkHeight);
+            }
+            // A letter's empty last column is a font pixel, two or more picture pixels at size.
+            if (label.find('~') == std::string::npos) {
+                EXPECT_LE(std::abs(ink.left + ink.right + 1 - frameWidth), size.height > 0 ? 4 : 2)
+                    << "frame " << frame;
+            }
             EXPECT_LE(std::abs(ink.top + ink.bottom + 1 - frameHeight), 4) << "frame " << frame;
         }
     }
-    EXPECT_GT(captions, 10);
-    EXPECT_EQ(heights.size(), 1u) << "captions of more than one size";
+    EXPECT_GT(sized, 15);
+    EXPECT_EQ(unsizedHeights.size(), 1u) << "captions of more than one size";
 }
 
 // The game writes its own text over boxes and backgrounds: the set leaves them without any, and
@@ -411,6 +441,9 @@ TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) 
         "page Art\\A.bmp 64x64 64x64 1 0 1,2,3,4, a plate with a fifth\n",
         "page Art\\A.bmp 64x64 64x64 1 0 60,0,8,8 a plate past the frame\n",
         "page Art\\A.bmp 64x64 64x64 1 0 0,0,0,8 an empty plate\n",
+        "button Art\\A.bmp 64x32 64x32 1 0 14px@ a letter size without its scale\n",
+        "captions Art\\A.bmp 64x32 64x32 1 0 14px@1x a letter size without its height scale\n",
+        "button Art\\A.bmp 64x32 64x32 1 0 0px@1 letters of no height\n",
         "wav ..\\Escape.wav\n",
         "wav \\Data\\Root.wav\n",
         // The game finds files whatever their case, so these two rows name one file.
