@@ -420,6 +420,46 @@ TEST(PlaceholderLooks, PanelsWordsAndHoldings) {
     EXPECT_GT(flagPixels[1], 20);
 }
 
+// Whose a figure is shows at a glance, for beasts as for men: most of what a sheet draws is in
+// its side's colour, blue for ours and red for the foe's, and next to none in the other side's.
+TEST(PlaceholderLooks, BeastsAndMenWearTheirSidesColour) {
+    TempWorkingDir dir;
+    std::ofstream("manifest.txt")
+        << "figures Art\\OurBeast.bmp 512x512 64x64 64 FFFF0000 beast/ours dogs\n"
+           "figures Art\\FoeBeast.bmp 512x512 64x64 64 FFFF0000 beast/foe wolves\n"
+           "figures Art\\OurMan.bmp 512x512 64x64 64 FFFF0000 person/ours men\n"
+           "figures Art\\FoeMan.bmp 512x512 64x64 64 FFFF0000 person/foe men\n";
+    const ToolRun run = RunTool("manifest.txt out");
+    ASSERT_EQ(run.status, 0) << run.output;
+    // The shares of a sheet's drawn pixels that are plainly blue and plainly red.
+    const auto sideShares = [](const std::string& path) {
+        const platform::ArgbImage sheet = ReadPicture(path);
+        int drawn = 0, blue = 0, red = 0;
+        for (int y = 0; y < sheet.height; ++y) {
+            for (int x = 0; x < sheet.width; ++x) {
+                const uint32_t rgb = PixelAt(sheet, x, y);
+                const int r = static_cast<int>(rgb >> 16), g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+                if (rgb == 0xFF0000) {
+                    continue;
+                }
+                ++drawn;
+                blue += b - std::max(r, g) > 60 ? 1 : 0;
+                red += r - std::max(g, b) > 90 ? 1 : 0;
+            }
+        }
+        return std::pair{100.0 * blue / drawn, 100.0 * red / drawn};
+    };
+    for (const char* kind : {"Beast", "Man"}) {
+        SCOPED_TRACE(kind);
+        const auto [ourBlue, ourRed] = sideShares(std::string("out/Art/Our") + kind + ".bmp");
+        const auto [foeBlue, foeRed] = sideShares(std::string("out/Art/Foe") + kind + ".bmp");
+        EXPECT_GT(ourBlue, 25.0);
+        EXPECT_LT(ourRed, 5.0);
+        EXPECT_GT(foeRed, 25.0);
+        EXPECT_LT(foeBlue, 5.0);
+    }
+}
+
 TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) {
     TempWorkingDir dir;
     const std::string faulty[] = {
