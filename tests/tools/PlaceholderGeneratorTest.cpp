@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "map/MapViewPictures.h"
+#include "map/TerrainTables.h"
 #include "platform/BmpDecoder.h"
 #include "platform/Files.h"
 #include "support/TempDir.h"
@@ -458,6 +460,74 @@ TEST(PlaceholderLooks, BeastsAndMenWearTheirSidesColour) {
         EXPECT_GT(foeRed, 25.0);
         EXPECT_LT(foeBlue, 5.0);
     }
+}
+
+// The flags the kingdom map plants on its castles, palace and temples stand on them: the foot of
+// every flag's pole, where the map's tables put the flag picture, rests on the building, a mast
+// it raises or a plinth, never on bare ground.
+TEST(PlaceholderLooks, TheMapsFlagsStandOnTheirBuildings) {
+    TempWorkingDir output;
+    ASSERT_EQ(RunTool(std::string("'") + kManifest + "' .").status, 0);
+    std::ofstream("plain.txt") << "ground Grass.bmp 128x128 128x128 1 0 grass grass\n"
+                                  "ground Waste.bmp 128x128 128x128 1 0 waste waste\n";
+    ASSERT_EQ(RunTool("plain.txt plain").status, 0);
+    const std::pair<std::string, std::string> kBuildings[] = {
+        {"Art\\Map\\Palace3.bmp", "Grass"},    {"Art\\Map\\Mansion.bmp", "Grass"},
+        {"Art\\Map\\Citadel.bmp", "Waste"},    {"Art\\Map\\CastleEvil.bmp", "Waste"},
+        {"Art\\Map\\DarkTemple.bmp", "Waste"},
+    };
+    // The pole of a flag picture: its lowest drawn pixel in frame 0.
+    const platform::ArgbImage flagPicture = ReadPicture("Art/Map/Flag1.bmp");
+    struct {
+        int x, y;
+    } pole{-1, -1};
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            if (PixelAt(flagPicture, x, y) != 0xFF0000) {
+                pole.x = x;
+                pole.y = y;
+            }
+        }
+    }
+    ASSERT_GE(pole.y, 24) << "a flag stands on a pole";
+    int checked = 0;
+    for (const auto& [file, ground] : kBuildings) {
+        SCOPED_TRACE(file);
+        std::string path = file;
+        std::replace(path.begin(), path.end(), '\\', '/');
+        const platform::ArgbImage built = ReadPicture(path);
+        const platform::ArgbImage plain = ReadPicture("plain/" + ground + ".bmp");
+        for (int row = 0; row < kTileRows; ++row) {
+            for (int column = 0; column < kTileColumns; ++column) {
+                const int32_t slot =
+                    kGroundTiles[static_cast<size_t>(row)][static_cast<size_t>(column)];
+                const auto load =
+                    std::find_if(std::begin(kMapViewPictures), std::end(kMapViewPictures),
+                                 [&](const PictureLoad& picture) { return picture.slot == slot; });
+                if (load == std::end(kMapViewPictures) || file != load->file) {
+                    continue;
+                }
+                for (const TerrainPiece& flag : kFlags) {
+                    if (flag.tileX != TileX(column) || flag.tileY != TileY(row)) {
+                        continue;
+                    }
+                    // The foot in world pixels, then in the 128-pixel piece of a 200-pixel tile.
+                    const double footX = flag.x - flag.tileX + (pole.x + 0.5) * flag.scaleX;
+                    const double footY = flag.y - flag.tileY + (pole.y + 1) * flag.scaleY;
+                    const int x = static_cast<int>(footX * 128 / kTileSize);
+                    const int y = static_cast<int>(footY * 128 / kTileSize);
+                    bool rests = false;
+                    for (int below = std::max(0, y - 1); below <= std::min(127, y + 2); ++below) {
+                        rests = rests || PixelAt(built, x, below) != PixelAt(plain, x, below);
+                    }
+                    ++checked;
+                    EXPECT_TRUE(rests) << "a flag at " << flag.x << "," << flag.y
+                                       << " stands in the air over " << x << "," << y;
+                }
+            }
+        }
+    }
+    EXPECT_GE(checked, 8);
 }
 
 TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) {

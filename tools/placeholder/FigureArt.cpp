@@ -96,6 +96,9 @@ void DrawBeast(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, const
     const int tailX = toward > 0 ? 10 : 52;
     canvas.DrawLine({g.X(tailX), g.Y(32)}, {g.X(tailX - 6 * toward), g.Y(22 + (pose.step % 2) * 4)},
                     std::max(1, g.W(3)), kFur);
+    if (facing.y < 0) {
+        canvas.FillRect(g.X(20), g.Y(30), g.W(24), g.H(3), SideShade(side));  // seen from behind
+    }
 }
 
 void DrawFace(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, int look) {
