@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "houses/HouseScreen.h"
+#include "support/CaptionHeight.h"
 #include "support/GoldenImage.h"
 #include "support/HousePlayer.h"
 #include "world/GameState.h"
@@ -16,6 +17,14 @@ constexpr int32_t kFirstArmyCellY = 420;
 constexpr int32_t kMenuX = 717;
 constexpr int32_t kLeaveY = 40;
 constexpr int32_t kHealY = 120;
+
+// The menu column's four buttons, Leave, Heal, Recruit and Talk, inside their frames.
+constexpr captions::Area kMenuAreas[] = {
+    {"Leave", 637, 3, 160, 74},
+    {"Heal", 637, 83, 160, 74},
+    {"Recruit", 637, 163, 160, 74},
+    {"Talk", 637, 243, 160, 74},
+};
 
 class HouseVisitRoad : public testing::Test {
   protected:
@@ -56,11 +65,40 @@ TEST_F(HouseVisitRoad, EveryKindShowsItsPictureWithTheFirstArmyChosen) {
         EXPECT_EQ(House().Kind(), house.kind);
         player.ClickAt(kFirstArmyCellX, kFirstArmyCellY);
         EXPECT_EQ(House().selectedArmy, 1);
-        ExpectMatchesGolden(HeadlessGame::backend().presented, house.golden);
+        const platform::BackBuffer& frame = HeadlessGame::backend().presented;
+        ExpectMatchesGolden(frame, house.golden);
+        // The temple's Recruit button shows the golden soldier, a unit's picture with no words.
+        if (house.kind == HouseKind::Temple) {
+            captions::ExpectOneHeight(frame, {kMenuAreas[0], kMenuAreas[1], kMenuAreas[3]});
+        } else {
+            captions::ExpectOneHeight(frame,
+                                      {kMenuAreas[0], kMenuAreas[1], kMenuAreas[2], kMenuAreas[3]});
+        }
         player.PressKey(kKeyEscape);
         ASSERT_EQ(player.House(), nullptr);
         ASSERT_TRUE(game.app.stateHandler == MapStateThunk);
         player.Frames(2);
+    }
+}
+
+// A hovered menu button shows its label in place of its picture: the labels read at the height of
+// the pictures' captions, whatever scale each is drawn at.
+TEST_F(HouseVisitRoad, TheMenuLabelsReadAtTheHeightOfTheMenuCaptions) {
+    player.EnterHouse(HouseKind::Village, 3, kPlayerCharacter);
+    const captions::Area labels[] = {
+        {"Leave label", 649, 23, 133, 29},
+        {"Heal label", 649, 89, 133, 29},
+        {"Recruit label", 649, 188, 133, 29},
+        {"Talk label", 678, 268, 64, 29},
+    };
+    const platform::BackBuffer& frame = HeadlessGame::backend().presented;
+    const int idle = captions::InkHeight(frame, kMenuAreas[0]);
+    for (size_t k = 0; k < std::size(labels); ++k) {
+        player.PointAt(kMenuX, kLeaveY + 80 * static_cast<int32_t>(k));
+        player.Frame();
+        const int label = captions::InkHeight(frame, labels[k]);
+        EXPECT_GT(label, 0) << labels[k].name;
+        EXPECT_LE(std::abs(label - idle), 1) << labels[k].name << " " << label << ", idle " << idle;
     }
 }
 
@@ -70,7 +108,9 @@ TEST_F(HouseVisitRoad, ARecruitOfferShowsItsChosenRow) {
     player.ClickHouseButton(kRecruitButton);
     player.ClickAt(310, 530);
     EXPECT_EQ(House().offerChosen, 3);
-    ExpectMatchesGolden(HeadlessGame::backend().presented, "house-recruit");
+    const platform::BackBuffer& frame = HeadlessGame::backend().presented;
+    ExpectMatchesGolden(frame, "house-recruit");
+    captions::ExpectOneHeight(frame, {{"Yes", 240, 370, 32, 32}, {"No", 350, 370, 32, 32}});
 }
 
 TEST_F(HouseVisitRoad, ARecruitWantsRoom) {

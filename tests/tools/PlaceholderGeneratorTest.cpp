@@ -13,6 +13,8 @@
 #include <utility>
 #include <vector>
 
+#include "map/MapViewPictures.h"
+#include "map/TerrainTables.h"
 #include "platform/BmpDecoder.h"
 #include "platform/Files.h"
 #include "support/TempDir.h"
@@ -218,17 +220,36 @@ InkBox InkIn(const platform::ArgbImage& picture, int frameLeft, int frameTop, in
 
 }  // namespace
 
-// The captions of buttons match: every one has letters of one height and stands in the middle
-// of its frame, whatever its length.
-TEST(PlaceholderDataSet, CaptionsShareOneSizeAndStandInTheMiddleOfTheirFrames) {
+// A row's "<height>px@<scale x>x<scale y>": the letters' height on screen and the scale the game
+// draws the picture at; 0 when the row gives none.
+struct LetterSize {
+    double height = 0;
+    double scaleY = 1;
+};
+
+LetterSize LetterSizeOf(const std::string& field) {
+    LetterSize size;
+    const size_t at = field.find("px@");
+    if (at != std::string::npos) {
+        size.height = std::stod(field.substr(0, at));
+        const size_t x = field.find('x', at + 3);
+        size.scaleY = std::stod(field.substr(x == std::string::npos ? at + 3 : x + 1));
+    }
+    return size;
+}
+
+// The captions of buttons match: those drawn for the scale the game shows them at stand at their
+// row's height once drawn, the others share one small height; every one stands in the middle of
+// its frame, unless blank letters move it aside.
+TEST(PlaceholderDataSet, CaptionsStandAtTheirRowsHeightInTheMiddleOfTheirFrames) {
     TempWorkingDir output;
     ASSERT_EQ(RunTool(std::string("'") + kManifest + "' .").status, 0);
     std::ifstream manifest(kManifest);
-    std::set<int> heights;
-    int captions = 0;
+    std::set<int> unsizedHeights;
+    int sized = 0;
     for (std::string line; std::getline(manifest, line);) {
         std::istringstream fields(line);
-        std::string kind, gamePath;
+        std::string kind, gamePath, key, label;
         int frameWidth = 0, frameHeight = 0, frames = 0;
         char x = 0;
         if (!(fields >> kind >> gamePath) || kind != "captions") {
@@ -236,7 +257,9 @@ TEST(PlaceholderDataSet, CaptionsShareOneSizeAndStandInTheMiddleOfTheirFrames) {
         }
         SCOPED_TRACE(gamePath);
         int width = 0, height = 0;
-        fields >> width >> x >> height >> frameWidth >> x >> frameHeight >> frames;
+        fields >> width >> x >> height >> frameWidth >> x >> frameHeight >> frames >> key;
+        std::getline(fields >> std::ws, label);
+        const LetterSize size = LetterSizeOf(label.substr(0, label.find(' ')));
         std::replace(gamePath.begin(), gamePath.end(), '\\', '/');
         Bytes file;
         platform::ArgbImage picture;
@@ -249,14 +272,23 @@ TEST(PlaceholderDataSet, CaptionsShareOneSizeAndStandInTheMiddleOfTheirFrames) {
             if (ink.Empty()) {
                 continue;
             }
-            ++captions;
-            heights.insert(ink.bottom - ink.top);
-            EXPECT_LE(std::abs(ink.left + ink.right + 1 - frameWidth), 2) << "frame " << frame;
+            const int inkHeight = ink.bottom - ink.top + 1;
+            if (size.height > 0) {
+                ++sized;
+                EXPECT_NEAR(inkHeight * size.scaleY, size.height, 1.5) << "frame " << frame;
+            } else {
+                unsizedHeights.insert(inkHeight);
+            }
+            // A letter's empty last column is a font pixel, two or more picture pixels at size.
+            if (label.find('~') == std::string::npos) {
+                EXPECT_LE(std::abs(ink.left + ink.right + 1 - frameWidth), size.height > 0 ? 4 : 2)
+                    << "frame " << frame;
+            }
             EXPECT_LE(std::abs(ink.top + ink.bottom + 1 - frameHeight), 4) << "frame " << frame;
         }
     }
-    EXPECT_GT(captions, 10);
-    EXPECT_EQ(heights.size(), 1u) << "captions of more than one size";
+    EXPECT_GT(sized, 15);
+    EXPECT_EQ(unsizedHeights.size(), 1u) << "captions of more than one size";
 }
 
 // The game writes its own text over boxes and backgrounds: the set leaves them without any, and
@@ -390,6 +422,114 @@ TEST(PlaceholderLooks, PanelsWordsAndHoldings) {
     EXPECT_GT(flagPixels[1], 20);
 }
 
+// Whose a figure is shows at a glance, for beasts as for men: most of what a sheet draws is in
+// its side's colour, blue for ours and red for the foe's, and next to none in the other side's.
+TEST(PlaceholderLooks, BeastsAndMenWearTheirSidesColour) {
+    TempWorkingDir dir;
+    std::ofstream("manifest.txt")
+        << "figures Art\\OurBeast.bmp 512x512 64x64 64 FFFF0000 beast/ours dogs\n"
+           "figures Art\\FoeBeast.bmp 512x512 64x64 64 FFFF0000 beast/foe wolves\n"
+           "figures Art\\OurMan.bmp 512x512 64x64 64 FFFF0000 person/ours men\n"
+           "figures Art\\FoeMan.bmp 512x512 64x64 64 FFFF0000 person/foe men\n";
+    const ToolRun run = RunTool("manifest.txt out");
+    ASSERT_EQ(run.status, 0) << run.output;
+    // The shares of a sheet's drawn pixels that are plainly blue and plainly red.
+    const auto sideShares = [](const std::string& path) {
+        const platform::ArgbImage sheet = ReadPicture(path);
+        int drawn = 0, blue = 0, red = 0;
+        for (int y = 0; y < sheet.height; ++y) {
+            for (int x = 0; x < sheet.width; ++x) {
+                const uint32_t rgb = PixelAt(sheet, x, y);
+                const int r = static_cast<int>(rgb >> 16), g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+                if (rgb == 0xFF0000) {
+                    continue;
+                }
+                ++drawn;
+                blue += b - std::max(r, g) > 60 ? 1 : 0;
+                red += r - std::max(g, b) > 90 ? 1 : 0;
+            }
+        }
+        return std::pair{100.0 * blue / drawn, 100.0 * red / drawn};
+    };
+    for (const char* kind : {"Beast", "Man"}) {
+        SCOPED_TRACE(kind);
+        const auto [ourBlue, ourRed] = sideShares(std::string("out/Art/Our") + kind + ".bmp");
+        const auto [foeBlue, foeRed] = sideShares(std::string("out/Art/Foe") + kind + ".bmp");
+        EXPECT_GT(ourBlue, 25.0);
+        EXPECT_LT(ourRed, 5.0);
+        EXPECT_GT(foeRed, 25.0);
+        EXPECT_LT(foeBlue, 5.0);
+    }
+}
+
+// The flags the kingdom map plants on its castles, palace and temples stand on them: the foot of
+// every flag's pole, where the map's tables put the flag picture, rests on the building, a mast
+// it raises or a plinth, never on bare ground.
+TEST(PlaceholderLooks, TheMapsFlagsStandOnTheirBuildings) {
+    TempWorkingDir output;
+    ASSERT_EQ(RunTool(std::string("'") + kManifest + "' .").status, 0);
+    std::ofstream("plain.txt") << "ground Grass.bmp 128x128 128x128 1 0 grass grass\n"
+                                  "ground Waste.bmp 128x128 128x128 1 0 waste waste\n";
+    ASSERT_EQ(RunTool("plain.txt plain").status, 0);
+    const std::pair<std::string, std::string> kBuildings[] = {
+        {"Art\\Map\\Palace3.bmp", "Grass"},    {"Art\\Map\\Mansion.bmp", "Grass"},
+        {"Art\\Map\\Citadel.bmp", "Waste"},    {"Art\\Map\\CastleEvil.bmp", "Waste"},
+        {"Art\\Map\\DarkTemple.bmp", "Waste"},
+    };
+    // The pole of a flag picture: its lowest drawn pixel in frame 0.
+    const platform::ArgbImage flagPicture = ReadPicture("Art/Map/Flag1.bmp");
+    struct {
+        int x, y;
+    } pole{-1, -1};
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            if (PixelAt(flagPicture, x, y) != 0xFF0000) {
+                pole.x = x;
+                pole.y = y;
+            }
+        }
+    }
+    ASSERT_GE(pole.y, 24) << "a flag stands on a pole";
+    int checked = 0;
+    for (const auto& [file, ground] : kBuildings) {
+        SCOPED_TRACE(file);
+        std::string path = file;
+        std::replace(path.begin(), path.end(), '\\', '/');
+        const platform::ArgbImage built = ReadPicture(path);
+        const platform::ArgbImage plain = ReadPicture("plain/" + ground + ".bmp");
+        for (int row = 0; row < kTileRows; ++row) {
+            for (int column = 0; column < kTileColumns; ++column) {
+                const int32_t slot =
+                    kGroundTiles[static_cast<size_t>(row)][static_cast<size_t>(column)];
+                const auto load =
+                    std::find_if(std::begin(kMapViewPictures), std::end(kMapViewPictures),
+                                 [&](const PictureLoad& picture) { return picture.slot == slot; });
+                if (load == std::end(kMapViewPictures) || file != load->file) {
+                    continue;
+                }
+                for (const TerrainPiece& flag : kFlags) {
+                    if (flag.tileX != TileX(column) || flag.tileY != TileY(row)) {
+                        continue;
+                    }
+                    // The foot in world pixels, then in the 128-pixel piece of a 200-pixel tile.
+                    const double footX = flag.x - flag.tileX + (pole.x + 0.5) * flag.scaleX;
+                    const double footY = flag.y - flag.tileY + (pole.y + 1) * flag.scaleY;
+                    const int x = static_cast<int>(footX * 128 / kTileSize);
+                    const int y = static_cast<int>(footY * 128 / kTileSize);
+                    bool rests = false;
+                    for (int below = std::max(0, y - 1); below <= std::min(127, y + 2); ++below) {
+                        rests = rests || PixelAt(built, x, below) != PixelAt(plain, x, below);
+                    }
+                    ++checked;
+                    EXPECT_TRUE(rests) << "a flag at " << flag.x << "," << flag.y
+                                       << " stands in the air over " << x << "," << y;
+                }
+            }
+        }
+    }
+    EXPECT_GE(checked, 8);
+}
+
 TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) {
     TempWorkingDir dir;
     const std::string faulty[] = {
@@ -411,6 +551,9 @@ TEST(PlaceholderManifest, FaultyRowsAreRefusedWithTheirLineAndNothingIsWritten) 
         "page Art\\A.bmp 64x64 64x64 1 0 1,2,3,4, a plate with a fifth\n",
         "page Art\\A.bmp 64x64 64x64 1 0 60,0,8,8 a plate past the frame\n",
         "page Art\\A.bmp 64x64 64x64 1 0 0,0,0,8 an empty plate\n",
+        "button Art\\A.bmp 64x32 64x32 1 0 14px@ a letter size without its scale\n",
+        "captions Art\\A.bmp 64x32 64x32 1 0 14px@1x a letter size without its height scale\n",
+        "button Art\\A.bmp 64x32 64x32 1 0 0px@1 letters of no height\n",
         "wav ..\\Escape.wav\n",
         "wav \\Data\\Root.wav\n",
         // The game finds files whatever their case, so these two rows name one file.

@@ -228,28 +228,76 @@ void Camp(const Footing& at) {
 
 using Painter = void (*)(const Footing&);
 
-const std::map<std::string, Painter>& Painters() {
-    static const std::map<std::string, Painter> painters = {
-        {"village", Village},
-        {"town", Town},
-        {"palace", Palace},
-        {"temple", [](const Footing& at) { TempleFront(at, kMarble, kStoneLight, kGold); }},
+// What holds up a flag the map plants above a building.
+struct Mast {
+    Rgb colour;
+    Rgb shade;
+    int width;
+};
+
+struct BuildingLook {
+    Painter paint;
+    Mast mast;
+};
+
+constexpr Mast kTimberPole = {kWood, kWood, 2};
+
+const std::map<std::string, BuildingLook>& Looks() {
+    static const std::map<std::string, BuildingLook> looks = {
+        {"village", {Village, kTimberPole}},
+        {"town", {Town, {kStoneLight, kStoneDark, 6}}},
+        {"palace", {Palace, {kMarble, kGoldDark, 8}}},
+        {"temple",
+         {[](const Footing& at) { TempleFront(at, kMarble, kStoneLight, kGold); },
+          {kMarble, kStoneLight, 6}}},
         {"castle",
-         [](const Footing& at) {
-             Castle(at, {kStone, kStoneLight, kStoneDark, kSlate});
-         }},
-        {"tower", Tower},
-        {"goldmine", [](const Footing& at) { Mine(at, kGold, kGoldDark); }},
-        {"ironmine", [](const Footing& at) { Mine(at, kMetal, kMetalDark); }},
-        {"camp", Camp},
+         {[](const Footing& at) {
+              Castle(at, {kStone, kStoneLight, kStoneDark, kSlate});
+          },
+          {kStoneLight, kStoneDark, 8}}},
+        {"tower", {Tower, {kStone, kStoneDark, 6}}},
+        {"goldmine", {[](const Footing& at) { Mine(at, kGold, kGoldDark); }, kTimberPole}},
+        {"ironmine", {[](const Footing& at) { Mine(at, kMetal, kMetalDark); }, kTimberPole}},
+        {"camp", {Camp, kTimberPole}},
         {"fortress",
-         [](const Footing& at) {
-             Castle(at, {kDarkStone, kDarkStoneLight, kDarkStoneShade, kFoeDark});
-         }},
+         {[](const Footing& at) {
+              Castle(at, {kDarkStone, kDarkStoneLight, kDarkStoneShade, kFoeDark});
+          },
+          {kDarkStoneLight, kDarkStoneShade, 8}}},
         {"shrine",
-         [](const Footing& at) { TempleFront(at, kDarkStoneLight, kDarkStoneShade, kFoeDark); }},
+         {[](const Footing& at) { TempleFront(at, kDarkStoneLight, kDarkStoneShade, kFoeDark); },
+          {kDarkStoneLight, kDarkStoneShade, 6}}},
     };
-    return painters;
+    return looks;
+}
+
+// Whether a pole's foot rests on what the building drew: a building pixel at or just under it.
+bool RestsOnBuilding(const Canvas& built, const Canvas& ground, Point foot) {
+    if (foot.x < 0 || foot.x >= ground.Width()) {
+        return false;
+    }
+    for (int y = foot.y - 1; y <= foot.y + 2; ++y) {
+        if (y >= 0 && y < ground.Height() && !(built.At(foot.x, y) == ground.At(foot.x, y))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A mast from the building's base line up to the pole's foot, capped where the pole stands.
+void RaiseMast(Canvas& canvas, Point foot, int base, const Mast& mast) {
+    const int left = foot.x - mast.width / 2;
+    const int top = std::max(0, foot.y - 1);
+    canvas.FillRect(left, top, mast.width, base - top, mast.colour);
+    canvas.FillRect(left + mast.width * 2 / 3, top, mast.width - mast.width * 2 / 3, base - top,
+                    mast.shade);
+    canvas.FillRect(left - 1, top, mast.width + 2, 2, mast.shade);
+}
+
+// A flag planted on the ground stands on a stone block.
+void Plinth(Canvas& canvas, Point foot) {
+    canvas.FillRect(foot.x - 3, foot.y - 1, 7, 3, kStoneDark);
+    canvas.FillRect(foot.x - 3, foot.y - 1, 7, 1, kStoneLight);
 }
 
 bool ParseCell(const std::string& text, int& value) {
@@ -273,7 +321,7 @@ bool ParseBuilding(const std::string& kind, BuildingPlan& plan) {
     if (slash != std::string::npos) {
         plan.ground = kind.substr(slash + 1);
     }
-    return Painters().count(plan.building) != 0 &&
+    return Looks().count(plan.building) != 0 &&
            ParseCell(kind.substr(at + 1, comma - at - 1), plan.doorColumn) &&
            ParseCell(kind.substr(comma + 1, slash == std::string::npos ? slash : slash - comma - 1),
                      plan.doorRow);
@@ -281,10 +329,26 @@ bool ParseBuilding(const std::string& kind, BuildingPlan& plan) {
 
 void DrawBuilding(Canvas& canvas, const BuildingPlan& plan, int left, int top, int width,
                   int height) {
-    const Footing at{canvas, left + (2 * plan.doorColumn + 1) * width / (2 * kCellsAcross),
-                     top + (plan.doorRow + 1) * height / kCellsAcross - kDoorInset, left,
-                     left + width};
-    Painters().at(plan.building)(at);
+    const int doorX = left + (2 * plan.doorColumn + 1) * width / (2 * kCellsAcross);
+    const int base = top + (plan.doorRow + 1) * height / kCellsAcross - kDoorInset;
+    const BuildingLook& look = Looks().at(plan.building);
+    if (!plan.flagFeet.empty()) {
+        // The building drawn aside first shows which flags it already holds up.
+        Canvas built = canvas;
+        look.paint({built, doorX, base, left, left + width});
+        for (const Point& inFrame : plan.flagFeet) {
+            const Point foot{left + inFrame.x, top + inFrame.y};
+            if (RestsOnBuilding(built, canvas, foot)) {
+                continue;
+            }
+            if (foot.y >= base - 2) {
+                Plinth(canvas, foot);
+            } else {
+                RaiseMast(canvas, foot, base, look.mast);
+            }
+        }
+    }
+    look.paint({canvas, doorX, base, left, left + width});
 }
 
 }  // namespace placeholder

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "Canvas.h"
 
@@ -21,13 +22,17 @@ struct BuildingPlan {
     int doorColumn = 0;
     int doorRow = 0;
     std::string ground = "grass";
+    // Where the map plants flags on the picture: the foot of each pole, in the frame's pixels.
+    std::vector<Point> flagFeet;
 };
 
 // The buildings: village, town, palace, temple, castle, tower, goldmine, ironmine, camp, fortress
 // (a foe's castle) and shrine (a foe's temple).
 bool ParseBuilding(const std::string& kind, BuildingPlan& plan);
 
-// The building's silhouette over the ground already drawn in the frame at (left, top).
+// The building's silhouette over the ground already drawn in the frame at (left, top). A flag the
+// map plants above it stands on a mast of the building's stone (a timber pole for plain places)
+// rising behind it from its base; one planted on the ground before it, on a plinth.
 void DrawBuilding(Canvas& canvas, const BuildingPlan& plan, int left, int top, int width,
                   int height);
 

@@ -18,6 +18,8 @@ struct Rgb {
 struct Point {
     int x = 0;
     int y = 0;
+
+    friend bool operator==(const Point&, const Point&) = default;
 };
 
 // An RGB picture being drawn, top row first.

@@ -81,6 +81,10 @@ void DrawBeast(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, const
     // Seen from the front or behind the body is short.
     const int body = facing.x == 0 ? 28 : 40;
     canvas.FillEllipse(g.X(32 - body / 2), g.Y(28), g.W(body), g.H(20), kFur);
+    // The body wears its side's coat, as a man wears his side's tunic, so that whose beast it is
+    // shows at a glance; a strap of the darker shade girds it.
+    canvas.FillEllipse(g.X(34 - body / 2), g.Y(28), g.W(body - 4), g.H(17), SideColour(side));
+    canvas.FillRect(g.X(30), g.Y(29), g.W(4), g.H(15), SideShade(side));
     const int headX = toward > 0 ? 42 : 6;
     canvas.FillEllipse(g.X(headX), g.Y(18 - lift), g.W(16), g.H(14), kFur);
     canvas.FillRect(g.X(headX + (toward > 0 ? 10 : -2)), g.Y(24 - lift), g.W(8), g.H(6), kFur);

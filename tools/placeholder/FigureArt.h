@@ -22,7 +22,7 @@ struct Pose {
 
 // A soldier in his side's colours; tint tells kinds apart (the badge on his shield).
 void DrawPerson(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, const Pose& pose);
-// A four-legged beast with its side's collar.
+// A four-legged beast in its side's coat and collar.
 void DrawBeast(Canvas& canvas, const FrameCell& cell, Side side, Rgb tint, const Pose& pose);
 // A head and shoulders before a tinted ground, as a portrait; look 0..2 picks a helmet, long hair
 // or a beard, so that portraits differ by more than their ground.

@@ -5,6 +5,7 @@
 
 #include "BuildingArt.h"
 #include "DecorationArt.h"
+#include "MapFlags.h"
 
 namespace varn {
 
@@ -114,6 +115,9 @@ Canvas DrawGround(const ManifestRow& row) {
     BuildingPlan building;
     DecorationPlan decoration;
     const bool built = ParseBuilding(row.ground, building);
+    if (built) {
+        building.flagFeet = FlagFeetOn(row.gamePath, row.frameWidth);
+    }
     const bool decorated = !built && ParseDecoration(row.ground, decoration);
     const std::string& ground = built       ? building.ground
                                 : decorated ? decoration.ground

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "DollArt.h"
+#include "MapFlags.h"
 #include "Palette.h"
 #include "PixelFont.h"
 
@@ -86,7 +87,8 @@ const std::map<std::string, ThingPainter>& Painters() {
          }},
         {"flag",
          [](Canvas& c, const Grid& g, Rgb tint, int frame) {
-             c.FillRect(g.X(14), g.Y(4), g.W(4), g.H(56), kWood);
+             c.FillRect(g.X(kFlagPoleLeft), g.Y(kFlagPoleTop), g.W(kFlagPoleWidth),
+                        g.H(kFlagPoleFoot - kFlagPoleTop), kWood);
              const int wave = (frame % 4) * 3 - 4;
              c.FillPolygon({g.P(18, 6), g.P(54, 10 + wave), g.P(52, 28 + wave), g.P(18, 30)}, tint);
          }},

@@ -99,6 +99,24 @@ std::string ParseLook(const std::string& look, ManifestRow& row) {
     return {};
 }
 
+bool ParseDouble(std::string_view text, double& value) {
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && value > 0;
+}
+
+// "<height>px@<scale>" or "<height>px@<scale x>x<scale y>" before a caption.
+bool ParseLetterSize(std::string_view text, LetterSize& letters) {
+    const size_t at = text.find("px@");
+    const std::string_view scales = text.substr(at + 3);
+    const size_t x = scales.find('x');
+    if (!ParseDouble(text.substr(0, at), letters.height) ||
+        !ParseDouble(scales.substr(0, x), letters.scaleX)) {
+        return false;
+    }
+    letters.scaleY = letters.scaleX;
+    return x == std::string_view::npos || ParseDouble(scales.substr(x + 1), letters.scaleY);
+}
+
 // "<left>,<top>,<width>,<height>" of a page's plate, which must lie inside the frame.
 bool ParsePlate(const std::string& text, ManifestRow& row) {
     std::string_view rest = text;
@@ -126,6 +144,16 @@ std::string ParsePictureFields(std::string_view& rest, ManifestRow& row) {
     const std::string plate = row.kind == RowKind::Page ? NextField(rest) : "";
     const std::string look =
         row.kind == RowKind::Icon || row.kind == RowKind::Figures ? NextField(rest) : "";
+    if (row.kind == RowKind::Button || row.kind == RowKind::Captions) {
+        std::string_view caption = rest;
+        const std::string letters = NextField(caption);
+        if (letters.find("px@") != std::string::npos) {
+            if (!ParseLetterSize(letters, row.letters)) {
+                return "a letter size must be <height>px@<scale> or <height>px@<scale x>x<scale y>";
+            }
+            rest = caption;
+        }
+    }
     row.label = Trim(rest);
     if (!ParseSize(size, row.width, row.height) || row.width < 1 || row.height < 1 ||
         row.width > kMaxPictureSide || row.height > kMaxPictureSide) {

@@ -29,6 +29,14 @@ enum class RowKind {
     Text,      // the rest of the row written as one line
 };
 
+// How tall a caption's letters stand on screen and the scale the game draws its picture at, so
+// that the captions of a row of buttons drawn at different scales read at one size.
+struct LetterSize {
+    double height = 0;  // 0: as large as the frame allows, in whole font pixels
+    double scaleX = 1;
+    double scaleY = 1;
+};
+
 // One file of the data set, as one manifest row describes it.
 struct ManifestRow {
     int line = 0;
@@ -46,6 +54,7 @@ struct ManifestRow {
     std::string side;    // icon and figure rows only: ours, foe or neutral
     // Page rows only: the plate's left, top, width and height inside the frame.
     std::array<int, 4> plate{};
+    LetterSize letters;  // button and caption rows only
     std::string label;
     // Text only.
     std::string text;

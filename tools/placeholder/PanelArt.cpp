@@ -1,9 +1,11 @@
 #include "PanelArt.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "Palette.h"
 #include "PixelFont.h"
+#include "SizedText.h"
 
 namespace varn {
 
@@ -28,6 +30,31 @@ void DrawInk(Canvas& canvas, int x, int y, const std::string& text, int scale) {
     const int shadow = std::max(1, scale / 2);
     DrawText(canvas, x + shadow, y + shadow, text, scale, kInkShadow);
     DrawText(canvas, x, y, text, scale, kInk);
+}
+
+// A caption whose letters stand letters.height pixels tall once the game draws the picture at its
+// scale, shrunk until it fits the room inside border; in ink over its shadow, centred in the cell
+// and pressed in when the button is.
+void DrawCaptionForScale(Canvas& canvas, const FrameCell& cell, const std::string& caption,
+                         const LetterSize& letters, int border, bool pressed) {
+    if (caption.empty()) {
+        return;
+    }
+    const double unit = letters.height / (kGlyphCellHeight - 1);
+    FontUnits units{unit / letters.scaleX, unit / letters.scaleY};
+    const auto shadowOf = [](FontUnits u) {
+        return std::max(1, static_cast<int>(std::lround(std::min(u.x, u.y) / 2)));
+    };
+    while (units.x > 1 &&
+           SizedTextWidth(caption, units) + shadowOf(units) > cell.width - 2 * border) {
+        units = {units.x * 0.98, units.y * 0.98};
+    }
+    const int shadow = shadowOf(units);
+    const int shift = pressed ? shadow : 0;
+    const int x = cell.left + (cell.width - SizedTextWidth(caption, units) - shadow) / 2 + shift;
+    const int y = cell.top + (cell.height - SizedTextHeight(units) - shadow) / 2 + shift;
+    DrawSizedText(canvas, x + shadow, y + shadow, caption, units, kInkShadow);
+    DrawSizedText(canvas, x, y, caption, units, kInk);
 }
 
 // A keyed picture keeps its corners in the key, so a frame reads rounded over any ground.
@@ -109,7 +136,7 @@ void DrawPlatedPage(Canvas& canvas, const FrameCell& cell, const std::array<int,
 }
 
 void DrawButtonFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed,
-                     const std::string& caption) {
+                     const std::string& caption, const LetterSize& letters) {
     const Rgb key = canvas.At(cell.left, cell.top);
     const int look = frame % 3;
     const bool pressed = look == 2;
@@ -125,6 +152,10 @@ void DrawButtonFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keye
     }
     if (keyed) {
         CutCorners(canvas, cell, key);
+    }
+    if (letters.height > 0) {
+        DrawCaptionForScale(canvas, cell, caption, letters, bevel + 1, pressed);
+        return;
     }
     // One letter size for every button of a height, so the buttons of a screen match.
     DrawCaption(canvas, cell, caption, pressed, std::max(1, (cell.height + 8) / 20));
@@ -152,7 +183,12 @@ void DrawLoneText(Canvas& canvas, const FrameCell& cell, const std::string& text
             scale);
 }
 
-void DrawLoneCaption(Canvas& canvas, const FrameCell& cell, const std::string& caption) {
+void DrawLoneCaption(Canvas& canvas, const FrameCell& cell, const std::string& caption,
+                     const LetterSize& letters) {
+    if (letters.height > 0) {
+        DrawCaptionForScale(canvas, cell, caption, letters, 1, false);
+        return;
+    }
     constexpr int kCaptionScale = 1;
     DrawInk(canvas, cell.left + (cell.width - TextWidth(caption, kCaptionScale)) / 2,
             cell.top + (cell.height - kGlyphCellHeight * kCaptionScale) / 2 + 1, caption,

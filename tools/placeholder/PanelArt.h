@@ -47,9 +47,10 @@ void DrawStretchedPanel(Canvas& canvas, const FrameCell& cell);
 void DrawPlatedPage(Canvas& canvas, const FrameCell& cell, const std::array<int, 4>& plate);
 
 // A raised button with its caption: frame 0 plain, 1 lit (hovered), 2 sunk (pressed); frames 3
-// and later repeat them outlined.
+// and later repeat them outlined. Without a letter size the caption is as large as the button's
+// height allows.
 void DrawButtonFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed,
-                     const std::string& caption);
+                     const std::string& caption, const LetterSize& letters);
 
 // A quiet woven background with nothing on it.
 void DrawBackFrame(Canvas& canvas, const FrameCell& cell);
@@ -57,9 +58,10 @@ void DrawBackFrame(Canvas& canvas, const FrameCell& cell);
 // Text alone on the key colour: one character of a glyph sheet, or one word of a words picture.
 void DrawLoneText(Canvas& canvas, const FrameCell& cell, const std::string& text, int maxScale);
 
-// A button's caption alone on the key colour, centred in its frame in the small letter size every
-// caption shares, so that the captions of a row of buttons match; an empty one draws nothing.
-void DrawLoneCaption(Canvas& canvas, const FrameCell& cell, const std::string& caption);
+// A button's caption alone on the key colour, centred in its frame, at its letter size or else in
+// the small letter size every caption shares; an empty one draws nothing.
+void DrawLoneCaption(Canvas& canvas, const FrameCell& cell, const std::string& caption,
+                     const LetterSize& letters);
 
 // The n-th word of a label whose words are parted by '|'; a label without '|' is every frame's.
 std::string WordOf(const std::string& label, int frame);

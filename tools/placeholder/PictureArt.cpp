@@ -132,7 +132,7 @@ void DrawFrame(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, in
             DrawPlatedPage(canvas, cell, row.plate);
             break;
         case RowKind::Button:
-            DrawButtonFrame(canvas, cell, frame, keyed, WordOf(row.label, frame));
+            DrawButtonFrame(canvas, cell, frame, keyed, WordOf(row.label, frame), row.letters);
             break;
         case RowKind::Back:
             DrawBackFrame(canvas, cell);
@@ -144,9 +144,14 @@ void DrawFrame(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, in
             DrawLoneText(canvas, cell, word, 2);
             break;
         }
-        case RowKind::Captions:
-            DrawLoneCaption(canvas, cell, WordOf(row.label, frame));
+        case RowKind::Captions: {
+            // '~' is a blank letter here too: it moves a caption off the middle of a frame the
+            // game draws reaching past its button.
+            std::string caption = WordOf(row.label, frame);
+            std::replace(caption.begin(), caption.end(), '~', ' ');
+            DrawLoneCaption(canvas, cell, caption, row.letters);
             break;
+        }
         case RowKind::Glyphs:
             if (row.label[static_cast<size_t>(frame)] != '~') {  // a blank glyph draws nothing
                 DrawLoneText(canvas, cell, std::string(1, row.label[static_cast<size_t>(frame)]),
