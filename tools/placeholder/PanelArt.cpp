@@ -144,12 +144,9 @@ void DrawLoneText(Canvas& canvas, const FrameCell& cell, const std::string& text
     if (scale == 0 || text.empty()) {
         return;
     }
-    // A word starts at the left of its frame, as the game sets words one after another; a glyph
-    // stands in the middle of its cell.
-    const int x =
-        text.size() > 1 ? cell.left + 1 : cell.left + (cell.width - TextWidth(text, scale)) / 2;
-    DrawInk(canvas, x, cell.top + (cell.height - kGlyphCellHeight * scale) / 2 + scale / 2, text,
-            scale);
+    // A word starts at the left of its frame, as the game sets words one after another.
+    DrawInk(canvas, cell.left + 1,
+            cell.top + (cell.height - kGlyphCellHeight * scale) / 2 + scale / 2, text, scale);
 }
 
 void DrawLoneCaption(Canvas& canvas, const FrameCell& cell, const std::string& caption) {
