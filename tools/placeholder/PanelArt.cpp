@@ -78,12 +78,15 @@ void DrawBoxFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed) 
         canvas.FillRect(cell.left, cell.top, cell.width, cell.height, line ? kFrameLight : kPanel);
         return;
     }
+    const bool lit = frame == 1;
     const bool pressed = frame == 2;
-    const Rgb fill = frame == 1 ? kPanelLight : pressed ? kPanelDark : kPanel;
+    // A hovered box lights its rim round a deep fill: the game lays its labels and prices over a
+    // hovered box, and their thin letters read on the deep fill even when drawn smaller.
+    const Rgb fill = lit ? kPanelDeep : pressed ? kPanelDark : kPanel;
     canvas.FillRect(cell.left, cell.top, cell.width, cell.height, kFrameDark);
     canvas.FillRect(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, fill);
-    canvas.Bevel(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, 1,
-                 pressed ? kFrameDark : kFrameLight, pressed ? kFrameLight : kFrameDark);
+    canvas.Bevel(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, lit ? 2 : 1,
+                 pressed ? kFrameDark : kFrameLight, pressed || lit ? kFrameLight : kFrameDark);
     if (frame >= 3) {
         canvas.Bevel(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, 2, kChosen,
                      kChosen);
