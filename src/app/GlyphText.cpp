@@ -50,8 +50,10 @@ GlyphTextTrace::~GlyphTextTrace() {
     if (texels_.empty()) {
         return;
     }
-    const auto middle = texels_.begin() + static_cast<std::ptrdiff_t>(texels_.size() / 2);
-    std::nth_element(texels_.begin(), middle, texels_.end(),
+    // An outline rings the letters: their own colour is that of the pixels inside the ring.
+    std::vector<uint16_t>& own = inner_.empty() ? texels_ : inner_;
+    const auto middle = own.begin() + static_cast<std::ptrdiff_t>(own.size() / 2);
+    std::nth_element(own.begin(), middle, own.end(),
                      [](uint16_t a, uint16_t b) { return Brightness(a) < Brightness(b); });
     const std::string text = GlyphText(glyphs_);
     platform::Current().TraceText({text, box_, box_, TexelArgb(*middle)});
@@ -68,11 +70,19 @@ void GlyphTextTrace::Add(const SpriteSet& set, int32_t slot, int32_t frame, int3
     const SpriteSet::Slot& entry = set.slots[static_cast<size_t>(slot)];
     const int32_t right = std::min(left + entry.frameWidth, picture->width);
     const int32_t bottom = std::min(top + entry.frameHeight, picture->height);
+    const auto opaque = [&](int32_t column, int32_t row) {
+        return column >= left && column < right && row >= top && row < bottom &&
+               (picture->Row(row)[column] & platform::kTexelOpaque) != 0;
+    };
     for (int32_t row = top; row < bottom; ++row) {
         for (int32_t column = left; column < right; ++column) {
             const uint16_t texel = picture->Row(row)[column];
             if ((texel & platform::kTexelOpaque) == 0) {
                 continue;
+            }
+            if (opaque(column - 1, row) && opaque(column + 1, row) && opaque(column, row - 1) &&
+                opaque(column, row + 1)) {
+                inner_.push_back(texel);
             }
             const platform::Rect pixel{
                 x + static_cast<int32_t>(std::floor((column - left) * scaleX)),

@@ -25,7 +25,8 @@ void DrawCentredGlyphs(SpriteSet& letters, int32_t slot, std::span<const GlyphCo
                        int32_t centreX, int32_t y, int32_t spacing, float scale);
 
 // A text drawn glyph by glyph, told to the backend as one text when the backend keeps texts:
-// the box its glyphs' opaque pixels take and their own colour, the median of those pixels.
+// the box its glyphs' opaque pixels take and their own colour, the median of those pixels inside
+// their edges (of all of them when the strokes have no inside).
 // It is told when the trace goes out of scope; a text without an opaque pixel is not.
 class GlyphTextTrace {
   public:
@@ -43,6 +44,7 @@ class GlyphTextTrace {
     bool on_ = false;
     platform::Rect box_;
     std::vector<uint16_t> texels_;  // A1R5G5B5, opaque
+    std::vector<uint16_t> inner_;   // those whose four neighbours are opaque too
 };
 
 }  // namespace varn

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "houses/HouseScreen.h"
 #include "support/CaptionHeight.h"
@@ -233,6 +234,42 @@ TEST_F(HouseVisitRoad, JoinedHousesSellAndHealCheaperFromTheFirstFrame) {
     player.EnterHouse(HouseKind::Village, 8, kPlayerCharacter);
     EXPECT_EQ(World().VillageJoined(2), 1);
     EXPECT_EQ(World().VillageJoined(8), 0);
+}
+
+// Hovering Heal shows what a heal costs: the price line, as the game's scaled drawing shows it (the
+// median of its pixels lighter than the ground), stands out from the lit button under it.
+TEST_F(HouseVisitRoad, TheHealPriceReadsOverTheLitHealButton) {
+    for (const uint8_t joined : {0, 1}) {
+        SCOPED_TRACE(+joined);
+        World().VillageJoined(3) = joined;
+        player.EnterHouse(HouseKind::Village, 3, kPlayerCharacter);
+        player.PointAt(796, 156);  // the Heal button's corner, clear of the price
+        player.Frame();
+        const platform::BackBuffer& frame = HeadlessGame::backend().presented;
+        const platform::Rect price{660, 124, 660 + 115, 124 + 29};  // 128 x 32 scaled 0.9
+        uint32_t ground = 0;
+        ASSERT_TRUE(readability::MedianUnder(frame, price, ground));
+        std::vector<uint32_t> ink;
+        for (int y = price.top; y < price.bottom; ++y) {
+            for (int x = price.left; x < price.right; ++x) {
+                const uint32_t shown = readability::PixelRgb(frame.Row(y)[x]);
+                if (readability::Luminance(shown) > readability::Luminance(ground) &&
+                    readability::ContrastRatio(shown, ground) > 1.2) {
+                    ink.push_back(shown);
+                }
+            }
+        }
+        ASSERT_GT(ink.size(), 40u) << "no price shown";
+        std::nth_element(ink.begin(), ink.begin() + ink.size() / 2, ink.end(),
+                         [](uint32_t a, uint32_t b) {
+                             return readability::Luminance(a) < readability::Luminance(b);
+                         });
+        EXPECT_GE(readability::ContrastRatio(ink[ink.size() / 2], ground),
+                  readability::kLeastContrast)
+            << readability::Colour(ink[ink.size() / 2]) << " on " << readability::Colour(ground);
+        player.PressKey(kKeyEscape);
+        player.Frames(2);
+    }
 }
 
 // Each raised army shows its men before and after an arrow; an army of a kind without an icon

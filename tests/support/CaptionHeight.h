@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "platform/BackBuffer.h"
 #include "support/Readability.h"
@@ -40,22 +41,40 @@ inline bool IsInk(uint16_t pixel) {
     return true;
 }
 
-// The caption's height in screen pixels inside the area; 0 when the area shows none.
+// The caption's height in screen pixels inside the area, from its top down to the line its
+// letters stand on; 0 when the area shows none. A hanging letter (g, j, p, q, y) puts only its
+// tail below the line, so rows under the line hold a small share of a row's ink and are left out.
 inline int InkHeight(const platform::BackBuffer& frame, const Area& area) {
+    constexpr int kTailShare = 4;  // a tail's row holds under a quarter of the fullest row's ink
+    std::vector<int> inkInRow;
     int first = -1;
-    int last = -1;
     for (int y = std::max(0, area.top); y < std::min(frame.height, area.top + area.height); ++y) {
+        int ink = 0;
         for (int x = std::max(0, area.left); x < std::min(frame.width, area.left + area.width);
              ++x) {
-            if (IsInk(frame.pixels[static_cast<size_t>(y) * static_cast<size_t>(frame.width) +
-                                   static_cast<size_t>(x)])) {
-                first = first < 0 ? y : first;
-                last = y;
-                break;
-            }
+            ink += IsInk(frame.pixels[static_cast<size_t>(y) * static_cast<size_t>(frame.width) +
+                                      static_cast<size_t>(x)])
+                       ? 1
+                       : 0;
+        }
+        if (ink > 0 && first < 0) {
+            first = y;
+        }
+        if (first >= 0) {
+            inkInRow.push_back(ink);
         }
     }
-    return first < 0 ? 0 : last - first + 1;
+    if (first < 0) {
+        return 0;
+    }
+    const int fullest = *std::max_element(inkInRow.begin(), inkInRow.end());
+    int height = 0;
+    for (int row = 0; row < static_cast<int>(inkInRow.size()); ++row) {
+        if (inkInRow[static_cast<size_t>(row)] * kTailShare >= fullest) {
+            height = row + 1;
+        }
+    }
+    return height;
 }
 
 // Every area shows a caption, and they stand within a pixel of one height.

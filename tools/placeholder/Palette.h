@@ -15,15 +15,15 @@ namespace palette {
 constexpr Rgb kInk = {236, 226, 196};
 constexpr Rgb kInkShadow = {22, 18, 26};
 
-// Panels: the fill the game writes its text over, with a bevelled frame.
+// Panels: the fill the game writes its text over, with a bevelled frame; darker when pressed.
 constexpr Rgb kPanel = {46, 52, 74};
-constexpr Rgb kPanelLight = {64, 72, 100};
 constexpr Rgb kPanelDark = {30, 34, 50};
 constexpr Rgb kFrameLight = {200, 170, 104};
 constexpr Rgb kFrameDark = {104, 80, 44};
 constexpr Rgb kChosen = {232, 200, 80};
-// Stretched panels: deep enough that the game's red and blue words read on them as well as its
-// light ones; a page's plate is light for the one line the game writes in a dark colour.
+// Stretched panels and hovered boxes: deep enough that the game's red and blue words read on them
+// as well as its light ones, and thin letters drawn smaller too; a page's plate is light for the
+// one line the game writes in a dark colour.
 constexpr Rgb kPanelDeep = {16, 18, 24};
 constexpr Rgb kPanelDeepRim = {40, 46, 64};
 constexpr Rgb kPlate = {226, 214, 180};

@@ -40,7 +40,8 @@ void DrawCaptionForScale(Canvas& canvas, const FrameCell& cell, const std::strin
     if (caption.empty()) {
         return;
     }
-    const double unit = letters.height / (kGlyphCellHeight - 1);
+    // The height is the letters' above the line; hanging letters reach below it.
+    const double unit = letters.height / kGlyphLineRows;
     FontUnits units{unit / letters.scaleX, unit / letters.scaleY};
     const auto shadowOf = [](FontUnits u) {
         return std::max(1, static_cast<int>(std::lround(std::min(u.x, u.y) / 2)));
@@ -52,7 +53,7 @@ void DrawCaptionForScale(Canvas& canvas, const FrameCell& cell, const std::strin
     const int shadow = shadowOf(units);
     const int shift = pressed ? shadow : 0;
     const int x = cell.left + (cell.width - SizedTextWidth(caption, units) - shadow) / 2 + shift;
-    const int y = cell.top + (cell.height - SizedTextHeight(units) - shadow) / 2 + shift;
+    const int y = cell.top + (cell.height - SizedTextHeight(caption, units) - shadow) / 2 + shift;
     DrawSizedText(canvas, x + shadow, y + shadow, caption, units, kInkShadow);
     DrawSizedText(canvas, x, y, caption, units, kInk);
 }
@@ -93,7 +94,7 @@ void DrawCaption(Canvas& canvas, const FrameCell& cell, const std::string& capti
     }
     const int shift = pressed ? std::max(1, scale / 2) : 0;
     const int x = cell.left + (cell.width - TextWidth(caption, scale)) / 2 + shift;
-    const int y = cell.top + (cell.height - (kGlyphCellHeight - 1) * scale) / 2 + shift;
+    const int y = cell.top + (cell.height - TextInkRows(caption) * scale) / 2 + shift;
     DrawInk(canvas, x, y, caption, scale);
 }
 
@@ -105,12 +106,15 @@ void DrawBoxFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keyed) 
         canvas.FillRect(cell.left, cell.top, cell.width, cell.height, line ? kFrameLight : kPanel);
         return;
     }
+    const bool lit = frame == 1;
     const bool pressed = frame == 2;
-    const Rgb fill = frame == 1 ? kPanelLight : pressed ? kPanelDark : kPanel;
+    // A hovered box lights its rim round a deep fill: the game lays its labels and prices over a
+    // hovered box, and their thin letters read on the deep fill even when drawn smaller.
+    const Rgb fill = lit ? kPanelDeep : pressed ? kPanelDark : kPanel;
     canvas.FillRect(cell.left, cell.top, cell.width, cell.height, kFrameDark);
     canvas.FillRect(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, fill);
-    canvas.Bevel(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, 1,
-                 pressed ? kFrameDark : kFrameLight, pressed ? kFrameLight : kFrameDark);
+    canvas.Bevel(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, lit ? 2 : 1,
+                 pressed ? kFrameDark : kFrameLight, pressed || lit ? kFrameLight : kFrameDark);
     if (frame >= 3) {
         canvas.Bevel(cell.left + 1, cell.top + 1, cell.width - 2, cell.height - 2, 2, kChosen,
                      kChosen);
@@ -175,12 +179,9 @@ void DrawLoneText(Canvas& canvas, const FrameCell& cell, const std::string& text
     if (scale == 0 || text.empty()) {
         return;
     }
-    // A word starts at the left of its frame, as the game sets words one after another; a glyph
-    // stands in the middle of its cell.
-    const int x =
-        text.size() > 1 ? cell.left + 1 : cell.left + (cell.width - TextWidth(text, scale)) / 2;
-    DrawInk(canvas, x, cell.top + (cell.height - kGlyphCellHeight * scale) / 2 + scale / 2, text,
-            scale);
+    // A word starts at the left of its frame, as the game sets words one after another.
+    DrawInk(canvas, cell.left + 1,
+            cell.top + (cell.height - kGlyphCellHeight * scale) / 2 + scale / 2, text, scale);
 }
 
 void DrawLoneCaption(Canvas& canvas, const FrameCell& cell, const std::string& caption,

@@ -55,7 +55,7 @@ void DrawButtonFrame(Canvas& canvas, const FrameCell& cell, int frame, bool keye
 // A quiet woven background with nothing on it.
 void DrawBackFrame(Canvas& canvas, const FrameCell& cell);
 
-// Text alone on the key colour: one character of a glyph sheet, or one word of a words picture.
+// One word of a words picture alone on the key colour, from the left of its frame.
 void DrawLoneText(Canvas& canvas, const FrameCell& cell, const std::string& text, int maxScale);
 
 // A button's caption alone on the key colour, centred in its frame, at its letter size or else in

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "FigureArt.h"
+#include "GlyphArt.h"
 #include "GroundArt.h"
 #include "IconArt.h"
 #include "Palette.h"
@@ -154,8 +155,7 @@ void DrawFrame(Canvas& canvas, const ManifestRow& row, const FrameCell& cell, in
         }
         case RowKind::Glyphs:
             if (row.label[static_cast<size_t>(frame)] != '~') {  // a blank glyph draws nothing
-                DrawLoneText(canvas, cell, std::string(1, row.label[static_cast<size_t>(frame)]),
-                             8);
+                DrawGlyph(canvas, cell, row.label[static_cast<size_t>(frame)]);
             }
             break;
         case RowKind::Arrow:

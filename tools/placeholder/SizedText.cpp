@@ -10,7 +10,6 @@ namespace placeholder {
 
 namespace {
 
-constexpr int kGlyphRows = kGlyphCellHeight - 1;
 constexpr Rgb kBlank = {0, 0, 0};
 constexpr Rgb kLetter = {255, 255, 255};
 
@@ -25,8 +24,8 @@ int SizedTextWidth(std::string_view text, FontUnits units) {
     return Edge(TextWidth(text, 1), units.x);
 }
 
-int SizedTextHeight(FontUnits units) {
-    return Edge(kGlyphRows, units.y);
+int SizedTextHeight(std::string_view text, FontUnits units) {
+    return Edge(TextInkRows(text), units.y);
 }
 
 void DrawSizedText(Canvas& canvas, int x, int y, std::string_view text, FontUnits units,
@@ -35,9 +34,9 @@ void DrawSizedText(Canvas& canvas, int x, int y, std::string_view text, FontUnit
     if (width == 0) {
         return;
     }
-    Canvas letters(width, kGlyphRows, kBlank);
+    Canvas letters(width, kGlyphHeight, kBlank);
     DrawText(letters, 0, 0, text, 1, kLetter);
-    for (int row = 0; row < kGlyphRows; ++row) {
+    for (int row = 0; row < kGlyphHeight; ++row) {
         for (int column = 0; column < width; ++column) {
             if (letters.At(column, row) == kLetter) {
                 const int left = Edge(column, units.x);

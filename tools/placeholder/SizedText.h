@@ -15,7 +15,8 @@ struct FontUnits {
 };
 
 int SizedTextWidth(std::string_view text, FontUnits units);
-int SizedTextHeight(FontUnits units);
+// The height the text inks: to the line, or to the bottom of a hanging letter.
+int SizedTextHeight(std::string_view text, FontUnits units);
 
 // Text with its top-left corner at (x, y), each font pixel a block of whole picture pixels, so that
 // letters of a size between the font's multiples stay sharp.
