@@ -283,19 +283,23 @@ int FontRasterizer::DrawText(BackBuffer& target, std::string_view text, const Re
                        std::min<int64_t>(clip.right, target.width),
                        std::min<int64_t>(clip.bottom, target.height)};
     TextStrip& strip = StripOf(text);
-    strip.Draw(target, clip.left, clip.top, box, SplitColour(argb));
     const PixelBox ink = strip.Extent();
-    if (ink.right > ink.left && Current().TracesText()) {
+    const bool traced = ink.right > ink.left && Current().TracesText();
+    Rect inked;
+    std::vector<uint16_t> ground;
+    if (traced) {
         const auto at = [](int64_t corner, int64_t offset) {
             return static_cast<int32_t>(std::clamp<int64_t>(corner + offset,
                                                             std::numeric_limits<int32_t>::min(),
                                                             std::numeric_limits<int32_t>::max()));
         };
-        Current().TraceText({text,
-                             {at(clip.left, ink.left), at(clip.top, ink.top),
-                              at(clip.left, ink.right), at(clip.top, ink.bottom)},
-                             clip,
-                             argb});
+        inked = {at(clip.left, ink.left), at(clip.top, ink.top), at(clip.left, ink.right),
+                 at(clip.top, ink.bottom)};
+        ground = PixelsUnder(target, inked);
+    }
+    strip.Draw(target, clip.left, clip.top, box, SplitColour(argb));
+    if (traced) {
+        Current().TraceText({text, inked, clip, argb, ground});
     }
     return strip.lines() * lineHeight_;
 }
