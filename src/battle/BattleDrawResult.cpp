@@ -7,9 +7,7 @@ namespace varn {
 namespace {
 
 constexpr uint32_t kBoxText = 0xFFD2D2D2;
-// A lighter blue than the box's darkest readable: on a panel dark enough for the box's red
-// words, a darker blue's heavy digits such as 8 blur below 3:1.
-constexpr uint32_t kTurnTitle = 0xFF4687EB;
+constexpr uint32_t kTurnTitle = 0xFF326ED2;
 constexpr int32_t kTurnNumberX = 530;
 constexpr uint32_t kCarriedText = 0xFFFAFAFA;
 constexpr uint32_t kTurnsCount = 0xFF64FA64;
