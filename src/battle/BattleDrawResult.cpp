@@ -122,6 +122,11 @@ void BattleScreen::DrawTurnInfo() {
             continue;
         }
         turnsLeft = static_cast<uint8_t>(limit - turn);
+        // Won, the lines have no box; the victory box hides all but the last one's lower half,
+        // which would stand unreadable on the field below its edge.
+        if (won != kNotWon) {
+            continue;
+        }
         if (turnsLeft == 1) {
             Text(font.get(), "last", 535, threshold.y, 70, 30, kLastTurnWord);
         } else {
