@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "engine/GraphicsDevice.h"
 #include "engine/SpriteSet.h"
 
 namespace varn {
@@ -30,8 +31,8 @@ void DrawGlyphRow(SpriteSet& letters, int32_t slot, std::span<const GlyphCode> g
             continue;
         }
         const int32_t glyphX = x + spacing * static_cast<int32_t>(i);
-        letters.Draw(slot, code, glyphX, y, 0xFFFFFFFF, scale, scale);
         trace.Add(letters, slot, code, glyphX, y, scale, scale);
+        letters.Draw(slot, code, glyphX, y, 0xFFFFFFFF, scale, scale);
     }
 }
 
@@ -55,8 +56,20 @@ GlyphTextTrace::~GlyphTextTrace() {
     const auto middle = own.begin() + static_cast<std::ptrdiff_t>(own.size() / 2);
     std::nth_element(own.begin(), middle, own.end(),
                      [](uint16_t a, uint16_t b) { return Brightness(a) < Brightness(b); });
+    // Where no glyph drew, the frame still shows the ground.
+    std::vector<uint16_t> ground = platform::PixelsUnder(*frame_, box_);
+    size_t at = 0;
+    for (int32_t y = std::max(box_.top, 0); y < std::min(box_.bottom, frame_->height); ++y) {
+        for (int32_t x = std::max(box_.left, 0); x < std::min(box_.right, frame_->width); ++x) {
+            const auto before = ground_.find(static_cast<size_t>(y) * frame_->width + x);
+            if (before != ground_.end()) {
+                ground[at] = before->second;
+            }
+            ++at;
+        }
+    }
     const std::string text = GlyphText(glyphs_);
-    platform::Current().TraceText({text, box_, box_, TexelArgb(*middle)});
+    platform::Current().TraceText({text, box_, box_, TexelArgb(*middle), ground});
 }
 
 void GlyphTextTrace::Add(const SpriteSet& set, int32_t slot, int32_t frame, int32_t x, int32_t y,
@@ -64,9 +77,10 @@ void GlyphTextTrace::Add(const SpriteSet& set, int32_t slot, int32_t frame, int3
     int32_t left = 0;
     int32_t top = 0;
     const platform::TextureImage* picture = on_ ? set.FrameSource(slot, frame, left, top) : nullptr;
-    if (picture == nullptr) {
+    if (picture == nullptr || set.device == nullptr || set.device->GetDevice() == nullptr) {
         return;
     }
+    frame_ = &set.device->GetDevice()->backBuffer();
     const SpriteSet::Slot& entry = set.slots[static_cast<size_t>(slot)];
     const int32_t right = std::min(left + entry.frameWidth, picture->width);
     const int32_t bottom = std::min(top + entry.frameHeight, picture->height);
@@ -95,6 +109,14 @@ void GlyphTextTrace::Add(const SpriteSet& set, int32_t slot, int32_t frame, int3
             box_ = {std::min(box_.left, pixel.left), std::min(box_.top, pixel.top),
                     std::max(box_.right, pixel.right), std::max(box_.bottom, pixel.bottom)};
             texels_.push_back(texel);
+            for (int32_t py = std::max(pixel.top, 0); py < std::min(pixel.bottom, frame_->height);
+                 ++py) {
+                for (int32_t px = std::max(pixel.left, 0);
+                     px < std::min(pixel.right, frame_->width); ++px) {
+                    ground_.emplace(static_cast<size_t>(py) * frame_->width + px,
+                                    frame_->Row(py)[px]);
+                }
+            }
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <span>
 #include <vector>
 
@@ -25,9 +26,10 @@ void DrawCentredGlyphs(SpriteSet& letters, int32_t slot, std::span<const GlyphCo
                        int32_t centreX, int32_t y, int32_t spacing, float scale);
 
 // A text drawn glyph by glyph, told to the backend as one text when the backend keeps texts:
-// the box its glyphs' opaque pixels take and their own colour, the median of those pixels inside
-// their edges (of all of them when the strokes have no inside).
-// It is told when the trace goes out of scope; a text without an opaque pixel is not.
+// the box its glyphs' opaque pixels take, their own colour (the median of those pixels inside
+// their edges, of all of them when the strokes have no inside), and the box's pixels as they were
+// before the glyphs. It is told when the trace goes out of scope; a text without an opaque pixel
+// is not.
 class GlyphTextTrace {
   public:
     explicit GlyphTextTrace(std::span<const GlyphCode> glyphs);
@@ -35,7 +37,8 @@ class GlyphTextTrace {
     GlyphTextTrace(const GlyphTextTrace&) = delete;
     GlyphTextTrace& operator=(const GlyphTextTrace&) = delete;
 
-    // One glyph as drawn: the frame of the set's slot with its corner at (x, y), at the scales.
+    // One glyph about to be drawn: the frame of the set's slot with its corner at (x, y), at the
+    // scales.
     void Add(const SpriteSet& set, int32_t slot, int32_t frame, int32_t x, int32_t y, float scaleX,
              float scaleY);
 
@@ -45,6 +48,8 @@ class GlyphTextTrace {
     platform::Rect box_;
     std::vector<uint16_t> texels_;  // A1R5G5B5, opaque
     std::vector<uint16_t> inner_;   // those whose four neighbours are opaque too
+    const platform::BackBuffer* frame_ = nullptr;
+    std::map<size_t, uint16_t> ground_;  // the frame's pixels under the glyphs, by index
 };
 
 }  // namespace varn

@@ -6,9 +6,7 @@ namespace varn {
 
 namespace {
 
-// A lighter blue than the box's darkest readable: on a panel dark enough for the box's red
-// words, a darker blue's heavy digits such as 8 blur below 3:1.
-constexpr uint32_t kTurnTitle = 0xFF4687EB;
+constexpr uint32_t kTurnTitle = 0xFF326ED2;
 constexpr int32_t kTurnNumberX = 530;
 constexpr uint32_t kCarriedText = 0xFFFAFAFA;
 constexpr uint32_t kTurnsCount = 0xFF64FA64;
@@ -123,6 +121,11 @@ void BattleScreen::DrawTurnInfo() {
             continue;
         }
         turnsLeft = static_cast<uint8_t>(limit - turn);
+        // Won, the lines have no box; the victory box hides all but the last one's lower half,
+        // which would stand unreadable on the field below its edge.
+        if (won != kNotWon) {
+            continue;
+        }
         if (turnsLeft == 1) {
             Text(font.get(), "last", 535, threshold.y, 70, 30, kLastTurnWord);
         } else {

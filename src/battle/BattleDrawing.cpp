@@ -102,10 +102,10 @@ void BattleScreen::Name(const GlyphString& name, int32_t x0, int32_t y, float sc
         const GlyphCode code = name[static_cast<size_t>(i)];
         const int32_t x = x0 + kGlyphAdvance * i;
         const auto glyph = [&](SpriteSet* set, int32_t slot, int32_t frame) {
-            Sprite(set, slot, frame, x, y, kGlyphScaleX, scaleY);
             if (set != nullptr) {
                 trace.Add(*set, slot, frame, x, y, kGlyphScaleX, scaleY);
             }
+            Sprite(set, slot, frame, x, y, kGlyphScaleX, scaleY);
         };
         if (code == kGlyphCursor) {
             continue;

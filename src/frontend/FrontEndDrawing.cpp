@@ -35,8 +35,8 @@ void DrawGlyphName(SpriteSet& sprites, int32_t slot, const GlyphString& name, in
             continue;
         }
         const int32_t x = GlyphX(i, last, centreX);
-        sprites.Draw(slot, code, x, y, 0xFFFFFFFF, 1.0f, 1.0f);
         trace.Add(sprites, slot, code, x, y, 1.0f, 1.0f);
+        sprites.Draw(slot, code, x, y, 0xFFFFFFFF, 1.0f, 1.0f);
     }
 }
 

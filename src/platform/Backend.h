@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,13 +53,29 @@ struct SpriteDrawRecord {
 };
 
 // One text as it reached the back buffer: its characters, the box its pixels take before any
-// clipping, the rectangle the screen asked it to keep to, and its colour (ARGB).
+// clipping, the rectangle the screen asked it to keep to, its colour (ARGB), and its ground: the
+// pixels under the box as they were before the text was drawn (the part of the box inside the
+// buffer, row by row), for the text's own ink is no ground to read it on.
 struct TextDrawRecord {
     std::string_view text;
     Rect drawn;
     Rect requested;
     uint32_t colour = 0;
+    std::span<const uint16_t> ground;
 };
+
+// The buffer's pixels inside box, row by row.
+inline std::vector<uint16_t> PixelsUnder(const BackBuffer& buffer, const Rect& box) {
+    std::vector<uint16_t> pixels;
+    const int32_t left = std::max(box.left, 0);
+    const int32_t right = std::min(box.right, buffer.width);
+    for (int32_t y = std::max(box.top, 0); y < std::min(box.bottom, buffer.height); ++y) {
+        if (left < right) {
+            pixels.insert(pixels.end(), buffer.Row(y) + left, buffer.Row(y) + right);
+        }
+    }
+    return pixels;
+}
 
 // Everything the game needs of the machine: window and messages, clock, display, input, audio.
 // Two implementations: SDL for play, headless for tests and benchmarks.

@@ -81,6 +81,19 @@ FcPattern* RequestFor(const char* face, int height, bool bold, bool italic) {
     return request;
 }
 
+// Whether a face draws in the weight and slant asked for, its own or synthesised: regular is book
+// to medium weight, bold is demibold and heavier, and an oblique serves for italic.
+bool DrawsStyle(FcPattern* font, bool emboldened, bool sheared, bool bold, bool italic) {
+    int weight = FC_WEIGHT_REGULAR;
+    int slant = FC_SLANT_ROMAN;
+    FcPatternGetInteger(font, FC_WEIGHT, 0, &weight);
+    FcPatternGetInteger(font, FC_SLANT, 0, &slant);
+    const bool isBold = weight >= FC_WEIGHT_DEMIBOLD || emboldened;
+    const bool isRegular = weight >= FC_WEIGHT_BOOK && weight <= FC_WEIGHT_MEDIUM && !emboldened;
+    const bool isItalic = slant != FC_SLANT_ROMAN || sheared;
+    return (bold ? isBold : isRegular) && isItalic == italic;
+}
+
 std::string FreeTypeError(FT_Error error) {
     return "FreeType error " + std::to_string(error);
 }
@@ -124,10 +137,14 @@ bool FontRasterizer::FindFace(const char* face, int height, bool bold, bool ital
 
 std::vector<FontRasterizer::FaceMatch> FontRasterizer::StandIns(const char* face, int height,
                                                                 bool bold, bool italic) {
-    std::vector<FaceMatch> standIns;
+    // Fontconfig ranks the family above the style: a damaged regular face would give way to its
+    // bold, wider, and lines set for the regular would lose their last letters. The faces in the
+    // style asked for come first, each group in fontconfig's order.
+    std::vector<FaceMatch> styled;
+    std::vector<FaceMatch> others;
     FcPattern* request = RequestFor(face, height, bold, italic);
     if (request == nullptr) {
-        return standIns;
+        return styled;
     }
     FcResult result = FcResultNoMatch;
     FcFontSet* sorted = FcFontSort(nullptr, request, FcFalse, nullptr, &result);
@@ -135,7 +152,8 @@ std::vector<FontRasterizer::FaceMatch> FontRasterizer::StandIns(const char* face
         if (FcPattern* font = FcFontRenderPrepare(nullptr, request, sorted->fonts[i])) {
             FaceMatch match;
             if (Describe(font, match)) {
-                standIns.push_back(match);
+                const bool inStyle = DrawsStyle(font, match.embolden, match.slant, bold, italic);
+                (inStyle ? styled : others).push_back(match);
             }
             FcPatternDestroy(font);
         }
@@ -144,7 +162,8 @@ std::vector<FontRasterizer::FaceMatch> FontRasterizer::StandIns(const char* face
         FcFontSetDestroy(sorted);
     }
     FcPatternDestroy(request);
-    return standIns;
+    styled.insert(styled.end(), others.begin(), others.end());
+    return styled;
 }
 
 bool FontRasterizer::LoadFace(const FaceMatch& match, int height) {
@@ -196,7 +215,7 @@ bool FontRasterizer::Open(const char* face, int height, bool bold, bool italic) 
     if (LoadFace(best, height)) {
         return true;
     }
-    // The face asked for is damaged: the stand-ins fontconfig offers for it, in its order.
+    // The face asked for is damaged: the stand-ins fontconfig offers for it, its style first.
     for (const FaceMatch& standIn : StandIns(face, height, bold, italic)) {
         Close();
         if ((standIn.path != best.path || standIn.index != best.index) &&
@@ -283,19 +302,23 @@ int FontRasterizer::DrawText(BackBuffer& target, std::string_view text, const Re
                        std::min<int64_t>(clip.right, target.width),
                        std::min<int64_t>(clip.bottom, target.height)};
     TextStrip& strip = StripOf(text);
-    strip.Draw(target, clip.left, clip.top, box, SplitColour(argb));
     const PixelBox ink = strip.Extent();
-    if (ink.right > ink.left && Current().TracesText()) {
+    const bool traced = ink.right > ink.left && Current().TracesText();
+    Rect inked;
+    std::vector<uint16_t> ground;
+    if (traced) {
         const auto at = [](int64_t corner, int64_t offset) {
             return static_cast<int32_t>(std::clamp<int64_t>(corner + offset,
                                                             std::numeric_limits<int32_t>::min(),
                                                             std::numeric_limits<int32_t>::max()));
         };
-        Current().TraceText({text,
-                             {at(clip.left, ink.left), at(clip.top, ink.top),
-                              at(clip.left, ink.right), at(clip.top, ink.bottom)},
-                             clip,
-                             argb});
+        inked = {at(clip.left, ink.left), at(clip.top, ink.top), at(clip.left, ink.right),
+                 at(clip.top, ink.bottom)};
+        ground = PixelsUnder(target, inked);
+    }
+    strip.Draw(target, clip.left, clip.top, box, SplitColour(argb));
+    if (traced) {
+        Current().TraceText({text, inked, clip, argb, ground});
     }
     return strip.lines() * lineHeight_;
 }

@@ -33,7 +33,8 @@ class FontRasterizer {
     // The face name must resolve to that face or to one fontconfig declares metric-compatible
     // with it ("Arial" finds Liberation Sans); any other fallback fails. A face that cannot be
     // opened or rasterised is reported on standard error, once a run, and the stand-ins
-    // fontconfig offers for it are tried in its order. height is the character height in pixels.
+    // fontconfig offers for it are tried in its order, those of the weight and slant asked for
+    // first. height is the character height in pixels.
     // Bold or italic comes from the face's own variant when there is one and is synthesised
     // otherwise. Reopening closes the previous face first.
     bool Open(const char* face, int height, bool bold, bool italic);

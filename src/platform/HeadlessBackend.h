@@ -49,7 +49,8 @@ class HeadlessBackend : public Backend {
 
     bool TracesText() const override { return recordTexts; }
     void TraceText(const TextDrawRecord& text) override {
-        drawingTexts.push_back({std::string(text.text), text.drawn, text.requested, text.colour});
+        drawingTexts.push_back({std::string(text.text), text.drawn, text.requested, text.colour,
+                                std::vector<uint16_t>(text.ground.begin(), text.ground.end())});
     }
 
     // Back to a fresh machine: clock 0, nothing pressed, no window, empty log.
@@ -81,6 +82,7 @@ class HeadlessBackend : public Backend {
         Rect drawn;
         Rect requested;
         uint32_t colour = 0;
+        std::vector<uint16_t> ground;  // the box's pixels before the text, inside the frame
     };
     bool recordTexts = false;
     std::vector<DrawnText> drawingTexts;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/FontRasterizer.h"
 #include "support/FrontEndPlayer.h"
 
 namespace varn {
@@ -33,9 +34,10 @@ platform::BackBuffer FrameUnder(const std::vector<DrawnText>& texts) {
     return frame;
 }
 
+// A text on the dark grey ground, told as a backend would: its ground is what its box covered.
 DrawnText Text(const char* text, platform::Rect drawn, uint32_t colour = kWhite,
                platform::Rect requested = {-99999, -99999, 99999, 99999}) {
-    return {text, drawn, requested, colour};
+    return {text, drawn, requested, colour, platform::PixelsUnder(FrameUnder({}), drawn)};
 }
 
 std::vector<std::string> FaultsOf(const std::vector<DrawnText>& texts) {
@@ -69,19 +71,41 @@ TEST(ReadabilityCheck, EachRuleIsToldWithTheTextAndItsNumbers) {
 TEST(ReadabilityCheck, ContrastIsMeasuredOnWhatMostOfTheBoxShows) {
     // Dark grey text on a box whose pixels are mostly white reads: the ground is their median,
     // not their mean, which the black ones would pull down to the text's grey.
-    const DrawnText dark = Text("Gold", {10, 10, 60, 30}, 0xFF595959);
-    platform::BackBuffer frame = FrameUnder({});
-    for (int y = 10; y < 30; ++y) {
-        for (int x = 10; x < 60; ++x) {
-            frame.Row(y)[x] = x < 30 ? 0 : 0xFFFF;
-        }
+    DrawnText dark = Text("Gold", {10, 10, 60, 30}, 0xFF595959);
+    for (size_t i = 0; i < dark.ground.size(); ++i) {
+        dark.ground[i] = i % 50 < 20 ? 0 : 0xFFFF;
     }
-    EXPECT_EQ(Faults(frame, {dark}, "light box"), std::vector<std::string>());
+    EXPECT_EQ(Faults(FrameUnder({dark}), {dark}, "light box"), std::vector<std::string>());
     // A see-through colour is seen mixed with the ground.
     const DrawnText faint = Text("Gold", {10, 10, 60, 30}, 0x30FFFFFF);
     ASSERT_EQ(FaultsOf({faint}).size(), 1u);
     EXPECT_NE(FaultsOf({faint})[0].find("contrast 1.75:1"), std::string::npos)
         << FaultsOf({faint})[0];
+}
+
+TEST(ReadabilityCheck, ATextIsReadOnWhatItWasDrawnOverNotOnItsOwnInk) {
+    // A heavy digit inks most of its box: the frame under the box is mostly the digit, yet it
+    // stands on the dark panel it was drawn over.
+    platform::HeadlessBackend& backend = *platform::Headless();
+    backend.recordTexts = true;
+    backend.drawingTexts.clear();
+    platform::BackBuffer frame;
+    frame.Resize(100, 60);
+    std::ranges::fill(frame.pixels, platform::ToR5G6B5(0xFF101018));
+    platform::FontRasterizer font;
+    ASSERT_TRUE(font.Open("Arial", 30, false, false));
+    constexpr uint32_t kBlue = 0xFF326ED2;
+    font.DrawText(frame, "8", {10, 10, 90, 50}, kBlue);
+    backend.recordTexts = false;
+    ASSERT_EQ(backend.drawingTexts.size(), 1u);
+    const DrawnText eight = backend.drawingTexts[0];
+    backend.drawingTexts.clear();
+
+    uint32_t afterDrawing = 0;
+    ASSERT_TRUE(readability::MedianOf(platform::PixelsUnder(frame, eight.drawn), afterDrawing));
+    EXPECT_LT(readability::ContrastRatio(kBlue, afterDrawing), readability::kLeastContrast)
+        << readability::Colour(afterDrawing);
+    EXPECT_EQ(Faults(frame, {eight}, "the turn box"), std::vector<std::string>());
 }
 
 TEST(ReadabilityCheck, GlyphTextsAreToldInTheirOwnColour) {
@@ -117,6 +141,10 @@ TEST(ReadabilityCheck, GlyphTextsAreToldInTheirOwnColour) {
     }
     EXPECT_GT(inside, 20);
     EXPECT_EQ(outside, 0);
+    // Its ground is the panel under the glyphs before they were drawn.
+    EXPECT_EQ(std::ranges::count(name->ground, glyph), 0);
+    EXPECT_EQ(name->ground.size(), static_cast<size_t>((name->drawn.right - name->drawn.left) *
+                                                       (name->drawn.bottom - name->drawn.top)));
     ExpectReadable("the name entry with a name typed");
 }
 

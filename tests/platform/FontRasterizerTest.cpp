@@ -137,6 +137,62 @@ TEST(FontRasterizer, ADamagedFontIsReportedOnceAndTheStandInIsTaken) {
     EXPECT_EQ(std::ranges::count(told, '\n'), 1) << told;
 }
 
+// The pixels a text draws on the background.
+std::vector<uint16_t> Drawn(platform::FontRasterizer& font, const char* text) {
+    platform::BackBuffer buffer;
+    buffer.Resize(120, 80);
+    std::ranges::fill(buffer.pixels, kBackground);
+    font.DrawText(buffer, text, Rect{0, 0, 120, 80}, kRed);
+    return buffer.pixels;
+}
+
+// A regular face whose letters are blank gives way to a regular stand-in, though fontconfig
+// ranks the family's bold, wider, before it.
+TEST(FontRasterizer, ADamagedFaceGivesWayToAStandInOfTheStyleAskedFor) {
+    TempWorkingDir dir;
+    const std::string regular = FontFileOf("Liberation Sans");
+    const std::string bold = FontFileOf("Liberation Sans:bold");
+    const std::string standIn = FontFileOf("DejaVu Sans");
+    ASSERT_FALSE(regular.empty() || bold.empty() || standIn.empty());
+    ASSERT_NE(regular, bold);
+    // Its names stay whole, so fontconfig lists it in its family; its outlines are gone.
+    std::ifstream in(regular, std::ios::binary);
+    std::vector<char> bytes(std::istreambuf_iterator<char>(in), {});
+    const auto tables =
+        static_cast<size_t>(static_cast<uint8_t>(bytes[4]) << 8 | static_cast<uint8_t>(bytes[5]));
+    for (size_t table = 0; table < tables; ++table) {
+        const char* entry = bytes.data() + 12 + 16 * table;
+        const auto word = [&](int at) {
+            uint32_t value = 0;
+            for (int i = 0; i < 4; ++i) {
+                value = value << 8 | static_cast<uint8_t>(entry[at + i]);
+            }
+            return value;
+        };
+        if (std::string(entry, 4) == "glyf") {
+            std::fill_n(bytes.begin() + word(8), word(12), 0);
+        }
+    }
+    std::ofstream(dir.path() / "Blank.ttf", std::ios::binary)
+        .write(bytes.data(), std::ssize(bytes));
+    std::filesystem::copy_file(bold, dir.path() / "Bold.ttf");
+    std::filesystem::copy_file(standIn, dir.path() / "StandIn.ttf");
+    const FontFolder folder(dir.path());
+
+    platform::FontRasterizer asked;
+    platform::FontRasterizer expected;
+    platform::FontRasterizer wider;
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(asked.Open("Liberation Sans", 16, false, false));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("its letter A is blank"),
+              std::string::npos);
+    ASSERT_TRUE(expected.Open("DejaVu Sans", 16, false, false));
+    ASSERT_TRUE(wider.Open("Liberation Sans", 16, true, false));
+    const char* text = "Zav.";
+    EXPECT_EQ(Drawn(asked, text), Drawn(expected, text));
+    EXPECT_NE(Drawn(asked, text), Drawn(wider, text));
+}
+
 }  // namespace
 
 }  // namespace varn

@@ -219,8 +219,32 @@ TEST(BattleDrawing, TheTurnLinesCountDownAndTheLastReadsLast) {
     EXPECT_EQ(ten->x, 535);
 }
 
+// A battle won while the turn box shows: the victory box stands where the box was, and no line
+// of the turn box is left on the field under its edge.
+TEST(BattleDrawing, AWinWhileTheTurnBoxShowsLeavesNoneOfItsLines) {
+    BattleGame game;
+    game.EnterBattle(1);
+    game.MoveTo(790, 590);
+    BattleScreen& s = game.screen();
+    game.ClickAway();
+    s.turn = 3;
+    s.brilliantTurns = 2;
+    s.greatTurns = 7;
+    s.lastTurn = 12;
+    s.enemyPresent.fill(0);
+    s.showTurnInfo = 1;
+    game.RunFrames(1);
+    ASSERT_EQ(s.won, kWonPaid);
+    ASSERT_EQ(s.showTurnInfo, 1);
+    const std::vector<BattleDraw> log = RecordFrame(game);
+    EXPECT_FALSE(HasText(log, "turns left for a Victory"));
+    EXPECT_FALSE(HasText(log, "9"));
+    EXPECT_EQ(s.turnsLeft, 9);
+    ExpectReadable("a battle won under the turn box");
+}
+
 // Every digit a count can show, and every word a report can set, reads on the panels and boxes
-// they stand on: heavy digits such as 8 cover their box enough to blur into a dark ground.
+// they stand on.
 TEST(BattleDrawing, EveryTurnNumberReportWordAndSummaryDigitReads) {
     BattleGame game;
     game.EnterBattle(1);

@@ -248,7 +248,7 @@ TEST_F(HouseVisitRoad, TheHealPriceReadsOverTheLitHealButton) {
         const platform::BackBuffer& frame = HeadlessGame::backend().presented;
         const platform::Rect price{660, 124, 660 + 115, 124 + 29};  // 128 x 32 scaled 0.9
         uint32_t ground = 0;
-        ASSERT_TRUE(readability::MedianUnder(frame, price, ground));
+        ASSERT_TRUE(readability::MedianOf(platform::PixelsUnder(frame, price), ground));
         std::vector<uint32_t> ink;
         for (int y = price.top; y < price.bottom; ++y) {
             for (int x = price.left; x < price.right; ++x) {

@@ -15,8 +15,8 @@ namespace varn {
 
 // Whether a person can read every text of a presented frame: each lies inside the frame, clear
 // of the frame's other texts, inside the rectangle its screen asked it to keep to (the panel it
-// is drawn on), and stands out from what lies under it by at least the 3:1 contrast large text
-// needs (relative luminance of sRGB).
+// is drawn on), and stands out from what lay under it before it was drawn by at least the 3:1
+// contrast large text needs (relative luminance of sRGB): its own ink is no ground to read it on.
 namespace readability {
 
 using DrawnText = platform::HeadlessBackend::DrawnText;
@@ -43,9 +43,8 @@ inline uint32_t PixelRgb(uint16_t pixel) {
     return ((r << 3 | r >> 2) << 16) | ((g << 2 | g >> 4) << 8) | (b << 3 | b >> 2);
 }
 
-// The pixel of median luminance in the part of the box inside the frame; false when none is.
-inline bool MedianUnder(const platform::BackBuffer& frame, const platform::Rect& box,
-                        uint32_t& rgb) {
+// The pixel of median luminance of a text's ground; false for a text wholly outside the frame.
+inline bool MedianOf(std::vector<uint16_t> ground, uint32_t& rgb) {
     static const std::vector<double> luminances = [] {
         std::vector<double> table(65536);
         for (uint32_t pixel = 0; pixel < table.size(); ++pixel) {
@@ -53,17 +52,11 @@ inline bool MedianUnder(const platform::BackBuffer& frame, const platform::Rect&
         }
         return table;
     }();
-    std::vector<uint16_t> under;
-    for (int y = std::max(box.top, 0); y < std::min(box.bottom, frame.height); ++y) {
-        for (int x = std::max(box.left, 0); x < std::min(box.right, frame.width); ++x) {
-            under.push_back(frame.Row(y)[x]);
-        }
-    }
-    if (under.empty()) {
+    if (ground.empty()) {
         return false;
     }
-    const auto middle = under.begin() + static_cast<std::ptrdiff_t>(under.size() / 2);
-    std::nth_element(under.begin(), middle, under.end(),
+    const auto middle = ground.begin() + static_cast<std::ptrdiff_t>(ground.size() / 2);
+    std::nth_element(ground.begin(), middle, ground.end(),
                      [](uint16_t a, uint16_t b) { return luminances[a] < luminances[b]; });
     rgb = PixelRgb(*middle);
     return true;
@@ -127,7 +120,7 @@ inline std::vector<std::string> Faults(const platform::BackBuffer& frame,
             }
         }
         uint32_t ground = 0;
-        if (MedianUnder(frame, text.drawn, ground)) {
+        if (MedianOf(text.ground, ground)) {
             const uint32_t shown = ShownColour(text.colour, ground);
             const double ratio = ContrastRatio(shown, ground);
             if (ratio < kLeastContrast) {
