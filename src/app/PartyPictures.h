@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <iterator>
 
@@ -70,5 +72,35 @@ inline constexpr PictureLoad kArmyIconPictures[] = {
     {20, "Art\\Controls\\Dogs.bmp", kArmyPictureSize, kArmyPictureSize, kKeyBlack},
     {21, "Art\\Controls\\Dogs2.bmp", kArmyPictureSize, kArmyPictureSize, kKeyRed},
 };
+
+constexpr bool HasArmyIcon(int32_t unitType) {
+    for (const PictureLoad& icon : kArmyIconPictures) {
+        if (icon.slot == unitType) {
+            return true;
+        }
+    }
+    return false;
+}
+
+constexpr size_t CountIconlessArmyKinds() {
+    size_t count = 0;
+    for (const PictureLoad& figure : kArmyFigurePictures) {
+        count += HasArmyIcon(figure.slot) ? 0 : 1;
+    }
+    return count;
+}
+
+// The figures that stand in for the kinds without an icon: all a screen of icons loads of them.
+inline constexpr std::array<PictureLoad, CountIconlessArmyKinds()> kIconlessArmyFigurePictures =
+    [] {
+        std::array<PictureLoad, CountIconlessArmyKinds()> figures{};
+        size_t next = 0;
+        for (const PictureLoad& figure : kArmyFigurePictures) {
+            if (!HasArmyIcon(figure.slot)) {
+                figures[next++] = figure;
+            }
+        }
+        return figures;
+    }();
 
 }  // namespace varn

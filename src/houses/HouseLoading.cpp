@@ -86,7 +86,7 @@ void HouseScreen::InitArmyPictures(GraphicsDevice* device) {
     armyIcons = MakeSet(device, FactsOf(Kind()).armyIconSlots);
     LoadPictures(*armyIcons, kArmyIconPictures);
     armyFigures = MakeSet(device, kArmyUnitSlotCount);
-    LoadPictures(*armyFigures, kArmyFigurePictures);
+    LoadPictures(*armyFigures, kIconlessArmyFigurePictures);
 }
 
 void HouseScreen::LoadRewardItemArt(GraphicsDevice* device) {

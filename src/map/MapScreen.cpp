@@ -41,7 +41,7 @@ void MapScreen::Init(GraphicsDevice* device) {
     unitSprites = CreateSpriteSet(device, kMapUnitSlots);
     LoadPictures(*unitSprites, kArmyIconPictures);
     unitFigures = CreateSpriteSet(device, kArmyUnitSlotCount);
-    LoadPictures(*unitFigures, kArmyFigurePictures);
+    LoadPictures(*unitFigures, kIconlessArmyFigurePictures);
     enemySprites = CreateSpriteSet(device, kMapEnemySlots);
     LoadPictures(*enemySprites, kMapEnemyPictures);
     font = std::make_unique<Font>();

@@ -42,7 +42,7 @@ TEST_F(MapScreenPictures, InitLoadsEveryTableRowAndFreeReleasesAll) {
     for (const PictureLoad& row : kArmyIconPictures) {
         EXPECT_TRUE(screen.unitSprites->IsLoaded(row.slot)) << row.file;
     }
-    for (const PictureLoad& row : kArmyFigurePictures) {
+    for (const PictureLoad& row : kIconlessArmyFigurePictures) {
         EXPECT_TRUE(screen.unitFigures->IsLoaded(row.slot)) << row.file;
     }
     for (const PictureLoad& row : kMapEnemyPictures) {
