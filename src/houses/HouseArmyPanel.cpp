@@ -22,6 +22,9 @@ constexpr int32_t kContentStepX = 84;
 constexpr float kCellScaleX = 1.3f;
 constexpr float kCellScaleY = 1.09375f;
 
+// Digits of a count or a statistic stand 15 apart.
+constexpr int32_t kDigitStep = 15;
+
 struct MenuLook {
     int32_t iconSlot;
     int32_t iconX;
@@ -118,7 +121,6 @@ int HouseScreen::ArmyInCell(int cell) const {
 
 void HouseScreen::DrawCount(uint8_t count, int32_t oneX, int32_t onesX, int32_t y, float scaleX,
                             float scaleY) const {
-    constexpr int32_t kDigitStep = 15;
     for (const PlacedDigit& digit : PlaceDigits(count, CentredOn(oneX, onesX, kDigitStep))) {
         Sprite(mainSprites.get(), kSmallDigitSlot, digit.digit, digit.x, y, scaleX, scaleY);
     }
@@ -135,7 +137,7 @@ void HouseScreen::DrawStats(int32_t attack, int32_t defence, int32_t training, i
                             int32_t x, int32_t y) const {
     SpriteSet* main = mainSprites.get();
     auto number = [&](int32_t value, int32_t onesX, int32_t rowY) {
-        for (const PlacedDigit& digit : PlaceDigits(value, RightAligned(onesX, 15))) {
+        for (const PlacedDigit& digit : PlaceDigits(value, RightAligned(onesX, kDigitStep))) {
             Sprite(main, kStatDigitSlot, digit.digit, digit.x, rowY, 0.8f, 0.8f);
         }
     };
